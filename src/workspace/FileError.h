@@ -1,0 +1,25 @@
+#pragma once
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+
+namespace workspace {
+
+// The one error every failing file operation throws: the platform's error number, its
+// system text and the path it failed on.
+class FileError : public std::runtime_error {
+public:
+    FileError(int errorNumber, std::filesystem::path path);
+
+    int errorNumber() const { return m_errorNumber; }
+    const std::string& systemText() const { return m_systemText; }
+    const std::filesystem::path& path() const { return m_path; }
+
+private:
+    int m_errorNumber;
+    std::string m_systemText;
+    std::filesystem::path m_path;
+};
+
+} // namespace workspace

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace workspace {
+
+// name, one blank, the value between double quotes; no line end.
+std::string SettingLine(const std::string& name, const std::string& value);
+
+// The eleven fixed lines (without line ends) written once at the top of every workspace.
+const std::vector<std::string>& TweakBanner();
+
+// Every line below is written followed by CR LF. Each operation throws FileError when a file
+// operation fails; files that were already whole stay whole.
+
+// Creates an empty start-up script if there is none, makes the backup once, copies the backup
+// to the workspace file, then appends the banner and lines.
+void PrepareWorkspace(const std::string& gameRoot, const std::vector<std::string>& lines);
+
+// Appends lines to the workspace file (created when missing).
+void AppendWorkspaceLines(const std::string& gameRoot, const std::vector<std::string>& lines);
+
+// Copies the workspace file over the start-up script, then deletes the workspace file.
+void ApplyWorkspace(const std::string& gameRoot);
+
+enum class UninstallResult { NotInstalled, Restored };
+
+// Copies the backup over the start-up script and deletes the backup; NotInstalled (and no
+// file touched) when there is no backup.
+UninstallResult UninstallTweak(const std::string& gameRoot);
+
+} // namespace workspace
