@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace registry::steam {
 
@@ -12,7 +13,16 @@ struct SteamSearch {
     std::optional<std::filesystem::path> steamDir;
 };
 
+// HOME and STEAM_DIR; an unset or empty STEAM_DIR means none.
 SteamSearch searchFromEnvironment();
+
+// The Steam roots that exist, resolved through symbolic links, each once: steamDir, then the
+// native, Flatpak and Snap locations under home.
+std::vector<std::filesystem::path> steamRoots(const SteamSearch& search);
+
+// Every root, each followed by the libraries its libraryfolders.vdf lists; resolved, existing
+// and each once.
+std::vector<std::filesystem::path> steamLibraries(const SteamSearch& search);
 
 // The folder of a native Steam install of Half-Life (app 70, or Counter-Strike, app 10, which
 // installs into the same folder): the first that holds cstrike/config.cfg, else the first that

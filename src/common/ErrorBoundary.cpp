@@ -1,0 +1,21 @@
+#include "ErrorBoundary.h"
+
+#include "FileError.h"
+#include "Services.h"
+
+#include <QString>
+
+void guarded(Services& services, const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const workspace::FileError& error) {
+        services.showError(QStringLiteral("Error %1: %2\n%3")
+                               .arg(error.errorNumber())
+                               .arg(QString::fromStdString(error.systemText()),
+                                    QString::fromStdString(error.path().string())));
+        services.endProgram(1);
+    } catch (const std::exception& error) {
+        services.showError(QString::fromLocal8Bit(error.what()));
+        services.endProgram(1);
+    }
+}

@@ -1,0 +1,52 @@
+#include "FormStyle.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QPainter>
+#include <QPalette>
+#include <QPixmap>
+#include <QSvgRenderer>
+#include <QWidget>
+
+namespace {
+
+QPixmap renderBackground(const QString& resource, QSize size, qreal ratio) {
+    QPixmap pixmap(size * ratio);
+    pixmap.fill(DarkTeal);
+    QSvgRenderer renderer(resource);
+    QPainter painter(&pixmap);
+    renderer.render(&painter);
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
+} // namespace
+
+void setUpForm(QWidget* form, const QString& title, QSize clientSize, const QString& background) {
+    form->setWindowTitle(title);
+    form->setWindowIcon(QIcon(QStringLiteral(":/pictures/zentrimo.svg")));
+    form->setFixedSize(clientSize);
+    QPalette palette = form->palette();
+    palette.setBrush(QPalette::Window, renderBackground(background, clientSize, form->devicePixelRatioF()));
+    form->setPalette(palette);
+    form->setAutoFillBackground(true);
+}
+
+void setTextColour(QWidget* widget, const QColor& text, const QColor& background) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::ButtonText, text);
+    if (background.isValid()) {
+        palette.setColor(QPalette::Window, background);
+        palette.setColor(QPalette::Button, background);
+        widget->setAutoFillBackground(true);
+    }
+    widget->setPalette(palette);
+}
+
+void makeBold(QLabel* label) {
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+}

@@ -1,0 +1,69 @@
+#include "QtServices.h"
+
+#include <QApplication>
+#include <QAudioOutput>
+#include <QMediaPlayer>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace {
+
+const QString ProgramTitle = QStringLiteral("Zentrimo");
+
+QMessageBox::StandardButton runBox(QMessageBox::Icon icon, const QString& text,
+                                   QMessageBox::StandardButtons buttons,
+                                   QMessageBox::StandardButton defaultButton) {
+    QMessageBox box(icon, ProgramTitle, text, buttons, QApplication::activeWindow());
+    box.setDefaultButton(defaultButton);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+} // namespace
+
+QtMusicPlayer::QtMusicPlayer(QObject* parent)
+    : MusicPlayer(parent), m_player(new QMediaPlayer(this)), m_output(new QAudioOutput(this)) {
+    m_player->setAudioOutput(m_output);
+    connect(m_player, &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus status) {
+        if (status == QMediaPlayer::EndOfMedia)
+            emit playbackEnded();
+    });
+    // No sound device or codec is no reason to stop the wizard: it runs on silently.
+    connect(m_player, &QMediaPlayer::errorOccurred, this,
+            [](QMediaPlayer::Error, const QString& why) { qWarning("Music off: %s", qPrintable(why)); });
+}
+
+void QtMusicPlayer::openAndPlay(const QString& path) {
+    m_player->setSource(QUrl::fromLocalFile(path));
+    m_player->play();
+}
+
+QtServices::QtServices() : m_music(std::make_unique<QtMusicPlayer>()) {}
+
+QtServices::~QtServices() = default;
+
+void QtServices::showMessage(const QString& text) {
+    runBox(QMessageBox::NoIcon, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+void QtServices::showError(const QString& text) {
+    runBox(QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+bool QtServices::askYesNo(const QString& question) {
+    return runBox(QMessageBox::NoIcon, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
+           QMessageBox::Yes;
+}
+
+void QtServices::beep() { QApplication::beep(); }
+
+MusicPlayer& QtServices::music() { return *m_music; }
+
+void QtServices::endProgram(int exitCode) {
+    if (m_ended)
+        return;
+    m_ended = true;
+    m_exitCode = exitCode;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->hide();
+    QCoreApplication::exit(exitCode);
+}

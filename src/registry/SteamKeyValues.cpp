@@ -1,0 +1,172 @@
+#include "SteamKeyValues.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdint>
+#include <fstream>
+
+namespace registry::steam {
+namespace {
+
+// Steam's own files stay far below both; the limits keep a damaged file from costing
+// unbounded memory or stack.
+constexpr std::uintmax_t MaxFileSize = 8 * 1024 * 1024;
+constexpr int MaxDepth = 64;
+
+bool sameKey(std::string_view a, std::string_view b) {
+    return std::ranges::equal(a, b, [](unsigned char x, unsigned char y) {
+        return std::tolower(x) == std::tolower(y);
+    });
+}
+
+template <typename Predicate>
+const KeyValue* findChild(const KeyValue& parent, std::string_view key, Predicate wanted) {
+    auto found = std::ranges::find_if(parent.children, [&](const KeyValue& child) {
+        return wanted(child) && sameKey(child.key, key);
+    });
+    return found == parent.children.end() ? nullptr : &*found;
+}
+
+bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+
+bool isControl(char c) { return (static_cast<unsigned char>(c) < 0x20 && !isSpace(c)) || c == 0x7f; }
+
+class Parser {
+public:
+    explicit Parser(std::string_view text) : m_text(text) {}
+
+    // Reads entries up to the closing brace of a block, or to the end at the top level.
+    bool parseEntries(std::vector<KeyValue>& entries, int depth) {
+        for (;;) {
+            Token key = next();
+            if (key.kind != Kind::Text)
+                return key.kind == (depth == 0 ? Kind::End : Kind::Close);
+            KeyValue entry{.key = std::move(key.text)};
+            Token value = next();
+            if (value.kind == Kind::Text) {
+                entry.value = std::move(value.text);
+            } else if (value.kind == Kind::Open && depth < MaxDepth) {
+                entry.isBlock = true;
+                if (!parseEntries(entry.children, depth + 1))
+                    return false;
+            } else {
+                return false;
+            }
+            entries.push_back(std::move(entry));
+        }
+    }
+
+private:
+    enum class Kind { Text, Open, Close, End, Error };
+    struct Token {
+        Kind kind;
+        std::string text;
+    };
+
+    Token next() {
+        for (;;) {
+            while (m_pos < m_text.size() && isSpace(m_text[m_pos]))
+                ++m_pos;
+            if (m_pos == m_text.size())
+                return {Kind::End, {}};
+            std::string_view rest = m_text.substr(m_pos);
+            if (rest.starts_with("//")) {
+                m_pos = std::min(m_text.find('\n', m_pos), m_text.size());
+            } else if (rest[0] == '[') {
+                // A platform condition such as [$WIN32]: every platform's entry is kept.
+                std::size_t close = rest.find_first_of("]\n");
+                if (close == std::string_view::npos || rest[close] != ']')
+                    return {Kind::Error, {}};
+                m_pos += close + 1;
+            } else {
+                return token(rest[0]);
+            }
+        }
+    }
+
+    Token token(char first) {
+        if (first == '{' || first == '}') {
+            ++m_pos;
+            return {first == '{' ? Kind::Open : Kind::Close, {}};
+        }
+        if (first == '"')
+            return quoted();
+        std::size_t start = m_pos;
+        while (m_pos < m_text.size() && !isSpace(m_text[m_pos]) && !isControl(m_text[m_pos]) &&
+               std::string_view("\"{}").find(m_text[m_pos]) == std::string_view::npos)
+            ++m_pos;
+        if (m_pos == start)
+            return {Kind::Error, {}};
+        return {Kind::Text, std::string(m_text.substr(start, m_pos - start))};
+    }
+
+    Token quoted() {
+        std::string text;
+        for (++m_pos; m_pos < m_text.size(); ++m_pos) {
+            char c = m_text[m_pos];
+            if (c == '"') {
+                ++m_pos;
+                return {Kind::Text, std::move(text)};
+            }
+            if (c == '\0')
+                break;
+            if (c == '\\' && ++m_pos < m_text.size())
+                text += unescape(m_text[m_pos]);
+            else if (c != '\\')
+                text += c;
+        }
+        return {Kind::Error, {}};
+    }
+
+    static std::string unescape(char c) {
+        switch (c) {
+        case 'n':
+            return "\n";
+        case 't':
+            return "\t";
+        case '\\':
+        case '"':
+            return std::string(1, c);
+        default:
+            return std::string{'\\', c};
+        }
+    }
+
+    std::string_view m_text;
+    std::size_t m_pos = 0;
+};
+
+} // namespace
+
+const KeyValue* KeyValue::block(std::string_view childKey) const {
+    return findChild(*this, childKey, [](const KeyValue& child) { return child.isBlock; });
+}
+
+std::optional<std::string> KeyValue::text(std::string_view childKey) const {
+    const KeyValue* found = findChild(*this, childKey, [](const KeyValue& child) { return !child.isBlock; });
+    return found ? std::optional(found->value) : std::nullopt;
+}
+
+std::optional<KeyValue> parseKeyValues(std::string_view text) {
+    KeyValue root{.isBlock = true};
+    if (!Parser(text).parseEntries(root.children, 0))
+        return std::nullopt;
+    return root;
+}
+
+std::optional<KeyValue> readKeyValuesFile(const std::filesystem::path& file) {
+    // A FIFO or device under the expected name must not block the search.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error))
+        return std::nullopt;
+    std::uintmax_t size = std::filesystem::file_size(file, error);
+    if (error || size > MaxFileSize)
+        return std::nullopt;
+    std::ifstream in(file, std::ios::binary);
+    std::string text(size, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(size));
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    return parseKeyValues(text);
+}
+
+} // namespace registry::steam

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace registry::steam {
+
+// One entry of Valve's KeyValues text (libraryfolders.vdf, appmanifest_*.acf): a key with
+// either a text value or a block of further entries.
+struct KeyValue {
+    std::string key;
+    std::string value;
+    bool isBlock = false;
+    std::vector<KeyValue> children;
+
+    // The first child block / text value with this key; keys compare without regard to case,
+    // as Steam's own reader does.
+    const KeyValue* block(std::string_view childKey) const;
+    std::optional<std::string> text(std::string_view childKey) const;
+};
+
+// The top-level entries become the children of one block. Nothing when the text is malformed:
+// an unterminated string or block, a stray brace, control bytes, or nesting too deep.
+std::optional<KeyValue> parseKeyValues(std::string_view text);
+
+// Nothing when the file is missing, not a regular file, unreadable, too large or malformed.
+std::optional<KeyValue> readKeyValuesFile(const std::filesystem::path& file);
+
+} // namespace registry::steam

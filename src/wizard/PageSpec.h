@@ -1,0 +1,120 @@
+#pragma once
+
+#include "DimList.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+// The wizard's pages as data: one description per page, one class (SettingsPage, SectionStartPage)
+// that builds any of them.
+namespace wizard {
+
+// A label: its objectName and its caption.
+struct Text {
+    QString name;
+    QString text;
+};
+
+// The characters a number field accepts besides backspace and the digits.
+enum class Accepts { Digits, DigitsAndMinus, DigitsAndPeriod };
+
+struct NumberField {
+    QString name;              // e.g. "txtDecals"
+    Text label;                // the label on the field's row
+    QString initialText;
+    Accepts accepts = Accepts::Digits;
+    int maxLength = 0;
+    std::optional<Text> prefix; // a bold label between the row's label and the field
+};
+
+struct CheckBox {
+    QString name; // e.g. "check2"
+    Text label;   // the question on the box's row
+};
+
+struct Option {
+    Text label; // the label at the option's left
+    std::string tag;
+};
+
+// Option buttons are named name + "_" + index ("optSound5_0".."optSound5_3").
+struct OptionGroup {
+    QString name;
+    std::vector<Option> options;
+    std::string DimList::*variable; // &DimList::TextureMode or &DimList::SoundQuality
+};
+
+struct PicturePair {
+    QString leftResource; // e.g. ":/pictures/decals_on.svg", shown as Image1
+    Text leftCaption;
+    QString rightResource; // shown as Image2
+    Text rightCaption;
+};
+
+// What the page's input holds when "&Next" is pressed: the box, each field's text as it stands
+// (in the order of the page's fields), the option group's variable.
+struct Answer {
+    bool checked = false;
+    std::vector<std::string> texts;
+    std::string option;
+};
+
+// The lines to append, or, when refusal is set, the message shown instead (nothing is written).
+struct Outcome {
+    std::vector<std::string> lines;
+    QString refusal;
+};
+
+using LineMaker = std::function<Outcome(const Answer&)>;
+
+struct PageSpec {
+    QString form;       // "frmTweak7"
+    QString caption;    // "Zentrimo 7/14"
+    QString nextButton; // "cmdTweak7"
+    QString skipButton; // "cmdSkip7"
+    QString successor;  // "frmTweak8"
+    Text heading;       // Label1, drawn bold
+    std::vector<Text> explanations;   // top to bottom, below the heading
+    std::optional<Text> question;     // a line of its own below the explanations
+    std::optional<PicturePair> pictures;
+    std::optional<Text> inputNote;    // a label just above the input row
+    std::variant<CheckBox, std::vector<NumberField>, OptionGroup> input;
+    LineMaker lines;
+    // Page 1: both buttons build the workspace file (Skip with no lines) instead of appending.
+    bool preparesWorkspace = false;
+};
+
+enum class LeaveAction { Uninstall, Quit };
+
+// A section start page (and the finish page, which has no enter button).
+struct SectionSpec {
+    QString form;                   // "frmSound0"
+    std::vector<Text> labels;       // top to bottom
+    std::optional<QString> pictureResource; // Image1, beside the labels
+    std::optional<Text> enterButton; // {"cmdSound0", "&Continue"}; none on the finish page
+    QString successor;               // what the enter button opens
+    Text leaveButton;                // {"cmdQuit0", "&Quit"}
+    std::optional<Text> leaveLabel;  // a label beside the leave button ("Uninstall Tweak if installed:")
+    LeaveAction leave = LeaveAction::Quit;
+};
+
+// Line makers shared by the page tables.
+// One SettingLine of `name`: `ticked` when the box is ticked, else `cleared`.
+LineMaker checkBoxLine(std::string name, std::string ticked, std::string cleared);
+// One SettingLine per field, in field order: names[i] with prefix + the field's text as typed.
+LineMaker fieldLines(std::vector<std::string> names, std::string prefix = {});
+
+// The page families, in the order the user meets them.
+std::vector<PageSpec> videoPages();   // frmTweak1..frmTweak14
+std::vector<PageSpec> soundPages();   // frmSound1..frmSound5
+std::vector<PageSpec> networkPages(); // frmInternet1..frmInternet6
+std::vector<PageSpec> miscPages();    // frmMisc1..frmMisc5
+
+std::vector<SectionSpec> sectionPages(); // frmTweak0, frmSound0, frmInternet0, frmMisc0, frmFinish0
+
+} // namespace wizard
