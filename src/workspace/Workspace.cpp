@@ -1,1 +1,78 @@
-// placeholder: replaced by its author
+#include "Workspace.h"
+
+#include "GameFiles.h"
+
+namespace workspace {
+
+std::string SettingLine(const std::string& name, const std::string& value) {
+    return name + " \"" + value + '"';
+}
+
+const std::vector<std::string>& TweakBanner() {
+    static const std::string rule = "echo \"" + std::string(30, '-') + '"';
+    static const std::vector<std::string> banner{"echo ",
+                                                 "echo ",
+                                                 rule,
+                                                 R"(echo "\\\ Zentrimo Enabled")",
+                                                 R"(echo "\\\")",
+                                                 R"(echo "\\\ Made by Vaskor")",
+                                                 rule,
+                                                 "echo",
+                                                 "echo",
+                                                 "",
+                                                 ""};
+    return banner;
+}
+
+void PrepareWorkspace(const std::string& gameRoot, const std::vector<std::string>& lines) {
+    PrepareWorkspace(gameRoot, lines, FileSteps());
+}
+
+void PrepareWorkspace(const std::string& gameRoot, const std::vector<std::string>& lines,
+                      const FileSteps& files) {
+    const auto script = gameFilePath(gameRoot, StartupScriptSuffix);
+    const auto backup = gameFilePath(gameRoot, BackupSuffix);
+    const auto workFile = gameFilePath(gameRoot, WorkspaceSuffix);
+    if (!fileExists(script))
+        files.createEmpty(script);
+    if (!fileExists(backup))
+        files.replaceWhole(script, backup);
+    files.replaceWhole(backup, workFile);
+    std::vector<std::string> written = TweakBanner();
+    written.insert(written.end(), lines.begin(), lines.end());
+    files.appendLines(workFile, written);
+}
+
+void AppendWorkspaceLines(const std::string& gameRoot, const std::vector<std::string>& lines) {
+    AppendWorkspaceLines(gameRoot, lines, FileSteps());
+}
+
+void AppendWorkspaceLines(const std::string& gameRoot, const std::vector<std::string>& lines,
+                          const FileSteps& files) {
+    files.appendLines(gameFilePath(gameRoot, WorkspaceSuffix), lines);
+}
+
+void ApplyWorkspace(const std::string& gameRoot) {
+    ApplyWorkspace(gameRoot, FileSteps());
+}
+
+void ApplyWorkspace(const std::string& gameRoot, const FileSteps& files) {
+    const auto workFile = gameFilePath(gameRoot, WorkspaceSuffix);
+    files.replaceWhole(workFile, gameFilePath(gameRoot, StartupScriptSuffix));
+    files.remove(workFile);
+}
+
+UninstallResult UninstallTweak(const std::string& gameRoot) {
+    return UninstallTweak(gameRoot, FileSteps());
+}
+
+UninstallResult UninstallTweak(const std::string& gameRoot, const FileSteps& files) {
+    const auto backup = gameFilePath(gameRoot, BackupSuffix);
+    if (!fileExists(backup))
+        return UninstallResult::NotInstalled;
+    files.replaceWhole(backup, gameFilePath(gameRoot, StartupScriptSuffix));
+    files.remove(backup);
+    return UninstallResult::Restored;
+}
+
+} // namespace workspace

@@ -1,0 +1,223 @@
+#include "FileError.h"
+#include "Workspace.h"
+#include "WorkspaceTestGame.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <functional>
+
+using namespace workspace;
+
+namespace {
+
+const std::string UserScript = "bind w +forward\r\n";
+const std::set<std::string> GameFileNames{"autoexec.cfg", "autoexec.tmp", "Zentrimo.dll"};
+
+template <typename Operation> FileError caughtError(Operation operation) {
+    try {
+        operation();
+    } catch (const FileError& error) {
+        return error;
+    }
+    ADD_FAILURE() << "no FileError thrown";
+    return FileError(0, {});
+}
+
+void expectError(const FileError& error, std::errc expected, const fs::path& file) {
+    EXPECT_EQ(std::error_code(error.errorNumber(), std::system_category()), expected) << error.what();
+    EXPECT_EQ(error.systemText(), std::system_category().message(error.errorNumber()));
+    EXPECT_EQ(error.path(), file);
+}
+
+void expectOneOf(const fs::path& file, std::initializer_list<std::optional<std::string>> allowed) {
+    const auto bytes = readBytes(file);
+    EXPECT_NE(std::find(allowed.begin(), allowed.end(), bytes), allowed.end())
+        << file << " holds " << bytes.value_or("<missing>");
+}
+
+class WorkspaceFailure : public testing::Test {
+protected:
+    GameFolder game;
+};
+
+TEST_F(WorkspaceFailure, MissingCstrikeFolderIsReportedWithThePath) {
+    fs::remove(game.folder() / "cstrike");
+    expectError(caughtError([&] { PrepareWorkspace(game.root(), {}); }), std::errc::no_such_file_or_directory,
+                game.script());
+    expectError(caughtError([&] { ApplyWorkspace(game.root()); }), std::errc::no_such_file_or_directory,
+                game.workFile());
+    EXPECT_TRUE(fs::is_empty(game.folder()));
+}
+
+#ifndef _WIN32
+TEST_F(WorkspaceFailure, FolderWhereTheScriptShouldBe) {
+    fs::create_directory(game.script());
+    expectError(caughtError([&] { PrepareWorkspace(game.root(), {}); }), std::errc::is_a_directory,
+                game.script());
+    EXPECT_EQ(game.cstrikeNames(), std::set<std::string>{"autoexec.cfg"});
+}
+
+TEST_F(WorkspaceFailure, FolderWhereTheBackupShouldBeLeavesNoTemporaryFile) {
+    writeBytes(game.script(), UserScript);
+    fs::create_directory(game.backup());
+    expectError(caughtError([&] { PrepareWorkspace(game.root(), {}); }), std::errc::is_a_directory,
+                game.backup());
+    EXPECT_EQ(readBytes(game.script()), UserScript);
+    EXPECT_EQ(game.cstrikeNames(), (std::set<std::string>{"autoexec.cfg", "Zentrimo.dll"}));
+}
+
+TEST_F(WorkspaceFailure, FolderWhereTheWorkspaceShouldBeKeepsTheNewBackup) {
+    writeBytes(game.script(), UserScript);
+    fs::create_directory(game.workFile());
+    expectError(caughtError([&] { PrepareWorkspace(game.root(), {}); }), std::errc::is_a_directory,
+                game.workFile());
+    EXPECT_EQ(readBytes(game.backup()), UserScript);
+    EXPECT_EQ(game.cstrikeNames(), GameFileNames);
+}
+
+TEST_F(WorkspaceFailure, FailedApplyKeepsTheWorkspace) {
+    PrepareWorkspace(game.root(), {"x"});
+    fs::remove(game.script());
+    fs::create_directory(game.script());
+    expectError(caughtError([&] { ApplyWorkspace(game.root()); }), std::errc::is_a_directory, game.script());
+    EXPECT_EQ(readBytes(game.workFile()), bannerBytes() + "x\r\n");
+    EXPECT_EQ(game.cstrikeNames(), GameFileNames);
+}
+
+TEST_F(WorkspaceFailure, WriteProtectedScriptIsNotReplaced) {
+    writeBytes(game.script(), UserScript);
+    PrepareWorkspace(game.root(), {"x"});
+    fs::permissions(game.script(), fs::perms::owner_read | fs::perms::group_read);
+    expectError(caughtError([&] { ApplyWorkspace(game.root()); }), std::errc::permission_denied, game.script());
+    EXPECT_EQ(readBytes(game.script()), UserScript);
+    EXPECT_EQ(readBytes(game.workFile()), UserScript + bannerBytes() + "x\r\n");
+    EXPECT_EQ(game.cstrikeNames(), GameFileNames);
+}
+#endif
+
+// The steps that change a file, named with the file they act on, in the order an operation takes them.
+std::vector<std::string> visibleSteps(const std::function<void(const FileSteps&)>& operation) {
+    std::vector<std::string> seen;
+    operation(FileSteps([&](FileStep step, const fs::path& file) {
+        const std::string name = file.filename().string();
+        switch (step) {
+        case FileStep::Create:
+            return seen.push_back("create " + name);
+        case FileStep::Write:
+            return seen.push_back("write " + name);
+        case FileStep::Rename:
+            return seen.push_back("rename " + name);
+        case FileStep::Remove:
+            return seen.push_back("remove " + name);
+        case FileStep::Open:
+        case FileStep::Sync:
+            return;
+        }
+    }));
+    return seen;
+}
+
+TEST_F(WorkspaceFailure, OperationsTakeTheirStepsInOrder) {
+    EXPECT_EQ(visibleSteps([&](const FileSteps& files) { PrepareWorkspace(game.root(), {"x"}, files); }),
+              (std::vector<std::string>{"create autoexec.cfg", "write Zentrimo.dll.zentrimo-new",
+                                        "rename Zentrimo.dll", "write autoexec.tmp.zentrimo-new",
+                                        "rename autoexec.tmp", "write autoexec.tmp"}));
+    EXPECT_EQ(visibleSteps([&](const FileSteps& files) { AppendWorkspaceLines(game.root(), {"y"}, files); }),
+              std::vector<std::string>{"write autoexec.tmp"});
+    EXPECT_EQ(visibleSteps([&](const FileSteps& files) { ApplyWorkspace(game.root(), files); }),
+              (std::vector<std::string>{"write autoexec.cfg.zentrimo-new", "rename autoexec.cfg",
+                                        "remove autoexec.tmp"}));
+    EXPECT_EQ(visibleSteps([&](const FileSteps& files) { UninstallTweak(game.root(), files); }),
+              (std::vector<std::string>{"write autoexec.cfg.zentrimo-new", "rename autoexec.cfg",
+                                        "remove Zentrimo.dll"}));
+}
+
+// Runs the operation once per step, failing that step, on a fresh game folder each time; every
+// file must then be whole (its old or its new content) and no temporary file may remain.
+void failEachStepInTurn(const std::function<void(const GameFolder&)>& setUp,
+                        const std::function<void(const GameFolder&, const FileSteps&)>& operation,
+                        const std::function<void(const GameFolder&)>& expectWhole) {
+    for (int failAt = 1;; ++failAt) {
+        SCOPED_TRACE("failing step " + std::to_string(failAt));
+        GameFolder game;
+        setUp(game);
+        int step = 0;
+        fs::path failedOn;
+        const FileSteps files([&](FileStep, const fs::path& file) {
+            if (++step == failAt) {
+                failedOn = file;
+                throw FileError(ENOSPC, file);
+            }
+        });
+        try {
+            operation(game, files);
+        } catch (const FileError& error) {
+            EXPECT_EQ(error.errorNumber(), ENOSPC);
+            EXPECT_EQ(error.path(), failedOn);
+            const auto names = game.cstrikeNames();
+            EXPECT_TRUE(
+                std::includes(GameFileNames.begin(), GameFileNames.end(), names.begin(), names.end()));
+            expectWhole(game);
+            continue;
+        }
+        EXPECT_GT(failAt, 1);
+        return;
+    }
+}
+
+TEST(WorkspaceInjectedFailure, PrepareLeavesScriptBackupAndOldWorkspaceWhole) {
+    failEachStepInTurn(
+        [](const GameFolder& game) {
+            writeBytes(game.script(), UserScript);
+            writeBytes(game.workFile(), "earlier run\r\n");
+        },
+        [](const GameFolder& game, const FileSteps& files) { PrepareWorkspace(game.root(), {"x"}, files); },
+        [](const GameFolder& game) {
+            EXPECT_EQ(readBytes(game.script()), UserScript);
+            expectOneOf(game.backup(), {std::nullopt, UserScript});
+            expectOneOf(game.workFile(), {"earlier run\r\n", UserScript});
+        });
+}
+
+TEST(WorkspaceInjectedFailure, PrepareWithoutScriptCreatesNothingHalfWay) {
+    failEachStepInTurn(
+        [](const GameFolder&) {},
+        [](const GameFolder& game, const FileSteps& files) { PrepareWorkspace(game.root(), {}, files); },
+        [](const GameFolder& game) {
+            expectOneOf(game.script(), {std::nullopt, ""});
+            expectOneOf(game.backup(), {std::nullopt, ""});
+            expectOneOf(game.workFile(), {std::nullopt, ""});
+        });
+}
+
+TEST(WorkspaceInjectedFailure, ApplyLeavesTheOldScriptOrTheNewOne) {
+    const std::string built = UserScript + bannerBytes();
+    failEachStepInTurn(
+        [&](const GameFolder& game) {
+            writeBytes(game.script(), UserScript);
+            writeBytes(game.backup(), UserScript);
+            writeBytes(game.workFile(), built);
+        },
+        [](const GameFolder& game, const FileSteps& files) { ApplyWorkspace(game.root(), files); },
+        [&](const GameFolder& game) {
+            expectOneOf(game.script(), {UserScript, built});
+            EXPECT_EQ(readBytes(game.workFile()), built);
+            EXPECT_EQ(readBytes(game.backup()), UserScript);
+        });
+}
+
+TEST(WorkspaceInjectedFailure, UninstallKeepsTheBackupUntilTheScriptIsRestored) {
+    const std::string applied = UserScript + bannerBytes();
+    failEachStepInTurn(
+        [&](const GameFolder& game) {
+            writeBytes(game.script(), applied);
+            writeBytes(game.backup(), UserScript);
+        },
+        [](const GameFolder& game, const FileSteps& files) { UninstallTweak(game.root(), files); },
+        [&](const GameFolder& game) {
+            expectOneOf(game.script(), {applied, UserScript});
+            EXPECT_EQ(readBytes(game.backup()), UserScript);
+        });
+}
+
+} // namespace

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "GameFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <random>
+#include <set>
+#include <string>
+
+namespace fs = std::filesystem;
+
+inline fs::path uniqueTempFolder(const std::string& stem) {
+    std::random_device random;
+    const fs::path folder =
+        fs::temp_directory_path() / (stem + "-" + std::to_string(random()) + std::to_string(random()));
+    fs::create_directories(folder);
+    return folder;
+}
+
+inline std::optional<std::string> readBytes(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+inline void writeBytes(const fs::path& file, const std::string& bytes) {
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+inline std::string golden(const std::string& name) {
+    const auto bytes = readBytes(fs::path(ZENTRIMO_TEST_DATA) / "workspace" / name);
+    if (!bytes)
+        ADD_FAILURE() << "missing golden file " << name;
+    return bytes.value_or("");
+}
+
+inline const std::string& bannerBytes() {
+    static const std::string bytes = golden("banner.cfg");
+    return bytes;
+}
+
+// A throw-away game folder with its cstrike folder; removed with everything in it.
+class GameFolder {
+public:
+    GameFolder() : m_root(uniqueTempFolder("zentrimo-game")) { fs::create_directory(m_root / "cstrike"); }
+    ~GameFolder() {
+        std::error_code ignored;
+        fs::remove_all(m_root, ignored);
+    }
+    GameFolder(const GameFolder&) = delete;
+    GameFolder& operator=(const GameFolder&) = delete;
+
+    std::string root() const { return m_root.string(); }
+    fs::path folder() const { return m_root; }
+    fs::path script() const { return workspace::gameFilePath(root(), workspace::StartupScriptSuffix); }
+    fs::path backup() const { return workspace::gameFilePath(root(), workspace::BackupSuffix); }
+    fs::path workFile() const { return workspace::gameFilePath(root(), workspace::WorkspaceSuffix); }
+
+    std::set<std::string> cstrikeNames() const {
+        std::set<std::string> names;
+        for (const auto& entry : fs::directory_iterator(m_root / "cstrike"))
+            names.insert(entry.path().filename().string());
+        return names;
+    }
+
+private:
+    fs::path m_root;
+};
