@@ -11,6 +11,9 @@ using RegValue = std::variant<std::string, bool, std::int32_t>;
 
 inline constexpr std::int32_t StatusOk = 0;
 inline constexpr std::int32_t StatusUnrecognisedHive = 99;
+// The platform's codes (the same numbers in Windows and in the stand-in without it).
+inline constexpr std::int32_t ErrorFileNotFound = 2;
+inline constexpr std::int32_t ErrorMoreData = 234;
 
 enum class Hive { CurrentUser, LocalMachine, Users, DynData, CurrentConfig, ClassesRoot };
 

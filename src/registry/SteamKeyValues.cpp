@@ -1,7 +1,8 @@
 #include "SteamKeyValues.h"
 
+#include "TextCase.h"
+
 #include <algorithm>
-#include <cctype>
 #include <cstdint>
 #include <fstream>
 
@@ -13,23 +14,21 @@ namespace {
 constexpr std::uintmax_t MaxFileSize = 8 * 1024 * 1024;
 constexpr int MaxDepth = 64;
 
-bool sameKey(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](unsigned char x, unsigned char y) {
-        return std::tolower(x) == std::tolower(y);
-    });
-}
-
 template <typename Predicate>
 const KeyValue* findChild(const KeyValue& parent, std::string_view key, Predicate wanted) {
     auto found = std::ranges::find_if(parent.children, [&](const KeyValue& child) {
-        return wanted(child) && sameKey(child.key, key);
+        return wanted(child) && equalsIgnoringCase(child.key, key);
     });
     return found == parent.children.end() ? nullptr : &*found;
 }
 
-bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+bool isSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
 
-bool isControl(char c) { return (static_cast<unsigned char>(c) < 0x20 && !isSpace(c)) || c == 0x7f; }
+bool isControl(char c) {
+    return (static_cast<unsigned char>(c) < 0x20 && !isSpace(c)) || c == 0x7f;
+}
 
 class Parser {
 public:
@@ -41,7 +40,8 @@ public:
             Token key = next();
             if (key.kind != Kind::Text)
                 return key.kind == (depth == 0 ? Kind::End : Kind::Close);
-            KeyValue entry{.key = std::move(key.text)};
+            KeyValue entry;
+            entry.key = std::move(key.text);
             Token value = next();
             if (value.kind == Kind::Text) {
                 entry.value = std::move(value.text);
@@ -148,7 +148,8 @@ std::optional<std::string> KeyValue::text(std::string_view childKey) const {
 }
 
 std::optional<KeyValue> parseKeyValues(std::string_view text) {
-    KeyValue root{.isBlock = true};
+    KeyValue root;
+    root.isBlock = true;
     if (!Parser(text).parseEntries(root.children, 0))
         return std::nullopt;
     return root;

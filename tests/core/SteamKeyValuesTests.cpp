@@ -69,9 +69,18 @@ TEST(SteamKeyValues, EmptyTextHasNoEntries) {
 TEST(SteamKeyValues, MalformedTextIsRefused) {
     using namespace std::string_literals;
     const std::string broken[] = {
-        R"("a" "b)",         R"("a" "b\")",        R"("a" {)",        R"("a" { "b" "c")",
-        R"("a")",            R"("a" { "b" })",     R"(})",            R"("a" "b" })",
-        R"({ "a" "b" })",    R"("a" "b" [$WIN32)", "\"a\" \"b\0\""s,  "\"a\" b\x01"s,
+        R"("a" "b)",
+        R"("a" "b\")",
+        R"("a" {)",
+        R"("a" { "b" "c")",
+        R"("a")",
+        R"("a" { "b" })",
+        R"(})",
+        R"("a" "b" })",
+        R"({ "a" "b" })",
+        R"("a" "b" [$WIN32)",
+        "\"a\" \"b\0\""s,
+        "\"a\" b\x01"s,
         "\x7f\x45LF\x02\x01"s,
     };
     for (const std::string& text : broken)

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "Registry.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+// What ReadRegValue needs from the platform: the Windows API, or a stand-in without it.
+namespace registry::platform {
+
+// Behaves like RegQueryValueExA on the opened key's value: copies the data when size is enough,
+// else answers ErrorMoreData; either way size becomes the data's size.
+using ValueQuery = std::function<std::int32_t(char* data, std::uint32_t& size)>;
+using ValueReader = std::function<std::int32_t(const ValueQuery& query)>;
+
+// Opens keyPath under the hive for reading values, lets read query valueName, and closes the
+// key. Returns the error from opening, else read's error, else the result of closing.
+std::int32_t readFromKey(Hive hive, const std::string& keyPath, const std::string& valueName,
+                         const ValueReader& read);
+
+inline constexpr std::size_t IniBufferSize = 255;
+
+// The text GetPrivateProfileStringA copies into a buffer of IniBufferSize characters.
+std::string readIniString(const std::string& file, const std::string& section, const std::string& key,
+                          const std::string& fallback);
+
+} // namespace registry::platform

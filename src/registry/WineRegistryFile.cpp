@@ -1,0 +1,246 @@
+#include "WineRegistryFile.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cstdint>
+#include <string>
+
+namespace registry::wine {
+namespace {
+
+constexpr std::string_view Header = "WINE REGISTRY Version 2";
+constexpr std::array<std::string_view, 4> StringPrefixes{"\"", "str:\"", "str(2):\"", "str(7):\""};
+constexpr std::uint32_t BinaryKind = 3;
+// REG_SZ, REG_EXPAND_SZ, REG_MULTI_SZ: RegQueryValueExA hands these over as 8-bit text.
+constexpr std::array<std::uint32_t, 3> TextKinds{1, 2, 7};
+constexpr std::string_view EscapeLetters = "abefnrtv";
+constexpr std::string_view EscapedControls = "\a\b\x1b\f\n\r\t\v";
+
+// UTF-8 from UTF-16 code units (surrogates paired) and from bytes that already are UTF-8.
+class Utf8Builder {
+public:
+    void addUnit(char16_t unit) {
+        const bool high = unit >= 0xD800 && unit <= 0xDBFF;
+        const bool low = unit >= 0xDC00 && unit <= 0xDFFF;
+        if (low && m_highSurrogate) {
+            addCodePoint(0x10000 + ((m_highSurrogate - 0xD800) << 10) + (unit - 0xDC00));
+            m_highSurrogate = 0;
+            return;
+        }
+        flushHalf();
+        if (high)
+            m_highSurrogate = unit;
+        else
+            addCodePoint(low ? Replacement : unit);
+    }
+    void addByte(char byte) {
+        flushHalf();
+        m_text += byte;
+    }
+    std::string finish() {
+        flushHalf();
+        return std::move(m_text);
+    }
+
+private:
+    static constexpr char32_t Replacement = 0xFFFD;
+
+    void flushHalf() {
+        if (m_highSurrogate)
+            addCodePoint(Replacement);
+        m_highSurrogate = 0;
+    }
+    void addCodePoint(char32_t point) {
+        if (point < 0x80) {
+            m_text += static_cast<char>(point);
+            return;
+        }
+        const int continuations = point < 0x800 ? 1 : point < 0x10000 ? 2 : 3;
+        constexpr std::array<unsigned, 4> leads{0, 0xC0, 0xE0, 0xF0};
+        m_text += static_cast<char>(leads[continuations] | (point >> (6 * continuations)));
+        for (int shift = 6 * (continuations - 1); shift >= 0; shift -= 6)
+            m_text += static_cast<char>(0x80 | ((point >> shift) & 0x3F));
+    }
+
+    std::string m_text;
+    char16_t m_highSurrogate = 0;
+};
+
+bool consume(std::string_view& rest, std::string_view prefix) {
+    if (!rest.starts_with(prefix))
+        return false;
+    rest.remove_prefix(prefix.size());
+    return true;
+}
+
+std::string_view skipBlanks(std::string_view text) {
+    const std::size_t start = text.find_first_not_of(" \t");
+    return start == std::string_view::npos ? std::string_view() : text.substr(start);
+}
+
+std::optional<std::uint32_t> takeNumber(std::string_view& rest, int base,
+                                        std::size_t maxDigits = std::string_view::npos) {
+    const std::string_view digits = rest.substr(0, maxDigits);
+    std::uint32_t number = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number, base);
+    if (error != std::errc())
+        return std::nullopt;
+    rest.remove_prefix(static_cast<std::size_t>(end - digits.data()));
+    return number;
+}
+
+// Reads up to the unescaped terminator, which must be there. Escapes as Wine writes them: control
+// letters, \x with up to four hex digits, up to three octal digits; any other escaped character
+// stands for itself (\\, \", \]).
+std::optional<std::string> takeEscaped(std::string_view& rest, char terminator) {
+    Utf8Builder text;
+    while (!rest.empty() && rest.front() != terminator) {
+        const char c = rest.front();
+        rest.remove_prefix(1);
+        if (c != '\\') {
+            text.addByte(c);
+        } else if (rest.empty()) {
+            return std::nullopt;
+        } else if (const std::optional<std::uint32_t> octal = takeNumber(rest, 8, 3)) {
+            text.addUnit(static_cast<char16_t>(*octal));
+        } else if (consume(rest, "x")) {
+            if (const std::optional<std::uint32_t> hex = takeNumber(rest, 16, 4))
+                text.addUnit(static_cast<char16_t>(*hex));
+            else
+                text.addByte('x');
+        } else {
+            const std::size_t letter = EscapeLetters.find(rest.front());
+            text.addByte(letter == std::string_view::npos ? rest.front() : EscapedControls[letter]);
+            rest.remove_prefix(1);
+        }
+    }
+    if (!consume(rest, std::string_view(&terminator, 1)))
+        return std::nullopt;
+    return text.finish();
+}
+
+bool readLine(std::istream& text, std::string& line) {
+    if (!std::getline(text, line))
+        return false;
+    if (line.ends_with('\r'))
+        line.pop_back();
+    return true;
+}
+
+// Comma-separated bytes; a trailing backslash continues the list on the next line.
+std::optional<std::string> takeHexBytes(std::string_view rest, std::istream& text) {
+    std::string bytes;
+    std::string nextLine;
+    for (;;) {
+        while (const std::optional<std::uint32_t> byte = takeNumber(rest, 16)) {
+            if (*byte > 0xFF)
+                return std::nullopt;
+            bytes += static_cast<char>(*byte);
+            rest = skipBlanks(rest);
+            if (consume(rest, ","))
+                rest = skipBlanks(rest);
+        }
+        if (!rest.starts_with('\\'))
+            return bytes;
+        if (!readLine(text, nextLine))
+            return std::nullopt;
+        rest = skipBlanks(nextLine);
+    }
+}
+
+std::string textFromUtf16(std::string_view bytes) {
+    Utf8Builder text;
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        const auto low = static_cast<unsigned char>(bytes[i]);
+        const auto high = static_cast<unsigned char>(bytes[i + 1]);
+        text.addUnit(static_cast<char16_t>(low | high << 8));
+    }
+    return text.finish();
+}
+
+std::string littleEndian(std::uint32_t number) {
+    std::string bytes;
+    for (int shift = 0; shift < 32; shift += 8)
+        bytes += static_cast<char>((number >> shift) & 0xFF);
+    return bytes;
+}
+
+std::optional<std::string> takeData(std::string_view rest, std::istream& text) {
+    for (std::string_view prefix : StringPrefixes) {
+        if (consume(rest, prefix)) {
+            std::optional<std::string> string = takeEscaped(rest, '"');
+            return string ? std::optional(*string + '\0') : std::nullopt;
+        }
+    }
+    if (consume(rest, "dword:")) {
+        const std::optional<std::uint32_t> number = takeNumber(rest, 16);
+        return number ? std::optional(littleEndian(*number)) : std::nullopt;
+    }
+    std::optional<std::uint32_t> kind = BinaryKind;
+    if (!consume(rest, "hex:")) {
+        if (!consume(rest, "hex("))
+            return std::nullopt;
+        kind = takeNumber(rest, 16);
+        if (!kind || !consume(rest, "):"))
+            return std::nullopt;
+    }
+    std::optional<std::string> bytes = takeHexBytes(rest, text);
+    if (bytes && std::ranges::find(TextKinds, *kind) != TextKinds.end())
+        return textFromUtf16(*bytes);
+    return bytes;
+}
+
+// "name"=data, or @=data for the key's default value.
+std::optional<StoredValue> takeValue(std::string_view line, std::istream& text) {
+    StoredValue value;
+    if (!consume(line, "@")) {
+        std::optional<std::string> name = consume(line, "\"") ? takeEscaped(line, '"') : std::nullopt;
+        if (!name)
+            return std::nullopt;
+        value.name = std::move(*name);
+    }
+    line = skipBlanks(line);
+    if (!consume(line, "="))
+        return std::nullopt;
+    std::optional<std::string> data = takeData(skipBlanks(line), text);
+    if (!data)
+        return std::nullopt;
+    value.data = std::move(*data);
+    return value;
+}
+
+// Wine leaves out keys that hold nothing but subkeys; their subkeys' sections show them.
+bool namesKeyOrSubkey(std::string_view section, std::string_view keyPath) {
+    return equalsIgnoringCase(section.substr(0, keyPath.size()), keyPath) &&
+           (section.size() == keyPath.size() || section[keyPath.size()] == '\\');
+}
+
+} // namespace
+
+std::optional<StoredKey> readKey(std::istream& text, std::string_view keyPath) {
+    std::string line;
+    if (!readLine(text, line) || line != Header)
+        return std::nullopt;
+    StoredKey key;
+    bool found = false;
+    bool inKey = false;
+    while (readLine(text, line)) {
+        std::string_view rest = skipBlanks(line);
+        if (consume(rest, "[")) {
+            const std::optional<std::string> section = takeEscaped(rest, ']');
+            inKey = section && equalsIgnoringCase(*section, keyPath);
+            found = found || (section && namesKeyOrSubkey(*section, keyPath));
+        } else if (inKey) {
+            // Comments and options (;; and #time=...) are no values; a repeated value replaces.
+            if (std::optional<StoredValue> value = takeValue(rest, text)) {
+                std::erase_if(
+                    key, [&](const StoredValue& old) { return equalsIgnoringCase(old.name, value->name); });
+                key.push_back(std::move(*value));
+            }
+        }
+    }
+    return found ? std::optional(std::move(key)) : std::nullopt;
+}
+
+} // namespace registry::wine
