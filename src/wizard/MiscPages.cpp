@@ -1,1 +1,82 @@
-// placeholder: replaced by its author
+#include "PageSpec.h"
+
+namespace wizard {
+
+namespace {
+
+PageSpec miscPage(int number, const QString& heading, const QString& explanation) {
+    const QString n = QString::number(number);
+    PageSpec page;
+    page.form = "frmMisc" + n;
+    page.caption = QString("Zentrimo %1/5").arg(number);
+    page.nextButton = "cmdMNext" + n;
+    // cmdMSkip2 and cmdMSkip5 move on like every other skip button: one that does nothing looks broken.
+    page.skipButton = "cmdMSkip" + n;
+    page.successor = number < 5 ? "frmMisc" + QString::number(number + 1) : "frmFinish0";
+    page.heading = {"Label1", heading};
+    page.explanations = {{"Label2", explanation}};
+    return page;
+}
+
+PageSpec checkPage(int number, const QString& heading, const QString& explanation, const QString& question,
+                   LineMaker lines) {
+    PageSpec page = miscPage(number, heading, explanation);
+    page.input = CheckBox{"checkM" + QString::number(number), {"Label4", question}};
+    page.lines = std::move(lines);
+    return page;
+}
+
+PageSpec consolePage() {
+    PageSpec page = miscPage(3, "Console speed ",
+                             "The console, opened and closed with the \"~\" key, moves down and up slowly by "
+                             "default and wastes your time.");
+    page.explanations.push_back(
+        {"Label3", "A higher value makes the console move faster, a lower value slower."});
+    page.explanations.push_back(
+        {"Label5",
+         "The default is 600; 3000 or more makes the console appear and disappear almost at once."});
+    page.input = std::vector<NumberField>{
+        {"txtConsole", {"Label4", "Console speed:"}, "3000", Accepts::Digits, 4, std::nullopt}};
+    page.lines = fieldLines({"scr_conspeed"});
+    return page;
+}
+
+PageSpec viewPage() {
+    PageSpec page = checkPage(5, "Third person view ",
+                              "Third person view has no real purpose but may be fun, and it may be slightly "
+                              "slower. Leave the box cleared to keep the first person view, the game's "
+                              "default. See the pictures below.",
+                              "Use third person view.?", [](const Answer& answer) {
+                                  // A console command of its own, not a variable.
+                                  return Outcome{{answer.checked ? "thirdperson" : "firstperson"}, {}};
+                              });
+    page.pictures = PicturePair{":/pictures/thirdperson.svg",
+                                {"Label3", "Third person view:"},
+                                ":/pictures/firstperson.svg",
+                                {"Label5", "First person view:"}};
+    return page;
+}
+
+} // namespace
+
+std::vector<PageSpec> miscPages() {
+    return {
+        checkPage(1, "MMX ",
+                  "Enable MMX if your processor supports it (Pentium MMX, Pentium II, Celeron, K6, K6-2). "
+                  "Otherwise disable it for a possible speed gain.",
+                  "Enable MMX support?", checkBoxLine("r_mmx", "1", "0")),
+        checkPage(2, "Mouse filtering ",
+                  "Mouse filtering averages the positions before and after each movement, which smooths "
+                  "the mouse.",
+                  "Enable mouse filtering?", checkBoxLine("m_filter", "1", "0")),
+        consolePage(),
+        checkPage(4, "Joystick",
+                  "Most people play with mouse and keyboard rather than a joystick. Disabling joystick "
+                  "support gains speed.",
+                  // The question asks to disable, so a tick turns the joystick off.
+                  "Disable Joystick and gain performance.?", checkBoxLine("joystick", "0", "1")),
+        viewPage(),
+    };
+}
+
+} // namespace wizard

@@ -80,7 +80,7 @@ struct PageSpec {
     QString successor;  // "frmTweak8"
     Text heading;       // Label1, drawn bold
     std::vector<Text> explanations;   // top to bottom, below the heading
-    std::optional<Text> question;     // a line of its own below the explanations
+    std::optional<Text> question;     // a line of its own right below the heading
     std::optional<PicturePair> pictures;
     std::optional<Text> inputNote;    // a label just above the input row
     std::variant<CheckBox, std::vector<NumberField>, OptionGroup> input;

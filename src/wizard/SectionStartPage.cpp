@@ -1,1 +1,96 @@
-// placeholder: replaced by its author
+#include "SectionStartPage.h"
+
+#include "ErrorBoundary.h"
+#include "PageLook.h"
+#include "Services.h"
+#include "WindowChain.h"
+#include "Workspace.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSvgRenderer>
+#include <QVBoxLayout>
+
+namespace wizard {
+
+namespace {
+
+const QSize LargestPicture(220, 220);
+
+QLabel* sectionPicture(const QString& resource, QWidget* page) {
+    QSize size = QSvgRenderer(resource).defaultSize();
+    if (!size.isEmpty())
+        size.scale(LargestPicture, Qt::KeepAspectRatio);
+    return makePicture(QStringLiteral("Image1"), resource, size, page);
+}
+
+} // namespace
+
+SectionStartPage::SectionStartPage(SectionSpec section, WindowChain& chain, Services& services, DimList& dims)
+    : m_section(std::move(section)), m_chain(chain), m_services(services), m_dims(dims) {
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(14);
+    for (const Text& label : m_section.labels)
+        texts->addWidget(makeLabel(label, this));
+    texts->addStretch();
+    auto* top = new QHBoxLayout;
+    top->setSpacing(20);
+    top->addLayout(texts, 1);
+    if (m_section.pictureResource)
+        top->addWidget(sectionPicture(*m_section.pictureResource, this), 0, Qt::AlignTop);
+
+    auto* buttons = new QHBoxLayout;
+    if (m_section.enterButton) {
+        QPushButton* enter = makeButton(*m_section.enterButton, this);
+        connect(enter, &QPushButton::clicked, this, [this] { m_chain.moveOn(this, m_section.successor); });
+        buttons->addWidget(enter);
+        m_focusButton = enter;
+    }
+    buttons->addStretch();
+    if (m_section.leaveLabel) {
+        QLabel* label = makeLabel(*m_section.leaveLabel, this);
+        label->setWordWrap(false);
+        buttons->addWidget(label);
+    }
+    QPushButton* leave = makeButton(m_section.leaveButton, this);
+    connect(leave, &QPushButton::clicked, this,
+            m_section.leave == LeaveAction::Uninstall ? &SectionStartPage::uninstall
+                                                      : &SectionStartPage::quit);
+    buttons->addWidget(leave);
+    if (!m_focusButton)
+        m_focusButton = leave;
+
+    auto* page = new QVBoxLayout;
+    page->setContentsMargins(30, 30, 30, 24);
+    page->addLayout(top, 1);
+    page->addLayout(buttons);
+    finishPage(this, page, QStringLiteral("Zentrimo"));
+}
+
+void SectionStartPage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    m_focusButton->setFocus();
+}
+
+void SectionStartPage::uninstall() {
+    guarded(m_services, [this] {
+        if (workspace::UninstallTweak(m_dims.GameRoot) == workspace::UninstallResult::NotInstalled) {
+            m_services.showMessage(QStringLiteral(
+                "You have to install the tweak before you try to uninstall it --> No tweak installed"));
+            return;
+        }
+        m_services.showMessage(QStringLiteral("Tweak have been succesfully uninstalled"));
+        m_services.endProgram(0);
+    });
+}
+
+void SectionStartPage::quit() {
+    guarded(m_services, [this] {
+        if (m_services.askYesNo(QStringLiteral("Do you want to apply settings before quit?")))
+            workspace::ApplyWorkspace(m_dims.GameRoot);
+        m_services.endProgram(0);
+    });
+}
+
+} // namespace wizard

@@ -1,1 +1,182 @@
-// placeholder: replaced by its author
+#include "SettingsPage.h"
+
+#include "ErrorBoundary.h"
+#include "KeyFilter.h"
+#include "PageLook.h"
+#include "Services.h"
+#include "WindowChain.h"
+#include "Workspace.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace wizard {
+
+namespace {
+
+enum Column { LabelColumn, PrefixColumn, ControlColumn, SpareColumn };
+
+const int WidestRowLabel = 400;
+
+QLabel* addRowLabel(const Text& text, QGridLayout* rows, int row, QWidget* page) {
+    QLabel* label = makeLabel(text, page);
+    // Short labels keep to one line; long ones wrap instead of pushing the input off the page.
+    label->setMinimumWidth(std::min(label->fontMetrics().horizontalAdvance(text.text) + 2, WidestRowLabel));
+    rows->addWidget(label, row, LabelColumn);
+    return label;
+}
+
+QLayout* picturePair(const PicturePair& pair, QWidget* page) {
+    auto* row = new QHBoxLayout;
+    const auto addPicture = [&](const Text& caption, const QString& name, const QString& resource) {
+        auto* column = new QVBoxLayout;
+        column->addWidget(makeLabel(caption, page));
+        column->addWidget(makePicture(name, resource, PictureSize, page));
+        row->addLayout(column);
+    };
+    addPicture(pair.leftCaption, QStringLiteral("Image1"), pair.leftResource);
+    addPicture(pair.rightCaption, QStringLiteral("Image2"), pair.rightResource);
+    row->addStretch();
+    return row;
+}
+
+} // namespace
+
+SettingsPage::SettingsPage(PageSpec page, WindowChain& chain, Services& services, DimList& dims)
+    : m_page(std::move(page)), m_chain(chain), m_services(services), m_dims(dims) {
+    auto* layout = new QVBoxLayout;
+    layout->setContentsMargins(24, 18, 24, 18);
+    layout->setSpacing(8);
+    layout->addWidget(makeHeading(m_page.heading, this));
+    // The question belongs right under the heading it asks about.
+    if (m_page.question)
+        layout->addWidget(makeLabel(*m_page.question, this));
+    for (const Text& explanation : m_page.explanations)
+        layout->addWidget(makeLabel(explanation, this));
+    if (m_page.pictures)
+        layout->addLayout(picturePair(*m_page.pictures, this));
+    layout->addSpacing(12);
+    if (m_page.inputNote)
+        layout->addWidget(makeLabel(*m_page.inputNote, this));
+
+    auto* rows = new QGridLayout;
+    layout->addLayout(rows);
+    rows->setHorizontalSpacing(10);
+    rows->setColumnStretch(SpareColumn, 1);
+    std::visit([&](const auto& input) { addInput(input, rows); }, m_page.input);
+
+    auto* buttons = new QHBoxLayout;
+    layout->addStretch();
+    layout->addLayout(buttons);
+    QPushButton* nextButton = makeButton({m_page.nextButton, QStringLiteral("&Next")}, this);
+    QPushButton* skipButton = makeButton({m_page.skipButton, QStringLiteral("&Skip setting")}, this);
+    buttons->addStretch();
+    buttons->addWidget(nextButton);
+    buttons->addWidget(skipButton);
+    connect(nextButton, &QPushButton::clicked, this, &SettingsPage::next);
+    connect(skipButton, &QPushButton::clicked, this, &SettingsPage::skip);
+
+    finishPage(this, layout, m_page.caption);
+}
+
+void SettingsPage::addInput(const CheckBox& box, QGridLayout* rows) {
+    const QLabel* label = addRowLabel(box.label, rows, 0, this);
+    m_checkBox = new QCheckBox(this);
+    m_checkBox->setObjectName(box.name);
+    m_checkBox->setAccessibleName(label->text());
+    rows->addWidget(m_checkBox, 0, ControlColumn);
+}
+
+void SettingsPage::addInput(const std::vector<NumberField>& fields, QGridLayout* rows) {
+    for (const NumberField& described : fields) {
+        const int row = static_cast<int>(m_fields.size());
+        const QLabel* label = addRowLabel(described.label, rows, row, this);
+        if (described.prefix) {
+            QLabel* prefix = makeHeading(*described.prefix, this);
+            prefix->setWordWrap(false);
+            rows->addWidget(prefix, row, PrefixColumn);
+        }
+        auto* field = new QLineEdit(described.initialText, this);
+        field->setObjectName(described.name);
+        field->setAccessibleName(label->text());
+        field->setMaxLength(described.maxLength);
+        field->setFixedWidth(field->fontMetrics().horizontalAdvance(QString(described.maxLength + 2, '0')) +
+                             12);
+        new KeyFilter(field, described.accepts, m_services);
+        rows->addWidget(field, row, ControlColumn);
+        m_fields.push_back(field);
+    }
+}
+
+void SettingsPage::addInput(const OptionGroup& group, QGridLayout* rows) {
+    m_options = new QButtonGroup(this);
+    for (int index = 0; index < static_cast<int>(group.options.size()); ++index) {
+        const QLabel* label = addRowLabel(group.options[index].label, rows, index, this);
+        auto* option = new QRadioButton(this);
+        option->setObjectName(group.name + '_' + QString::number(index));
+        option->setAccessibleName(label->text());
+        m_options->addButton(option, index);
+        rows->addWidget(option, index, ControlColumn);
+    }
+    // Option 0 is drawn chosen so that the screen agrees with the line "&Next" writes untouched.
+    m_options->button(0)->setChecked(true);
+    m_dims.*group.variable = group.options.front().tag;
+    connect(m_options, &QButtonGroup::idToggled, this, [this, group](int index, bool checked) {
+        if (checked)
+            m_dims.*group.variable = group.options.at(index).tag;
+    });
+}
+
+void SettingsPage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (m_checkBox)
+        m_checkBox->setFocus();
+    else if (!m_fields.empty())
+        m_fields.front()->setFocus();
+    else if (m_options)
+        m_options->checkedButton()->setFocus();
+}
+
+Answer SettingsPage::answer() const {
+    Answer answer;
+    answer.checked = m_checkBox && m_checkBox->isChecked();
+    for (const QLineEdit* field : m_fields)
+        answer.texts.push_back(field->text().toStdString());
+    if (const auto* group = std::get_if<OptionGroup>(&m_page.input))
+        answer.option = m_dims.*group->variable;
+    return answer;
+}
+
+void SettingsPage::next() {
+    const Outcome outcome = m_page.lines(answer());
+    if (!outcome.refusal.isEmpty()) {
+        m_services.showMessage(outcome.refusal);
+        return;
+    }
+    guarded(m_services, [&] {
+        if (m_page.preparesWorkspace)
+            workspace::PrepareWorkspace(m_dims.GameRoot, outcome.lines);
+        else
+            workspace::AppendWorkspaceLines(m_dims.GameRoot, outcome.lines);
+        m_chain.moveOn(this, m_page.successor);
+    });
+}
+
+void SettingsPage::skip() {
+    guarded(m_services, [&] {
+        if (m_page.preparesWorkspace)
+            workspace::PrepareWorkspace(m_dims.GameRoot, {});
+        m_chain.moveOn(this, m_page.successor);
+    });
+}
+
+} // namespace wizard

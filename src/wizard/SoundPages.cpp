@@ -1,1 +1,98 @@
-// placeholder: replaced by its author
+#include "PageSpec.h"
+
+#include "Workspace.h"
+
+#include <algorithm>
+
+namespace wizard {
+
+namespace {
+
+PageSpec soundPage(int number, const QString& heading, const QString& explanation) {
+    const QString n = QString::number(number);
+    PageSpec page;
+    page.form = "frmSound" + n;
+    page.caption = QString("Zentrimo %1/5").arg(number);
+    page.nextButton = "cmdSNext" + n;
+    page.skipButton = "cmdSSkip" + n;
+    page.successor = number < 5 ? "frmSound" + QString::number(number + 1) : "frmInternet0";
+    page.heading = {"Label1", heading};
+    page.explanations = {{"Label2", explanation}};
+    return page;
+}
+
+PageSpec checkPage(int number, const QString& heading, const QString& explanation, const QString& question,
+                   LineMaker lines) {
+    PageSpec page = soundPage(number, heading, explanation);
+    page.input = CheckBox{"checkS" + QString::number(number), {"Label4", question}};
+    page.lines = std::move(lines);
+    return page;
+}
+
+// Each quality writes the sample size first, then the sample rate.
+struct Quality {
+    Option option;
+    std::string loadAs8Bit;
+    std::string hiSound;
+};
+
+const std::vector<Quality>& qualities() {
+    static const std::vector<Quality> all{
+        {{{"Label4", "8 Bit 11 kHz "}, "8-11"}, "1", "0"},
+        {{{"Label3", "8 Bit 22 kHz (high quality)"}, "8-22"}, "1", "1"},
+        {{{"Label5", "16 Bit 11 kHz"}, "16-11"}, "0", "0"},
+        {{{"Label6", "16 Bit 22 kHz (high quality) "}, "16-22"}, "0", "1"},
+    };
+    return all;
+}
+
+PageSpec qualityPage() {
+    PageSpec page = soundPage(5, "Sound quality ",
+                              "Low-quality sound uses less memory and gives a slight speed gain on some "
+                              "systems. With a PCI sound card or a fast processor there is no reason to give "
+                              "up good sound.");
+    OptionGroup group{"optSound5", {}, &DimList::SoundQuality};
+    for (const Quality& quality : qualities())
+        group.options.push_back(quality.option);
+    page.input = group;
+    page.lines = [](const Answer& answer) {
+        const auto match =
+            std::ranges::find(qualities(), answer.option, [](const Quality& quality) -> const std::string& {
+                return quality.option.tag;
+            });
+        if (match == qualities().end())
+            return Outcome{};
+        return Outcome{{workspace::SettingLine("loadas8bit", match->loadAs8Bit),
+                        workspace::SettingLine("hisound", match->hiSound)},
+                       {}};
+    };
+    return page;
+}
+
+} // namespace
+
+std::vector<PageSpec> soundPages() {
+    return {
+        checkPage(
+            1, "Sound Compatibility ",
+            "Some sound cards, the Ensoniq AudioPCI in particular, stutter in games built on the "
+            "Quake II engine. If yours does, leave the box cleared for maximum compatibility.",
+            "Use maximum performance sound? (unchecked means maximum compatibility)",
+            // Written as text, never through number formatting, so the locale cannot turn it into "0,1".
+            checkBoxLine("_snd_mixahead", "0.1", "0.2")),
+        checkPage(2, "A3D",
+                  "The game supports A3D 3D sound, reportedly only on Vortex 2 cards. A3D is buggy, so "
+                  "enable it only to try it out.",
+                  "Disable A3D?", checkBoxLine("s_a3d", "0", "1")),
+        checkPage(3, "EAX ",
+                  "EAX is another 3D audio interface, supported by the Sound Blaster Live and other cards.",
+                  "Disable EAX?", checkBoxLine("s_eax", "0", "1")),
+        checkPage(4, "Reverb",
+                  "Reverb adds echo to the sound. It does little in this game, and turning it off can gain "
+                  "a little speed.",
+                  "Disable reverb?", checkBoxLine("s_reverb", "0", "1")),
+        qualityPage(),
+    };
+}
+
+} // namespace wizard

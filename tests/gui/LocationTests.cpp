@@ -1,1 +1,273 @@
-int main() { return 0; } // placeholder: replaced by its author
+#include "DimList.h"
+#include "DirectoryList.h"
+#include "DriveList.h"
+#include "FakeServices.h"
+#include "FormStyle.h"
+#include "FrmDir.h"
+#include "LocationForms.h"
+#include "WindowChain.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <system_error>
+
+namespace {
+
+const QString NoConfigMessage =
+    QStringLiteral("Couldn't find counter-strike config file, try specify another path");
+
+QString native(const QString& path) {
+    return QDir::toNativeSeparators(QDir(path).absolutePath());
+}
+
+// A directory list's entries from top to bottom, each indented by one blank a level.
+QStringList entries(QTreeWidget* list) {
+    QStringList lines;
+    for (QTreeWidgetItemIterator it(list); *it; ++it) {
+        int depth = 0;
+        for (const QTreeWidgetItem* up = (*it)->parent(); up; up = up->parent())
+            ++depth;
+        lines << QString(depth, QLatin1Char(' ')) + (*it)->text(0);
+    }
+    return lines;
+}
+
+QTreeWidgetItem* entry(QTreeWidget* list, const QString& text) {
+    return list->findItems(text, Qt::MatchExactly | Qt::MatchRecursive).value(0);
+}
+
+void doubleClick(QTreeWidget* list, const QString& text) {
+    const QPoint centre = list->visualItemRect(entry(list, text)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+}
+
+// The location forms between two stand-ins, started in <tree>/Games, which holds the folders
+// beta, Alpha, Gamma and .hidden and the file readme.txt.
+struct Location {
+    Location() {
+        addLocationForms(chain, services, dims);
+        for (const char* stub : {"frmMain", "frmTweak0"})
+            chain.add(QLatin1String(stub), [] { return new QWidget; });
+        for (const char* folder : {"beta", "Alpha", "Gamma", ".hidden"})
+            QDir(tree.path()).mkpath(QStringLiteral("Games/") + QLatin1String(folder));
+        QFile(games() + "/readme.txt").open(QIODevice::WriteOnly);
+        QDir::setCurrent(games());
+    }
+    ~Location() { QDir::setCurrent(previousFolder); }
+
+    QString games() const { return tree.path() + "/Games"; }
+    FrmDir* frmDir() { return qobject_cast<FrmDir*>(chain.form(QStringLiteral("frmDir"))); }
+    QWidget* frmSpecify() { return chain.form(QStringLiteral("frmSpecify")); }
+    QPushButton* button(QWidget* form, const char* name) { return form->findChild<QPushButton*>(name); }
+    DirectoryList* dirDir() { return frmSpecify()->findChild<DirectoryList*>(QStringLiteral("dirDir")); }
+    DriveList* drvDir() { return frmSpecify()->findChild<DriveList*>(QStringLiteral("drvDir")); }
+    bool shown(const char* form) {
+        return chain.existing(QLatin1String(form)) && chain.existing(QLatin1String(form))->isVisible();
+    }
+    QString gameRoot() const { return QString::fromStdString(dims.GameRoot); }
+    void ok() { button(frmSpecify(), "cmdOk1")->click(); }
+
+    void confirm(const QString& typed) {
+        chain.show(QStringLiteral("frmDir"));
+        frmDir()->setDirectory(typed);
+        button(frmDir(), "cmdNext2")->click();
+    }
+    void makeGame() {
+        QDir(games()).mkpath(QStringLiteral("cstrike"));
+        QFile(games() + "/cstrike/config.cfg").open(QIODevice::WriteOnly);
+    }
+    void activate(QWidget* form) {
+        chain.show(form->objectName());
+        QApplication::setActiveWindow(form);
+        QVERIFY(QTest::qWaitForWindowActive(form));
+    }
+
+    QString previousFolder = QDir::currentPath();
+    QTemporaryDir tree;
+    FakeServices services;
+    DimList dims;
+    WindowChain chain{services};
+};
+
+} // namespace
+
+class LocationTests : public QObject {
+    Q_OBJECT
+
+private slots:
+    void arrowsShowWholeBesideTheBox() {
+        Location location;
+        FrmDir* frmDir = location.frmDir();
+        auto* txtDir = frmDir->findChild<QLineEdit*>(QStringLiteral("txtDir"));
+        const auto* label3 = frmDir->findChild<QLabel*>(QStringLiteral("Label3"));
+        const auto* label2 = frmDir->findChild<QLabel*>(QStringLiteral("Label2"));
+        QCOMPARE(label3->text(), ">>>>");
+        QCOMPARE(label2->palette().color(QPalette::WindowText), Cyan);
+        QCOMPARE(frmDir->childAt(txtDir->geometry().topLeft() + QPoint(1, 1)), txtDir);
+        QVERIFY(label3->x() + label3->fontMetrics().horizontalAdvance(">>>>") <= txtDir->x());
+        QVERIFY(label2->x() + label2->fontMetrics().horizontalAdvance("<<<<") <= frmDir->width());
+    }
+
+    void nextTakesTheBoxAsGameRootAndTestsIt() {
+        Location location;
+        const QString typed = QStringLiteral(" ") + location.games();
+        location.makeGame();
+        location.confirm(typed);
+        QCOMPARE(location.services.messages, QStringList{NoConfigMessage});
+        QCOMPARE(location.gameRoot(), typed);
+        QCOMPARE(location.frmDir()->directory(), typed);
+        QVERIFY(location.shown("frmDir") && !location.shown("frmTweak0"));
+
+        location.confirm(location.games() + "/");
+        QCOMPARE(location.gameRoot(), location.games() + "/");
+        QVERIFY(location.shown("frmTweak0") && !location.shown("frmDir"));
+        QCOMPARE(location.services.messages.size(), 1);
+    }
+
+    void dirFormKeyboard() {
+        Location location;
+        location.makeGame();
+        FrmDir* frmDir = location.frmDir();
+        location.activate(frmDir);
+        auto* txtDir = frmDir->findChild<QLineEdit*>(QStringLiteral("txtDir"));
+        QCOMPARE(QApplication::focusWidget(), txtDir);
+        QTest::keyClick(txtDir, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), location.button(frmDir, "cmdNext2"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), location.button(frmDir, "cmdBack1"));
+        location.dims.GameRoot = "before";
+        QTest::keyClick(frmDir, Qt::Key_B, Qt::AltModifier);
+        QTRY_VERIFY(location.shown("frmMain") && !location.shown("frmDir"));
+        QCOMPARE(location.dims.GameRoot, "before");
+        location.activate(frmDir);
+        QTest::keyClick(frmDir, Qt::Key_N, Qt::AltModifier);
+        QTRY_COMPARE(location.services.messages, QStringList{NoConfigMessage});
+        QTest::keyClicks(txtDir, location.games());
+        QTest::keyClick(txtDir, Qt::Key_Return);
+        QVERIFY(location.shown("frmTweak0"));
+        QCOMPARE(location.gameRoot(), location.games());
+    }
+
+    void pickerStartsLikeADirectoryListAtTheCurrentFolder() {
+        Location location;
+        QStringList expected{QDir::toNativeSeparators(QDir::rootPath())};
+        QStringList parts =
+            QDir::fromNativeSeparators(native(location.games())).split('/', Qt::SkipEmptyParts);
+#ifdef Q_OS_WIN
+        parts.removeFirst(); // the drive is the root's entry
+#endif
+        for (const QString& part : parts)
+            expected << QString(expected.size(), ' ') + part;
+        const QString indent(expected.size(), ' ');
+        expected << indent + "Alpha" << indent + "beta" << indent + "Gamma";
+        QCOMPARE(entries(location.dirDir()), expected);
+        QCOMPARE(location.dirDir()->currentItem()->text(0), "Games");
+        QCOMPARE(location.drvDir()->root(), location.drvDir()->rootOf(location.games()));
+    }
+
+    void okHandsOverTheOpenFolderNotTheHighlightedOne() {
+        Location location;
+        location.chain.show(QStringLiteral("frmSpecify"));
+        DirectoryList* dirDir = location.dirDir();
+        QTreeWidgetItem* beta = entry(dirDir, "beta");
+        QTest::mouseClick(dirDir->viewport(), Qt::LeftButton, {}, dirDir->visualItemRect(beta).center());
+        QCOMPARE(dirDir->currentItem(), beta);
+        location.ok();
+        QCOMPARE(location.frmDir()->directory(), native(location.games()));
+        QVERIFY(location.shown("frmDir") && !location.shown("frmSpecify"));
+        QVERIFY(location.dims.GameRoot.empty());
+
+        location.chain.show(QStringLiteral("frmSpecify"));
+        doubleClick(dirDir, "Alpha");
+        QCOMPARE(entries(dirDir).last().trimmed(), "Alpha");
+        location.ok();
+        QCOMPARE(location.frmDir()->directory(), native(location.games() + "/Alpha"));
+    }
+
+    void enterOpensTheHighlightedFolderAndARootKeepsItsSeparator() {
+        Location location;
+        DirectoryList* dirDir = location.dirDir();
+        const QString root = QDir::toNativeSeparators(QDir::rootPath());
+        dirDir->setCurrentItem(entry(dirDir, root));
+        QTest::keyClick(dirDir, Qt::Key_Return);
+        QCOMPARE(entries(dirDir).first(), root);
+        location.ok();
+        QCOMPARE(location.frmDir()->directory(), root);
+        QVERIFY(root.endsWith(QDir::separator()));
+    }
+
+    void anUnreadableFolderIsReportedAndThePickerStays() {
+        Location location;
+        location.chain.show(QStringLiteral("frmSpecify"));
+        DirectoryList* dirDir = location.dirDir();
+        QVERIFY(QDir(location.games() + "/beta").removeRecursively());
+        const QStringList before = entries(dirDir);
+        doubleClick(dirDir, "beta");
+        const QString reason =
+            QString::fromLocal8Bit(std::make_error_code(std::errc::no_such_file_or_directory).message());
+        QCOMPARE(location.services.messages,
+                 QStringList{"Cannot read " + native(location.games() + "/beta") + ": " + reason});
+        QCOMPARE(dirDir->path(), native(location.games()));
+        QCOMPARE(entries(dirDir), before);
+        doubleClick(dirDir, "Gamma");
+        QCOMPARE(dirDir->path(), native(location.games() + "/Gamma"));
+    }
+
+    void aDriveOpensAtItsRootOrTheCurrentFolderUnlessUnreadable() {
+        Location location;
+        DriveList* drvDir = location.drvDir();
+        const int home = drvDir->currentIndex();
+        location.dirDir()->open(location.games() + "/beta");
+        // A volume mounted beside the current folder, and one whose medium is gone.
+        const QString stick = location.tree.path() + "/stick";
+        QVERIFY(QDir(stick).mkpath(QStringLiteral("photos")));
+        drvDir->addItem(QStringLiteral("stick"), stick);
+        drvDir->addItem(QStringLiteral("ejected"), location.tree.path() + "/ejected");
+
+        drvDir->setCurrentIndex(drvDir->findText("stick"));
+        QCOMPARE(entries(location.dirDir()).last().trimmed(), "photos");
+        drvDir->setCurrentIndex(home);
+        QCOMPARE(location.dirDir()->path(), native(location.games()));
+        QVERIFY(location.services.messages.isEmpty());
+
+        drvDir->setCurrentIndex(drvDir->findText("ejected"));
+        QCOMPARE(location.services.messages.size(), 1);
+        QVERIFY(location.services.messages[0].startsWith("Cannot read " +
+                                                         native(location.tree.path() + "/ejected") + ": "));
+        QCOMPARE(drvDir->currentIndex(), home);
+        QCOMPARE(location.dirDir()->path(), native(location.games()));
+    }
+
+    void pickerKeyboard() {
+        Location location;
+        QWidget* frmSpecify = location.frmSpecify();
+        location.activate(frmSpecify);
+        QCOMPARE(QApplication::focusWidget(), location.dirDir());
+        QTest::keyClick(location.dirDir(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), location.button(frmSpecify, "cmdOk1"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), location.drvDir());
+        QTest::keyClick(frmSpecify, Qt::Key_O, Qt::AltModifier);
+        QTRY_VERIFY(location.shown("frmDir"));
+        QCOMPARE(location.frmDir()->directory(), native(location.games()));
+    }
+
+    void closingEitherFormEndsTheProgramCleanly() {
+        for (const QString form : {"frmDir", "frmSpecify"}) {
+            Location location;
+            location.chain.show(form);
+            QVERIFY(!location.chain.form(form)->close());
+            QCOMPARE(location.services.exitCode_, 0);
+        }
+    }
+};
+
+QTEST_MAIN(LocationTests)
+#include "LocationTests.moc"

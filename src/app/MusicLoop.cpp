@@ -1,0 +1,48 @@
+#include "MusicLoop.h"
+
+#include "GameFiles.h"
+#include "Services.h"
+
+#include <QDir>
+
+#include <iterator>
+
+namespace {
+
+QString pathIn(const QString& folder, const char* file) {
+    return QDir(folder).filePath(QString::fromLatin1(file));
+}
+
+} // namespace
+
+bool musicFilesPresent(Services& services, const QString& folder) {
+    for (const char* file : MusicFiles) {
+        if (!workspace::fileExists(std::filesystem::path(pathIn(folder, file).toStdU16String()))) {
+            services.showError(QStringLiteral("%1 is missing!").arg(QString::fromLatin1(file)));
+            services.endProgram(1);
+            return false;
+        }
+    }
+    return true;
+}
+
+MusicLoop::MusicLoop(MusicPlayer& player, const QString& folder, QObject* parent)
+    : QObject(parent), m_player(player), m_folder(folder) {
+    connect(&m_player, &MusicPlayer::playbackEnded, this, &MusicLoop::playbackEnded);
+}
+
+void MusicLoop::start() {
+    TrackCount = 0;
+    play(MusicFiles[0]);
+}
+
+void MusicLoop::playbackEnded() {
+    ++TrackCount;
+    play(MusicFiles[TrackCount - 1]);
+    if (TrackCount == std::ssize(MusicFiles))
+        TrackCount = 0;
+}
+
+void MusicLoop::play(const char* file) {
+    m_player.openAndPlay(pathIn(m_folder, file));
+}

@@ -1,0 +1,71 @@
+#include "PageLook.h"
+
+#include "FormStyle.h"
+
+#include <QLabel>
+#include <QLayout>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSvgRenderer>
+
+#include <algorithm>
+
+namespace wizard {
+
+namespace {
+
+const QColor BodyText(235, 245, 245);
+
+} // namespace
+
+QLabel* makeLabel(const Text& text, QWidget* parent) {
+    auto* label = new QLabel(text.text, parent);
+    label->setObjectName(text.name);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    setTextColour(label, BodyText);
+    return label;
+}
+
+QLabel* makeHeading(const Text& text, QWidget* parent) {
+    QLabel* label = makeLabel(text, parent);
+    makeBold(label);
+    setTextColour(label, Cyan);
+    return label;
+}
+
+QLabel* makePicture(const QString& name, const QString& resource, QSize size, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setFixedSize(size);
+    QSvgRenderer renderer(resource);
+    if (!renderer.isValid())
+        return label;
+    const qreal ratio = label->devicePixelRatioF();
+    QPixmap pixmap(size * ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    renderer.render(&painter);
+    painter.end();
+    pixmap.setDevicePixelRatio(ratio);
+    label->setPixmap(pixmap);
+    return label;
+}
+
+QPushButton* makeButton(const Text& button, QWidget* parent) {
+    auto* made = new QPushButton(button.text, parent);
+    made->setObjectName(button.name);
+    return made;
+}
+
+void finishPage(QWidget* page, QLayout* layout, const QString& caption) {
+    page->setLayout(layout);
+    QSize size = PageSize.expandedTo(QSize(layout->totalMinimumSize().width(), 0));
+    const int needed = layout->hasHeightForWidth() ? layout->totalHeightForWidth(size.width())
+                                                   : layout->totalSizeHint().height();
+    size.setHeight(std::max(size.height(), needed));
+    setUpForm(page, caption, size, PageBackground);
+}
+
+} // namespace wizard
