@@ -23,6 +23,9 @@ QPixmap renderBackground(const QString& resource, QSize size, qreal ratio) {
 } // namespace
 
 void setUpForm(QWidget* form, const QString& title, QSize clientSize, const QString& background) {
+    // A fixed-size form has nothing to maximise.
+    form->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     form->setWindowTitle(title);
     form->setWindowIcon(QIcon(QStringLiteral(":/pictures/zentrimo.svg")));
     form->setFixedSize(clientSize);

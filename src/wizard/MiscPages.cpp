@@ -5,14 +5,8 @@ namespace wizard {
 namespace {
 
 PageSpec miscPage(int number, const QString& heading, const QString& explanation) {
-    const QString n = QString::number(number);
-    PageSpec page;
-    page.form = "frmMisc" + n;
-    page.caption = QString("Zentrimo %1/5").arg(number);
-    page.nextButton = "cmdMNext" + n;
     // cmdMSkip2 and cmdMSkip5 move on like every other skip button: one that does nothing looks broken.
-    page.skipButton = "cmdMSkip" + n;
-    page.successor = number < 5 ? "frmMisc" + QString::number(number + 1) : "frmFinish0";
+    PageSpec page = sectionPage(Section{"frmMisc", 5, "cmdMNext", "cmdMSkip", "frmFinish0"}, number);
     page.heading = {"Label1", heading};
     page.explanations = {{"Label2", explanation}};
     return page;

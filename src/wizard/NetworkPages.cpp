@@ -5,13 +5,7 @@ namespace wizard {
 namespace {
 
 PageSpec networkPage(int number, const QString& heading, const QString& explanation) {
-    const QString n = QString::number(number);
-    PageSpec page;
-    page.form = "frmInternet" + n;
-    page.caption = QString("Zentrimo %1/6").arg(number);
-    page.nextButton = "cmdINext" + n;
-    page.skipButton = "cmdISkip" + n;
-    page.successor = number < 6 ? "frmInternet" + QString::number(number + 1) : "frmMisc0";
+    PageSpec page = sectionPage(Section{"frmInternet", 6, "cmdINext", "cmdISkip", "frmMisc0"}, number);
     page.heading = {"Label1", heading};
     page.explanations = {{"Label2", explanation}};
     return page;

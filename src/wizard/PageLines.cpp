@@ -4,6 +4,17 @@
 
 namespace wizard {
 
+PageSpec sectionPage(const Section& section, int number) {
+    const QString n = QString::number(number);
+    PageSpec page;
+    page.form = section.formPrefix + n;
+    page.caption = QStringLiteral("Zentrimo %1/%2").arg(number).arg(section.pageCount);
+    page.nextButton = section.nextPrefix + n;
+    page.skipButton = section.skipPrefix + n;
+    page.successor = number < section.pageCount ? section.formPrefix + QString::number(number + 1) : section.after;
+    return page;
+}
+
 LineMaker checkBoxLine(std::string name, std::string ticked, std::string cleared) {
     return [=](const Answer& answer) {
         return Outcome{{workspace::SettingLine(name, answer.checked ? ticked : cleared)}, {}};

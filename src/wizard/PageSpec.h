@@ -103,6 +103,19 @@ struct SectionSpec {
     LeaveAction leave = LeaveAction::Quit;
 };
 
+// Where a section's pages stand in the chain: page n is formPrefix + n, captioned "Zentrimo n/pageCount",
+// with the buttons nextPrefix + n and skipPrefix + n; the last page leads to `after`.
+struct Section {
+    QString formPrefix;
+    int pageCount = 0;
+    QString nextPrefix;
+    QString skipPrefix;
+    QString after;
+};
+
+// Page `number` of `section`: its form, caption, buttons and successor filled in.
+PageSpec sectionPage(const Section& section, int number);
+
 // Line makers shared by the page tables.
 // One SettingLine of `name`: `ticked` when the box is ticked, else `cleared`.
 LineMaker checkBoxLine(std::string name, std::string ticked, std::string cleared);

@@ -9,13 +9,7 @@ namespace wizard {
 namespace {
 
 PageSpec soundPage(int number, const QString& heading, const QString& explanation) {
-    const QString n = QString::number(number);
-    PageSpec page;
-    page.form = "frmSound" + n;
-    page.caption = QString("Zentrimo %1/5").arg(number);
-    page.nextButton = "cmdSNext" + n;
-    page.skipButton = "cmdSSkip" + n;
-    page.successor = number < 5 ? "frmSound" + QString::number(number + 1) : "frmInternet0";
+    PageSpec page = sectionPage(Section{"frmSound", 5, "cmdSNext", "cmdSSkip", "frmInternet0"}, number);
     page.heading = {"Label1", heading};
     page.explanations = {{"Label2", explanation}};
     return page;

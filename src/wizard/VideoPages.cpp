@@ -18,12 +18,9 @@ Text text(const QString& caption) {
 PageSpec videoPage(int number, const QString& nextButton, const QString& heading,
                    const std::vector<QString>& explanations, decltype(PageSpec::input) input,
                    LineMaker lines) {
-    PageSpec page;
-    page.form = QStringLiteral("frmTweak%1").arg(number);
-    page.caption = QStringLiteral("Zentrimo %1/14").arg(number);
+    // The video pages' Next buttons follow no one pattern, so each row names its own.
+    PageSpec page = sectionPage({"frmTweak", 14, {}, "cmdSkip", "frmSound0"}, number);
     page.nextButton = nextButton;
-    page.skipButton = QStringLiteral("cmdSkip%1").arg(number);
-    page.successor = number < 14 ? QStringLiteral("frmTweak%1").arg(number + 1) : QStringLiteral("frmSound0");
     page.heading = text(heading);
     for (const QString& explanation : explanations)
         page.explanations.push_back(text(explanation));
