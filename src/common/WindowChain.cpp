@@ -29,7 +29,6 @@ QWidget* WindowChain::existing(const QString& name) const { return m_forms.value
 void WindowChain::show(const QString& name) {
     QWidget* target = form(name);
     target->show();
-    target->raise();
     target->activateWindow();
 }
 
