@@ -91,7 +91,7 @@ bool FrmMain::load() {
     m_music->start();
     m_frameLeft = FrameStart;
     m_frmSelecter->move(twips(m_frameLeft), m_frmSelecter->y());
-    m_dims.EditionChoice = std::string("0"); // a temporary dodges a false -Wrestrict of GCC 12
+    m_dims.EditionChoice = "0";
     m_tmrTimer->start();
     return true;
 }
