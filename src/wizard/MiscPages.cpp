@@ -4,26 +4,14 @@ namespace wizard {
 
 namespace {
 
-PageSpec miscPage(int number, const QString& heading, const QString& explanation) {
-    // cmdMSkip2 and cmdMSkip5 move on like every other skip button: one that does nothing looks broken.
-    PageSpec page = sectionPage(Section{"frmMisc", 5, "cmdMNext", "cmdMSkip", "frmFinish0"}, number);
-    page.heading = {"Label1", heading};
-    page.explanations = {{"Label2", explanation}};
-    return page;
-}
-
-PageSpec checkPage(int number, const QString& heading, const QString& explanation, const QString& question,
-                   LineMaker lines) {
-    PageSpec page = miscPage(number, heading, explanation);
-    page.input = CheckBox{"checkM" + QString::number(number), {"Label4", question}};
-    page.lines = std::move(lines);
-    return page;
-}
+// cmdMSkip2 and cmdMSkip5 move on like every other skip button: one that does nothing looks broken.
+const Section Misc{"frmMisc", 5, "cmdMNext", "cmdMSkip", "frmFinish0", "checkM"};
 
 PageSpec consolePage() {
-    PageSpec page = miscPage(3, "Console speed ",
-                             "The console, opened and closed with the \"~\" key, moves down and up slowly by "
-                             "default and wastes your time.");
+    PageSpec page =
+        explainedPage(Misc, 3, "Console speed ",
+                      "The console, opened and closed with the \"~\" key, moves down and up slowly by "
+                      "default and wastes your time.");
     page.explanations.push_back(
         {"Label3", "A higher value makes the console move faster, a lower value slower."});
     page.explanations.push_back(
@@ -36,14 +24,15 @@ PageSpec consolePage() {
 }
 
 PageSpec viewPage() {
-    PageSpec page = checkPage(5, "Third person view ",
-                              "Third person view has no real purpose but may be fun, and it may be slightly "
-                              "slower. Leave the box cleared to keep the first person view, the game's "
-                              "default. See the pictures below.",
-                              "Use third person view.?", [](const Answer& answer) {
-                                  // A console command of its own, not a variable.
-                                  return Outcome{{answer.checked ? "thirdperson" : "firstperson"}, {}};
-                              });
+    PageSpec page =
+        checkBoxPage(Misc, 5, "Third person view ",
+                     "Third person view has no real purpose but may be fun, and it may be slightly "
+                     "slower. Leave the box cleared to keep the first person view, the game's "
+                     "default. See the pictures below.",
+                     "Use third person view.?", [](const Answer& answer) {
+                         // A console command of its own, not a variable.
+                         return Outcome{{answer.checked ? "thirdperson" : "firstperson"}, {}};
+                     });
     page.pictures = PicturePair{":/pictures/thirdperson.svg",
                                 {"Label3", "Third person view:"},
                                 ":/pictures/firstperson.svg",
@@ -55,20 +44,20 @@ PageSpec viewPage() {
 
 std::vector<PageSpec> miscPages() {
     return {
-        checkPage(1, "MMX ",
-                  "Enable MMX if your processor supports it (Pentium MMX, Pentium II, Celeron, K6, K6-2). "
-                  "Otherwise disable it for a possible speed gain.",
-                  "Enable MMX support?", checkBoxLine("r_mmx", "1", "0")),
-        checkPage(2, "Mouse filtering ",
-                  "Mouse filtering averages the positions before and after each movement, which smooths "
-                  "the mouse.",
-                  "Enable mouse filtering?", checkBoxLine("m_filter", "1", "0")),
+        checkBoxPage(Misc, 1, "MMX ",
+                     "Enable MMX if your processor supports it (Pentium MMX, Pentium II, Celeron, K6, K6-2). "
+                     "Otherwise disable it for a possible speed gain.",
+                     "Enable MMX support?", checkBoxLine("r_mmx", "1", "0")),
+        checkBoxPage(Misc, 2, "Mouse filtering ",
+                     "Mouse filtering averages the positions before and after each movement, which smooths "
+                     "the mouse.",
+                     "Enable mouse filtering?", checkBoxLine("m_filter", "1", "0")),
         consolePage(),
-        checkPage(4, "Joystick",
-                  "Most people play with mouse and keyboard rather than a joystick. Disabling joystick "
-                  "support gains speed.",
-                  // The question asks to disable, so a tick turns the joystick off.
-                  "Disable Joystick and gain performance.?", checkBoxLine("joystick", "0", "1")),
+        checkBoxPage(Misc, 4, "Joystick",
+                     "Most people play with mouse and keyboard rather than a joystick. Disabling joystick "
+                     "support gains speed.",
+                     // The question asks to disable, so a tick turns the joystick off.
+                     "Disable Joystick and gain performance.?", checkBoxLine("joystick", "0", "1")),
         viewPage(),
     };
 }

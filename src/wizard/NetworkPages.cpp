@@ -4,28 +4,19 @@ namespace wizard {
 
 namespace {
 
-PageSpec networkPage(int number, const QString& heading, const QString& explanation) {
-    PageSpec page = sectionPage(Section{"frmInternet", 6, "cmdINext", "cmdISkip", "frmMisc0"}, number);
-    page.heading = {"Label1", heading};
-    page.explanations = {{"Label2", explanation}};
-    return page;
+const Section Network{"frmInternet", 6, "cmdINext", "cmdISkip", "frmMisc0", "checkI"};
+
+// Ticked allows the transfer.
+LineMaker allows(std::string variable) {
+    return checkBoxLine(std::move(variable), "1", "0");
 }
 
 // A digits-only field whose text is written as `variable`, after `prefix`.
 PageSpec fieldPage(int number, const QString& heading, const QString& explanation, NumberField field,
                    const std::string& variable, const std::string& prefix = {}) {
-    PageSpec page = networkPage(number, heading, explanation);
+    PageSpec page = explainedPage(Network, number, heading, explanation);
     page.input = std::vector<NumberField>{std::move(field)};
     page.lines = fieldLines({variable}, prefix);
-    return page;
-}
-
-// Ticked allows the transfer.
-PageSpec allowPage(int number, const QString& heading, const QString& explanation, const QString& question,
-                   const std::string& variable) {
-    PageSpec page = networkPage(number, heading, explanation);
-    page.input = CheckBox{"checkI" + QString::number(number), {"Label4", question}};
-    page.lines = checkBoxLine(variable, "1", "0");
     return page;
 }
 
@@ -53,10 +44,11 @@ PageSpec predictionPage() {
 }
 
 PageSpec downloadPage() {
-    PageSpec page = allowPage(5, "Allow download",
-                              "This setting decides whether decals, maps and models are downloaded when you "
-                              "connect to a server.",
-                              "Allow downloading of decals, maps, and models.?", "cl_allowdownload");
+    PageSpec page =
+        checkBoxPage(Network, 5, "Allow download",
+                     "This setting decides whether decals, maps and models are downloaded when you "
+                     "connect to a server.",
+                     "Allow downloading of decals, maps, and models.?", allows("cl_allowdownload"));
     page.caption = "Zentrimo";
     return page;
 }
@@ -77,10 +69,10 @@ std::vector<PageSpec> networkPages() {
                   {"txtRate", {"Label4", "Rate:"}, "25000", Accepts::Digits, 6, std::nullopt}, "rate"),
         predictionPage(),
         downloadPage(),
-        allowPage(6, "Allow upload ",
-                  "This setting decides whether your own decals, maps and models are uploaded when you "
-                  "connect to a server.",
-                  "Allow uploading of decals, maps, and models.", "cl_allowupload"),
+        checkBoxPage(Network, 6, "Allow upload ",
+                     "This setting decides whether your own decals, maps and models are uploaded when you "
+                     "connect to a server.",
+                     "Allow uploading of decals, maps, and models.", allows("cl_allowupload")),
     };
 }
 

@@ -11,7 +11,25 @@ PageSpec sectionPage(const Section& section, int number) {
     page.caption = QStringLiteral("Zentrimo %1/%2").arg(number).arg(section.pageCount);
     page.nextButton = section.nextPrefix + n;
     page.skipButton = section.skipPrefix + n;
-    page.successor = number < section.pageCount ? section.formPrefix + QString::number(number + 1) : section.after;
+    page.successor =
+        number < section.pageCount ? section.formPrefix + QString::number(number + 1) : section.after;
+    return page;
+}
+
+PageSpec explainedPage(const Section& section, int number, const QString& heading,
+                       const QString& explanation) {
+    PageSpec page = sectionPage(section, number);
+    page.heading = {QStringLiteral("Label1"), heading};
+    page.explanations = {{QStringLiteral("Label2"), explanation}};
+    return page;
+}
+
+PageSpec checkBoxPage(const Section& section, int number, const QString& heading, const QString& explanation,
+                      const QString& question, LineMaker lines) {
+    PageSpec page = explainedPage(section, number, heading, explanation);
+    page.input =
+        CheckBox{section.checkPrefix + QString::number(number), {QStringLiteral("Label4"), question}};
+    page.lines = std::move(lines);
     return page;
 }
 

@@ -24,8 +24,8 @@ struct Text {
 enum class Accepts { Digits, DigitsAndMinus, DigitsAndPeriod };
 
 struct NumberField {
-    QString name;              // e.g. "txtDecals"
-    Text label;                // the label on the field's row
+    QString name; // e.g. "txtDecals"
+    Text label;   // the label on the field's row
     QString initialText;
     Accepts accepts = Accepts::Digits;
     int maxLength = 0;
@@ -73,16 +73,16 @@ struct Outcome {
 using LineMaker = std::function<Outcome(const Answer&)>;
 
 struct PageSpec {
-    QString form;       // "frmTweak7"
-    QString caption;    // "Zentrimo 7/14"
-    QString nextButton; // "cmdTweak7"
-    QString skipButton; // "cmdSkip7"
-    QString successor;  // "frmTweak8"
-    Text heading;       // Label1, drawn bold
-    std::vector<Text> explanations;   // top to bottom, below the heading
-    std::optional<Text> question;     // a line of its own right below the heading
+    QString form;                   // "frmTweak7"
+    QString caption;                // "Zentrimo 7/14"
+    QString nextButton;             // "cmdTweak7"
+    QString skipButton;             // "cmdSkip7"
+    QString successor;              // "frmTweak8"
+    Text heading;                   // Label1, drawn bold
+    std::vector<Text> explanations; // top to bottom, below the heading
+    std::optional<Text> question;   // a line of its own right below the heading
     std::optional<PicturePair> pictures;
-    std::optional<Text> inputNote;    // a label just above the input row
+    std::optional<Text> inputNote; // a label just above the input row
     std::variant<CheckBox, std::vector<NumberField>, OptionGroup> input;
     LineMaker lines;
     // Page 1: both buttons build the workspace file (Skip with no lines) instead of appending.
@@ -93,28 +93,36 @@ enum class LeaveAction { Uninstall, Quit };
 
 // A section start page (and the finish page, which has no enter button).
 struct SectionSpec {
-    QString form;                   // "frmSound0"
-    std::vector<Text> labels;       // top to bottom
+    QString form;                           // "frmSound0"
+    std::vector<Text> labels;               // top to bottom
     std::optional<QString> pictureResource; // Image1, beside the labels
-    std::optional<Text> enterButton; // {"cmdSound0", "&Continue"}; none on the finish page
-    QString successor;               // what the enter button opens
-    Text leaveButton;                // {"cmdQuit0", "&Quit"}
-    std::optional<Text> leaveLabel;  // a label beside the leave button ("Uninstall Tweak if installed:")
+    std::optional<Text> enterButton;        // {"cmdSound0", "&Continue"}; none on the finish page
+    QString successor;                      // what the enter button opens
+    Text leaveButton;                       // {"cmdQuit0", "&Quit"}
+    std::optional<Text> leaveLabel; // a label beside the leave button ("Uninstall Tweak if installed:")
     LeaveAction leave = LeaveAction::Quit;
 };
 
 // Where a section's pages stand in the chain: page n is formPrefix + n, captioned "Zentrimo n/pageCount",
-// with the buttons nextPrefix + n and skipPrefix + n; the last page leads to `after`.
+// with the buttons nextPrefix + n and skipPrefix + n and the check box checkPrefix + n; the last page
+// leads to `after`.
 struct Section {
     QString formPrefix;
     int pageCount = 0;
     QString nextPrefix;
     QString skipPrefix;
     QString after;
+    QString checkPrefix;
 };
 
 // Page `number` of `section`: its form, caption, buttons and successor filled in.
 PageSpec sectionPage(const Section& section, int number);
+// The same with its heading in Label1 and its explanation in Label2.
+PageSpec explainedPage(const Section& section, int number, const QString& heading,
+                       const QString& explanation);
+// The same asking `question` (Label4) beside the page's check box.
+PageSpec checkBoxPage(const Section& section, int number, const QString& heading, const QString& explanation,
+                      const QString& question, LineMaker lines);
 
 // Line makers shared by the page tables.
 // One SettingLine of `name`: `ticked` when the box is ticked, else `cleared`.

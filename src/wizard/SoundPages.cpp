@@ -8,20 +8,7 @@ namespace wizard {
 
 namespace {
 
-PageSpec soundPage(int number, const QString& heading, const QString& explanation) {
-    PageSpec page = sectionPage(Section{"frmSound", 5, "cmdSNext", "cmdSSkip", "frmInternet0"}, number);
-    page.heading = {"Label1", heading};
-    page.explanations = {{"Label2", explanation}};
-    return page;
-}
-
-PageSpec checkPage(int number, const QString& heading, const QString& explanation, const QString& question,
-                   LineMaker lines) {
-    PageSpec page = soundPage(number, heading, explanation);
-    page.input = CheckBox{"checkS" + QString::number(number), {"Label4", question}};
-    page.lines = std::move(lines);
-    return page;
-}
+const Section Sound{"frmSound", 5, "cmdSNext", "cmdSSkip", "frmInternet0", "checkS"};
 
 // Each quality writes the sample size first, then the sample rate.
 struct Quality {
@@ -41,10 +28,11 @@ const std::vector<Quality>& qualities() {
 }
 
 PageSpec qualityPage() {
-    PageSpec page = soundPage(5, "Sound quality ",
-                              "Low-quality sound uses less memory and gives a slight speed gain on some "
-                              "systems. With a PCI sound card or a fast processor there is no reason to give "
-                              "up good sound.");
+    PageSpec page =
+        explainedPage(Sound, 5, "Sound quality ",
+                      "Low-quality sound uses less memory and gives a slight speed gain on some "
+                      "systems. With a PCI sound card or a fast processor there is no reason to give "
+                      "up good sound.");
     OptionGroup group{"optSound5", {}, &DimList::SoundQuality};
     for (const Quality& quality : qualities())
         group.options.push_back(quality.option);
@@ -67,24 +55,26 @@ PageSpec qualityPage() {
 
 std::vector<PageSpec> soundPages() {
     return {
-        checkPage(
-            1, "Sound Compatibility ",
+        checkBoxPage(
+            Sound, 1, "Sound Compatibility ",
             "Some sound cards, the Ensoniq AudioPCI in particular, stutter in games built on the "
             "Quake II engine. If yours does, leave the box cleared for maximum compatibility.",
             "Use maximum performance sound? (unchecked means maximum compatibility)",
             // Written as text, never through number formatting, so the locale cannot turn it into "0,1".
             checkBoxLine("_snd_mixahead", "0.1", "0.2")),
-        checkPage(2, "A3D",
-                  "The game supports A3D 3D sound, reportedly only on Vortex 2 cards. A3D is buggy, so "
-                  "enable it only to try it out.",
-                  "Disable A3D?", checkBoxLine("s_a3d", "0", "1")),
-        checkPage(3, "EAX ",
-                  "EAX is another 3D audio interface, supported by the Sound Blaster Live and other cards.",
-                  "Disable EAX?", checkBoxLine("s_eax", "0", "1")),
-        checkPage(4, "Reverb",
-                  "Reverb adds echo to the sound. It does little in this game, and turning it off can gain "
-                  "a little speed.",
-                  "Disable reverb?", checkBoxLine("s_reverb", "0", "1")),
+        checkBoxPage(Sound, 2, "A3D",
+                     "The game supports A3D 3D sound, reportedly only on Vortex 2 cards. A3D is buggy, so "
+                     "enable it only to try it out.",
+                     "Disable A3D?", checkBoxLine("s_a3d", "0", "1")),
+        checkBoxPage(
+            Sound, 3, "EAX ",
+            "EAX is another 3D audio interface, supported by the Sound Blaster Live and other cards.",
+            "Disable EAX?", checkBoxLine("s_eax", "0", "1")),
+        checkBoxPage(
+            Sound, 4, "Reverb",
+            "Reverb adds echo to the sound. It does little in this game, and turning it off can gain "
+            "a little speed.",
+            "Disable reverb?", checkBoxLine("s_reverb", "0", "1")),
         qualityPage(),
     };
 }

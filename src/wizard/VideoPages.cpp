@@ -19,7 +19,7 @@ PageSpec videoPage(int number, const QString& nextButton, const QString& heading
                    const std::vector<QString>& explanations, decltype(PageSpec::input) input,
                    LineMaker lines) {
     // The video pages' Next buttons follow no one pattern, so each row names its own.
-    PageSpec page = sectionPage({"frmTweak", 14, {}, "cmdSkip", "frmSound0"}, number);
+    PageSpec page = sectionPage({"frmTweak", 14, {}, "cmdSkip", "frmSound0", "check"}, number);
     page.nextButton = nextButton;
     page.heading = text(heading);
     for (const QString& explanation : explanations)
