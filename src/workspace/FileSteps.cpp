@@ -24,16 +24,9 @@ namespace {
 constexpr const char* TempSuffix = ".zentrimo-new";
 constexpr int MaxLinkHops = 40;
 
-int lastErrorNumber() {
-#ifdef _WIN32
-    return static_cast<int>(GetLastError());
-#else
-    return errno;
-#endif
-}
-
+// The C library reports through errno on every platform, Windows included.
 [[noreturn]] void fail(const fs::path& file) {
-    throw FileError(lastErrorNumber(), file);
+    throw FileError(std::error_code(errno, std::generic_category()), file);
 }
 
 // Binary mode throughout: bytes go to disk exactly as given, CR LF included, on every platform.
@@ -131,10 +124,11 @@ void refuseReadOnly([[maybe_unused]] const fs::path& target) {
 void renameOver(const fs::path& from, const fs::path& to) {
 #ifdef _WIN32
     if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        throw FileError(static_cast<int>(GetLastError()), to);
 #else
     if (std::rename(from.c_str(), to.c_str()) != 0)
-#endif
         fail(to);
+#endif
 }
 
 } // namespace
@@ -146,7 +140,9 @@ void FileSteps::before(FileStep step, const fs::path& file) const {
 
 void FileSteps::createEmpty(const fs::path& file) const {
     before(FileStep::Create, file);
-    File(file, "wb").close();
+    // Appending creates the file without emptying one the existence test cannot see (a hidden
+    // script on Windows): the player's own lines are never lost.
+    File(file, "ab").close();
 }
 
 void FileSteps::replaceWhole(const fs::path& source, const fs::path& destination) const {

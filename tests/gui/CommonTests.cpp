@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include <cerrno>
+#include <stdexcept>
 
 class CommonTests : public QObject {
     Q_OBJECT
@@ -15,16 +16,19 @@ class CommonTests : public QObject {
 private slots:
     void fileErrorReachesBoundaryWithNumberTextAndPath() {
         FakeServices services;
-        bool after = false;
-        guarded(services, [&] {
-            throw workspace::FileError(ENOENT, "/games/Half-Life/cstrike/autoexec.tmp");
-            after = true;
-        });
-        QVERIFY(!after);
+        guarded(services,
+                [] { throw workspace::FileError(ENOENT, "/games/Half-Life/cstrike/autoexec.tmp"); });
         QCOMPARE(services.errors,
                  QStringList{QStringLiteral("Error %1: %2\n/games/Half-Life/cstrike/autoexec.tmp")
                                  .arg(ENOENT)
                                  .arg(QString::fromStdString(std::generic_category().message(ENOENT)))});
+        QCOMPARE(services.exitCode_, std::optional<int>(1));
+    }
+
+    void otherExceptionReachesBoundaryWithItsText() {
+        FakeServices services;
+        guarded(services, [] { throw std::runtime_error("registry text too long"); });
+        QCOMPARE(services.errors, QStringList{QStringLiteral("registry text too long")});
         QCOMPARE(services.exitCode_, std::optional<int>(1));
     }
 
