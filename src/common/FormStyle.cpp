@@ -24,8 +24,8 @@ QPixmap renderBackground(const QString& resource, QSize size, qreal ratio) {
 
 void setUpForm(QWidget* form, const QString& title, QSize clientSize, const QString& background) {
     // A fixed-size form has nothing to maximise.
-    form->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    form->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     form->setWindowTitle(title);
     form->setWindowIcon(QIcon(QStringLiteral(":/pictures/zentrimo.svg")));
     form->setFixedSize(clientSize);

@@ -9,11 +9,15 @@ class QLabel;
 class QWidget;
 
 // Layouts are drawn in twips; 15 twips are one logical pixel and Qt scales for high DPI.
-constexpr int twips(int value) { return (value + (value < 0 ? -7 : 7)) / 15; }
+constexpr int twips(int value) {
+    return (value + (value < 0 ? -7 : 7)) / 15;
+}
 constexpr QRect twipsRect(int left, int top, int width, int height) {
     return QRect(twips(left), twips(top), twips(width), twips(height));
 }
-constexpr QSize twipsSize(int width, int height) { return QSize(twips(width), twips(height)); }
+constexpr QSize twipsSize(int width, int height) {
+    return QSize(twips(width), twips(height));
+}
 
 inline const QColor Cyan(0, 255, 255);
 inline const QColor DarkTeal(0, 64, 64);

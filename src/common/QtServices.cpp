@@ -54,9 +54,13 @@ bool QtServices::askYesNo(const QString& question) {
            QMessageBox::Yes;
 }
 
-void QtServices::beep() { QApplication::beep(); }
+void QtServices::beep() {
+    QApplication::beep();
+}
 
-MusicPlayer& QtServices::music() { return *m_music; }
+MusicPlayer& QtServices::music() {
+    return *m_music;
+}
 
 void QtServices::endProgram(int exitCode) {
     if (m_ended)

@@ -21,9 +21,9 @@ class Services {
 public:
     virtual ~Services() = default;
 
-    virtual void showMessage(const QString& text) = 0;      // OK, no icon
-    virtual void showError(const QString& text) = 0;        // OK, error icon
-    virtual bool askYesNo(const QString& question) = 0;     // Yes is the default; true for Yes
+    virtual void showMessage(const QString& text) = 0;  // OK, no icon
+    virtual void showError(const QString& text) = 0;    // OK, error icon
+    virtual bool askYesNo(const QString& question) = 0; // Yes is the default; true for Yes
     virtual void beep() = 0;
     virtual MusicPlayer& music() = 0;
     // Ends the run with exitCode once the current handler returns; callers return right after.

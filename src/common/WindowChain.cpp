@@ -11,7 +11,9 @@ WindowChain::~WindowChain() {
         delete form.data();
 }
 
-void WindowChain::add(const QString& name, Factory factory) { m_factories.insert(name, std::move(factory)); }
+void WindowChain::add(const QString& name, Factory factory) {
+    m_factories.insert(name, std::move(factory));
+}
 
 QWidget* WindowChain::form(const QString& name) {
     if (QWidget* made = existing(name))
@@ -24,7 +26,9 @@ QWidget* WindowChain::form(const QString& name) {
     return made;
 }
 
-QWidget* WindowChain::existing(const QString& name) const { return m_forms.value(name).data(); }
+QWidget* WindowChain::existing(const QString& name) const {
+    return m_forms.value(name).data();
+}
 
 void WindowChain::show(const QString& name) {
     QWidget* target = form(name);

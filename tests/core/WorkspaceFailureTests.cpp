@@ -88,7 +88,8 @@ TEST_F(WorkspaceFailure, WriteProtectedScriptIsNotReplaced) {
     writeBytes(game.script(), UserScript);
     PrepareWorkspace(game.root(), {"x"});
     fs::permissions(game.script(), fs::perms::owner_read | fs::perms::group_read);
-    expectError(caughtError([&] { ApplyWorkspace(game.root()); }), std::errc::permission_denied, game.script());
+    expectError(caughtError([&] { ApplyWorkspace(game.root()); }), std::errc::permission_denied,
+                game.script());
     EXPECT_EQ(readBytes(game.script()), UserScript);
     EXPECT_EQ(readBytes(game.workFile()), UserScript + bannerBytes() + "x\r\n");
     EXPECT_EQ(game.cstrikeNames(), GameFileNames);

@@ -45,8 +45,14 @@ private slots:
         FakeServices services;
         WindowChain chain(services);
         int made = 0;
-        chain.add("frmOne", [&] { ++made; return new QWidget; });
-        chain.add("frmTwo", [&] { ++made; return new QWidget; });
+        chain.add("frmOne", [&] {
+            ++made;
+            return new QWidget;
+        });
+        chain.add("frmTwo", [&] {
+            ++made;
+            return new QWidget;
+        });
         QCOMPARE(chain.existing("frmOne"), nullptr);
 
         chain.show("frmOne");
