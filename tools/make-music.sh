@@ -34,20 +34,20 @@ silence() { soxr -n -r "$rate" -c 1 -b 32 -e floating-point "$1" trim 0 "$2"; }
 # `slot` seconds. Each oscillator gets a channel of its own; the shape's remix folds them to one.
 note() {
     local out=$1 instrument=$2 names=$3 sound=$4 slot=$5
-    local -a specs=() shape=()
+    local -a voices=() shape=()
     local name f channels=0
     for name in ${names//+/ }; do
         f=$(hz "$name")
         case $instrument in
-        pad) specs+=(sine "$f" triangle "$(hz "$name" 6)") && channels=$((channels + 2)) ;;
-        glass) specs+=(triangle "$(hz "$name" -5)" sine "$(hz "$name" 5)") && channels=$((channels + 2)) ;;
+        pad) voices+=(sine "$f" triangle "$(hz "$name" 6)") && channels=$((channels + 2)) ;;
+        glass) voices+=(triangle "$(hz "$name" -5)" sine "$(hz "$name" 5)") && channels=$((channels + 2)) ;;
         # Bells and ticks sound alone, never in chords.
-        bell) specs+=(sine "$f" sine "$(calc "$f * 2.01")" sine "$(calc "$f * 3.98")") && channels=3 ;;
-        pluck) specs+=(pluck "$f") && channels=$((channels + 1)) ;;
-        chip) specs+=(square "$f" 0 0 30) && channels=$((channels + 1)) ;;
-        bass) specs+=(triangle "$f") && channels=$((channels + 1)) ;;
-        sub) specs+=(sine "$f") && channels=$((channels + 1)) ;;
-        tick) specs+=(pinknoise) && channels=1 ;;
+        bell) voices+=(sine "$f" sine "$(calc "$f * 2.01")" sine "$(calc "$f * 3.98")") && channels=3 ;;
+        pluck) voices+=(pluck "$f") && channels=$((channels + 1)) ;;
+        chip) voices+=(square "$f" 0 0 30) && channels=$((channels + 1)) ;;
+        bass) voices+=(triangle "$f") && channels=$((channels + 1)) ;;
+        sub) voices+=(sine "$f") && channels=$((channels + 1)) ;;
+        tick) voices+=(pinknoise) && channels=1 ;;
         esac
     done
     case $instrument in
@@ -63,7 +63,7 @@ note() {
     tick) shape=(remix - vol 0.5 highpass 3000 fade l 0.002 "$sound" "$(calc "$sound - 0.002")") ;;
     esac
     soxr -r "$rate" -c "$channels" -n -c 1 -b 32 -e floating-point "$out" \
-        synth "$sound" "${specs[@]}" "${shape[@]}" pad 0 "$(calc "$slot - $sound")"
+        synth "$sound" "${voices[@]}" "${shape[@]}" pad 0 "$(calc "$slot - $sound")"
 }
 
 # Renders a score of "NAME/BEATS" tokens (NAME a note, a chord or r for a rest) into a mono file.
