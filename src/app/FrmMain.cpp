@@ -12,6 +12,7 @@
 
 #include <QButtonGroup>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QRadioButton>
 #include <QTimer>
 
@@ -64,6 +65,7 @@ FrmMain::FrmMain(WindowChain& chain, Services& services, DimList& dims, const QS
         setTextColour(option, Cyan, DarkTeal);
         option->hide();
         group->addButton(option);
+        option->installEventFilter(this);
         m_optVersion[index] = option;
     }
     m_cmdNext1 = placeButton(this, QStringLiteral("cmdNext1"), QStringLiteral("&Next"),
@@ -113,6 +115,35 @@ void FrmMain::revealStep() {
         if (!controls[index - 1]->isHidden())
             controls[index]->show();
     controls[0]->show();
+}
+
+bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
+    // Arrows choose as they move, as in any option group, also while none has been chosen yet:
+    // otherwise the edition in focus would not be the one "&Next" takes.
+    const auto option = std::find(m_optVersion.begin(), m_optVersion.end(), watched);
+    if (event->type() != QEvent::KeyPress || option == m_optVersion.end())
+        return QWidget::eventFilter(watched, event);
+    int step = 0;
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        step = 1;
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        step = -1;
+        break;
+    default:
+        return QWidget::eventFilter(watched, event);
+    }
+    const auto count = static_cast<int>(m_optVersion.size());
+    QRadioButton* next = m_optVersion[(option - m_optVersion.begin() + step + count) % count];
+    // While the options are still being revealed, an option not yet shown cannot be chosen.
+    if (next->isHidden())
+        return true;
+    next->setFocus(Qt::TabFocusReason);
+    next->click();
+    return true;
 }
 
 void FrmMain::chooseEdition(QAbstractButton* option) {

@@ -34,6 +34,9 @@ public slots:
     // One tick of Timer1.
     void revealStep();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void chooseEdition(QAbstractButton* option);
     void routeByEdition();

@@ -227,11 +227,18 @@ private slots:
         QApplication::setActiveWindow(frmMain);
         QVERIFY(QTest::qWaitForWindowActive(frmMain));
         QCOMPARE(QApplication::focusWidget(), program.option(0));
+        // Arrows choose the option they move to, the first time too, and wrap round.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
         QCOMPARE(QApplication::focusWidget(), program.option(1));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(program.option(1)->isChecked());
         QCOMPARE(program.dims.EditionChoice, "1");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QCOMPARE(QApplication::focusWidget(), program.option(2));
+        QCOMPARE(program.dims.EditionChoice, "2");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QCOMPARE(program.dims.EditionChoice, "0");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QCOMPARE(program.dims.EditionChoice, "0");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), program.cmdNext1());
