@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and running need, when any is missing.
+# Installs the Debian packages that building, testing and running need, and any named as arguments,
+# when any is missing.
 set -euo pipefail
 
 packages=(
@@ -7,6 +8,7 @@ packages=(
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     libgtest-dev googletest
+    "$@"
 )
 
 missing=()

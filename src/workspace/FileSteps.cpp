@@ -4,11 +4,15 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <string>
 #include <utility>
 
 #ifdef _WIN32
 #define WIN32_LEAN_AND_MEAN
+#ifndef NOMINMAX
 #define NOMINMAX
+#endif
 #include <io.h>
 #include <windows.h>
 #else
@@ -29,11 +33,28 @@ constexpr int MaxLinkHops = 40;
     throw FileError(std::error_code(errno, std::generic_category()), file);
 }
 
+// Wide names on Windows, so that a game folder outside the ANSI code page opens too.
+std::FILE* openFile(const fs::path& path, const char* mode) {
+#ifdef _WIN32
+    return _wfopen(path.c_str(), std::wstring(mode, mode + std::strlen(mode)).c_str());
+#else
+    return std::fopen(path.c_str(), mode);
+#endif
+}
+
+int removeFile(const fs::path& path) {
+#ifdef _WIN32
+    return _wremove(path.c_str());
+#else
+    return std::remove(path.c_str());
+#endif
+}
+
 // Binary mode throughout: bytes go to disk exactly as given, CR LF included, on every platform.
 class File {
 public:
     File(const fs::path& path, const char* mode)
-        : m_path(path), m_handle(std::fopen(path.string().c_str(), mode)) {
+        : m_path(path), m_handle(openFile(path, mode)) {
         if (!m_handle)
             fail(m_path);
     }
@@ -183,7 +204,7 @@ void FileSteps::appendLines(const fs::path& file, const std::vector<std::string>
 
 void FileSteps::remove(const fs::path& file) const {
     before(FileStep::Remove, file);
-    if (std::remove(file.string().c_str()) != 0)
+    if (removeFile(file) != 0)
         fail(file);
 }
 
