@@ -115,6 +115,10 @@ void FrmMain::revealStep() {
         if (!controls[index - 1]->isHidden())
             controls[index]->show();
     controls[0]->show();
+    // The window came up before any option could take the keyboard; the first one takes it now,
+    // still unchosen.
+    if (!focusWidget())
+        controls[0]->setFocus();
 }
 
 bool FrmMain::eventFilter(QObject* watched, QEvent* event) {

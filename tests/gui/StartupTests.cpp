@@ -251,6 +251,23 @@ private slots:
         QVERIFY(program.shown("frmDir"));
     }
 
+    void firstRevealedOptionTakesTheKeyboard() {
+        Program program;
+        program.chain.show(QStringLiteral("frmMain"));
+        QApplication::setActiveWindow(program.frmMain());
+        QVERIFY(QTest::qWaitForWindowActive(program.frmMain()));
+        QCOMPARE(QApplication::focusWidget(), nullptr);
+        program.frmMain()->revealStep();
+        QCOMPARE(QApplication::focusWidget(), program.option(0));
+        QVERIFY(!program.option(0)->isChecked());
+        // An option not yet revealed cannot be chosen.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(program.dims.EditionChoice, "0");
+        program.frmMain()->revealStep();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(program.dims.EditionChoice, "1");
+    }
+
     void closingFrmMainEndsTheProgramCleanly() {
         Program program;
         QVERIFY(!program.ready()->close());
