@@ -3,6 +3,7 @@
 #include "RegistryPlatform.h"
 #include "TextCase.h"
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <string_view>
@@ -30,6 +31,11 @@ std::string textOf(const RegValue& value) {
     return std::to_string(std::get<std::int32_t>(value));
 }
 
+std::string untilZero(std::string text) {
+    text.resize(std::min(text.find('\0'), text.size()));
+    return text;
+}
+
 // Two steps: ask with no room to learn the size, then read into a buffer of exactly that size.
 std::int32_t readString(const platform::ValueQuery& query, RegValue& output) {
     char probe = 0;
@@ -44,7 +50,7 @@ std::int32_t readString(const platform::ValueQuery& query, RegValue& output) {
     if (status != StatusOk || size == 0)
         return status;
     buffer.resize(size - 1);
-    output = std::move(buffer);
+    output = untilZero(std::move(buffer));
     return status;
 }
 
@@ -93,7 +99,8 @@ std::int32_t ReadRegValue(const std::string& hiveName, const std::string& keyPat
     const std::string code = toUpperAscii(typeCode);
     if (!handle->hive) {
         if (code == "S")
-            output = platform::readIniString(handle->iniFile, keyPath, valueName, textOf(defaultValue));
+            output =
+                untilZero(platform::readIniString(handle->iniFile, keyPath, valueName, textOf(defaultValue)));
         return StatusOk;
     }
     return platform::readFromKey(*handle->hive, keyPath, valueName, [&](const platform::ValueQuery& query) {

@@ -2,12 +2,17 @@
 
 #include "Registry.h"
 
+#include <gtest/gtest.h>
+
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <random>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace registry::test {
 
@@ -45,5 +50,55 @@ inline Result read(const std::string& hive, const std::string& key, const std::s
     result.first = ReadRegValue(hive, key, name, code, fallback, result.second);
     return result;
 }
+
+#ifndef _WIN32
+
+inline constexpr std::string_view WineHeader =
+    "WINE REGISTRY Version 2\n"
+    ";; All keys relative to \\\\User\\\\S-1-5-21-4242-4242-4242-1000\n\n"
+    "#arch=win32\n";
+
+// Points variables elsewhere for one test and puts the old values back.
+class ScopedEnvironment {
+public:
+    void set(const char* name, const std::string& value) {
+        const char* old = std::getenv(name);
+        m_saved.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+        setenv(name, value.c_str(), 1);
+    }
+    ~ScopedEnvironment() {
+        for (auto saved = m_saved.rbegin(); saved != m_saved.rend(); ++saved)
+            saved->second ? setenv(saved->first, saved->second->c_str(), 1) : unsetenv(saved->first);
+    }
+
+private:
+    std::vector<std::pair<const char*, std::optional<std::string>>> m_saved;
+};
+
+// Every test gets its own Wine prefix, an empty home and a Steam folder without games.
+class WineRegistry : public ::testing::Test {
+protected:
+    WineRegistry() : m_prefix(m_temp.path() / "prefix"), m_home(m_temp.path() / "home") {
+        std::filesystem::create_directories(m_home);
+        std::filesystem::create_directories(steamDir());
+        m_environment.set("WINEPREFIX", m_prefix.string());
+        m_environment.set("HOME", m_home.string());
+        m_environment.set("STEAM_DIR", steamDir().string());
+    }
+    std::filesystem::path steamDir() const { return m_temp.path() / "steam"; }
+    void writeUserReg(std::string_view body) const {
+        writeFile(m_prefix / "user.reg", std::string(WineHeader).append(body));
+    }
+    static Result readHkcu(const std::string& key, const std::string& name, const std::string& code) {
+        return read("HKCU", key, name, code, std::string("default"));
+    }
+
+    TempFolder m_temp;
+    std::filesystem::path m_prefix;
+    std::filesystem::path m_home;
+    ScopedEnvironment m_environment;
+};
+
+#endif
 
 } // namespace registry::test
