@@ -1,5 +1,8 @@
 #include "GameFiles.h"
 
+#include "FileError.h"
+#include "SystemFiles.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
@@ -42,8 +45,12 @@ bool sameIgnoringAsciiCase(std::string_view a, std::string_view b) {
 // in byte order that matches it without regard to ASCII case, else name (a file yet to be made).
 std::string entryAsTheGameFindsIt(const std::string& folder, const std::string& name) {
     std::error_code error;
-    if (fs::symlink_status(folder + '/' + name, error).type() != fs::file_type::not_found)
+    const fs::path exact = folder + '/' + name;
+    if (fs::symlink_status(exact, error).type() != fs::file_type::not_found) {
+        if (error)
+            throw FileError(error, exact);
         return name;
+    }
     std::string found;
     for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
         const std::string candidate = entry->path().filename().string();
@@ -81,12 +88,27 @@ std::string throughWineDrive(const std::string& windowsPath) {
 
 } // namespace
 
+fs::path pathFromUtf8(const std::string& text) {
+    return fs::path(std::u8string(text.begin(), text.end()));
+}
+
+std::string utf8Of(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
 std::filesystem::path gameFilePath(const std::string& gameRoot, const char* suffix) {
+    // Every path would end at the NUL: somewhere outside the game.
+    if (gameRoot.find('\0') != std::string::npos) {
+        std::string shown = gameRoot;
+        std::replace(shown.begin(), shown.end(), '\0', '?');
+        throw FileError(GameFileProblem::BadGameRoot, pathFromUtf8(shown));
+    }
     std::string tail = suffix;
     std::replace(tail.begin(), tail.end(), '\\',
                  static_cast<char>(std::filesystem::path::preferred_separator));
 #ifdef _WIN32
-    return gameRoot + tail;
+    return pathFromUtf8(gameRoot + tail);
 #else
     if (hasDriveLetter(gameRoot + tail))
         return throughWineDrive(gameRoot + tail);
@@ -97,11 +119,16 @@ std::filesystem::path gameFilePath(const std::string& gameRoot, const char* suff
 bool fileExists(const std::filesystem::path& path) {
 #ifdef _WIN32
     const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES &&
-           !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
+            return false;
+        throw FileError(static_cast<int>(error), path);
+    }
+    return !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
 #else
-    std::error_code error;
-    return std::filesystem::is_regular_file(path, error);
+    const auto facts = sys::lookAt(path);
+    return facts && facts->regular;
 #endif
 }
 

@@ -27,9 +27,11 @@ template <typename Operation> FileError caughtError(Operation operation) {
     return FileError(0, {});
 }
 
-void expectError(const FileError& error, std::errc expected, const fs::path& file) {
-    EXPECT_EQ(std::error_code(error.errorNumber(), std::system_category()), expected) << error.what();
-    EXPECT_EQ(error.systemText(), std::system_category().message(error.errorNumber()));
+template <typename Expected>
+void expectError(const FileError& error, Expected expected, const fs::path& file) {
+    EXPECT_TRUE(error.code() == expected) << error.what();
+    EXPECT_EQ(error.errorNumber(), error.code().value());
+    EXPECT_NE(std::string(error.what()).find(error.systemText()), std::string::npos) << error.what();
     EXPECT_EQ(error.path(), file);
 }
 
@@ -64,7 +66,7 @@ TEST_F(WorkspaceFailure, FolderWhereTheScriptShouldBe) {
 TEST_F(WorkspaceFailure, FolderWhereTheBackupShouldBeLeavesNoTemporaryFile) {
     writeBytes(game.script(), UserScript);
     fs::create_directory(game.backup());
-    expectError(caughtError([&] { PrepareWorkspace(game.root(), {}); }), std::errc::is_a_directory,
+    expectError(caughtError([&] { PrepareWorkspace(game.root(), {}); }), GameFileProblem::NotARegularFile,
                 game.backup());
     EXPECT_EQ(readBytes(game.script()), UserScript);
     EXPECT_EQ(game.cstrikeNames(), (std::set<std::string>{"autoexec.cfg", "Zentrimo.dll"}));
@@ -73,7 +75,7 @@ TEST_F(WorkspaceFailure, FolderWhereTheBackupShouldBeLeavesNoTemporaryFile) {
 TEST_F(WorkspaceFailure, FolderWhereTheWorkspaceShouldBeKeepsTheNewBackup) {
     writeBytes(game.script(), UserScript);
     fs::create_directory(game.workFile());
-    expectError(caughtError([&] { PrepareWorkspace(game.root(), {}); }), std::errc::is_a_directory,
+    expectError(caughtError([&] { PrepareWorkspace(game.root(), {}); }), GameFileProblem::NotARegularFile,
                 game.workFile());
     EXPECT_EQ(readBytes(game.backup()), UserScript);
     EXPECT_EQ(game.cstrikeNames(), PreparedNames);
@@ -83,7 +85,8 @@ TEST_F(WorkspaceFailure, FailedApplyKeepsTheWorkspace) {
     PrepareWorkspace(game.root(), {"x"});
     fs::remove(game.script());
     fs::create_directory(game.script());
-    expectError(caughtError([&] { ApplyWorkspace(game.root()); }), std::errc::is_a_directory, game.script());
+    expectError(caughtError([&] { ApplyWorkspace(game.root()); }), GameFileProblem::NotARegularFile,
+                game.script());
     EXPECT_EQ(readBytes(game.workFile()), bannerBytes() + "x\r\n");
     EXPECT_EQ(game.cstrikeNames(), PreparedNames);
 }
@@ -100,43 +103,42 @@ TEST_F(WorkspaceFailure, WriteProtectedScriptIsNotReplaced) {
 }
 #endif
 
-// The steps that change a file, named with the file they act on, in the order an operation takes them.
+// The steps that change a file, named with the file they act on, in the order an operation takes them;
+// a temporary file's random part shows as "~".
 std::vector<std::string> visibleSteps(const std::function<void(const FileSteps&)>& operation) {
     std::vector<std::string> seen;
     operation(FileSteps([&](FileStep step, const fs::path& file) {
-        const std::string name = file.filename().string();
-        switch (step) {
-        case FileStep::Create:
-            return seen.push_back("create " + name);
-        case FileStep::Write:
-            return seen.push_back("write " + name);
-        case FileStep::Rename:
-            return seen.push_back("rename " + name);
-        case FileStep::Remove:
-            return seen.push_back("remove " + name);
-        case FileStep::Open:
-        case FileStep::Sync:
-            return;
-        }
+        std::string name = file.filename().string();
+        if (const auto temp = name.find(".zentrimo-"); temp != std::string::npos)
+            name = name.substr(0, temp) + "~";
+        if (step == FileStep::Create)
+            seen.push_back("create " + name);
+        else if (step == FileStep::Write)
+            seen.push_back("write " + name);
+        else if (step == FileStep::Rename)
+            seen.push_back("rename " + name);
+        else if (step == FileStep::Remove)
+            seen.push_back("remove " + name);
     }));
     return seen;
 }
 
 TEST_F(WorkspaceFailure, OperationsTakeTheirStepsInOrder) {
     EXPECT_EQ(visibleSteps([&](const FileSteps& files) { PrepareWorkspace(game.root(), {"x"}, files); }),
-              (std::vector<std::string>{"create autoexec.cfg", "write Zentrimo.dll.zentrimo-new",
-                                        "rename Zentrimo.dll", "write autoexec.tmp.zentrimo-new",
+              (std::vector<std::string>{"create autoexec.cfg", "create Zentrimo.dll~", "write Zentrimo.dll~",
+                                        "rename Zentrimo.dll", "create autoexec.tmp~", "write autoexec.tmp~",
                                         "rename autoexec.tmp", "write autoexec.tmp"}));
     EXPECT_EQ(visibleSteps([&](const FileSteps& files) { AppendWorkspaceLines(game.root(), {"y"}, files); }),
               std::vector<std::string>{"write autoexec.tmp"});
-    EXPECT_EQ(visibleSteps([&](const FileSteps& files) { ApplyWorkspace(game.root(), files); }),
-              (std::vector<std::string>{
-                  "write autoexec.cfg.zentrimo-new", "rename autoexec.cfg", "write zentrimo.cfg.zentrimo-new",
-                  "rename zentrimo.cfg", "write zentrimo-userconfig.added.zentrimo-new",
-                  "rename zentrimo-userconfig.added", "write userconfig.cfg.zentrimo-new",
-                  "rename userconfig.cfg", "remove autoexec.tmp"}));
+    EXPECT_EQ(
+        visibleSteps([&](const FileSteps& files) { ApplyWorkspace(game.root(), files); }),
+        (std::vector<std::string>{"create autoexec.cfg~", "write autoexec.cfg~", "rename autoexec.cfg",
+                                  "create zentrimo.cfg~", "write zentrimo.cfg~", "rename zentrimo.cfg",
+                                  "create zentrimo-userconfig.added~", "write zentrimo-userconfig.added~",
+                                  "rename zentrimo-userconfig.added", "create userconfig.cfg~",
+                                  "write userconfig.cfg~", "rename userconfig.cfg", "remove autoexec.tmp"}));
     EXPECT_EQ(visibleSteps([&](const FileSteps& files) { UninstallTweak(game.root(), files); }),
-              (std::vector<std::string>{"write autoexec.cfg.zentrimo-new", "rename autoexec.cfg",
+              (std::vector<std::string>{"create autoexec.cfg~", "write autoexec.cfg~", "rename autoexec.cfg",
                                         "remove userconfig.cfg", "remove zentrimo-userconfig.added",
                                         "remove zentrimo.cfg", "remove Zentrimo.dll"}));
 }

@@ -1,5 +1,7 @@
 #include "WizardTests.h"
 
+#include "FileError.h"
+
 #include "SettingsPage.h"
 
 #include <QLabel>
@@ -271,6 +273,7 @@ void WizardTests::uninstallRestoresBackup() {
 }
 
 void WizardTests::fileErrorEndsProgram_data() {
+    const int NotARegularFile = static_cast<int>(workspace::GameFileProblem::NotARegularFile);
     QTest::addColumn<QString>("form");
     QTest::addColumn<QString>("button");
     QTest::addColumn<int>("errorNumber");
@@ -286,10 +289,10 @@ void WizardTests::fileErrorEndsProgram_data() {
                                << "cmdQuit0" << ENOENT << "";
     // A backup to restore, but a folder where the start-up script should be.
     QTest::newRow("uninstall") << "frmTweak0"
-                               << "cmdUninstall" << EISDIR << "autoexec.cfg";
+                               << "cmdUninstall" << NotARegularFile << "autoexec.cfg";
     // A workspace to apply, but a folder where userconfig.cfg should be.
     QTest::newRow("quit, yes, userconfig") << "frmFinish0"
-                                           << "cmdQuitEnd" << EISDIR << "userconfig.cfg";
+                                           << "cmdQuitEnd" << NotARegularFile << "userconfig.cfg";
 }
 
 void WizardTests::fileErrorEndsProgram() {
