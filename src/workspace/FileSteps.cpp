@@ -53,8 +53,7 @@ int removeFile(const fs::path& path) {
 // Binary mode throughout: bytes go to disk exactly as given, CR LF included, on every platform.
 class File {
 public:
-    File(const fs::path& path, const char* mode)
-        : m_path(path), m_handle(openFile(path, mode)) {
+    File(const fs::path& path, const char* mode) : m_path(path), m_handle(openFile(path, mode)) {
         if (!m_handle)
             fail(m_path);
     }
@@ -166,9 +165,26 @@ void FileSteps::createEmpty(const fs::path& file) const {
     File(file, "ab").close();
 }
 
+std::string FileSteps::readWhole(const fs::path& file) const {
+    before(FileStep::Open, file);
+    return File(file, "rb").readAll();
+}
+
+std::optional<std::string> FileSteps::readIfPresent(const fs::path& file) const {
+    try {
+        return readWhole(file);
+    } catch (const FileError& error) {
+        if (error.errorNumber() == ENOENT)
+            return std::nullopt;
+        throw;
+    }
+}
+
 void FileSteps::replaceWhole(const fs::path& source, const fs::path& destination) const {
-    before(FileStep::Open, source);
-    const std::string contents = File(source, "rb").readAll();
+    replaceWith(destination, readWhole(source));
+}
+
+void FileSteps::replaceWith(const fs::path& destination, const std::string& contents) const {
     const fs::path target = followLinks(destination);
     refuseReadOnly(target);
     fs::path temp = target;
@@ -205,6 +221,12 @@ void FileSteps::appendLines(const fs::path& file, const std::vector<std::string>
 void FileSteps::remove(const fs::path& file) const {
     before(FileStep::Remove, file);
     if (removeFile(file) != 0)
+        fail(file);
+}
+
+void FileSteps::removeIfPresent(const fs::path& file) const {
+    before(FileStep::Remove, file);
+    if (removeFile(file) != 0 && errno != ENOENT)
         fail(file);
 }
 

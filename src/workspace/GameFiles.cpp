@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <string_view>
 
 #ifdef _WIN32
 #define WIN32_LEAN_AND_MEAN
@@ -13,6 +14,8 @@
 #endif
 
 namespace workspace {
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -30,12 +33,49 @@ std::string winePrefix() {
     return std::string(home ? home : "") + "/.wine";
 }
 
+bool sameIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
+}
+
+// The entry of folder that the game opens for name: name itself when it exists, else the first entry
+// in byte order that matches it without regard to ASCII case, else name (a file yet to be made).
+std::string entryAsTheGameFindsIt(const std::string& folder, const std::string& name) {
+    std::error_code error;
+    if (fs::symlink_status(folder + '/' + name, error).type() != fs::file_type::not_found)
+        return name;
+    std::string found;
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
+        const std::string candidate = entry->path().filename().string();
+        if (sameIgnoringAsciiCase(candidate, name) && (found.empty() || candidate < found))
+            found = candidate;
+    }
+    return found.empty() ? name : found;
+}
+
+// base followed by tail ('/'-separated, starting with '/'), each named component looked up as the
+// game and Wine look them up; empty components stay as they are.
+std::string underFoundAsTheGame(std::string base, const std::string& tail) {
+    std::size_t start = tail.find('/');
+    while (start != std::string::npos) {
+        const std::size_t end = tail.find('/', start + 1);
+        const std::string name = tail.substr(start + 1, end == std::string::npos ? end : end - start - 1);
+        base += '/';
+        if (!name.empty() && name != "." && name != "..")
+            base += entryAsTheGameFindsIt(base, name);
+        else
+            base += name;
+        start = end;
+    }
+    return base;
+}
+
 // Wine keeps one link per drive, named by its lower-case letter and a colon.
 std::string throughWineDrive(const std::string& windowsPath) {
     std::string rest = windowsPath.substr(2);
     std::replace(rest.begin(), rest.end(), '\\', '/');
     const char drive = static_cast<char>(std::tolower(static_cast<unsigned char>(windowsPath[0])));
-    return winePrefix() + "/dosdevices/" + drive + ':' + rest;
+    return underFoundAsTheGame(winePrefix() + "/dosdevices", std::string("/") + drive + ':' + rest);
 }
 #endif
 
@@ -45,11 +85,13 @@ std::filesystem::path gameFilePath(const std::string& gameRoot, const char* suff
     std::string tail = suffix;
     std::replace(tail.begin(), tail.end(), '\\',
                  static_cast<char>(std::filesystem::path::preferred_separator));
-#ifndef _WIN32
+#ifdef _WIN32
+    return gameRoot + tail;
+#else
     if (hasDriveLetter(gameRoot + tail))
         return throughWineDrive(gameRoot + tail);
+    return underFoundAsTheGame(gameRoot, tail);
 #endif
-    return gameRoot + tail;
 }
 
 bool fileExists(const std::filesystem::path& path) {

@@ -1,6 +1,7 @@
 #include "Workspace.h"
 
 #include "GameFiles.h"
+#include "OwnSettings.h"
 
 namespace workspace {
 
@@ -58,7 +59,9 @@ void ApplyWorkspace(const std::string& gameRoot) {
 
 void ApplyWorkspace(const std::string& gameRoot, const FileSteps& files) {
     const auto workFile = gameFilePath(gameRoot, WorkspaceSuffix);
-    files.replaceWhole(workFile, gameFilePath(gameRoot, StartupScriptSuffix));
+    const std::string applied = files.readWhole(workFile);
+    files.replaceWith(gameFilePath(gameRoot, StartupScriptSuffix), applied);
+    runAfterGameConfig(gameRoot, applied, files);
     files.remove(workFile);
 }
 
@@ -71,6 +74,7 @@ UninstallResult UninstallTweak(const std::string& gameRoot, const FileSteps& fil
     if (!fileExists(backup))
         return UninstallResult::NotInstalled;
     files.replaceWhole(backup, gameFilePath(gameRoot, StartupScriptSuffix));
+    stopRunningAfterGameConfig(gameRoot, files);
     files.remove(backup);
     return UninstallResult::Restored;
 }

@@ -28,14 +28,15 @@ void AppendWorkspaceLines(const std::string& gameRoot, const std::vector<std::st
 void AppendWorkspaceLines(const std::string& gameRoot, const std::vector<std::string>& lines,
                           const FileSteps& files);
 
-// Copies the workspace file over the start-up script, then deletes the workspace file.
+// Copies the workspace file over the start-up script and has its setting lines run after config.cfg
+// too (zentrimo.cfg, run from userconfig.cfg), then deletes the workspace file.
 void ApplyWorkspace(const std::string& gameRoot);
 void ApplyWorkspace(const std::string& gameRoot, const FileSteps& files);
 
 enum class UninstallResult { NotInstalled, Restored };
 
-// Copies the backup over the start-up script and deletes the backup; NotInstalled (and no
-// file touched) when there is no backup.
+// Copies the backup over the start-up script, takes back zentrimo.cfg and its exec line, and deletes
+// the backup; NotInstalled (and no file touched) when there is no backup.
 UninstallResult UninstallTweak(const std::string& gameRoot);
 UninstallResult UninstallTweak(const std::string& gameRoot, const FileSteps& files);
 

@@ -11,7 +11,11 @@ using namespace workspace;
 namespace {
 
 const std::string UserScript = "bind w +forward\r\n";
-const std::set<std::string> GameFileNames{"autoexec.cfg", "autoexec.tmp", "Zentrimo.dll"};
+const std::set<std::string> GameFileNames{
+    "autoexec.cfg", "autoexec.tmp", "userconfig.cfg", "Zentrimo.dll", "zentrimo-userconfig.added",
+    "zentrimo.cfg"};
+const std::set<std::string> PreparedNames{"autoexec.cfg", "autoexec.tmp", "Zentrimo.dll"};
+const std::string PlayersUserConfig = "bind j +jump\r\n";
 
 template <typename Operation> FileError caughtError(Operation operation) {
     try {
@@ -72,7 +76,7 @@ TEST_F(WorkspaceFailure, FolderWhereTheWorkspaceShouldBeKeepsTheNewBackup) {
     expectError(caughtError([&] { PrepareWorkspace(game.root(), {}); }), std::errc::is_a_directory,
                 game.workFile());
     EXPECT_EQ(readBytes(game.backup()), UserScript);
-    EXPECT_EQ(game.cstrikeNames(), GameFileNames);
+    EXPECT_EQ(game.cstrikeNames(), PreparedNames);
 }
 
 TEST_F(WorkspaceFailure, FailedApplyKeepsTheWorkspace) {
@@ -81,7 +85,7 @@ TEST_F(WorkspaceFailure, FailedApplyKeepsTheWorkspace) {
     fs::create_directory(game.script());
     expectError(caughtError([&] { ApplyWorkspace(game.root()); }), std::errc::is_a_directory, game.script());
     EXPECT_EQ(readBytes(game.workFile()), bannerBytes() + "x\r\n");
-    EXPECT_EQ(game.cstrikeNames(), GameFileNames);
+    EXPECT_EQ(game.cstrikeNames(), PreparedNames);
 }
 
 TEST_F(WorkspaceFailure, WriteProtectedScriptIsNotReplaced) {
@@ -92,7 +96,7 @@ TEST_F(WorkspaceFailure, WriteProtectedScriptIsNotReplaced) {
                 game.script());
     EXPECT_EQ(readBytes(game.script()), UserScript);
     EXPECT_EQ(readBytes(game.workFile()), UserScript + bannerBytes() + "x\r\n");
-    EXPECT_EQ(game.cstrikeNames(), GameFileNames);
+    EXPECT_EQ(game.cstrikeNames(), PreparedNames);
 }
 #endif
 
@@ -126,11 +130,15 @@ TEST_F(WorkspaceFailure, OperationsTakeTheirStepsInOrder) {
     EXPECT_EQ(visibleSteps([&](const FileSteps& files) { AppendWorkspaceLines(game.root(), {"y"}, files); }),
               std::vector<std::string>{"write autoexec.tmp"});
     EXPECT_EQ(visibleSteps([&](const FileSteps& files) { ApplyWorkspace(game.root(), files); }),
-              (std::vector<std::string>{"write autoexec.cfg.zentrimo-new", "rename autoexec.cfg",
-                                        "remove autoexec.tmp"}));
+              (std::vector<std::string>{
+                  "write autoexec.cfg.zentrimo-new", "rename autoexec.cfg", "write zentrimo.cfg.zentrimo-new",
+                  "rename zentrimo.cfg", "write zentrimo-userconfig.added.zentrimo-new",
+                  "rename zentrimo-userconfig.added", "write userconfig.cfg.zentrimo-new",
+                  "rename userconfig.cfg", "remove autoexec.tmp"}));
     EXPECT_EQ(visibleSteps([&](const FileSteps& files) { UninstallTweak(game.root(), files); }),
               (std::vector<std::string>{"write autoexec.cfg.zentrimo-new", "rename autoexec.cfg",
-                                        "remove Zentrimo.dll"}));
+                                        "remove userconfig.cfg", "remove zentrimo-userconfig.added",
+                                        "remove zentrimo.cfg", "remove Zentrimo.dll"}));
 }
 
 // Runs the operation once per step, failing that step, on a fresh game folder each time; every
@@ -191,34 +199,59 @@ TEST(WorkspaceInjectedFailure, PrepareWithoutScriptCreatesNothingHalfWay) {
         });
 }
 
-TEST(WorkspaceInjectedFailure, ApplyLeavesTheOldScriptOrTheNewOne) {
-    const std::string built = UserScript + bannerBytes();
+TEST(WorkspaceInjectedFailure, ApplyLeavesEveryFileOldOrNew) {
+    const std::string built = UserScript + bannerBytes() + "rate \"9999\"\r\n";
     failEachStepInTurn(
         [&](const GameFolder& game) {
             writeBytes(game.script(), UserScript);
             writeBytes(game.backup(), UserScript);
             writeBytes(game.workFile(), built);
+            writeBytes(game.userConfig(), PlayersUserConfig);
         },
         [](const GameFolder& game, const FileSteps& files) { ApplyWorkspace(game.root(), files); },
         [&](const GameFolder& game) {
             expectOneOf(game.script(), {UserScript, built});
             EXPECT_EQ(readBytes(game.workFile()), built);
             EXPECT_EQ(readBytes(game.backup()), UserScript);
+            expectOneOf(game.ownSettings(), {std::nullopt, "rate \"9999\"\r\n"});
+            expectOneOf(game.userConfig(), {PlayersUserConfig, PlayersUserConfig + "exec zentrimo.cfg\r\n"});
         });
 }
 
-TEST(WorkspaceInjectedFailure, UninstallKeepsTheBackupUntilTheScriptIsRestored) {
+TEST(WorkspaceInjectedFailure, UninstallKeepsTheBackupUntilEverythingIsTakenBack) {
     const std::string applied = UserScript + bannerBytes();
     failEachStepInTurn(
         [&](const GameFolder& game) {
-            writeBytes(game.script(), applied);
-            writeBytes(game.backup(), UserScript);
+            writeBytes(game.userConfig(), PlayersUserConfig);
+            writeBytes(game.script(), UserScript);
+            PrepareWorkspace(game.root(), {"rate \"9999\""});
+            ApplyWorkspace(game.root());
         },
         [](const GameFolder& game, const FileSteps& files) { UninstallTweak(game.root(), files); },
         [&](const GameFolder& game) {
-            expectOneOf(game.script(), {applied, UserScript});
+            expectOneOf(game.script(), {applied + "rate \"9999\"\r\n", UserScript});
             EXPECT_EQ(readBytes(game.backup()), UserScript);
+            expectOneOf(game.userConfig(), {PlayersUserConfig, PlayersUserConfig + "exec zentrimo.cfg\r\n"});
         });
+}
+
+TEST(WorkspaceInjectedFailure, UninstallAfterAFailedUninstallFinishesTheJob) {
+    for (int failAt = 1; failAt <= 6; ++failAt) {
+        SCOPED_TRACE("failing step " + std::to_string(failAt));
+        GameFolder game;
+        writeBytes(game.userConfig(), "bind j +jump");
+        PrepareWorkspace(game.root(), {"x"});
+        ApplyWorkspace(game.root());
+        int step = 0;
+        EXPECT_THROW(UninstallTweak(game.root(), FileSteps([&](FileStep, const fs::path& file) {
+                                        if (++step == failAt)
+                                            throw FileError(ENOSPC, file);
+                                    })),
+                     FileError);
+        EXPECT_EQ(UninstallTweak(game.root()), UninstallResult::Restored);
+        EXPECT_EQ(readBytes(game.userConfig()), "bind j +jump");
+        EXPECT_EQ(game.cstrikeNames(), (std::set<std::string>{"autoexec.cfg", "userconfig.cfg"}));
+    }
 }
 
 } // namespace

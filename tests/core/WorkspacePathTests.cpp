@@ -89,6 +89,23 @@ TEST(GameFilePath, WindowsFormRootGoesThroughTheWinePrefixDrive) {
     fs::remove_all(prefix);
 }
 
+TEST(GameFilePath, WindowsFormRootIsFoundWhateverItsLetterCase) {
+    const fs::path prefix = uniqueTempFolder("zentrimo-wine");
+    fs::create_directories(prefix / "drive_d" / "Games" / "Half-Life" / "cstrike");
+    fs::create_directory(prefix / "dosdevices");
+    fs::create_directory_symlink("../drive_d", prefix / "dosdevices" / "D:");
+    const ScopedEnv env("WINEPREFIX", prefix.c_str());
+
+    EXPECT_EQ(gameFilePath("d:\\GAMES\\half-life", GameConfigSuffix).string(),
+              prefix.string() + "/dosdevices/D:/Games/Half-Life/cstrike/config.cfg");
+    PrepareWorkspace("D:/games/HALF-LIFE", {"x"});
+    ApplyWorkspace("d:\\Games\\Half-life");
+    EXPECT_EQ(readBytes(prefix / "drive_d" / "Games" / "Half-Life" / "cstrike" / "autoexec.cfg"),
+              bannerBytes() + "x\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(prefix / "drive_d"), {}), 1);
+    fs::remove_all(prefix);
+}
+
 TEST(GameFilePath, WinePrefixDefaultsToDotWineInHome) {
     const ScopedEnv home("HOME", "/home/tester");
     for (const char* unset : {static_cast<const char*>(nullptr), ""}) {
