@@ -5,7 +5,6 @@
 #include "StoredKey.h"
 #include "WineRegistryFile.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -92,14 +91,7 @@ std::int32_t readFromKey(Hive hive, const std::string& keyPath, const std::strin
     if (!found.keyFound)
         return ErrorFileNotFound;
     return read([&](char* data, std::uint32_t& size) -> std::int32_t {
-        if (!found.data)
-            return ErrorFileNotFound;
-        const std::string& stored = *found.data;
-        const bool fits = stored.size() <= size;
-        if (fits)
-            std::ranges::copy(stored, data);
-        size = static_cast<std::uint32_t>(stored.size());
-        return fits ? StatusOk : ErrorMoreData;
+        return found.data ? answerQuery(*found.data, data, size) : ErrorFileNotFound;
     });
 }
 

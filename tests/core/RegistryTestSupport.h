@@ -2,12 +2,15 @@
 
 #include "Registry.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <random>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace registry::test {
 
@@ -29,6 +32,36 @@ public:
 
 private:
     std::filesystem::path m_path;
+};
+
+// Points variables elsewhere for one test and puts the old values back. Windows keeps no empty
+// variables: setting one to the empty text removes it there.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment() = default;
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+    ~ScopedEnvironment() {
+        for (auto saved = m_saved.rbegin(); saved != m_saved.rend(); ++saved)
+            put(saved->first, saved->second);
+    }
+
+    void set(const char* name, const std::optional<std::string>& value) {
+        const char* old = std::getenv(name);
+        m_saved.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+        put(name, value);
+    }
+
+private:
+    static void put(const char* name, const std::optional<std::string>& value) {
+#ifdef _WIN32
+        _putenv_s(name, value ? value->c_str() : "");
+#else
+        value ? setenv(name, value->c_str(), 1) : unsetenv(name);
+#endif
+    }
+
+    std::vector<std::pair<const char*, std::optional<std::string>>> m_saved;
 };
 
 inline void writeFile(const std::filesystem::path& file, std::string_view bytes) {

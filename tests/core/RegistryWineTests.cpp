@@ -6,10 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <optional>
-#include <vector>
-
 using namespace std::string_literals;
 using namespace registry;
 using namespace registry::test;
@@ -19,23 +15,6 @@ namespace {
 constexpr std::string_view Header = "WINE REGISTRY Version 2\n"
                                     ";; All keys relative to \\\\User\\\\S-1-5-21-4242-4242-4242-1000\n\n"
                                     "#arch=win32\n";
-
-// Points variables elsewhere for one test and puts the old values back.
-class ScopedEnvironment {
-public:
-    void set(const char* name, const std::string& value) {
-        const char* old = std::getenv(name);
-        m_saved.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
-        setenv(name, value.c_str(), 1);
-    }
-    ~ScopedEnvironment() {
-        for (auto saved = m_saved.rbegin(); saved != m_saved.rend(); ++saved)
-            saved->second ? setenv(saved->first, saved->second->c_str(), 1) : unsetenv(saved->first);
-    }
-
-private:
-    std::vector<std::pair<const char*, std::optional<std::string>>> m_saved;
-};
 
 // Every test gets its own Wine prefix, an empty home and a Steam folder without games.
 class WineRegistry : public ::testing::Test {
