@@ -17,6 +17,4 @@ rm -rf "$WINEPREFIX" && mkdir -p "$WINEPREFIX"
 wineserver -p >/dev/null 2>&1
 trap 'wineserver -k || true' EXIT
 wine wineboot --init >/dev/null 2>&1
-ctest --preset windows-core --label-exclude known-windows-fault
-echo "Known Windows faults of the core, not yet mended (tests/core/KnownWindowsFaults.cmake):"
-ctest --preset windows-core --label-regex known-windows-fault || true
+ctest --preset windows-core

@@ -45,7 +45,8 @@ TEST(FileExists, FindsOnlyRegularFiles) {
 TEST(FileErrorText, CarriesNumberSystemTextAndPath) {
     const FileError error(ENOENT, "/games/cstrike/autoexec.cfg");
     EXPECT_EQ(error.errorNumber(), ENOENT);
-    EXPECT_EQ(error.systemText(), std::system_category().message(ENOENT));
+    EXPECT_TRUE(error.code() == std::errc::no_such_file_or_directory) << error.code().message();
+    EXPECT_FALSE(error.systemText().empty());
     EXPECT_EQ(error.path(), "/games/cstrike/autoexec.cfg");
     const std::string what = error.what();
     EXPECT_NE(what.find("/games/cstrike/autoexec.cfg"), std::string::npos) << what;
