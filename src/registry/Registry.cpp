@@ -2,6 +2,7 @@
 
 #include "RegistryPlatform.h"
 #include "TextCase.h"
+#include "Utf8Path.h"
 
 #include <algorithm>
 #include <array>
@@ -84,7 +85,7 @@ std::optional<HiveHandle> GetHiveHandle(const std::string& hiveName) {
             return HiveHandle{hive, {}};
     }
     std::error_code error;
-    if (std::filesystem::is_regular_file(hiveName, error))
+    if (std::filesystem::is_regular_file(pathFromUtf8(hiveName), error))
         return HiveHandle{std::nullopt, hiveName};
     return std::nullopt;
 }

@@ -7,7 +7,6 @@
 #include "TextCase.h"
 #include "WineRegistryFile.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -116,14 +115,7 @@ std::int32_t readFromKey(Hive hive, const std::string& keyPath, const std::strin
     if (!found.value.keyFound)
         return ErrorFileNotFound;
     return read([&](char* data, std::uint32_t& size) -> std::int32_t {
-        if (!found.value.data)
-            return ErrorFileNotFound;
-        const std::string& stored = *found.value.data;
-        const bool fits = stored.size() <= size;
-        if (fits)
-            std::ranges::copy(stored, data);
-        size = static_cast<std::uint32_t>(stored.size());
-        return fits ? StatusOk : ErrorMoreData;
+        return found.value.data ? answerQuery(*found.value.data, data, size) : ErrorFileNotFound;
     });
 }
 

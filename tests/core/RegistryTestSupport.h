@@ -36,6 +36,36 @@ private:
     std::filesystem::path m_path;
 };
 
+// Points variables elsewhere for one test and puts the old values back. Windows keeps no empty
+// variables: setting one to the empty text removes it there.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment() = default;
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+    ~ScopedEnvironment() {
+        for (auto saved = m_saved.rbegin(); saved != m_saved.rend(); ++saved)
+            put(saved->first, saved->second);
+    }
+
+    void set(const char* name, const std::optional<std::string>& value) {
+        const char* old = std::getenv(name);
+        m_saved.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+        put(name, value);
+    }
+
+private:
+    static void put(const char* name, const std::optional<std::string>& value) {
+#ifdef _WIN32
+        _putenv_s(name, value ? value->c_str() : "");
+#else
+        value ? setenv(name, value->c_str(), 1) : unsetenv(name);
+#endif
+    }
+
+    std::vector<std::pair<const char*, std::optional<std::string>>> m_saved;
+};
+
 inline void writeFile(const std::filesystem::path& file, std::string_view bytes) {
     std::filesystem::create_directories(file.parent_path());
     std::ofstream(file, std::ios::binary) << bytes;
@@ -51,29 +81,13 @@ inline Result read(const std::string& hive, const std::string& key, const std::s
     return result;
 }
 
+// The stand-in that a build without the Windows registry reads.
 #ifndef _WIN32
 
 inline constexpr std::string_view WineHeader =
     "WINE REGISTRY Version 2\n"
     ";; All keys relative to \\\\User\\\\S-1-5-21-4242-4242-4242-1000\n\n"
     "#arch=win32\n";
-
-// Points variables elsewhere for one test and puts the old values back.
-class ScopedEnvironment {
-public:
-    void set(const char* name, const std::string& value) {
-        const char* old = std::getenv(name);
-        m_saved.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
-        setenv(name, value.c_str(), 1);
-    }
-    ~ScopedEnvironment() {
-        for (auto saved = m_saved.rbegin(); saved != m_saved.rend(); ++saved)
-            saved->second ? setenv(saved->first, saved->second->c_str(), 1) : unsetenv(saved->first);
-    }
-
-private:
-    std::vector<std::pair<const char*, std::optional<std::string>>> m_saved;
-};
 
 // Every test gets its own Wine prefix, an empty home and a Steam folder without games.
 class WineRegistry : public ::testing::Test {
