@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <exception>
 #include <filesystem>
 #include <string_view>
 #include <utility>
@@ -66,6 +67,48 @@ std::int32_t readNumber(const platform::ValueQuery& query, RegValue& output, Con
     return status;
 }
 
+// The two install paths the start window asks for, and where else they may be recorded.
+struct InstallKey {
+    std::string_view key;
+    // Where 32-bit installers' machine-wide keys land on 64-bit Windows and in a 64-bit Wine prefix.
+    std::string_view machineKey32;
+    bool onSteam;
+};
+
+constexpr std::string_view InstallPathName = "InstallPath";
+constexpr std::array<InstallKey, 2> InstallKeys{{
+    {"Software\\valve\\half-life", "Software\\Wow6432Node\\valve\\half-life", true},
+    // The retail edition: Steam's Half-Life is not it.
+    {"Software\\valve\\counterstrike", "Software\\Wow6432Node\\valve\\counterstrike", false},
+}};
+
+const InstallKey* installKeyOf(const std::string& keyPath, const std::string& valueName) {
+    if (!equalsIgnoringCase(valueName, InstallPathName))
+        return nullptr;
+    const auto found = std::ranges::find_if(
+        InstallKeys, [&](const InstallKey& install) { return equalsIgnoringCase(keyPath, install.key); });
+    return found == InstallKeys.end() ? nullptr : &*found;
+}
+
+// The install path where the current user's key lacks it: the machine-wide key (as 64-bit, then as
+// 32-bit programs see it), then for the Steam edition the Steam installs. Nothing when none has it.
+std::optional<std::int32_t> readInstallPathElsewhere(const InstallKey& install, const std::string& valueName,
+                                                     const platform::ValueReader& read) {
+    for (std::string_view machineKey : {install.key, install.machineKey32}) {
+        if (platform::readFromKey(Hive::LocalMachine, std::string(machineKey), valueName, read) == StatusOk)
+            return StatusOk;
+    }
+    std::optional<std::string> folder;
+    try {
+        folder = install.onSteam ? platform::findSteamHalfLife() : std::nullopt;
+    } catch (const std::exception&) { // no error of the search reaches the caller; it finds nothing
+    }
+    if (!folder)
+        return std::nullopt;
+    *folder += '\0';
+    return read([&](char* data, std::uint32_t& size) { return platform::answerQuery(*folder, data, size); });
+}
+
 std::int32_t readTyped(const std::string& typeCode, const platform::ValueQuery& query, RegValue& output) {
     if (typeCode == "S")
         return readString(query, output);
@@ -104,9 +147,14 @@ std::int32_t ReadRegValue(const std::string& hiveName, const std::string& keyPat
                 untilZero(platform::readIniString(handle->iniFile, keyPath, valueName, textOf(defaultValue)));
         return StatusOk;
     }
-    return platform::readFromKey(*handle->hive, keyPath, valueName, [&](const platform::ValueQuery& query) {
+    const platform::ValueReader read = [&](const platform::ValueQuery& query) {
         return readTyped(code, query, output);
-    });
+    };
+    const std::int32_t status = platform::readFromKey(*handle->hive, keyPath, valueName, read);
+    const InstallKey* install = installKeyOf(keyPath, valueName);
+    if (status == StatusOk || *handle->hive != Hive::CurrentUser || !install)
+        return status;
+    return readInstallPathElsewhere(*install, valueName, read).value_or(status);
 }
 
 } // namespace registry

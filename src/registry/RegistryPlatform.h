@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,9 @@ using ValueReader = std::function<std::int32_t(const ValueQuery& query)>;
 // key. Returns the error from opening, else read's error, else the result of closing.
 std::int32_t readFromKey(Hive hive, const std::string& keyPath, const std::string& valueName,
                          const ValueReader& read);
+
+// Half-Life's folder in the Steam installs found on this system (UTF-8), or nothing.
+std::optional<std::string> findSteamHalfLife();
 
 // A ValueQuery's answer for a value whose data are stored.
 inline std::int32_t answerQuery(std::string_view stored, char* data, std::uint32_t& size) {

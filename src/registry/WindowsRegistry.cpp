@@ -1,4 +1,6 @@
+#include "PathLookup.h"
 #include "RegistryPlatform.h"
+#include "SteamLibrary.h"
 #include "Utf8Path.h"
 
 #include <array>
@@ -84,6 +86,20 @@ std::int32_t readFromKey(Hive hive, const std::string& keyPath, const std::strin
     });
     const LSTATUS closed = RegCloseKey(key);
     return status != ERROR_SUCCESS ? status : closed;
+}
+
+// Steam for Windows records its folder as SteamPath, in lower case with forward slashes.
+std::optional<std::string> findSteamHalfLife() {
+    RegValue steamPath;
+    if (ReadRegValue("HKCU", "Software\\Valve\\Steam", "SteamPath", "S", std::string(), steamPath) !=
+        StatusOk)
+        return std::nullopt;
+    const std::optional<std::filesystem::path> folder = pathFromText(std::get<std::string>(steamPath));
+    if (!folder || !folder->is_absolute())
+        return std::nullopt;
+    steam::HalfLifeSearch search;
+    search.search({*folder, std::nullopt});
+    return search.answer();
 }
 
 std::string readIniString(const std::string& file, const std::string& section, const std::string& key,

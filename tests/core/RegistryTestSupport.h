@@ -71,6 +71,45 @@ inline void writeFile(const std::filesystem::path& file, std::string_view bytes)
     std::ofstream(file, std::ios::binary) << bytes;
 }
 
+// Steam's files as Steam writes them: a path's backslashes escaped, tabs between key and value.
+inline std::string escapedForSteam(std::string_view path) {
+    std::string text;
+    for (char c : path) {
+        if (c == '\\')
+            text += '\\';
+        text += c;
+    }
+    return text;
+}
+
+inline std::string appManifest(std::string_view appId, std::string_view installDir,
+                               std::string_view stateFlags = "4") {
+    return "\"AppState\"\n{\n\t\"appid\"\t\t\"" + std::string(appId) +
+           "\"\n\t\"Universe\"\t\t\"1\"\n\t\"name\"\t\t\"Half-Life\"\n\t\"StateFlags\"\t\t\"" +
+           std::string(stateFlags) + "\"\n\t\"installdir\"\t\t\"" + escapedForSteam(installDir) +
+           "\"\n\t\"InstalledDepots\"\n\t{\n\t\t\"71\"\n\t\t{\n\t\t\t\"manifest\"\t\t\"2391\"\n"
+           "\t\t}\n\t}\n}\n";
+}
+
+// The current form: numbered blocks from "0", the main library among them.
+inline std::string libraryFolders(const std::vector<std::string>& libraries) {
+    std::string text = "\"libraryfolders\"\n{\n";
+    for (std::size_t i = 0; i < libraries.size(); ++i)
+        text += "\t\"" + std::to_string(i) + "\"\n\t{\n\t\t\"path\"\t\t\"" + escapedForSteam(libraries[i]) +
+                "\"\n\t\t\"label\"\t\t\"\"\n\t\t\"contentid\"\t\t\"4312775582447839181\"\n"
+                "\t\t\"totalsize\"\t\t\"0\"\n\t\t\"apps\"\n\t\t{\n\t\t\t\"70\"\t\t\"1\"\n\t\t}\n\t}\n";
+    return text + "}\n";
+}
+
+// The old form: plain strings numbered from "1", the main library not listed.
+inline std::string oldLibraryFolders(const std::vector<std::string>& libraries) {
+    std::string text = "\"LibraryFolders\"\n{\n\t\"TimeNextStatsReport\"\t\t\"1700000000\"\n"
+                       "\t\"ContentStatsID\"\t\t\"-4\"\n";
+    for (std::size_t i = 0; i < libraries.size(); ++i)
+        text += "\t\"" + std::to_string(i + 1) + "\"\t\t\"" + escapedForSteam(libraries[i]) + "\"\n";
+    return text + "}\n";
+}
+
 // The status and the output, compared and printed together.
 using Result = std::pair<std::int32_t, RegValue>;
 
