@@ -54,7 +54,7 @@ void WizardTests::typing() {
     QFETCH(int, maxLength);
     QFETCH(QString, extra);
     GameFolder game;
-    WizardRun run(game);
+    Program run(game);
     run.showActive(form);
     QLineEdit* field = run.field(form, name);
     QVERIFY(field);
@@ -74,7 +74,7 @@ void WizardTests::typing() {
     QTest::keyClick(field, Qt::Key_Enter, Qt::KeypadModifier);
     QCOMPARE(run.services.beeps, beeps += 3);
     QCOMPARE(field->text(), initialText);
-    QCOMPARE(WizardRun::visibleForms(), QStringList{form});
+    QCOMPARE(Program::visibleForms(), QStringList{form});
 
     QTest::keyClick(field, Qt::Key_End);
     QTest::keyClick(field, Qt::Key_Backspace);
@@ -169,7 +169,7 @@ void WizardTests::pasteAndDrop() {
     QFETCH(QString, expected);
     QFETCH(int, beeps);
     GameFolder game;
-    WizardRun run(game);
+    Program run(game);
     run.showActive(form);
     QLineEdit* field = run.field(form, name);
     field->clear();
