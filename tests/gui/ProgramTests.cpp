@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPoint>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -150,10 +151,14 @@ private slots:
         QDir::setCurrent(previousFolder);
         QCOMPARE(transcript.toUtf8(), dataFile("wizard/keyboard-run.txt"));
         QCOMPARE(readFile(cstrike("autoexec.tmp")), dataFile("wizard/untouched-run-autoexec.tmp"));
+        // Page 1 made an empty start-up script where there was none, and backed it up.
+        QCOMPARE(readFile(cstrike("autoexec.cfg")), QByteArray());
+        QCOMPARE(readFile(cstrike("Zentrimo.dll")), QByteArray());
     }
 
-    // The mouse, through the registry's folder, ticking every box, changing every field and choosing
-    // every last option; then the next run uninstalls.
+    // Through the registry's folder: Space ticks every box as it takes the keyboard, new digits go in
+    // every field, the arrows choose every last option, the mouse presses the buttons; then the next
+    // run uninstalls.
     void everythingChangedThenUninstall() {
         const QByteArray players = dataFile("wizard/player-autoexec.cfg");
         writeFile(cstrike("autoexec.cfg"), players);
@@ -163,19 +168,21 @@ private slots:
             int fields = 0;
             program.services.answers = {true};
             for (QWidget* form = visibleForm(); !program.services.exitCode_; form = visibleForm()) {
-                for (QCheckBox* box : inReadingOrder<QCheckBox>(form))
-                    QTest::mouseClick(box, Qt::LeftButton);
+                QApplication::setActiveWindow(form);
+                QVERIFY(QTest::qWaitForWindowActive(form));
+                if (qobject_cast<QCheckBox*>(form->focusWidget()))
+                    QTest::keyClick(form->focusWidget(), Qt::Key_Space);
+                for (int option = 1; option < form->findChildren<QRadioButton*>().size(); ++option)
+                    QTest::keyClick(form->focusWidget(), Qt::Key_Down);
                 for (QLineEdit* field : inReadingOrder<QLineEdit>(form)) {
-                    // Digits that differ from every field's first text and pass every range test.
                     if (form->objectName() == QLatin1String("frmDir"))
                         continue;
-                    field->selectAll();
-                    QTest::keyClick(field, Qt::Key_Backspace);
+                    QTest::keyClick(field, Qt::Key_End);
+                    for (qsizetype left = field->text().size(); left > 0; --left)
+                        QTest::keyClick(field, Qt::Key_Backspace);
+                    // Digits that differ from every field's first text and pass every range test.
                     QTest::keyClicks(field, QString::number(++fields % 4));
                 }
-                if (const QList<QRadioButton*> options = inReadingOrder<QRadioButton>(form);
-                    !options.isEmpty())
-                    QTest::mouseClick(options.last(), Qt::LeftButton);
                 QTest::mouseClick(onwardButton(form), Qt::LeftButton);
                 QVERIFY2(program.services.exitCode_ || visibleForm() != form, qPrintable(form->objectName()));
             }
@@ -221,6 +228,34 @@ private slots:
         QCOMPARE(readFile(cstrike("autoexec.cfg")), players + dataFile("workspace/banner.cfg"));
         QCOMPARE(readFile(cstrike("Zentrimo.dll")), players);
         QCOMPARE(program.services.messages, QStringList());
+    }
+
+    void closingAnyWindowEndsTheProgramCleanly_data() {
+        QTest::addColumn<QString>("form");
+        for (const char* form : {"frmMain", "frmDir", "frmSpecify", "frmTweak0", "frmTweak7", "frmFinish0"})
+            QTest::newRow(form) << form;
+    }
+    void closingAnyWindowEndsTheProgramCleanly() {
+        QFETCH(QString, form);
+        Program program;
+        QVERIFY(!program.show(form)->close());
+        QCOMPARE(program.services.exitCode_, std::optional(0));
+        QCOMPARE(QDir(cstrike({})).entryList(QDir::Files), QStringList{"config.cfg"});
+    }
+
+    void theNextWindowOpensWhereTheLastStood() {
+        Program program;
+        program.state.gameRoot = QDir::toNativeSeparators(m_game.path()).toStdString();
+        program.form("frmDir")->move(120, 80);
+        program.show("frmDir");
+        program.click("frmDir", "cmdBack1");
+        QCOMPARE(program.form("frmMain")->pos(), QPoint(120, 80));
+        program.form("frmSound0")->move(40, 30);
+        program.show("frmSound0");
+        program.click("frmSound0", "cmdSound0");
+        QCOMPARE(program.form("frmSound1")->pos(), QPoint(40, 30));
+        program.click("frmSound1", "cmdSSkip1");
+        QCOMPARE(program.form("frmSound2")->pos(), QPoint(40, 30));
     }
 
 private:
