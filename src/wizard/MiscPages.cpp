@@ -48,10 +48,7 @@ SectionSpec finishPage() {
 
 std::vector<Step> miscSection() {
     return {
-        continueOrQuit("frmMisc0",
-                       "You can now choose to move on to misc tweak section, "
-                       "or you can just quit and save settings now.",
-                       {"cmdMisc0", "&Continue"}, {"cmdQuit0", "&Quit"}),
+        continueOrQuit("frmMisc0", "misc", {"cmdMisc0", "&Continue"}, {"cmdQuit0", "&Quit"}),
         checkBoxPage(Misc, 1, "MMX ",
                      "Enable MMX if your processor supports it (Pentium MMX, Pentium II, Celeron, K6, K6-2). "
                      "Otherwise disable it for a possible speed gain.",

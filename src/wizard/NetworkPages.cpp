@@ -49,10 +49,7 @@ PageSpec downloadPage() {
 
 std::vector<Step> networkSection() {
     return {
-        continueOrQuit("frmInternet0",
-                       "You can now choose to move on to internet tweak section, "
-                       "or you can just quit and save settings now.",
-                       {"cmdInternet0", "&Continue"}, {"cmdIQuit0", "&Quit"}),
+        continueOrQuit("frmInternet0", "internet", {"cmdInternet0", "&Continue"}, {"cmdIQuit0", "&Quit"}),
         modemPage(),
         fieldsPage(
             Network, 2, "Maximum LAN framerate ",

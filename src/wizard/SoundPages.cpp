@@ -55,10 +55,7 @@ PageSpec qualityPage() {
 
 std::vector<Step> soundSection() {
     return {
-        continueOrQuit("frmSound0",
-                       "You can now choose to move on to sound tweak section, "
-                       "or you can just quit and save settings now.",
-                       {"cmdSound0", "&Continue"}, {"cmdQuit0", "&Quit"}),
+        continueOrQuit("frmSound0", "sound", {"cmdSound0", "&Continue"}, {"cmdQuit0", "&Quit"}),
         checkBoxPage(Sound, 1, "Sound Compatibility ",
                      "Some sound cards, the Ensoniq AudioPCI in particular, "
                      "stutter in games built on the Quake II engine. "
