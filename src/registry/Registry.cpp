@@ -2,7 +2,9 @@
 
 #include "RegistryPlatform.h"
 #include "TextCase.h"
+#include "Utf8Path.h"
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <string_view>
@@ -30,6 +32,11 @@ std::string textOf(const RegValue& value) {
     return std::to_string(std::get<std::int32_t>(value));
 }
 
+std::string untilZero(std::string text) {
+    text.resize(std::min(text.find('\0'), text.size()));
+    return text;
+}
+
 // Two steps: ask with no room to learn the size, then read into a buffer of exactly that size.
 std::int32_t readString(const platform::ValueQuery& query, RegValue& output) {
     char probe = 0;
@@ -44,7 +51,7 @@ std::int32_t readString(const platform::ValueQuery& query, RegValue& output) {
     if (status != StatusOk || size == 0)
         return status;
     buffer.resize(size - 1);
-    output = std::move(buffer);
+    output = untilZero(std::move(buffer));
     return status;
 }
 
@@ -78,7 +85,7 @@ std::optional<HiveHandle> GetHiveHandle(const std::string& hiveName) {
             return HiveHandle{hive, {}};
     }
     std::error_code error;
-    if (std::filesystem::is_regular_file(hiveName, error))
+    if (std::filesystem::is_regular_file(pathFromUtf8(hiveName), error))
         return HiveHandle{std::nullopt, hiveName};
     return std::nullopt;
 }
@@ -93,7 +100,8 @@ std::int32_t ReadRegValue(const std::string& hiveName, const std::string& keyPat
     const std::string code = toUpperAscii(typeCode);
     if (!handle->hive) {
         if (code == "S")
-            output = platform::readIniString(handle->iniFile, keyPath, valueName, textOf(defaultValue));
+            output =
+                untilZero(platform::readIniString(handle->iniFile, keyPath, valueName, textOf(defaultValue)));
         return StatusOk;
     }
     return platform::readFromKey(*handle->hive, keyPath, valueName, [&](const platform::ValueQuery& query) {

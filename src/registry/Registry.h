@@ -11,9 +11,14 @@ using RegValue = std::variant<std::string, bool, std::int32_t>;
 
 inline constexpr std::int32_t StatusOk = 0;
 inline constexpr std::int32_t StatusUnrecognisedHive = 99;
-// The platform's codes (the same numbers in Windows and in the stand-in without it).
+// The platform's codes (the same numbers in Windows and in the stand-in without it). The stand-in
+// answers the last four when a registry file cannot be read; it never waits for one.
 inline constexpr std::int32_t ErrorFileNotFound = 2;
 inline constexpr std::int32_t ErrorMoreData = 234;
+inline constexpr std::int32_t ErrorAccessDenied = 5;
+inline constexpr std::int32_t ErrorFileTooLarge = 223;
+inline constexpr std::int32_t ErrorCantOpen = 1011; // no regular file: a FIFO, device, socket or folder
+inline constexpr std::int32_t ErrorCantRead = 1012;
 
 enum class Hive { CurrentUser, LocalMachine, Users, DynData, CurrentConfig, ClassesRoot };
 
@@ -28,7 +33,8 @@ std::optional<HiveHandle> GetHiveHandle(const std::string& hiveName);
 
 // Reads one value. output receives defaultValue at once and is overwritten only when a value
 // is read. Type codes "S" (text), "B" (Boolean from two bytes), "D" (32-bit number); hive names,
-// type codes, key paths and value names are matched without regard to case.
+// type codes, key paths and value names are matched without regard to case. Text ends at its first
+// zero, as callers of the Windows API see it.
 // Returns 0, 99 for an unrecognised hive, or the platform's error code (2: not found).
 std::int32_t ReadRegValue(const std::string& hiveName, const std::string& keyPath,
                           const std::string& valueName, const std::string& typeCode, RegValue defaultValue,

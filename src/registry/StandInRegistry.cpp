@@ -1,16 +1,17 @@
 // A build without the Windows registry reads Wine's registry files, then a native Steam install.
 #include "IniFile.h"
+#include "RegistryFile.h"
 #include "RegistryPlatform.h"
 #include "SteamLibrary.h"
-#include "StoredKey.h"
+#include "StoredValue.h"
+#include "TextCase.h"
 #include "WineRegistryFile.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <optional>
+#include <sstream>
 #include <string_view>
 #include <vector>
 
@@ -20,51 +21,71 @@ namespace {
 constexpr std::string_view HalfLifeKey = "Software\\valve\\half-life";
 constexpr std::string_view InstallPathName = "InstallPath";
 
-// One place keys are kept: the key's values, or nothing when it holds no such key.
-using Store = std::function<std::optional<StoredKey>(Hive hive, std::string_view keyPath)>;
-
-struct Lookup {
-    bool keyFound = false;
-    std::optional<std::string> data;
+// What one store answers: what it holds of the value, or the platform's error code when its file
+// cannot be read.
+struct StoreAnswer {
+    std::int32_t error = StatusOk;
+    StoredValue value;
 };
 
+using Store = std::function<StoreAnswer(Hive hive, std::string_view keyPath, std::string_view valueName)>;
+
 // Stops at the first store that holds the value, so earlier stores win and later ones are
-// asked only when needed.
-Lookup lookUp(const std::vector<Store>& stores, Hive hive, std::string_view keyPath,
-              std::string_view valueName) {
-    Lookup lookup;
+// asked only when needed; a store that cannot be read ends the search, as a failing hive would.
+StoreAnswer lookUp(const std::vector<Store>& stores, Hive hive, std::string_view keyPath,
+                   std::string_view valueName) {
+    StoreAnswer lookup;
     for (const Store& store : stores) {
-        const std::optional<StoredKey> key = store(hive, keyPath);
-        if (!key)
-            continue;
-        lookup.keyFound = true;
-        if (const StoredValue* value = findValue(*key, valueName)) {
-            lookup.data = value->data;
-            break;
-        }
+        StoreAnswer answer = store(hive, keyPath, valueName);
+        if (answer.error != StatusOk || answer.value.data)
+            return answer;
+        lookup.value.keyFound = lookup.value.keyFound || answer.value.keyFound;
     }
     return lookup;
 }
 
-// HKCU from user.reg and HKLM from system.reg; other hives hold nothing.
+std::int32_t errorOf(FileOutcome outcome) {
+    switch (outcome) {
+    case FileOutcome::Read:
+    case FileOutcome::Missing:
+        return StatusOk;
+    case FileOutcome::NotRegular:
+        return ErrorCantOpen;
+    case FileOutcome::TooLarge:
+        return ErrorFileTooLarge;
+    case FileOutcome::Denied:
+        return ErrorAccessDenied;
+    case FileOutcome::Failed:
+        break;
+    }
+    return ErrorCantRead;
+}
+
+// HKCU from user.reg and HKLM from system.reg; other hives hold nothing, and so does a missing file.
 Store wineStore(std::filesystem::path prefix) {
-    return [prefix = std::move(prefix)](Hive hive, std::string_view keyPath) -> std::optional<StoredKey> {
+    return [prefix = std::move(prefix)](Hive hive, std::string_view keyPath,
+                                        std::string_view valueName) -> StoreAnswer {
         if (hive != Hive::CurrentUser && hive != Hive::LocalMachine)
-            return std::nullopt;
-        std::ifstream file(prefix / (hive == Hive::CurrentUser ? "user.reg" : "system.reg"),
-                           std::ios::binary);
-        return file ? wine::readKey(file, keyPath) : std::nullopt;
+            return {};
+        const RegistryFile file =
+            readRegistryFile(prefix / (hive == Hive::CurrentUser ? "user.reg" : "system.reg"));
+        if (file.outcome != FileOutcome::Read)
+            return {errorOf(file.outcome), {}};
+        return {StatusOk, wine::readValue(file.text, keyPath, valueName)};
     };
 }
 
-// Only Half-Life's InstallPath: Counter-Strike's own key has no Steam counterpart.
-std::optional<StoredKey> steamKey(Hive hive, std::string_view keyPath) {
+// Only Half-Life's InstallPath: Counter-Strike's own key has no Steam counterpart. Steam's files
+// are searched, not opened as a hive, so one that cannot be read is passed over.
+StoreAnswer steamStore(Hive hive, std::string_view keyPath, std::string_view valueName) {
     if (hive != Hive::CurrentUser || !equalsIgnoringCase(keyPath, HalfLifeKey))
-        return std::nullopt;
+        return {};
     const std::optional<std::string> path = steam::findHalfLifeInstallPath(steam::searchFromEnvironment());
     if (!path)
-        return std::nullopt;
-    return StoredKey{{std::string(InstallPathName), *path + '\0'}};
+        return {};
+    if (!equalsIgnoringCase(valueName, InstallPathName))
+        return {StatusOk, {true, std::nullopt}};
+    return {StatusOk, {true, *path + '\0'}};
 }
 
 // $WINEPREFIX, else ~/.wine, then native Steam.
@@ -79,33 +100,30 @@ std::vector<Store> storesFromEnvironment() {
     std::vector<Store> stores;
     if (!winePrefix.empty())
         stores.push_back(wineStore(winePrefix));
-    stores.push_back(steamKey);
+    stores.push_back(steamStore);
     return stores;
 }
 
 } // namespace
 
-// Keys are read whole when opened, so there is nothing to close.
+// Keys are read when opened, so there is nothing to close.
 std::int32_t readFromKey(Hive hive, const std::string& keyPath, const std::string& valueName,
                          const ValueReader& read) {
-    const Lookup found = lookUp(storesFromEnvironment(), hive, keyPath, valueName);
-    if (!found.keyFound)
+    const StoreAnswer found = lookUp(storesFromEnvironment(), hive, keyPath, valueName);
+    if (found.error != StatusOk)
+        return found.error;
+    if (!found.value.keyFound)
         return ErrorFileNotFound;
     return read([&](char* data, std::uint32_t& size) -> std::int32_t {
-        if (!found.data)
-            return ErrorFileNotFound;
-        const std::string& stored = *found.data;
-        const bool fits = stored.size() <= size;
-        if (fits)
-            std::ranges::copy(stored, data);
-        size = static_cast<std::uint32_t>(stored.size());
-        return fits ? StatusOk : ErrorMoreData;
+        return found.value.data ? answerQuery(*found.value.data, data, size) : ErrorFileNotFound;
     });
 }
 
+// A file that cannot be read gives the fallback, as GetPrivateProfileStringA does.
 std::string readIniString(const std::string& file, const std::string& section, const std::string& key,
                           const std::string& fallback) {
-    std::ifstream stream(file, std::ios::binary);
+    RegistryFile read = readRegistryFile(file);
+    std::istringstream stream(std::move(read.text));
     return ini::readProfileString(stream, section, key, fallback, IniBufferSize);
 }
 

@@ -1,16 +1,17 @@
 #include "SteamKeyValues.h"
 
+#include "RegistryFile.h"
 #include "TextCase.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <fstream>
 
 namespace registry::steam {
 namespace {
 
 // Steam's own files stay far below both; the limits keep a damaged file from costing
-// unbounded memory or stack.
+// unbounded memory or stack. Lower than other registry files' limit, as every few bytes of a
+// file can become an entry.
 constexpr std::uintmax_t MaxFileSize = 8 * 1024 * 1024;
 constexpr int MaxDepth = 64;
 
@@ -156,18 +157,10 @@ std::optional<KeyValue> parseKeyValues(std::string_view text) {
 }
 
 std::optional<KeyValue> readKeyValuesFile(const std::filesystem::path& file) {
-    // A FIFO or device under the expected name must not block the search.
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(file, error))
+    const RegistryFile read = readRegistryFile(file, MaxFileSize);
+    if (read.outcome != FileOutcome::Read)
         return std::nullopt;
-    std::uintmax_t size = std::filesystem::file_size(file, error);
-    if (error || size > MaxFileSize)
-        return std::nullopt;
-    std::ifstream in(file, std::ios::binary);
-    std::string text(size, '\0');
-    in.read(text.data(), static_cast<std::streamsize>(size));
-    text.resize(static_cast<std::size_t>(in.gcount()));
-    return parseKeyValues(text);
+    return parseKeyValues(read.text);
 }
 
 } // namespace registry::steam

@@ -1,11 +1,16 @@
 #include "RegistryPlatform.h"
+#include "Utf8Path.h"
 
 #include <array>
+#include <cstring>
 #include <filesystem>
+#include <string_view>
 
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
+// The wide-character calls throughout: the ANSI ones would pass text through the ANSI code page,
+// which holds few of the letters a folder's name may have.
 namespace registry::platform {
 namespace {
 
@@ -13,21 +18,69 @@ namespace {
 const std::array<HKEY, 6> PredefinedKeys{HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE,  HKEY_USERS,
                                          HKEY_DYN_DATA,     HKEY_CURRENT_CONFIG, HKEY_CLASSES_ROOT};
 
+std::wstring wideFromUtf8(std::string_view text) {
+    if (text.empty())
+        return {};
+    const int length =
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+    return wide;
+}
+
+std::string utf8FromWide(std::wstring_view text) {
+    if (text.empty())
+        return {};
+    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                           nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), length, nullptr,
+                        nullptr);
+    return utf8;
+}
+
+bool isText(DWORD type) {
+    return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
+}
+
+// The value's data as the ANSI call hands them over, with UTF-8 for the code page.
+LSTATUS readValue(HKEY key, const std::wstring& name, std::string& data) {
+    DWORD type = REG_NONE;
+    DWORD size = 0;
+    LSTATUS status = RegQueryValueExW(key, name.c_str(), nullptr, &type, nullptr, &size);
+    // The value may grow between learning its size and reading it.
+    do {
+        if (status != ERROR_SUCCESS && status != ERROR_MORE_DATA)
+            return status;
+        data.resize(size);
+        status =
+            RegQueryValueExW(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size);
+    } while (status == ERROR_MORE_DATA);
+    if (status != ERROR_SUCCESS)
+        return status;
+    data.resize(size);
+    if (isText(type)) {
+        std::wstring wide(size / sizeof(wchar_t), L'\0');
+        std::memcpy(wide.data(), data.data(), wide.size() * sizeof(wchar_t));
+        data = utf8FromWide(wide);
+    }
+    return ERROR_SUCCESS;
+}
+
 } // namespace
 
 std::int32_t readFromKey(Hive hive, const std::string& keyPath, const std::string& valueName,
                          const ValueReader& read) {
     HKEY key = nullptr;
-    const LSTATUS opened = RegOpenKeyExA(PredefinedKeys[static_cast<std::size_t>(hive)], keyPath.c_str(), 0,
-                                         KEY_QUERY_VALUE, &key);
+    const LSTATUS opened = RegOpenKeyExW(PredefinedKeys[static_cast<std::size_t>(hive)],
+                                         wideFromUtf8(keyPath).c_str(), 0, KEY_QUERY_VALUE, &key);
     if (opened != ERROR_SUCCESS)
         return opened;
+    const std::wstring name = wideFromUtf8(valueName);
     const std::int32_t status = read([&](char* data, std::uint32_t& size) -> std::int32_t {
-        DWORD dataSize = size;
-        const LSTATUS queried = RegQueryValueExA(key, valueName.c_str(), nullptr, nullptr,
-                                                 reinterpret_cast<BYTE*>(data), &dataSize);
-        size = dataSize;
-        return queried;
+        std::string stored;
+        const LSTATUS queried = readValue(key, name, stored);
+        return queried == ERROR_SUCCESS ? answerQuery(stored, data, size) : queried;
     });
     const LSTATUS closed = RegCloseKey(key);
     return status != ERROR_SUCCESS ? status : closed;
@@ -37,13 +90,13 @@ std::string readIniString(const std::string& file, const std::string& section, c
                           const std::string& fallback) {
     // A bare file name would be looked for in the Windows folder, not where the existence test found it.
     std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(file, error);
-    const std::string path = error ? file : absolute.string();
-    std::array<char, IniBufferSize> buffer{};
-    const DWORD copied =
-        GetPrivateProfileStringA(section.c_str(), key.c_str(), fallback.c_str(), buffer.data(),
-                                 static_cast<DWORD>(buffer.size()), path.c_str());
-    return std::string(buffer.data(), copied);
+    const std::filesystem::path given = pathFromUtf8(file);
+    const std::filesystem::path absolute = std::filesystem::absolute(given, error);
+    std::array<wchar_t, IniBufferSize> buffer{};
+    const DWORD copied = GetPrivateProfileStringW(
+        wideFromUtf8(section).c_str(), wideFromUtf8(key).c_str(), wideFromUtf8(fallback).c_str(),
+        buffer.data(), static_cast<DWORD>(buffer.size()), (error ? given : absolute).c_str());
+    return utf8FromWide(std::wstring_view(buffer.data(), copied));
 }
 
 } // namespace registry::platform

@@ -1,9 +1,12 @@
 #include "WineRegistryFile.h"
 
+#include "TextCase.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace registry::wine {
@@ -120,18 +123,29 @@ std::optional<std::string> takeEscaped(std::string_view& rest, char terminator) 
     return text.finish();
 }
 
-bool readLine(std::istream& text, std::string& line) {
-    if (!std::getline(text, line))
-        return false;
-    if (line.ends_with('\r'))
-        line.pop_back();
-    return true;
-}
+// The text's lines in turn, without their LF or CR LF; views into the text, so that a huge line
+// costs no copy.
+class Lines {
+public:
+    explicit Lines(std::string_view text) : m_rest(text) {}
+    bool next(std::string_view& line) {
+        if (m_rest.empty())
+            return false;
+        const std::size_t end = std::min(m_rest.find('\n'), m_rest.size());
+        line = m_rest.substr(0, end);
+        m_rest.remove_prefix(std::min(end + 1, m_rest.size()));
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        return true;
+    }
+
+private:
+    std::string_view m_rest;
+};
 
 // Comma-separated bytes; a trailing backslash continues the list on the next line.
-std::optional<std::string> takeHexBytes(std::string_view rest, std::istream& text) {
+std::optional<std::string> takeHexBytes(std::string_view rest, Lines& lines) {
     std::string bytes;
-    std::string nextLine;
     for (;;) {
         while (const std::optional<std::uint32_t> byte = takeNumber(rest, 16)) {
             if (*byte > 0xFF)
@@ -143,9 +157,9 @@ std::optional<std::string> takeHexBytes(std::string_view rest, std::istream& tex
         }
         if (!rest.starts_with('\\'))
             return bytes;
-        if (!readLine(text, nextLine))
+        if (!lines.next(rest))
             return std::nullopt;
-        rest = skipBlanks(nextLine);
+        rest = skipBlanks(rest);
     }
 }
 
@@ -166,7 +180,7 @@ std::string littleEndian(std::uint32_t number) {
     return bytes;
 }
 
-std::optional<std::string> takeData(std::string_view rest, std::istream& text) {
+std::optional<std::string> takeData(std::string_view rest, Lines& lines) {
     for (std::string_view prefix : StringPrefixes) {
         if (consume(rest, prefix)) {
             std::optional<std::string> string = takeEscaped(rest, '"');
@@ -185,15 +199,20 @@ std::optional<std::string> takeData(std::string_view rest, std::istream& text) {
         if (!kind || !consume(rest, "):"))
             return std::nullopt;
     }
-    std::optional<std::string> bytes = takeHexBytes(rest, text);
+    std::optional<std::string> bytes = takeHexBytes(rest, lines);
     if (bytes && std::ranges::find(TextKinds, *kind) != TextKinds.end())
         return textFromUtf16(*bytes);
     return bytes;
 }
 
+struct NamedData {
+    std::string name;
+    std::string data;
+};
+
 // "name"=data, or @=data for the key's default value.
-std::optional<StoredValue> takeValue(std::string_view line, std::istream& text) {
-    StoredValue value;
+std::optional<NamedData> takeValue(std::string_view line, Lines& lines) {
+    NamedData value;
     if (!consume(line, "@")) {
         std::optional<std::string> name = consume(line, "\"") ? takeEscaped(line, '"') : std::nullopt;
         if (!name)
@@ -203,7 +222,7 @@ std::optional<StoredValue> takeValue(std::string_view line, std::istream& text) 
     line = skipBlanks(line);
     if (!consume(line, "="))
         return std::nullopt;
-    std::optional<std::string> data = takeData(skipBlanks(line), text);
+    std::optional<std::string> data = takeData(skipBlanks(line), lines);
     if (!data)
         return std::nullopt;
     value.data = std::move(*data);
@@ -218,29 +237,27 @@ bool namesKeyOrSubkey(std::string_view section, std::string_view keyPath) {
 
 } // namespace
 
-std::optional<StoredKey> readKey(std::istream& text, std::string_view keyPath) {
-    std::string line;
-    if (!readLine(text, line) || line != Header)
-        return std::nullopt;
-    StoredKey key;
-    bool found = false;
+StoredValue readValue(std::string_view text, std::string_view keyPath, std::string_view valueName) {
+    StoredValue found;
+    Lines lines(text);
+    std::string_view line;
+    if (!lines.next(line) || line != Header)
+        return found;
     bool inKey = false;
-    while (readLine(text, line)) {
+    while (lines.next(line)) {
         std::string_view rest = skipBlanks(line);
         if (consume(rest, "[")) {
             const std::optional<std::string> section = takeEscaped(rest, ']');
             inKey = section && equalsIgnoringCase(*section, keyPath);
-            found = found || (section && namesKeyOrSubkey(*section, keyPath));
+            found.keyFound = found.keyFound || (section && namesKeyOrSubkey(*section, keyPath));
         } else if (inKey) {
             // Comments and options (;; and #time=...) are no values; a repeated value replaces.
-            if (std::optional<StoredValue> value = takeValue(rest, text)) {
-                std::erase_if(
-                    key, [&](const StoredValue& old) { return equalsIgnoringCase(old.name, value->name); });
-                key.push_back(std::move(*value));
-            }
+            std::optional<NamedData> value = takeValue(rest, lines);
+            if (value && equalsIgnoringCase(value->name, valueName))
+                found.data = std::move(value->data);
         }
     }
-    return found ? std::optional(std::move(key)) : std::nullopt;
+    return found;
 }
 
 } // namespace registry::wine

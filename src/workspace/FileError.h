@@ -13,17 +13,27 @@ class FileError : public std::runtime_error {
 public:
     // errorNumber as the platform reports it: errno, or GetLastError() on Windows.
     FileError(int errorNumber, std::filesystem::path path);
-    // For errors that the standard library reports, in whatever category it chose.
     FileError(const std::error_code& error, std::filesystem::path path);
 
-    int errorNumber() const { return m_errorNumber; }
+    int errorNumber() const { return m_code.value(); }
+    // Compares equal to the portable std::errc conditions on every platform.
+    const std::error_code& code() const { return m_code; }
     const std::string& systemText() const { return m_systemText; }
     const std::filesystem::path& path() const { return m_path; }
 
 private:
-    int m_errorNumber;
+    std::error_code m_code;
     std::string m_systemText;
     std::filesystem::path m_path;
 };
 
+// The category of the platform's own error numbers: errno, or GetLastError() with the system's text.
+const std::error_category& platformCategory();
+
+// Problems that the system has no error number for.
+enum class GameFileProblem { FolderInUse = 1001, NotARegularFile, BadGameRoot };
+std::error_code make_error_code(GameFileProblem problem);
+
 } // namespace workspace
+
+template <> struct std::is_error_code_enum<workspace::GameFileProblem> : std::true_type {};

@@ -11,14 +11,29 @@ inline constexpr const char* StartupScriptSuffix = "\\cstrike\\autoexec.cfg";
 inline constexpr const char* WorkspaceSuffix = "\\cstrike\\autoexec.tmp";
 inline constexpr const char* BackupSuffix = "\\cstrike\\Zentrimo.dll";
 inline constexpr const char* GameConfigSuffix = "\\cstrike\\config.cfg";
+// The game runs config.cfg after autoexec.cfg and userconfig.cfg after that: applied settings are
+// also run from a file of our own, reached by one exec line in userconfig.cfg.
+inline constexpr const char* UserConfigSuffix = "\\cstrike\\userconfig.cfg";
+inline constexpr const char* OwnSettingsSuffix = "\\cstrike\\zentrimo.cfg";
+// The bytes we appended to userconfig.cfg, so that uninstall takes back exactly those.
+inline constexpr const char* AddedExecRecordSuffix = "\\cstrike\\zentrimo-userconfig.added";
 
 // gameRoot followed directly by suffix. gameRoot is never altered, except that on a platform
 // without drive letters a Windows-form root ("C:\Games\Half-Life") is resolved through the
-// Wine prefix's dosdevices links ($WINEPREFIX, default ~/.wine).
+// Wine prefix's dosdevices links ($WINEPREFIX, default ~/.wine). Where letter case matters, each
+// component after the root (and every component of a Windows-form root) is found as the game and
+// Wine find it: the exact name when it exists, else the first entry in byte order that matches it
+// without regard to ASCII case.
+// A root holding a NUL throws FileError (BadGameRoot) before any file is looked at.
 std::filesystem::path gameFilePath(const std::string& gameRoot, const char* suffix);
 
+// Paths travel through the core as UTF-8 text on every platform.
+std::filesystem::path pathFromUtf8(const std::string& text);
+std::string utf8Of(const std::filesystem::path& path);
+
 // True for a file that exists and is neither hidden nor a system file; on Linux a regular
-// file (a folder of that name is not the file).
+// file (a folder of that name is not the file). Only "no such file" (or "not a folder" on the way)
+// is false; any other failure to look throws FileError.
 bool fileExists(const std::filesystem::path& path);
 
 } // namespace workspace

@@ -2,12 +2,17 @@
 
 #include "Registry.h"
 
+#include <gtest/gtest.h>
+
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <random>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace registry::test {
 
@@ -31,6 +36,36 @@ private:
     std::filesystem::path m_path;
 };
 
+// Points variables elsewhere for one test and puts the old values back. Windows keeps no empty
+// variables: setting one to the empty text removes it there.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment() = default;
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+    ~ScopedEnvironment() {
+        for (auto saved = m_saved.rbegin(); saved != m_saved.rend(); ++saved)
+            put(saved->first, saved->second);
+    }
+
+    void set(const char* name, const std::optional<std::string>& value) {
+        const char* old = std::getenv(name);
+        m_saved.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+        put(name, value);
+    }
+
+private:
+    static void put(const char* name, const std::optional<std::string>& value) {
+#ifdef _WIN32
+        _putenv_s(name, value ? value->c_str() : "");
+#else
+        value ? setenv(name, value->c_str(), 1) : unsetenv(name);
+#endif
+    }
+
+    std::vector<std::pair<const char*, std::optional<std::string>>> m_saved;
+};
+
 inline void writeFile(const std::filesystem::path& file, std::string_view bytes) {
     std::filesystem::create_directories(file.parent_path());
     std::ofstream(file, std::ios::binary) << bytes;
@@ -45,5 +80,39 @@ inline Result read(const std::string& hive, const std::string& key, const std::s
     result.first = ReadRegValue(hive, key, name, code, fallback, result.second);
     return result;
 }
+
+// The stand-in that a build without the Windows registry reads.
+#ifndef _WIN32
+
+inline constexpr std::string_view WineHeader =
+    "WINE REGISTRY Version 2\n"
+    ";; All keys relative to \\\\User\\\\S-1-5-21-4242-4242-4242-1000\n\n"
+    "#arch=win32\n";
+
+// Every test gets its own Wine prefix, an empty home and a Steam folder without games.
+class WineRegistry : public ::testing::Test {
+protected:
+    WineRegistry() : m_prefix(m_temp.path() / "prefix"), m_home(m_temp.path() / "home") {
+        std::filesystem::create_directories(m_home);
+        std::filesystem::create_directories(steamDir());
+        m_environment.set("WINEPREFIX", m_prefix.string());
+        m_environment.set("HOME", m_home.string());
+        m_environment.set("STEAM_DIR", steamDir().string());
+    }
+    std::filesystem::path steamDir() const { return m_temp.path() / "steam"; }
+    void writeUserReg(std::string_view body) const {
+        writeFile(m_prefix / "user.reg", std::string(WineHeader).append(body));
+    }
+    static Result readHkcu(const std::string& key, const std::string& name, const std::string& code) {
+        return read("HKCU", key, name, code, std::string("default"));
+    }
+
+    TempFolder m_temp;
+    std::filesystem::path m_prefix;
+    std::filesystem::path m_home;
+    ScopedEnvironment m_environment;
+};
+
+#endif
 
 } // namespace registry::test

@@ -2,64 +2,18 @@
 #ifndef _WIN32
 
 #include "Registry.h"
+#include "RegistryFile.h"
 #include "RegistryTestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <optional>
-#include <vector>
+#include <chrono>
 
 using namespace std::string_literals;
 using namespace registry;
 using namespace registry::test;
 
 namespace {
-
-constexpr std::string_view Header = "WINE REGISTRY Version 2\n"
-                                    ";; All keys relative to \\\\User\\\\S-1-5-21-4242-4242-4242-1000\n\n"
-                                    "#arch=win32\n";
-
-// Points variables elsewhere for one test and puts the old values back.
-class ScopedEnvironment {
-public:
-    void set(const char* name, const std::string& value) {
-        const char* old = std::getenv(name);
-        m_saved.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
-        setenv(name, value.c_str(), 1);
-    }
-    ~ScopedEnvironment() {
-        for (auto saved = m_saved.rbegin(); saved != m_saved.rend(); ++saved)
-            saved->second ? setenv(saved->first, saved->second->c_str(), 1) : unsetenv(saved->first);
-    }
-
-private:
-    std::vector<std::pair<const char*, std::optional<std::string>>> m_saved;
-};
-
-// Every test gets its own Wine prefix, an empty home and a Steam folder without games.
-class WineRegistry : public ::testing::Test {
-protected:
-    WineRegistry() : m_prefix(m_temp.path() / "prefix"), m_home(m_temp.path() / "home") {
-        std::filesystem::create_directories(m_home);
-        std::filesystem::create_directories(steamDir());
-        m_environment.set("WINEPREFIX", m_prefix.string());
-        m_environment.set("HOME", m_home.string());
-        m_environment.set("STEAM_DIR", steamDir().string());
-    }
-    std::filesystem::path steamDir() const { return m_temp.path() / "steam"; }
-    void writeUserReg(std::string_view body) const {
-        writeFile(m_prefix / "user.reg", std::string(Header).append(body));
-    }
-    static Result readHkcu(const std::string& key, const std::string& name, const std::string& code) {
-        return read("HKCU", key, name, code, "default"s);
-    }
-
-    TempFolder m_temp;
-    std::filesystem::path m_prefix;
-    std::filesystem::path m_home;
-    ScopedEnvironment m_environment;
-};
 
 const Result NotFound(2, "default"s);
 
@@ -89,7 +43,7 @@ TEST_F(WineRegistry, StringsKeepEveryCharacterAndDecodeEscapes) {
                  "\"Ten\"=\"abcdefghij\"\n\"Long\"=\"" +
                  longText +
                  "\"\n"
-                 R"("Escaped"="\\ \"q\" \n\r\t\a\e \x00e9\x263a\xd83d\xde00 \101\0end \x4a\xzz")"
+                 R"("Escaped"="\\ \"q\" \n\r\t\a\e \x00e9\x263a\xd83d\xde00 \101 \x4a\xzz")"
                  "\n"
                  "@=\"main\"\n"
                  "\"Expand\"=hex(2):25,00,53,00,79,00,73,00,74,00,65,00,6d,00,52,00,6f,00,6f,00,74,\\\n"
@@ -98,10 +52,52 @@ TEST_F(WineRegistry, StringsKeepEveryCharacterAndDecodeEscapes) {
     EXPECT_EQ(readHkcu("Software\\Test", "Ten", "S"), Result(0, "abcdefghij"s));
     EXPECT_EQ(readHkcu("Software\\Test", "Long", "S"), Result(0, longText));
     EXPECT_EQ(readHkcu("Software\\Test", "Escaped", "S"),
-              Result(0, "\\ \"q\" \n\r\t\a\x1b \xC3\xA9\xE2\x98\xBA\xF0\x9F\x98\x80 A\0end Jxzz"s));
+              Result(0, "\\ \"q\" \n\r\t\a\x1b \xC3\xA9\xE2\x98\xBA\xF0\x9F\x98\x80 A Jxzz"s));
     EXPECT_EQ(readHkcu("Software\\Test", "", "S"), Result(0, "main"s));
     EXPECT_EQ(readHkcu("Software\\Test", "Expand", "S"), Result(0, "%SystemRoot%"s));
     EXPECT_EQ(readHkcu("Software\\Test", "NoData", "S"), Result(0, "default"s));
+}
+
+// A zero inside the data (the \0 escape, UTF-16 zeros, a list's separators) ends the text there.
+TEST_F(WineRegistry, StringsEndAtTheirFirstZero) {
+    writeUserReg(R"([Software\\Valve\\Half-Life]
+"InstallPath"="C:\\Games\0\\..\\..\\home"
+"Octal"=str(2):"ab\000cd"
+"Leading"="\0rest"
+"Wide"=hex(1):41,00,00,00,42,00,00,00
+"List"=hex(7):6f,00,6e,00,65,00,00,00,74,00,77,00,6f,00,00,00,00,00
+)");
+    EXPECT_EQ(readHkcu("Software\\valve\\half-life", "InstallPath", "S"), Result(0, "C:\\Games"s));
+    EXPECT_EQ(readHkcu("Software\\valve\\half-life", "Octal", "S"), Result(0, "ab"s));
+    EXPECT_EQ(readHkcu("Software\\valve\\half-life", "Leading", "S"), Result(0, ""s));
+    EXPECT_EQ(readHkcu("Software\\valve\\half-life", "Wide", "S"), Result(0, "A"s));
+    EXPECT_EQ(readHkcu("Software\\valve\\half-life", "List", "S"), Result(0, "one"s));
+}
+
+// Linear in the key's values: comparing each with those before it takes seconds over 40,000.
+TEST_F(WineRegistry, AKeyOfFortyThousandValuesReadsInAMoment) {
+    std::string body = "[Software\\\\Valve\\\\Half-Life] 1700000000\n";
+    for (int i = 0; i < 40000; ++i)
+        body += "\"Value" + std::to_string(i) + "\"=\"data " + std::to_string(i) + "\"\n";
+    writeUserReg(body + "\"InstallPath\"=\"C:\\\\HL\"\n\"value20000\"=\"again\"\n");
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(readHkcu("Software\\valve\\half-life", "InstallPath", "S"), Result(0, "C:\\HL"s));
+    EXPECT_EQ(readHkcu("Software\\valve\\half-life", "VALUE19999", "S"), Result(0, "data 19999"s));
+    EXPECT_EQ(readHkcu("Software\\valve\\half-life", "Value20000", "S"), Result(0, "again"s));
+    // Milliseconds each when linear; far more than a second in all when quadratic.
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+}
+
+// Sparse files: the size alone refuses them, before a byte is read.
+TEST_F(WineRegistry, RegistryFilesOverTheLimitAreRefusedAsTooLarge) {
+    writeUserReg("[Software\\\\Test]\n\"Value\"=\"user\"\n");
+    std::filesystem::resize_file(m_prefix / "user.reg", MaxRegistryFileSize + 1);
+    EXPECT_EQ(readHkcu("Software\\Test", "Value", "S"), Result(ErrorFileTooLarge, "default"s));
+    writeFile(m_prefix / "system.reg",
+              std::string(WineHeader) + "[Software\\\\Test]\n\"Value\"=\"machine\"\n");
+    EXPECT_EQ(read("HKLM", "Software\\Test", "Value", "S", ""s), Result(0, "machine"s));
+    std::filesystem::resize_file(m_prefix / "system.reg", MaxRegistryFileSize + 1);
+    EXPECT_EQ(read("HKLM", "Software\\Test", "Value", "S", ""s), Result(ErrorFileTooLarge, ""s));
 }
 
 TEST_F(WineRegistry, NumbersAndFlagsFailWhenTheValueIsLonger) {
@@ -149,7 +145,8 @@ TEST_F(WineRegistry, MissingOrForeignFilesAreNotFound) {
 
 TEST_F(WineRegistry, LocalMachineComesFromSystemRegAndOtherHivesHoldNothing) {
     writeUserReg("[Software\\\\Test]\n\"Value\"=\"user\"\n");
-    writeFile(m_prefix / "system.reg", std::string(Header) + "[Software\\\\Test]\n\"Value\"=\"machine\"\n");
+    writeFile(m_prefix / "system.reg",
+              std::string(WineHeader) + "[Software\\\\Test]\n\"Value\"=\"machine\"\n");
     EXPECT_EQ(read("HKLM", "Software\\Test", "Value", "S", ""s), Result(0, "machine"s));
     EXPECT_EQ(read("HKCU", "Software\\Test", "Value", "S", ""s), Result(0, "user"s));
     for (const std::string hive : {"HKU", "HKDD", "HKCC", "HKCR"})
@@ -159,7 +156,7 @@ TEST_F(WineRegistry, LocalMachineComesFromSystemRegAndOtherHivesHoldNothing) {
 TEST_F(WineRegistry, WithAnEmptyWineprefixTheHomesWineIsRead) {
     m_environment.set("WINEPREFIX", "");
     writeFile(m_home / ".wine" / "user.reg",
-              std::string(Header) + "[Software\\\\Test]\n\"Value\"=\"home\"\n");
+              std::string(WineHeader) + "[Software\\\\Test]\n\"Value\"=\"home\"\n");
     EXPECT_EQ(readHkcu("Software\\Test", "Value", "S"), Result(0, "home"s));
 }
 

@@ -1,15 +1,30 @@
+#include "RegistryTestSupport.h"
 #include "SteamLibrary.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 namespace fs = std::filesystem;
 using namespace registry::steam;
+using registry::test::ScopedEnvironment;
+using registry::test::TempFolder;
+using registry::test::writeFile;
 
 namespace {
+
+// As Steam writes a path into its files: Windows' backslashes escaped.
+std::string escaped(const fs::path& path) {
+    std::string text;
+    for (char c : path.string()) {
+        if (c == '\\')
+            text += '\\';
+        text += c;
+    }
+    return text;
+}
 
 std::string manifest(std::string_view appId, std::string_view installDir) {
     return "\"AppState\"\n{\n\t\"appid\"\t\t\"" + std::string(appId) +
@@ -23,24 +38,14 @@ std::string manifest(std::string_view appId, std::string_view installDir) {
 std::string libraryFolders(const std::vector<fs::path>& libraries) {
     std::string text = "\"libraryfolders\"\n{\n";
     for (std::size_t i = 0; i < libraries.size(); ++i)
-        text += "\t\"" + std::to_string(i) + "\"\n\t{\n\t\t\"path\"\t\t\"" + libraries[i].string() +
+        text += "\t\"" + std::to_string(i) + "\"\n\t{\n\t\t\"path\"\t\t\"" + escaped(libraries[i]) +
                 "\"\n\t\t\"label\"\t\t\"\"\n\t\t\"apps\"\n\t\t{\n\t\t\t\"70\"\t\t\"1\"\n\t\t}\n\t}\n";
     return text + "}\n";
 }
 
 class SteamLibrary : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "steam_tests_XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        home = fs::canonical(pattern);
-    }
-    void TearDown() override { fs::remove_all(home); }
-
-    static void write(const fs::path& file, std::string_view bytes) {
-        fs::create_directories(file.parent_path());
-        std::ofstream(file, std::ios::binary) << bytes;
-    }
+    static void write(const fs::path& file, std::string_view bytes) { writeFile(file, bytes); }
 
     fs::path makeRoot(std::string_view relative = ".local/share/Steam") {
         fs::create_directories(home / relative / "steamapps");
@@ -52,18 +57,19 @@ protected:
                                std::string_view appId = "70") {
         write(library / "steamapps" / ("appmanifest_" + std::string(appId) + ".acf"),
               manifest(appId, installDir));
-        fs::path folder = library / "steamapps/common" / installDir;
+        fs::path folder = library / "steamapps" / "common" / installDir;
         fs::create_directories(folder / "cstrike");
         if (withConfig)
             write(folder / "cstrike" / "config.cfg", "name \"player\"\n");
-        return folder.string();
+        return folder.make_preferred().string();
     }
 
     std::optional<std::string> find(std::optional<fs::path> steamDir = {}) const {
         return findHalfLifeInstallPath({home, steamDir});
     }
 
-    fs::path home;
+    TempFolder temp;
+    fs::path home = fs::canonical(temp.path());
 };
 
 TEST_F(SteamLibrary, FindsTheGameInALaterListedLibrary) {
@@ -82,7 +88,7 @@ TEST_F(SteamLibrary, ReadsTheOldFormWithEscapedBackslashes) {
         root / "steamapps/libraryfolders.vdf",
         "\"LibraryFolders\"\n{\n\t\"TimeNextStatsReport\"\t\t\"1700000000\"\n\t\"ContentStatsID\"\t\t\"-4\"\n"
         "\t\"1\"\t\t\"" +
-            (home / "Games\\\\Steam").string() + "\"\n}\n");
+            escaped(library) + "\"\n}\n");
     EXPECT_EQ(find(), install(library, "Half-Life"));
 }
 
@@ -108,6 +114,8 @@ TEST_F(SteamLibrary, SteamDirComesFirst) {
     EXPECT_EQ(steamRoots({home, custom}), (std::vector<fs::path>{custom, native}));
 }
 
+// Wine makes no symbolic links.
+#ifndef _WIN32
 TEST_F(SteamLibrary, SymlinkedRootsAndRepeatedLibrariesAreTriedOnce) {
     fs::path root = makeRoot();
     fs::path extra = home / "extra";
@@ -122,6 +130,7 @@ TEST_F(SteamLibrary, SymlinkedRootsAndRepeatedLibrariesAreTriedOnce) {
     EXPECT_EQ(steamLibraries({home, {}}), (std::vector<fs::path>{root, extra}));
     EXPECT_EQ(find(), install(extra, "Half-Life"));
 }
+#endif
 
 TEST_F(SteamLibrary, PrefersAFolderWithTheGameConfigElseTheFirstThatExists) {
     fs::path root = makeRoot();
@@ -145,10 +154,13 @@ TEST_F(SteamLibrary, KeysAndTheFolderNameMatchWithoutCase) {
     fs::path root = makeRoot();
     fs::path library = home / "old";
     write(root / "steamapps/libraryfolders.vdf",
-          "\"LibraryFolders\" { \"1\" { \"Path\" \"" + library.string() + "\" } }");
+          "\"LibraryFolders\" { \"1\" { \"Path\" \"" + escaped(library) + "\" } }");
     write(library / "SteamApps/appmanifest_70.acf", R"("APPSTATE" { "AppID" "70" "InstallDir" "HL" })");
     fs::create_directories(library / "SteamApps/common/HL/cstrike");
-    EXPECT_EQ(find(), (library / "SteamApps/common/HL").string());
+    // Windows finds the folder under either spelling and keeps the one it was asked for.
+    const std::optional<std::string> found = find();
+    ASSERT_TRUE(found);
+    EXPECT_TRUE(fs::equivalent(*found, library / "SteamApps" / "common" / "HL")) << *found;
 }
 
 TEST_F(SteamLibrary, InstallDirLeavingTheLibraryIsRefused) {
@@ -169,10 +181,15 @@ TEST_F(SteamLibrary, OversizedAndSpecialLibraryListsAreSkipped) {
     EXPECT_EQ(find(), game);
     write(list, libraryFolders({root, second}) + std::string(9 * 1024 * 1024, ' '));
     EXPECT_EQ(find(), std::nullopt);
-    fs::remove(list);
-    ASSERT_EQ(mkfifo(list.c_str(), 0600), 0); // reading it would block
+}
+
+#ifndef _WIN32
+TEST_F(SteamLibrary, LibraryListThatWouldBlockIsSkipped) {
+    fs::path root = makeRoot();
+    ASSERT_EQ(mkfifo((root / "steamapps/libraryfolders.vdf").c_str(), 0600), 0);
     EXPECT_EQ(steamLibraries({home, {}}), std::vector<fs::path>{root});
 }
+#endif
 
 class SteamMalformedFile : public SteamLibrary, public ::testing::WithParamInterface<std::string> {};
 
@@ -200,22 +217,16 @@ INSTANTIATE_TEST_SUITE_P(Contents, SteamMalformedFile,
                                            ""s));
 
 TEST(SteamEnvironment, ReadsHomeAndSteamDir) {
-    auto saved = [](const char* name) {
-        const char* v = std::getenv(name);
-        return v ? std::optional<std::string>(v) : std::nullopt;
-    };
-    std::optional<std::string> home = saved("HOME"), steamDir = saved("STEAM_DIR");
-    setenv("HOME", "/home/player", 1);
-    setenv("STEAM_DIR", "/opt/steam", 1);
+    ScopedEnvironment environment;
+    environment.set("HOME", "/home/player");
+    environment.set("STEAM_DIR", "/opt/steam");
     SteamSearch search = searchFromEnvironment();
     EXPECT_EQ(search.home, "/home/player");
     EXPECT_EQ(search.steamDir, "/opt/steam");
-    setenv("STEAM_DIR", "", 1);
+    environment.set("STEAM_DIR", "");
     EXPECT_EQ(searchFromEnvironment().steamDir, std::nullopt);
-    unsetenv("STEAM_DIR");
+    environment.set("STEAM_DIR", std::nullopt);
     EXPECT_EQ(searchFromEnvironment().steamDir, std::nullopt);
-    for (auto [name, value] : {std::pair{"HOME", home}, std::pair{"STEAM_DIR", steamDir}})
-        value ? setenv(name, value->c_str(), 1) : unsetenv(name);
 }
 
 } // namespace

@@ -11,7 +11,11 @@ using namespace workspace;
 namespace {
 
 const std::string UserScript = "bind w +forward\r\n";
-const std::set<std::string> GameFileNames{"autoexec.cfg", "autoexec.tmp", "Zentrimo.dll"};
+const std::set<std::string> GameFileNames{
+    "autoexec.cfg", "autoexec.tmp", "userconfig.cfg", "Zentrimo.dll", "zentrimo-userconfig.added",
+    "zentrimo.cfg"};
+const std::set<std::string> PreparedNames{"autoexec.cfg", "autoexec.tmp", "Zentrimo.dll"};
+const std::string PlayersUserConfig = "bind j +jump\r\n";
 
 template <typename Operation> FileError caughtError(Operation operation) {
     try {
@@ -23,9 +27,11 @@ template <typename Operation> FileError caughtError(Operation operation) {
     return FileError(0, {});
 }
 
-void expectError(const FileError& error, std::errc expected, const fs::path& file) {
-    EXPECT_EQ(std::error_code(error.errorNumber(), std::system_category()), expected) << error.what();
-    EXPECT_EQ(error.systemText(), std::system_category().message(error.errorNumber()));
+template <typename Expected>
+void expectError(const FileError& error, Expected expected, const fs::path& file) {
+    EXPECT_TRUE(error.code() == expected) << error.what();
+    EXPECT_EQ(error.errorNumber(), error.code().value());
+    EXPECT_NE(std::string(error.what()).find(error.systemText()), std::string::npos) << error.what();
     EXPECT_EQ(error.path(), file);
 }
 
@@ -60,7 +66,7 @@ TEST_F(WorkspaceFailure, FolderWhereTheScriptShouldBe) {
 TEST_F(WorkspaceFailure, FolderWhereTheBackupShouldBeLeavesNoTemporaryFile) {
     writeBytes(game.script(), UserScript);
     fs::create_directory(game.backup());
-    expectError(caughtError([&] { PrepareWorkspace(game.root(), {}); }), std::errc::is_a_directory,
+    expectError(caughtError([&] { PrepareWorkspace(game.root(), {}); }), GameFileProblem::NotARegularFile,
                 game.backup());
     EXPECT_EQ(readBytes(game.script()), UserScript);
     EXPECT_EQ(game.cstrikeNames(), (std::set<std::string>{"autoexec.cfg", "Zentrimo.dll"}));
@@ -69,19 +75,20 @@ TEST_F(WorkspaceFailure, FolderWhereTheBackupShouldBeLeavesNoTemporaryFile) {
 TEST_F(WorkspaceFailure, FolderWhereTheWorkspaceShouldBeKeepsTheNewBackup) {
     writeBytes(game.script(), UserScript);
     fs::create_directory(game.workFile());
-    expectError(caughtError([&] { PrepareWorkspace(game.root(), {}); }), std::errc::is_a_directory,
+    expectError(caughtError([&] { PrepareWorkspace(game.root(), {}); }), GameFileProblem::NotARegularFile,
                 game.workFile());
     EXPECT_EQ(readBytes(game.backup()), UserScript);
-    EXPECT_EQ(game.cstrikeNames(), GameFileNames);
+    EXPECT_EQ(game.cstrikeNames(), PreparedNames);
 }
 
 TEST_F(WorkspaceFailure, FailedApplyKeepsTheWorkspace) {
     PrepareWorkspace(game.root(), {"x"});
     fs::remove(game.script());
     fs::create_directory(game.script());
-    expectError(caughtError([&] { ApplyWorkspace(game.root()); }), std::errc::is_a_directory, game.script());
+    expectError(caughtError([&] { ApplyWorkspace(game.root()); }), GameFileProblem::NotARegularFile,
+                game.script());
     EXPECT_EQ(readBytes(game.workFile()), bannerBytes() + "x\r\n");
-    EXPECT_EQ(game.cstrikeNames(), GameFileNames);
+    EXPECT_EQ(game.cstrikeNames(), PreparedNames);
 }
 
 TEST_F(WorkspaceFailure, WriteProtectedScriptIsNotReplaced) {
@@ -92,45 +99,48 @@ TEST_F(WorkspaceFailure, WriteProtectedScriptIsNotReplaced) {
                 game.script());
     EXPECT_EQ(readBytes(game.script()), UserScript);
     EXPECT_EQ(readBytes(game.workFile()), UserScript + bannerBytes() + "x\r\n");
-    EXPECT_EQ(game.cstrikeNames(), GameFileNames);
+    EXPECT_EQ(game.cstrikeNames(), PreparedNames);
 }
 #endif
 
-// The steps that change a file, named with the file they act on, in the order an operation takes them.
+// The steps that change a file, named with the file they act on, in the order an operation takes them;
+// a temporary file's random part shows as "~".
 std::vector<std::string> visibleSteps(const std::function<void(const FileSteps&)>& operation) {
     std::vector<std::string> seen;
     operation(FileSteps([&](FileStep step, const fs::path& file) {
-        const std::string name = file.filename().string();
-        switch (step) {
-        case FileStep::Create:
-            return seen.push_back("create " + name);
-        case FileStep::Write:
-            return seen.push_back("write " + name);
-        case FileStep::Rename:
-            return seen.push_back("rename " + name);
-        case FileStep::Remove:
-            return seen.push_back("remove " + name);
-        case FileStep::Open:
-        case FileStep::Sync:
-            return;
-        }
+        std::string name = file.filename().string();
+        if (const auto temp = name.find(".zentrimo-"); temp != std::string::npos)
+            name = name.substr(0, temp) + "~";
+        if (step == FileStep::Create)
+            seen.push_back("create " + name);
+        else if (step == FileStep::Write)
+            seen.push_back("write " + name);
+        else if (step == FileStep::Rename)
+            seen.push_back("rename " + name);
+        else if (step == FileStep::Remove)
+            seen.push_back("remove " + name);
     }));
     return seen;
 }
 
 TEST_F(WorkspaceFailure, OperationsTakeTheirStepsInOrder) {
     EXPECT_EQ(visibleSteps([&](const FileSteps& files) { PrepareWorkspace(game.root(), {"x"}, files); }),
-              (std::vector<std::string>{"create autoexec.cfg", "write Zentrimo.dll.zentrimo-new",
-                                        "rename Zentrimo.dll", "write autoexec.tmp.zentrimo-new",
+              (std::vector<std::string>{"create autoexec.cfg", "create Zentrimo.dll~", "write Zentrimo.dll~",
+                                        "rename Zentrimo.dll", "create autoexec.tmp~", "write autoexec.tmp~",
                                         "rename autoexec.tmp", "write autoexec.tmp"}));
     EXPECT_EQ(visibleSteps([&](const FileSteps& files) { AppendWorkspaceLines(game.root(), {"y"}, files); }),
               std::vector<std::string>{"write autoexec.tmp"});
-    EXPECT_EQ(visibleSteps([&](const FileSteps& files) { ApplyWorkspace(game.root(), files); }),
-              (std::vector<std::string>{"write autoexec.cfg.zentrimo-new", "rename autoexec.cfg",
-                                        "remove autoexec.tmp"}));
+    EXPECT_EQ(
+        visibleSteps([&](const FileSteps& files) { ApplyWorkspace(game.root(), files); }),
+        (std::vector<std::string>{"create autoexec.cfg~", "write autoexec.cfg~", "rename autoexec.cfg",
+                                  "create zentrimo.cfg~", "write zentrimo.cfg~", "rename zentrimo.cfg",
+                                  "create zentrimo-userconfig.added~", "write zentrimo-userconfig.added~",
+                                  "rename zentrimo-userconfig.added", "create userconfig.cfg~",
+                                  "write userconfig.cfg~", "rename userconfig.cfg", "remove autoexec.tmp"}));
     EXPECT_EQ(visibleSteps([&](const FileSteps& files) { UninstallTweak(game.root(), files); }),
-              (std::vector<std::string>{"write autoexec.cfg.zentrimo-new", "rename autoexec.cfg",
-                                        "remove Zentrimo.dll"}));
+              (std::vector<std::string>{"create autoexec.cfg~", "write autoexec.cfg~", "rename autoexec.cfg",
+                                        "remove userconfig.cfg", "remove zentrimo-userconfig.added",
+                                        "remove zentrimo.cfg", "remove Zentrimo.dll"}));
 }
 
 // Runs the operation once per step, failing that step, on a fresh game folder each time; every
@@ -191,34 +201,59 @@ TEST(WorkspaceInjectedFailure, PrepareWithoutScriptCreatesNothingHalfWay) {
         });
 }
 
-TEST(WorkspaceInjectedFailure, ApplyLeavesTheOldScriptOrTheNewOne) {
-    const std::string built = UserScript + bannerBytes();
+TEST(WorkspaceInjectedFailure, ApplyLeavesEveryFileOldOrNew) {
+    const std::string built = UserScript + bannerBytes() + "rate \"9999\"\r\n";
     failEachStepInTurn(
         [&](const GameFolder& game) {
             writeBytes(game.script(), UserScript);
             writeBytes(game.backup(), UserScript);
             writeBytes(game.workFile(), built);
+            writeBytes(game.userConfig(), PlayersUserConfig);
         },
         [](const GameFolder& game, const FileSteps& files) { ApplyWorkspace(game.root(), files); },
         [&](const GameFolder& game) {
             expectOneOf(game.script(), {UserScript, built});
             EXPECT_EQ(readBytes(game.workFile()), built);
             EXPECT_EQ(readBytes(game.backup()), UserScript);
+            expectOneOf(game.ownSettings(), {std::nullopt, "rate \"9999\"\r\n"});
+            expectOneOf(game.userConfig(), {PlayersUserConfig, PlayersUserConfig + "exec zentrimo.cfg\r\n"});
         });
 }
 
-TEST(WorkspaceInjectedFailure, UninstallKeepsTheBackupUntilTheScriptIsRestored) {
+TEST(WorkspaceInjectedFailure, UninstallKeepsTheBackupUntilEverythingIsTakenBack) {
     const std::string applied = UserScript + bannerBytes();
     failEachStepInTurn(
         [&](const GameFolder& game) {
-            writeBytes(game.script(), applied);
-            writeBytes(game.backup(), UserScript);
+            writeBytes(game.userConfig(), PlayersUserConfig);
+            writeBytes(game.script(), UserScript);
+            PrepareWorkspace(game.root(), {"rate \"9999\""});
+            ApplyWorkspace(game.root());
         },
         [](const GameFolder& game, const FileSteps& files) { UninstallTweak(game.root(), files); },
         [&](const GameFolder& game) {
-            expectOneOf(game.script(), {applied, UserScript});
+            expectOneOf(game.script(), {applied + "rate \"9999\"\r\n", UserScript});
             EXPECT_EQ(readBytes(game.backup()), UserScript);
+            expectOneOf(game.userConfig(), {PlayersUserConfig, PlayersUserConfig + "exec zentrimo.cfg\r\n"});
         });
+}
+
+TEST(WorkspaceInjectedFailure, UninstallAfterAFailedUninstallFinishesTheJob) {
+    for (int failAt = 1; failAt <= 6; ++failAt) {
+        SCOPED_TRACE("failing step " + std::to_string(failAt));
+        GameFolder game;
+        writeBytes(game.userConfig(), "bind j +jump");
+        PrepareWorkspace(game.root(), {"x"});
+        ApplyWorkspace(game.root());
+        int step = 0;
+        EXPECT_THROW(UninstallTweak(game.root(), FileSteps([&](FileStep, const fs::path& file) {
+                                        if (++step == failAt)
+                                            throw FileError(ENOSPC, file);
+                                    })),
+                     FileError);
+        EXPECT_EQ(UninstallTweak(game.root()), UninstallResult::Restored);
+        EXPECT_EQ(readBytes(game.userConfig()), "bind j +jump");
+        EXPECT_EQ(game.cstrikeNames(), (std::set<std::string>{"autoexec.cfg", "userconfig.cfg"}));
+    }
 }
 
 } // namespace

@@ -61,6 +61,9 @@ public:
     fs::path script() const { return workspace::gameFilePath(root(), workspace::StartupScriptSuffix); }
     fs::path backup() const { return workspace::gameFilePath(root(), workspace::BackupSuffix); }
     fs::path workFile() const { return workspace::gameFilePath(root(), workspace::WorkspaceSuffix); }
+    fs::path userConfig() const { return workspace::gameFilePath(root(), workspace::UserConfigSuffix); }
+    fs::path ownSettings() const { return workspace::gameFilePath(root(), workspace::OwnSettingsSuffix); }
+    fs::path cstrike() const { return m_root / "cstrike"; }
 
     std::set<std::string> cstrikeNames() const {
         std::set<std::string> names;

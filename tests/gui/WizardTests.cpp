@@ -1,5 +1,6 @@
 #include "WizardTests.h"
 
+#include "FileError.h"
 #include "PageSpec.h"
 #include "SettingsPage.h"
 
@@ -101,6 +102,8 @@ void WizardTests::quitting() {
     QCOMPARE(run.services.questions, QStringList{ApplyQuestion});
     QCOMPARE(run.services.exitCode_, std::optional(0));
     QCOMPARE(game.read("autoexec.cfg"), apply ? workspace : own);
+    QCOMPARE(game.read("zentrimo.cfg"), apply ? QByteArray("r_decals \"300\"\r\n") : "<missing>");
+    QCOMPARE(game.has("userconfig.cfg"), apply);
     QCOMPARE(game.has("autoexec.tmp"), !apply);
     if (!apply)
         QCOMPARE(game.read("autoexec.tmp"), workspace);
@@ -147,33 +150,41 @@ void WizardTests::uninstallRestoresBackup() {
 }
 
 void WizardTests::fileErrorEndsProgram_data() {
+    const int NotARegularFile = static_cast<int>(workspace::GameFileProblem::NotARegularFile);
     QTest::addColumn<QString>("form");
     QTest::addColumn<QString>("button");
     QTest::addColumn<int>("errorNumber");
+    QTest::addColumn<QString>("folderInTheWay");
     // GameRoot without a cstrike folder.
     QTest::newRow("page 1 next") << "frmTweak1"
-                                 << "cmdTweak1" << ENOENT;
+                                 << "cmdTweak1" << ENOENT << "";
     QTest::newRow("page 1 skip") << "frmTweak1"
-                                 << "cmdSkip1" << ENOENT;
+                                 << "cmdSkip1" << ENOENT << "";
     QTest::newRow("page 2 next") << "frmTweak2"
-                                 << "cmdNext2" << ENOENT;
+                                 << "cmdNext2" << ENOENT << "";
     QTest::newRow("quit, yes") << "frmSound0"
-                               << "cmdQuit0" << ENOENT;
+                               << "cmdQuit0" << ENOENT << "";
     // A backup to restore, but a folder where the start-up script should be.
     QTest::newRow("uninstall") << "frmTweak0"
-                               << "cmdUninstall" << EISDIR;
+                               << "cmdUninstall" << NotARegularFile << "autoexec.cfg";
+    // A workspace to apply, but a folder where userconfig.cfg should be.
+    QTest::newRow("quit, yes, userconfig") << "frmFinish0"
+                                           << "cmdQuitEnd" << NotARegularFile << "userconfig.cfg";
 }
 
 void WizardTests::fileErrorEndsProgram() {
     QFETCH(QString, form);
     QFETCH(QString, button);
     QFETCH(int, errorNumber);
-    const bool restoring = errorNumber == EISDIR;
-    GameFolder game(restoring);
-    if (restoring) {
+    QFETCH(QString, folderInTheWay);
+    const bool restoring = folderInTheWay == "autoexec.cfg";
+    GameFolder game(!folderInTheWay.isEmpty());
+    if (!folderInTheWay.isEmpty())
+        QVERIFY(QDir().mkpath(game.path(folderInTheWay + "/keep")));
+    if (restoring)
         game.write("Zentrimo.dll", "own\r\n");
-        QVERIFY(QDir().mkpath(game.path("autoexec.cfg/keep")));
-    }
+    else if (!folderInTheWay.isEmpty())
+        game.write("autoexec.tmp", banner());
     Program run(game);
     run.services.answers = {true};
     run.show(form);
@@ -184,8 +195,13 @@ void WizardTests::fileErrorEndsProgram() {
     QCOMPARE(run.services.exitCode_, std::optional(1));
     QVERIFY(run.services.messages.isEmpty());
     QCOMPARE(Program::visibleForms(), QStringList{form});
+    if (!folderInTheWay.isEmpty())
+        QVERIFY2(run.services.errors.first().endsWith(QDir::toNativeSeparators(game.path(folderInTheWay))),
+                 qPrintable(run.services.errors.first()));
     if (restoring)
         QCOMPARE(game.read("Zentrimo.dll"), QByteArray("own\r\n"));
+    else if (!folderInTheWay.isEmpty())
+        QCOMPARE(game.read("autoexec.tmp"), banner());
 }
 
 void WizardTests::mixedRunAndUninstall() {
@@ -254,9 +270,13 @@ void WizardTests::mixedRunAndUninstall() {
         QCOMPARE(run.services.exitCode_, std::optional(0));
         QCOMPARE(run.services.beeps, 0);
     }
-    QCOMPARE(game.read("autoexec.cfg"), dataFile("wizard/full-run-autoexec.cfg"));
+    const QByteArray applied = dataFile("wizard/full-run-autoexec.cfg");
+    QCOMPARE(game.read("autoexec.cfg"), applied);
     QCOMPARE(game.read("Zentrimo.dll"), players);
-    QCOMPARE(game.files(), (QStringList{"autoexec.cfg", "Zentrimo.dll"}));
+    QCOMPARE(game.read("zentrimo.cfg"), applied.mid(applied.indexOf(banner()) + banner().size()));
+    QCOMPARE(game.read("userconfig.cfg"), QByteArray("exec zentrimo.cfg\r\n"));
+    QCOMPARE(game.files(), (QStringList{"autoexec.cfg", "userconfig.cfg", "zentrimo-userconfig.added",
+                                        "zentrimo.cfg", "Zentrimo.dll"}));
 
     Program second(game);
     second.show("frmTweak0");

@@ -1,0 +1,100 @@
+#include "OwnSettings.h"
+
+#include "GameFiles.h"
+#include "Workspace.h"
+
+#include <algorithm>
+#include <cctype>
+#include <optional>
+#include <string_view>
+#include <utility>
+
+namespace workspace {
+
+namespace {
+
+constexpr std::string_view ExecLine = "exec zentrimo.cfg";
+constexpr std::string_view LineEnd = "\r\n";
+
+std::string runLines(const std::string& appliedScript) {
+    std::string banner;
+    for (const std::string& line : TweakBanner())
+        banner += line + std::string(LineEnd);
+    const std::size_t at = appliedScript.rfind(banner);
+    return at == std::string::npos ? std::string() : appliedScript.substr(at + banner.size());
+}
+
+bool isExecLine(std::string_view line) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+    while (!line.empty() && blank(line.front()))
+        line.remove_prefix(1);
+    while (!line.empty() && blank(line.back()))
+        line.remove_suffix(1);
+    return std::equal(line.begin(), line.end(), ExecLine.begin(), ExecLine.end(), [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+    });
+}
+
+bool holdsExecLine(std::string_view text) {
+    for (std::size_t start = 0; start <= text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        if (isExecLine(text.substr(start, end - start)))
+            return true;
+        start = end + 1;
+    }
+    return false;
+}
+
+std::string ownLine() {
+    return std::string(ExecLine) + std::string(LineEnd);
+}
+
+// Where the bytes we added still stand, as [begin, end): at the end of the file as we left them, else
+// our line where it stands last as a whole line; nothing when the player took it out.
+std::optional<std::pair<std::size_t, std::size_t>> addedBytes(const std::string& text,
+                                                              const std::string& added) {
+    const std::size_t tail = text.size() - std::min(text.size(), added.size());
+    if (text.ends_with(added) && (added.starts_with(LineEnd) || tail == 0 || text[tail - 1] == '\n'))
+        return std::pair(tail, text.size());
+    std::size_t at = text.rfind(ownLine());
+    while (at != std::string::npos && at != 0 && text[at - 1] != '\n')
+        at = text.rfind(ownLine(), at - 1);
+    if (at == std::string::npos)
+        return std::nullopt;
+    return std::pair(at, at + ownLine().size());
+}
+
+} // namespace
+
+void runAfterGameConfig(const std::string& gameRoot, const std::string& appliedScript,
+                        const FileSteps& files) {
+    files.replaceWith(gameFilePath(gameRoot, OwnSettingsSuffix), runLines(appliedScript));
+    const auto userConfig = gameFilePath(gameRoot, UserConfigSuffix);
+    const std::string old = files.readIfPresent(userConfig).value_or("");
+    if (holdsExecLine(old))
+        return;
+    std::string added = !old.empty() && old.back() != '\n' ? std::string(LineEnd) : std::string();
+    added += ownLine();
+    // The record first: a failure between the two leaves nothing that uninstall would misread.
+    files.replaceWith(gameFilePath(gameRoot, AddedExecRecordSuffix), added);
+    files.replaceWith(userConfig, old + added);
+}
+
+void stopRunningAfterGameConfig(const std::string& gameRoot, const FileSteps& files) {
+    const auto record = gameFilePath(gameRoot, AddedExecRecordSuffix);
+    if (const auto added = files.readIfPresent(record)) {
+        const auto userConfig = gameFilePath(gameRoot, UserConfigSuffix);
+        const std::string text = files.readIfPresent(userConfig).value_or("");
+        if (const auto place = addedBytes(text, *added)) {
+            const std::string rest = text.substr(0, place->first) + text.substr(place->second);
+            if (rest.empty())
+                files.remove(userConfig);
+            else
+                files.replaceWith(userConfig, rest);
+        }
+        files.remove(record);
+    }
+    files.removeIfPresent(gameFilePath(gameRoot, OwnSettingsSuffix));
+}
+
+} // namespace workspace

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+// The file system calls the workspace is made of, one set per platform. Every failure throws
+// FileError with the platform's own error number and text; nothing here blocks on a FIFO or device.
+namespace workspace::sys {
+
+struct FileFacts {
+    bool regular = false;
+    std::uintmax_t size = 0;
+    unsigned permissions = 0; // POSIX mode bits; 0 where the platform has none
+    bool writable = true;
+};
+
+enum class Opening {
+    Read,      // an existing file, links followed
+    Append,    // created when missing, links followed
+    CreateNew, // a new name only: never an existing file, never through a link
+};
+
+class OpenFile {
+public:
+    OpenFile(std::intptr_t handle, std::filesystem::path path) : m_handle(handle), m_path(std::move(path)) {}
+    OpenFile(OpenFile&& other) noexcept;
+    OpenFile& operator=(OpenFile&&) = delete;
+    ~OpenFile();
+
+    FileFacts facts() const;
+    // Everything up to the end of the file, refusing more than limit bytes.
+    std::string readAll(std::uintmax_t limit);
+    void write(const std::string& bytes);
+    void sync();
+    void setPermissions(unsigned permissions);
+    void close();
+
+private:
+    std::intptr_t m_handle;
+    std::filesystem::path m_path;
+};
+
+// Empty only for CreateNew when the name is already taken.
+std::optional<OpenFile> open(const std::filesystem::path& file, Opening how);
+
+// Facts of the file a path leads to (links followed); empty when there is none ("no such file" or
+// "not a folder" on the way). Any other failure throws.
+std::optional<FileFacts> lookAt(const std::filesystem::path& file);
+
+// The link's target when the path is a symbolic link.
+std::optional<std::filesystem::path> linkTarget(const std::filesystem::path& file);
+
+// Permissions for a file that has none to keep: what the process would give a new file.
+unsigned newFilePermissions();
+
+void renameOver(const std::filesystem::path& from, const std::filesystem::path& to);
+// So that a rename survives a power cut; a no-op where the platform has no such call.
+void syncFolder(const std::filesystem::path& folder);
+// False when there was no such file.
+bool removeFile(const std::filesystem::path& file);
+
+// Holds the folder for this process until it ends, however it ends; throws FileError(FolderInUse)
+// when another process holds it. A folder that does not exist is not held.
+void holdFolder(const std::filesystem::path& folder);
+
+} // namespace workspace::sys

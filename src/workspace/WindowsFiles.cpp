@@ -1,0 +1,187 @@
+#include "SystemFiles.h"
+
+#include "FileError.h"
+
+#include <cwctype>
+#include <functional>
+#include <map>
+#include <string>
+#include <utility>
+
+#define WIN32_LEAN_AND_MEAN
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+// Win32 calls throughout, so that every error is numbered as GetLastError() numbers it, and wide
+// names, so that a game folder outside the ANSI code page opens too.
+namespace workspace::sys {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+[[noreturn]] void fail(const fs::path& file, DWORD error = GetLastError()) {
+    throw FileError(static_cast<int>(error), file);
+}
+
+bool absent(DWORD error) {
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+HANDLE handleOf(std::intptr_t handle) {
+    return reinterpret_cast<HANDLE>(handle);
+}
+
+constexpr std::intptr_t Closed = -1;
+
+} // namespace
+
+OpenFile::OpenFile(OpenFile&& other) noexcept
+    : m_handle(std::exchange(other.m_handle, Closed)), m_path(std::move(other.m_path)) {}
+
+OpenFile::~OpenFile() {
+    if (m_handle != Closed)
+        CloseHandle(handleOf(m_handle));
+}
+
+FileFacts OpenFile::facts() const {
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!GetFileInformationByHandle(handleOf(m_handle), &info))
+        fail(m_path);
+    const bool regular = GetFileType(handleOf(m_handle)) == FILE_TYPE_DISK &&
+                         !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+    return {regular, (std::uintmax_t(info.nFileSizeHigh) << 32) | info.nFileSizeLow, 0,
+            !(info.dwFileAttributes & FILE_ATTRIBUTE_READONLY)};
+}
+
+std::string OpenFile::readAll(std::uintmax_t limit) {
+    std::string contents;
+    char buffer[65536];
+    for (;;) {
+        DWORD count = 0;
+        if (!ReadFile(handleOf(m_handle), buffer, sizeof buffer, &count, nullptr))
+            fail(m_path);
+        if (count == 0)
+            return contents;
+        if (contents.size() + count > limit)
+            fail(m_path, ERROR_FILE_TOO_LARGE);
+        contents.append(buffer, count);
+    }
+}
+
+void OpenFile::write(const std::string& bytes) {
+    for (std::size_t done = 0; done < bytes.size();) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1 << 30));
+        DWORD count = 0;
+        if (!WriteFile(handleOf(m_handle), bytes.data() + done, chunk, &count, nullptr))
+            fail(m_path);
+        done += count;
+    }
+}
+
+void OpenFile::sync() {
+    if (!FlushFileBuffers(handleOf(m_handle)))
+        fail(m_path);
+}
+
+void OpenFile::setPermissions(unsigned) {}
+
+void OpenFile::close() {
+    if (!CloseHandle(handleOf(std::exchange(m_handle, Closed))))
+        fail(m_path);
+}
+
+std::optional<OpenFile> open(const fs::path& file, Opening how) {
+    // Others may go on reading the old file, and may rename or delete it, as the game does.
+    const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    DWORD access = GENERIC_READ;
+    DWORD disposition = OPEN_EXISTING;
+    DWORD flags = FILE_ATTRIBUTE_NORMAL;
+    switch (how) {
+    case Opening::Read:
+        break;
+    case Opening::Append:
+        access = FILE_APPEND_DATA | SYNCHRONIZE | FILE_READ_ATTRIBUTES;
+        disposition = OPEN_ALWAYS;
+        break;
+    case Opening::CreateNew:
+        access = GENERIC_WRITE;
+        disposition = CREATE_NEW;
+        flags |= FILE_FLAG_OPEN_REPARSE_POINT;
+        break;
+    }
+    const HANDLE handle = CreateFileW(file.c_str(), access, share, nullptr, disposition, flags, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        if (how == Opening::CreateNew && (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS))
+            return std::nullopt;
+        fail(file, error);
+    }
+    OpenFile opened(reinterpret_cast<std::intptr_t>(handle), file);
+    if (!opened.facts().regular)
+        throw FileError(GameFileProblem::NotARegularFile, file);
+    return opened;
+}
+
+std::optional<FileFacts> lookAt(const fs::path& file) {
+    WIN32_FILE_ATTRIBUTE_DATA info{};
+    if (!GetFileAttributesExW(file.c_str(), GetFileExInfoStandard, &info)) {
+        const DWORD error = GetLastError();
+        if (absent(error))
+            return std::nullopt;
+        fail(file, error);
+    }
+    return FileFacts{!(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY),
+                     (std::uintmax_t(info.nFileSizeHigh) << 32) | info.nFileSizeLow, 0,
+                     !(info.dwFileAttributes & FILE_ATTRIBUTE_READONLY)};
+}
+
+std::optional<fs::path> linkTarget(const fs::path&) {
+    // The rename below replaces a link itself; players do not link their game files on Windows.
+    return std::nullopt;
+}
+
+unsigned newFilePermissions() {
+    return 0;
+}
+
+void renameOver(const fs::path& from, const fs::path& to) {
+    if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        fail(to);
+}
+
+void syncFolder(const fs::path&) {}
+
+bool removeFile(const fs::path& file) {
+    if (DeleteFileW(file.c_str()))
+        return true;
+    const DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND)
+        return false;
+    fail(file, error);
+}
+
+void holdFolder(const fs::path& folder) {
+    // A named mutex per folder: Windows lets go of it when the process ends, however it ends.
+    static std::map<std::wstring, HANDLE> held;
+    wchar_t full[MAX_PATH * 4];
+    const DWORD length = GetFullPathNameW(folder.c_str(), MAX_PATH * 4, full, nullptr);
+    std::wstring key = length > 0 && length < MAX_PATH * 4 ? std::wstring(full, length) : folder.wstring();
+    for (wchar_t& c : key)
+        c = static_cast<wchar_t>(std::towlower(c));
+    if (held.count(key))
+        return;
+    const std::wstring name = L"Local\\Zentrimo-" + std::to_wstring(std::hash<std::wstring>{}(key));
+    const HANDLE mutex = CreateMutexW(nullptr, FALSE, name.c_str());
+    if (!mutex)
+        fail(folder);
+    if (GetLastError() == ERROR_ALREADY_EXISTS) {
+        CloseHandle(mutex);
+        throw FileError(GameFileProblem::FolderInUse, folder);
+    }
+    held.emplace(key, mutex);
+}
+
+} // namespace workspace::sys

@@ -1,0 +1,128 @@
+// Registry files that are not regular files, or are too large: refused at once, never waited on.
+#include "Registry.h"
+#include "RegistryFile.h"
+#include "RegistryPlatform.h"
+#include "RegistryTestSupport.h"
+#include "SteamKeyValues.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fcntl.h>
+#include <future>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+using namespace std::string_literals;
+using namespace registry;
+using namespace registry::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+void makeFifo(const fs::path& path) {
+    fs::create_directories(path.parent_path());
+    ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+}
+
+// Runs read on another thread. One still waiting on the FIFO after a few seconds fails the test and
+// is then released, by a writer that comes and goes, so that the suite goes on.
+template <typename Read> auto promptly(const fs::path& fifo, Read read) {
+    std::future result = std::async(std::launch::async, read);
+    if (result.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) {
+        ADD_FAILURE() << "waited on the FIFO " << fifo;
+        const int writer = open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+        if (writer >= 0)
+            close(writer);
+    }
+    return result.get();
+}
+
+TEST(RegistryFile, ReadsARegularFileWholeUpToTheLimit) {
+    TempFolder temp;
+    writeFile(temp.path() / "ten", "0123456789");
+    const RegistryFile read = readRegistryFile(temp.path() / "ten", 10);
+    EXPECT_EQ(read.outcome, FileOutcome::Read);
+    EXPECT_EQ(read.text, "0123456789");
+    const RegistryFile over = readRegistryFile(temp.path() / "ten", 9);
+    EXPECT_EQ(over.outcome, FileOutcome::TooLarge);
+    EXPECT_EQ(over.text, "");
+    EXPECT_EQ(readRegistryFile(temp.path() / "none").outcome, FileOutcome::Missing);
+    EXPECT_EQ(readRegistryFile(temp.path() / "ten" / "below").outcome, FileOutcome::Missing);
+}
+
+TEST(RegistryFile, RefusesFifosFoldersDevicesAndSocketsAtOnce) {
+    TempFolder temp;
+    const fs::path fifo = temp.path() / "fifo";
+    makeFifo(fifo);
+    EXPECT_EQ(promptly(fifo, [&] { return readRegistryFile(fifo).outcome; }), FileOutcome::NotRegular);
+    EXPECT_EQ(readRegistryFile(temp.path()).outcome, FileOutcome::NotRegular);
+    EXPECT_EQ(readRegistryFile("/dev/zero").outcome, FileOutcome::NotRegular);
+
+    const fs::path socketPath = temp.path() / "socket";
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    socketPath.string().copy(address.sun_path, sizeof address.sun_path - 1);
+    const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(listener, 0);
+    ASSERT_EQ(bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    EXPECT_EQ(readRegistryFile(socketPath).outcome, FileOutcome::NotRegular);
+    close(listener);
+}
+
+class SpecialRegistryFile : public WineRegistry {};
+
+TEST_F(SpecialRegistryFile, AFifoOrFolderAsHiveFailsTheReadAtOnce) {
+    makeFifo(m_prefix / "user.reg");
+    EXPECT_EQ(promptly(m_prefix / "user.reg",
+                       [] { return readHkcu("Software\\valve\\half-life", "InstallPath", "S"); }),
+              Result(ErrorCantOpen, "default"s));
+    fs::create_directories(m_prefix / "system.reg");
+    EXPECT_EQ(read("HKLM", "Software\\Test", "Value", "S", ""s), Result(ErrorCantOpen, ""s));
+}
+
+// Steam could answer Half-Life's path, but a hive that cannot be read hides what it holds.
+TEST_F(SpecialRegistryFile, AnUnreadableHiveIsNotPassedOverForSteam) {
+    writeFile(steamDir() / "steamapps" / "appmanifest_70.acf",
+              "\"AppState\" { \"installdir\" \"Half-Life\" }");
+    fs::create_directories(steamDir() / "steamapps" / "common" / "Half-Life");
+    makeFifo(m_prefix / "user.reg");
+    EXPECT_EQ(promptly(m_prefix / "user.reg",
+                       [] { return readHkcu("Software\\valve\\half-life", "InstallPath", "S"); }),
+              Result(ErrorCantOpen, "default"s));
+    fs::remove(m_prefix / "user.reg");
+    EXPECT_EQ(readHkcu("Software\\valve\\half-life", "InstallPath", "S").first, 0);
+}
+
+// A file that cannot be read gives the fallback, as the Windows API does.
+TEST(SettingsFileRefusal, AFifoOrOversizedFileGivesTheFallback) {
+    TempFolder temp;
+    const fs::path fifo = temp.path() / "game.ini";
+    makeFifo(fifo);
+    EXPECT_EQ(promptly(fifo, [&] { return platform::readIniString(fifo, "Video", "Width", "640"); }), "640");
+    const std::string large = (temp.path() / "large.ini").string();
+    writeFile(large, "[Video]\nWidth=1024\n");
+    EXPECT_EQ(read(large, "Video", "Width", "S", "640"s), Result(0, "1024"s));
+    fs::resize_file(large, MaxRegistryFileSize + 1);
+    EXPECT_EQ(read(large, "Video", "Width", "S", "640"s), Result(0, "640"s));
+}
+
+TEST(SettingsFileRefusal, EntriesEndAtTheirFirstZero) {
+    TempFolder temp;
+    const std::string file = (temp.path() / "game.ini").string();
+    writeFile(file, "[Video]\nMode=full\0screen\nBlank=\0tail\n"s);
+    EXPECT_EQ(read(file, "Video", "Mode", "S", ""s), Result(0, "full"s));
+    EXPECT_EQ(read(file, "Video", "Blank", "S", "x"s), Result(0, ""s));
+    EXPECT_EQ(read(file, "Video", "Missing", "S", "fall\0back"s), Result(0, "fall"s));
+}
+
+TEST(SteamFileRefusal, AFifoManifestIsPassedOverAtOnce) {
+    TempFolder temp;
+    const fs::path manifest = temp.path() / "appmanifest_70.acf";
+    makeFifo(manifest);
+    EXPECT_EQ(promptly(manifest, [&] { return steam::readKeyValuesFile(manifest).has_value(); }), false);
+}
+
+} // namespace
