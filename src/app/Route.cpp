@@ -53,7 +53,7 @@ DirectoryPage& Route::directoryPage() {
         connect(m_directoryPage.get(), &DirectoryPage::back, this,
                 [this] { open(m_directoryPage.get(), &startWindow()); });
         connect(m_directoryPage.get(), &DirectoryPage::confirmed, this,
-                [this] { open(m_directoryPage.get(), wizardForm(0)); });
+                [this] { open(m_directoryPage.get(), wizardFormAt(0)); });
     }
     return *m_directoryPage;
 }
@@ -73,27 +73,27 @@ FolderPicker& Route::folderPicker() {
 QWidget* Route::wizardForm(const QString& name) {
     for (std::size_t index = 0; index < m_steps.size(); ++index)
         if (std::visit([&](const auto& step) { return step.form == name; }, m_steps[index]))
-            return wizardForm(index);
+            return wizardFormAt(index);
     return nullptr;
 }
 
-QWidget* Route::wizardForm(std::size_t index) {
+QWidget* Route::wizardFormAt(std::size_t index) {
     if (!m_wizardForms[index]) {
         m_wizardForms[index].reset(
-            std::visit([&](const auto& step) { return made(step, index); }, m_steps[index]));
+            std::visit([&](const auto& step) { return makeForm(step, index); }, m_steps[index]));
         keep(m_wizardForms[index].get());
     }
     return m_wizardForms[index].get();
 }
 
-QWidget* Route::made(const wizard::PageSpec& page, std::size_t index) {
+QWidget* Route::makeForm(const wizard::PageSpec& page, std::size_t index) {
     auto* made = new wizard::SettingsPage(page, m_services, m_state);
     connect(made, &wizard::SettingsPage::next, this, [this, index] { leaveWizardForm(index); });
     connect(made, &wizard::SettingsPage::skip, this, [this, index] { leaveWizardForm(index); });
     return made;
 }
 
-QWidget* Route::made(const wizard::SectionSpec& section, std::size_t index) {
+QWidget* Route::makeForm(const wizard::SectionSpec& section, std::size_t index) {
     auto* made = new wizard::SectionStartPage(section, m_services, m_state);
     connect(made, &wizard::SectionStartPage::next, this, [this, index] { leaveWizardForm(index); });
     return made;
@@ -127,7 +127,7 @@ void Route::leaveStartWindow(Edition edition) {
 }
 
 void Route::leaveWizardForm(std::size_t index) {
-    open(m_wizardForms[index].get(), wizardForm(index + 1));
+    open(m_wizardForms[index].get(), wizardFormAt(index + 1));
 }
 
 bool Route::eventFilter(QObject* watched, QEvent* event) {

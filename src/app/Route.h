@@ -42,9 +42,9 @@ protected:
 
 private:
     void keep(QWidget* window);
-    QWidget* wizardForm(std::size_t index);
-    QWidget* made(const wizard::PageSpec& page, std::size_t index);
-    QWidget* made(const wizard::SectionSpec& section, std::size_t index);
+    QWidget* wizardFormAt(std::size_t index);
+    QWidget* makeForm(const wizard::PageSpec& page, std::size_t index);
+    QWidget* makeForm(const wizard::SectionSpec& section, std::size_t index);
     void open(QWidget* from, QWidget* to);
     void leaveStartWindow(Edition edition);
     void leaveWizardForm(std::size_t index);

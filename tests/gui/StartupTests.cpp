@@ -257,7 +257,7 @@ private slots:
         QCOMPARE(program.state.editionChoice, "1");
     }
 
-    void closingFrmMainEndsTheProgramCleanly() {
+    void closingTheStartWindowEndsTheProgramCleanly() {
         StartedProgram program;
         QVERIFY(!program.ready().close());
         QCOMPARE(program.services.exitCode_, 0);
