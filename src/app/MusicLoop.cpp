@@ -32,15 +32,15 @@ MusicLoop::MusicLoop(MusicPlayer& player, const QString& folder, QObject* parent
 }
 
 void MusicLoop::start() {
-    TrackCount = 0;
+    m_trackCount = 0;
     play(MusicFiles[0]);
 }
 
 void MusicLoop::playbackEnded() {
-    ++TrackCount;
-    play(MusicFiles[TrackCount - 1]);
-    if (TrackCount == std::ssize(MusicFiles))
-        TrackCount = 0;
+    ++m_trackCount;
+    play(MusicFiles[m_trackCount - 1]);
+    if (m_trackCount == std::ssize(MusicFiles))
+        m_trackCount = 0;
 }
 
 void MusicLoop::play(const char* file) {

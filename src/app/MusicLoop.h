@@ -26,7 +26,7 @@ public:
     const QString& folder() const { return m_folder; }
     void start();
     // 0, 1 or 2 between two ends of playback.
-    std::int16_t trackCount() const { return TrackCount; }
+    std::int16_t trackCount() const { return m_trackCount; }
 
 private:
     void playbackEnded();
@@ -34,5 +34,5 @@ private:
 
     MusicPlayer& m_player;
     QString m_folder;
-    std::int16_t TrackCount = 0;
+    std::int16_t m_trackCount = 0;
 };

@@ -1,29 +1,42 @@
-#include "DimList.h"
-#include "FrmMain.h"
-#include "LocationForms.h"
 #include "QtServices.h"
-#include "WindowChain.h"
-#include "Wizard.h"
+#include "Route.h"
+#include "RunState.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QIcon>
 
+namespace {
+
+// Answers --help and --version on the console before any window system is needed, as desktop
+// programs do, and exits; leaves every other argument to QApplication.
+void answerConsoleOptions(int argc, char* argv[]) {
+    const QCoreApplication console(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Tunes Counter-Strike through its start-up script."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.parse(QCoreApplication::arguments());
+    // Qt's own options are the window system's, which this console pass does not load.
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
+        parser.showHelp();
+    if (parser.isSet(version))
+        parser.showVersion();
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    QCoreApplication::setApplicationName(QStringLiteral("Zentrimo"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZENTRIMO_VERSION));
+    answerConsoleOptions(argc, argv);
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Zentrimo"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/zentrimo.svg")));
-
     QtServices services;
-    DimList dims;
-    WindowChain chain(services);
-    addLocationForms(chain, services, dims);
-    addWizardForms(chain, services, dims);
-    addMainForm(chain, services, dims, QCoreApplication::applicationDirPath());
-
-    // Loading frmMain checks the music files; a missing one ends the run before any window shows.
-    chain.form(QStringLiteral("frmMain"));
-    if (services.hasEnded())
-        return services.exitCode();
-    chain.show(QStringLiteral("frmMain"));
+    RunState state;
+    // The music lies beside the program.
+    Route route(services, state, QCoreApplication::applicationDirPath());
+    route.start();
     return QApplication::exec();
 }

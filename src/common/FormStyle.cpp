@@ -8,19 +8,18 @@
 #include <QSvgRenderer>
 #include <QWidget>
 
-namespace {
-
-QPixmap renderBackground(const QString& resource, QSize size, qreal ratio) {
-    QPixmap pixmap(size * ratio);
-    pixmap.fill(DarkTeal);
+QPixmap renderSvg(const QString& resource, QSize size, qreal ratio, const QColor& fill) {
     QSvgRenderer renderer(resource);
+    if (!renderer.isValid())
+        return {};
+    QPixmap pixmap(size * ratio);
+    pixmap.fill(fill);
     QPainter painter(&pixmap);
     renderer.render(&painter);
+    painter.end();
     pixmap.setDevicePixelRatio(ratio);
     return pixmap;
 }
-
-} // namespace
 
 void setUpForm(QWidget* form, const QString& title, QSize clientSize, const QString& background) {
     // A fixed-size form has nothing to maximise.
@@ -30,7 +29,8 @@ void setUpForm(QWidget* form, const QString& title, QSize clientSize, const QStr
     form->setWindowIcon(QIcon(QStringLiteral(":/pictures/zentrimo.svg")));
     form->setFixedSize(clientSize);
     QPalette palette = form->palette();
-    palette.setBrush(QPalette::Window, renderBackground(background, clientSize, form->devicePixelRatioF()));
+    palette.setBrush(QPalette::Window,
+                     renderSvg(background, clientSize, form->devicePixelRatioF(), DarkTeal));
     form->setPalette(palette);
     form->setAutoFillBackground(true);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPixmap>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -21,6 +22,10 @@ constexpr QSize twipsSize(int width, int height) {
 
 inline const QColor Cyan(0, 255, 255);
 inline const QColor DarkTeal(0, 64, 64);
+
+// The SVG resource drawn over `fill` at `size` logical pixels for a screen of device pixel `ratio`; a
+// null pixmap when the resource cannot be read.
+QPixmap renderSvg(const QString& resource, QSize size, qreal ratio, const QColor& fill = Qt::transparent);
 
 // A top-level form with the program's title and icon, a fixed client size and the SVG resource
 // `background` drawn behind its controls.

@@ -46,6 +46,8 @@ void QtServices::showMessage(const QString& text) {
 }
 
 void QtServices::showError(const QString& text) {
+    // Also on the console, where the errors of a program started from a menu are looked for.
+    qCritical("%s", qPrintable(text));
     runBox(QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
@@ -66,8 +68,9 @@ void QtServices::endProgram(int exitCode) {
     if (m_ended)
         return;
     m_ended = true;
-    m_exitCode = exitCode;
     for (QWidget* window : QApplication::topLevelWidgets())
         window->hide();
-    QCoreApplication::exit(exitCode);
+    // Queued, so that it also ends a run whose event loop has not started yet.
+    QMetaObject::invokeMethod(
+        qApp, [exitCode] { QCoreApplication::exit(exitCode); }, Qt::QueuedConnection);
 }

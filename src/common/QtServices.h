@@ -30,11 +30,7 @@ public:
     MusicPlayer& music() override;
     void endProgram(int exitCode) override;
 
-    bool hasEnded() const { return m_ended; }
-    int exitCode() const { return m_exitCode; }
-
 private:
     std::unique_ptr<QtMusicPlayer> m_music;
     bool m_ended = false;
-    int m_exitCode = 0;
 };

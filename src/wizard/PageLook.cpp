@@ -4,10 +4,7 @@
 
 #include <QLabel>
 #include <QLayout>
-#include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
-#include <QSvgRenderer>
 
 #include <algorithm>
 
@@ -39,17 +36,7 @@ QLabel* makePicture(const QString& name, const QString& resource, QSize size, QW
     auto* label = new QLabel(parent);
     label->setObjectName(name);
     label->setFixedSize(size);
-    QSvgRenderer renderer(resource);
-    if (!renderer.isValid())
-        return label;
-    const qreal ratio = label->devicePixelRatioF();
-    QPixmap pixmap(size * ratio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    painter.end();
-    pixmap.setDevicePixelRatio(ratio);
-    label->setPixmap(pixmap);
+    label->setPixmap(renderSvg(resource, size, label->devicePixelRatioF()));
     return label;
 }
 

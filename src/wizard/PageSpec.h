@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DimList.h"
+#include "RunState.h"
 
 #include <QString>
 
@@ -29,7 +29,7 @@ struct NumberField {
     QString initialText;
     Accepts accepts = Accepts::Digits;
     int maxLength = 0;
-    std::optional<Text> prefix; // a bold label between the row's label and the field
+    std::optional<Text> prefix{}; // a bold label between the row's label and the field
 };
 
 struct CheckBox {
@@ -46,7 +46,7 @@ struct Option {
 struct OptionGroup {
     QString name;
     std::vector<Option> options;
-    std::string DimList::*variable; // &DimList::TextureMode or &DimList::SoundQuality
+    std::string RunState::*variable; // where the chosen option's tag is kept
 };
 
 struct PicturePair {
@@ -77,7 +77,6 @@ struct PageSpec {
     QString caption;                // "Zentrimo 7/14"
     QString nextButton;             // "cmdTweak7"
     QString skipButton;             // "cmdSkip7"
-    QString successor;              // "frmTweak8"
     Text heading;                   // Label1, drawn bold
     std::vector<Text> explanations; // top to bottom, below the heading
     std::optional<Text> question;   // a line of its own right below the heading
@@ -93,36 +92,47 @@ enum class LeaveAction { Uninstall, Quit };
 
 // A section start page (and the finish page, which has no enter button).
 struct SectionSpec {
-    QString form;                           // "frmSound0"
-    std::vector<Text> labels;               // top to bottom
-    std::optional<QString> pictureResource; // Image1, beside the labels
-    std::optional<Text> enterButton;        // {"cmdSound0", "&Continue"}; none on the finish page
-    QString successor;                      // what the enter button opens
-    Text leaveButton;                       // {"cmdQuit0", "&Quit"}
-    std::optional<Text> leaveLabel; // a label beside the leave button ("Uninstall Tweak if installed:")
+    QString form;                             // "frmSound0"
+    std::vector<Text> labels;                 // top to bottom
+    std::optional<QString> pictureResource{}; // Image1, beside the labels
+    std::optional<Text> enterButton{};        // {"cmdSound0", "&Continue"}; none on the finish page
+    Text leaveButton;                         // {"cmdQuit0", "&Quit"}
+    std::optional<Text> leaveLabel{}; // a label beside the leave button ("Uninstall Tweak if installed:")
     LeaveAction leave = LeaveAction::Quit;
 };
 
-// Where a section's pages stand in the chain: page n is formPrefix + n, captioned "Zentrimo n/pageCount",
-// with the buttons nextPrefix + n and skipPrefix + n and the check box checkPrefix + n; the last page
-// leads to `after`.
+// One form of the wizard.
+using Step = std::variant<SectionSpec, PageSpec>;
+
+// How a section names its pages: page n is formPrefix + n, captioned "Zentrimo n/pageCount", with the
+// buttons nextPrefix + n and skipPrefix + n and the check box checkPrefix + n.
 struct Section {
     QString formPrefix;
     int pageCount = 0;
     QString nextPrefix;
     QString skipPrefix;
-    QString after;
     QString checkPrefix;
 };
 
-// Page `number` of `section`: its form, caption, buttons and successor filled in.
+// The builders every page table uses. Page `number` of `section`: its form, caption and buttons.
 PageSpec sectionPage(const Section& section, int number);
 // The same with its heading in Label1 and its explanation in Label2.
 PageSpec explainedPage(const Section& section, int number, const QString& heading,
                        const QString& explanation);
-// The same asking `question` (Label4) beside the page's check box.
+// The same asking `question` beside the page's check box.
 PageSpec checkBoxPage(const Section& section, int number, const QString& heading, const QString& explanation,
-                      const QString& question, LineMaker lines);
+                      Text question, LineMaker lines);
+// The same with number fields, top to bottom.
+PageSpec fieldsPage(const Section& section, int number, const QString& heading, const QString& explanation,
+                    std::vector<NumberField> fields, LineMaker lines);
+// A number field beside its label.
+NumberField numberField(const QString& name, Text label, const QString& initialText, int maxLength,
+                        Accepts accepts = Accepts::Digits);
+// The pictures :/pictures/<left>.svg and :/pictures/<right>.svg side by side under their captions.
+PicturePair picturePair(const QString& left, Text leftCaption, const QString& right, Text rightCaption);
+// A start page between two sections: the invitation to the `section` ("sound") tweak section in Label2,
+// an enter and a quit button.
+SectionSpec continueOrQuit(const QString& form, const QString& section, Text enterButton, Text quitButton);
 
 // Line makers shared by the page tables.
 // One SettingLine of `name`: `ticked` when the box is ticked, else `cleared`.
@@ -130,12 +140,13 @@ LineMaker checkBoxLine(std::string name, std::string ticked, std::string cleared
 // One SettingLine per field, in field order: names[i] with prefix + the field's text as typed.
 LineMaker fieldLines(std::vector<std::string> names, std::string prefix = {});
 
-// The page families, in the order the user meets them.
-std::vector<PageSpec> videoPages();   // frmTweak1..frmTweak14
-std::vector<PageSpec> soundPages();   // frmSound1..frmSound5
-std::vector<PageSpec> networkPages(); // frmInternet1..frmInternet6
-std::vector<PageSpec> miscPages();    // frmMisc1..frmMisc5
+// The page tables, each section led by its start page, in the order the player meets them.
+std::vector<Step> videoSection();   // frmTweak0..frmTweak14
+std::vector<Step> soundSection();   // frmSound0..frmSound5
+std::vector<Step> networkSection(); // frmInternet0..frmInternet6
+std::vector<Step> miscSection();    // frmMisc0..frmMisc5, then the finish page frmFinish0
 
-std::vector<SectionSpec> sectionPages(); // frmTweak0, frmSound0, frmInternet0, frmMisc0, frmFinish0
+// Every form of the wizard, frmTweak0 to frmFinish0, in that order.
+std::vector<Step> wizardSteps();
 
 } // namespace wizard

@@ -3,7 +3,6 @@
 #include "ErrorBoundary.h"
 #include "PageLook.h"
 #include "Services.h"
-#include "WindowChain.h"
 #include "Workspace.h"
 
 #include <QHBoxLayout>
@@ -27,8 +26,9 @@ QLabel* sectionPicture(const QString& resource, QWidget* page) {
 
 } // namespace
 
-SectionStartPage::SectionStartPage(SectionSpec section, WindowChain& chain, Services& services, DimList& dims)
-    : m_section(std::move(section)), m_chain(chain), m_services(services), m_dims(dims) {
+SectionStartPage::SectionStartPage(SectionSpec section, Services& services, RunState& state)
+    : m_section(std::move(section)), m_services(services), m_state(state) {
+    setObjectName(m_section.form);
     auto* texts = new QVBoxLayout;
     texts->setSpacing(14);
     for (const Text& label : m_section.labels)
@@ -43,7 +43,7 @@ SectionStartPage::SectionStartPage(SectionSpec section, WindowChain& chain, Serv
     auto* buttons = new QHBoxLayout;
     if (m_section.enterButton) {
         QPushButton* enter = makeButton(*m_section.enterButton, this);
-        connect(enter, &QPushButton::clicked, this, [this] { m_chain.moveOn(this, m_section.successor); });
+        connect(enter, &QPushButton::clicked, this, &SectionStartPage::next);
         buttons->addWidget(enter);
         m_focusButton = enter;
     }
@@ -75,7 +75,7 @@ void SectionStartPage::showEvent(QShowEvent* event) {
 
 void SectionStartPage::uninstall() {
     guarded(m_services, [this] {
-        if (workspace::UninstallTweak(m_dims.GameRoot) == workspace::UninstallResult::NotInstalled) {
+        if (workspace::UninstallTweak(m_state.gameRoot) == workspace::UninstallResult::NotInstalled) {
             m_services.showMessage(QStringLiteral(
                 "You have to install the tweak before you try to uninstall it --> No tweak installed"));
             return;
@@ -88,7 +88,7 @@ void SectionStartPage::uninstall() {
 void SectionStartPage::quit() {
     guarded(m_services, [this] {
         if (m_services.askYesNo(QStringLiteral("Do you want to apply settings before quit?")))
-            workspace::ApplyWorkspace(m_dims.GameRoot);
+            workspace::ApplyWorkspace(m_state.gameRoot);
         m_services.endProgram(0);
     });
 }

@@ -6,16 +6,18 @@
 
 class QPushButton;
 class Services;
-class WindowChain;
 
 namespace wizard {
 
-// A section start page, or the finish page: texts, an optional enter button that opens the
+// A section start page, or the finish page: texts, an optional enter button that says to go on to the
 // section's first page, and a leave button that uninstalls or quits.
 class SectionStartPage : public QWidget {
     Q_OBJECT
 public:
-    SectionStartPage(SectionSpec section, WindowChain& chain, Services& services, DimList& dims);
+    SectionStartPage(SectionSpec section, Services& services, RunState& state);
+
+signals:
+    void next();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -25,9 +27,8 @@ private:
     void quit();
 
     SectionSpec m_section;
-    WindowChain& m_chain;
     Services& m_services;
-    DimList& m_dims;
+    RunState& m_state;
     QPushButton* m_focusButton = nullptr;
 };
 

@@ -4,7 +4,6 @@
 #include "KeyFilter.h"
 #include "PageLook.h"
 #include "Services.h"
-#include "WindowChain.h"
 #include "Workspace.h"
 
 #include <QButtonGroup>
@@ -51,8 +50,9 @@ QLayout* picturePair(const PicturePair& pair, QWidget* page) {
 
 } // namespace
 
-SettingsPage::SettingsPage(PageSpec page, WindowChain& chain, Services& services, DimList& dims)
-    : m_page(std::move(page)), m_chain(chain), m_services(services), m_dims(dims) {
+SettingsPage::SettingsPage(PageSpec page, Services& services, RunState& state)
+    : m_page(std::move(page)), m_services(services), m_state(state) {
+    setObjectName(m_page.form);
     auto* layout = new QVBoxLayout;
     layout->setContentsMargins(24, 18, 24, 18);
     layout->setSpacing(8);
@@ -82,8 +82,8 @@ SettingsPage::SettingsPage(PageSpec page, WindowChain& chain, Services& services
     buttons->addStretch();
     buttons->addWidget(nextButton);
     buttons->addWidget(skipButton);
-    connect(nextButton, &QPushButton::clicked, this, &SettingsPage::next);
-    connect(skipButton, &QPushButton::clicked, this, &SettingsPage::skip);
+    connect(nextButton, &QPushButton::clicked, this, &SettingsPage::writeAndGoOn);
+    connect(skipButton, &QPushButton::clicked, this, &SettingsPage::skipAndGoOn);
 
     finishPage(this, layout, m_page.caption);
 }
@@ -129,10 +129,10 @@ void SettingsPage::addInput(const OptionGroup& group, QGridLayout* rows) {
     }
     // Option 0 is drawn chosen so that the screen agrees with the line "&Next" writes untouched.
     m_options->button(0)->setChecked(true);
-    m_dims.*group.variable = group.options.front().tag;
+    m_state.*group.variable = group.options.front().tag;
     connect(m_options, &QButtonGroup::idToggled, this, [this, group](int index, bool checked) {
         if (checked)
-            m_dims.*group.variable = group.options.at(index).tag;
+            m_state.*group.variable = group.options.at(index).tag;
     });
 }
 
@@ -152,11 +152,11 @@ Answer SettingsPage::answer() const {
     for (const QLineEdit* field : m_fields)
         answer.texts.push_back(field->text().toStdString());
     if (const auto* group = std::get_if<OptionGroup>(&m_page.input))
-        answer.option = m_dims.*group->variable;
+        answer.option = m_state.*group->variable;
     return answer;
 }
 
-void SettingsPage::next() {
+void SettingsPage::writeAndGoOn() {
     const Outcome outcome = m_page.lines(answer());
     if (!outcome.refusal.isEmpty()) {
         m_services.showMessage(outcome.refusal);
@@ -164,18 +164,18 @@ void SettingsPage::next() {
     }
     guarded(m_services, [&] {
         if (m_page.preparesWorkspace)
-            workspace::PrepareWorkspace(m_dims.GameRoot, outcome.lines);
+            workspace::PrepareWorkspace(m_state.gameRoot, outcome.lines);
         else
-            workspace::AppendWorkspaceLines(m_dims.GameRoot, outcome.lines);
-        m_chain.moveOn(this, m_page.successor);
+            workspace::AppendWorkspaceLines(m_state.gameRoot, outcome.lines);
+        emit next();
     });
 }
 
-void SettingsPage::skip() {
+void SettingsPage::skipAndGoOn() {
     guarded(m_services, [&] {
         if (m_page.preparesWorkspace)
-            workspace::PrepareWorkspace(m_dims.GameRoot, {});
-        m_chain.moveOn(this, m_page.successor);
+            workspace::PrepareWorkspace(m_state.gameRoot, {});
+        emit skip();
     });
 }
 

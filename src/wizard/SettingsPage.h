@@ -11,17 +11,20 @@ class QCheckBox;
 class QGridLayout;
 class QLineEdit;
 class Services;
-class WindowChain;
 
 namespace wizard {
 
 // Any settings page, built from its table entry: heading, explanations, optional question and
-// pictures, one input, "&Next" (append the page's lines, or show its refusal and stay) and
-// "&Skip setting" (move on writing nothing).
+// pictures, one input, "&Next" (append the page's lines and say so, or show its refusal and stay) and
+// "&Skip setting" (say so, writing nothing).
 class SettingsPage : public QWidget {
     Q_OBJECT
 public:
-    SettingsPage(PageSpec page, WindowChain& chain, Services& services, DimList& dims);
+    SettingsPage(PageSpec page, Services& services, RunState& state);
+
+signals:
+    void next();
+    void skip();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -31,13 +34,12 @@ private:
     void addInput(const std::vector<NumberField>& fields, QGridLayout* rows);
     void addInput(const OptionGroup& group, QGridLayout* rows);
     Answer answer() const;
-    void next();
-    void skip();
+    void writeAndGoOn();
+    void skipAndGoOn();
 
     PageSpec m_page;
-    WindowChain& m_chain;
     Services& m_services;
-    DimList& m_dims;
+    RunState& m_state;
     QCheckBox* m_checkBox = nullptr;
     std::vector<QLineEdit*> m_fields;
     QButtonGroup* m_options = nullptr;

@@ -8,7 +8,7 @@ namespace wizard {
 
 namespace {
 
-const Section Sound{"frmSound", 5, "cmdSNext", "cmdSSkip", "frmInternet0", "checkS"};
+const Section Sound{"frmSound", 5, "cmdSNext", "cmdSSkip", "checkS"};
 
 // Each quality writes the sample size first, then the sample rate.
 struct Quality {
@@ -28,12 +28,12 @@ const std::vector<Quality>& qualities() {
 }
 
 PageSpec qualityPage() {
-    PageSpec page =
-        explainedPage(Sound, 5, "Sound quality ",
-                      "Low-quality sound uses less memory and gives a slight speed gain on some "
-                      "systems. With a PCI sound card or a fast processor there is no reason to give "
-                      "up good sound.");
-    OptionGroup group{"optSound5", {}, &DimList::SoundQuality};
+    PageSpec page = explainedPage(Sound, 5, "Sound quality ",
+                                  "Low-quality sound uses less memory "
+                                  "and gives a slight speed gain on some systems. "
+                                  "With a PCI sound card or a fast processor "
+                                  "there is no reason to give up good sound.");
+    OptionGroup group{"optSound5", {}, &RunState::soundQuality};
     for (const Quality& quality : qualities())
         group.options.push_back(quality.option);
     page.input = group;
@@ -53,28 +53,28 @@ PageSpec qualityPage() {
 
 } // namespace
 
-std::vector<PageSpec> soundPages() {
+std::vector<Step> soundSection() {
     return {
-        checkBoxPage(
-            Sound, 1, "Sound Compatibility ",
-            "Some sound cards, the Ensoniq AudioPCI in particular, stutter in games built on the "
-            "Quake II engine. If yours does, leave the box cleared for maximum compatibility.",
-            "Use maximum performance sound? (unchecked means maximum compatibility)",
-            // Written as text, never through number formatting, so the locale cannot turn it into "0,1".
-            checkBoxLine("_snd_mixahead", "0.1", "0.2")),
+        continueOrQuit("frmSound0", "sound", {"cmdSound0", "&Continue"}, {"cmdQuit0", "&Quit"}),
+        checkBoxPage(Sound, 1, "Sound Compatibility ",
+                     "Some sound cards, the Ensoniq AudioPCI in particular, "
+                     "stutter in games built on the Quake II engine. "
+                     "If yours does, leave the box cleared for maximum compatibility.",
+                     {"Label4", "Use maximum performance sound? (unchecked means maximum compatibility)"},
+                     // Written as text, never through number formatting, so the locale cannot make it "0,1".
+                     checkBoxLine("_snd_mixahead", "0.1", "0.2")),
         checkBoxPage(Sound, 2, "A3D",
-                     "The game supports A3D 3D sound, reportedly only on Vortex 2 cards. A3D is buggy, so "
-                     "enable it only to try it out.",
-                     "Disable A3D?", checkBoxLine("s_a3d", "0", "1")),
+                     "The game supports A3D 3D sound, reportedly only on Vortex 2 cards. "
+                     "A3D is buggy, so enable it only to try it out.",
+                     {"Label4", "Disable A3D?"}, checkBoxLine("s_a3d", "0", "1")),
         checkBoxPage(
             Sound, 3, "EAX ",
             "EAX is another 3D audio interface, supported by the Sound Blaster Live and other cards.",
-            "Disable EAX?", checkBoxLine("s_eax", "0", "1")),
-        checkBoxPage(
-            Sound, 4, "Reverb",
-            "Reverb adds echo to the sound. It does little in this game, and turning it off can gain "
-            "a little speed.",
-            "Disable reverb?", checkBoxLine("s_reverb", "0", "1")),
+            {"Label4", "Disable EAX?"}, checkBoxLine("s_eax", "0", "1")),
+        checkBoxPage(Sound, 4, "Reverb",
+                     "Reverb adds echo to the sound. "
+                     "It does little in this game, and turning it off can gain a little speed.",
+                     {"Label4", "Disable reverb?"}, checkBoxLine("s_reverb", "0", "1")),
         qualityPage(),
     };
 }

@@ -185,10 +185,9 @@ bool removeFile(const fs::path& file) {
 }
 
 void holdFolder(const fs::path& folder) {
-    // Held for the life of the process: the kernel lets go when it ends, even when it is killed.
-    static std::map<fs::path, int> held;
-    if (held.count(folder))
-        return;
+    // Held for the life of the process: the kernel lets go when it ends, even when it is killed. Known
+    // by device and inode, since one folder has many spellings (links, Wine's drives).
+    static std::map<std::pair<dev_t, ino_t>, int> held;
     // A too-large write is then reported as the error it is, not ended by a signal.
     std::signal(SIGXFSZ, SIG_IGN);
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -196,6 +195,16 @@ void holdFolder(const fs::path& folder) {
         return;
     if (fd < 0)
         fail(folder);
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        const int error = errno;
+        ::close(fd);
+        fail(folder, error);
+    }
+    if (held.count({info.st_dev, info.st_ino})) {
+        ::close(fd);
+        return;
+    }
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;
         ::close(fd);
@@ -203,7 +212,7 @@ void holdFolder(const fs::path& folder) {
             throw FileError(GameFileProblem::FolderInUse, folder);
         fail(folder, error);
     }
-    held.emplace(folder, fd);
+    held.emplace(std::pair(info.st_dev, info.st_ino), fd);
 }
 
 } // namespace workspace::sys

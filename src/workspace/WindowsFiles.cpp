@@ -2,8 +2,6 @@
 
 #include "FileError.h"
 
-#include <cwctype>
-#include <functional>
 #include <map>
 #include <string>
 #include <utility>
@@ -164,16 +162,29 @@ bool removeFile(const fs::path& file) {
 }
 
 void holdFolder(const fs::path& folder) {
-    // A named mutex per folder: Windows lets go of it when the process ends, however it ends.
+    // A named mutex per folder, which Windows lets go of when the process ends, however it ends. Named
+    // by volume and file index, since one folder has many spellings.
     static std::map<std::wstring, HANDLE> held;
-    wchar_t full[MAX_PATH * 4];
-    const DWORD length = GetFullPathNameW(folder.c_str(), MAX_PATH * 4, full, nullptr);
-    std::wstring key = length > 0 && length < MAX_PATH * 4 ? std::wstring(full, length) : folder.wstring();
-    for (wchar_t& c : key)
-        c = static_cast<wchar_t>(std::towlower(c));
-    if (held.count(key))
+    const HANDLE opened = CreateFileW(folder.c_str(), FILE_READ_ATTRIBUTES,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                      OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (opened == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        if (absent(error))
+            return;
+        fail(folder, error);
+    }
+    BY_HANDLE_FILE_INFORMATION info{};
+    const bool known = GetFileInformationByHandle(opened, &info);
+    const DWORD error = GetLastError();
+    CloseHandle(opened);
+    if (!known)
+        fail(folder, error);
+    const std::wstring name = L"Local\\Zentrimo-" + std::to_wstring(info.dwVolumeSerialNumber) + L"-" +
+                              std::to_wstring(info.nFileIndexHigh) + L"-" +
+                              std::to_wstring(info.nFileIndexLow);
+    if (held.count(name))
         return;
-    const std::wstring name = L"Local\\Zentrimo-" + std::to_wstring(std::hash<std::wstring>{}(key));
     const HANDLE mutex = CreateMutexW(nullptr, FALSE, name.c_str());
     if (!mutex)
         fail(folder);
@@ -181,7 +192,7 @@ void holdFolder(const fs::path& folder) {
         CloseHandle(mutex);
         throw FileError(GameFileProblem::FolderInUse, folder);
     }
-    held.emplace(key, mutex);
+    held.emplace(name, mutex);
 }
 
 } // namespace workspace::sys

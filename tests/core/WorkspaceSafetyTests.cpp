@@ -197,6 +197,16 @@ TEST(OneProgramPerGame, ASecondInstanceIsToldAndChangesNothingUntilTheFirstIsGon
     EXPECT_EQ(readBytes(game.script()), UserScript + bannerBytes() + "first\r\n");
 }
 
+TEST(OneProgramPerGame, OneProgramReachesItsFolderByAnyName) {
+    GameFolder game;
+    const fs::path link = game.folder().parent_path() / (game.folder().filename().string() + "-link");
+    fs::create_directory_symlink(game.folder(), link);
+    PrepareWorkspace(game.root(), {"x"});
+    ApplyWorkspace(link.string());
+    EXPECT_EQ(readBytes(game.script()), bannerBytes() + "x\r\n");
+    fs::remove(link);
+}
+
 TEST(KilledAtAnyMoment, TheScriptIsWholeOldOrNewAndTheBackupWhole) {
     GameFolder game;
     std::string own;

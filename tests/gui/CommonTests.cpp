@@ -1,10 +1,7 @@
 #include "ErrorBoundary.h"
-#include "FakeServices.h"
 #include "FileError.h"
-#include "WindowChain.h"
+#include "Harness.h"
 
-#include <QCloseEvent>
-#include <QCoreApplication>
 #include <QtTest>
 
 #include <cerrno>
@@ -39,46 +36,6 @@ private slots:
         QCOMPARE(runs, 1);
         QVERIFY(services.errors.isEmpty());
         QVERIFY(!services.exitCode_);
-    }
-
-    void formsAreMadeOnceAndKeptWhenHidden() {
-        FakeServices services;
-        WindowChain chain(services);
-        int made = 0;
-        chain.add("frmOne", [&] {
-            ++made;
-            return new QWidget;
-        });
-        chain.add("frmTwo", [&] {
-            ++made;
-            return new QWidget;
-        });
-        QCOMPARE(chain.existing("frmOne"), nullptr);
-
-        chain.show("frmOne");
-        QWidget* one = chain.existing("frmOne");
-        QVERIFY(one && one->isVisible());
-        QCOMPARE(one->objectName(), QStringLiteral("frmOne"));
-
-        chain.moveOn(one, "frmTwo");
-        QVERIFY(!one->isVisible());
-        QVERIFY(chain.existing("frmTwo")->isVisible());
-
-        chain.moveOn(chain.existing("frmTwo"), "frmOne");
-        QCOMPARE(chain.existing("frmOne"), one);
-        QVERIFY(one->isVisible());
-        QCOMPARE(made, 2);
-    }
-
-    void closeControlEndsProgramCleanly() {
-        FakeServices services;
-        WindowChain chain(services);
-        chain.add("frmOne", [] { return new QWidget; });
-        chain.show("frmOne");
-        QCloseEvent close;
-        QCoreApplication::sendEvent(chain.existing("frmOne"), &close);
-        QCOMPARE(services.exitCode_, std::optional<int>(0));
-        QVERIFY(!close.isAccepted());
     }
 };
 

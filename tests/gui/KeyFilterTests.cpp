@@ -1,64 +1,38 @@
 #include "WizardTests.h"
 
+#include "PageSpec.h"
+
 #include <QClipboard>
 #include <QMimeData>
 
+// Every number field of the wizard; its first text and length limit are the golden runs' to pin.
 void WizardTests::typing_data() {
     QTest::addColumn<QString>("form");
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("initialText");
-    QTest::addColumn<int>("maxLength");
-    QTest::addColumn<QString>("extra");
-    QTest::newRow("txtDecals") << "frmTweak1"
-                               << "txtDecals"
-                               << "200" << 3 << "";
-    QTest::newRow("txtTweak7") << "frmTweak7"
-                               << "txtTweak7"
-                               << "4" << 4 << "-";
-    QTest::newRow("txtBright") << "frmTweak8"
-                               << "txtBright"
-                               << "2" << 3 << "";
-    QTest::newRow("txtGamma") << "frmTweak8"
-                              << "txtGamma"
-                              << "4" << 3 << "";
-    QTest::newRow("txtTGamma") << "frmTweak9"
-                               << "txtTGamma"
-                               << "2" << 3 << ".";
-    QTest::newRow("txtLGamma") << "frmTweak9"
-                               << "txtLGamma"
-                               << "2.5" << 3 << ".";
-    QTest::newRow("txtMip") << "frmTweak11"
-                            << "txtMip"
-                            << "0" << 2 << "";
-    QTest::newRow("txtMmf") << "frmInternet1"
-                            << "txtMmf"
-                            << "33" << 4 << "";
-    QTest::newRow("txtLmf") << "frmInternet2"
-                            << "txtLmf"
-                            << "45" << 4 << "";
-    QTest::newRow("txtRate") << "frmInternet3"
-                             << "txtRate"
-                             << "25000" << 6 << "";
-    QTest::newRow("txtPre") << "frmInternet4"
-                            << "txtPre"
-                            << "40" << 4 << "";
-    QTest::newRow("txtConsole") << "frmMisc3"
-                                << "txtConsole"
-                                << "3000" << 4 << "";
+    QTest::addColumn<QString>("extra"); // the one character it accepts besides the digits
+    for (const wizard::Step& step : wizard::wizardSteps()) {
+        const auto* page = std::get_if<wizard::PageSpec>(&step);
+        const auto* fields = page ? std::get_if<std::vector<wizard::NumberField>>(&page->input) : nullptr;
+        for (const wizard::NumberField& field : fields ? *fields : std::vector<wizard::NumberField>()) {
+            const QString extra = field.name == "txtTweak7"                                ? "-"
+                                  : field.name == "txtTGamma" || field.name == "txtLGamma" ? "."
+                                                                                           : "";
+            QTest::newRow(qPrintable(field.name)) << page->form << field.name << extra;
+        }
+    }
 }
 
 void WizardTests::typing() {
     QFETCH(QString, form);
     QFETCH(QString, name);
-    QFETCH(QString, initialText);
-    QFETCH(int, maxLength);
     QFETCH(QString, extra);
     GameFolder game;
-    WizardRun run(game);
+    Program run(game);
     run.showActive(form);
     QLineEdit* field = run.field(form, name);
     QVERIFY(field);
-    QCOMPARE(field->text(), initialText);
+    const QString initialText = field->text();
+    const int maxLength = field->maxLength();
     int beeps = 0;
 
     // Letters, blank, punctuation, Enter, Escape and the extra character of the other sets.
@@ -74,7 +48,7 @@ void WizardTests::typing() {
     QTest::keyClick(field, Qt::Key_Enter, Qt::KeypadModifier);
     QCOMPARE(run.services.beeps, beeps += 3);
     QCOMPARE(field->text(), initialText);
-    QCOMPARE(WizardRun::visibleForms(), QStringList{form});
+    QCOMPARE(Program::visibleForms(), QStringList{form});
 
     QTest::keyClick(field, Qt::Key_End);
     QTest::keyClick(field, Qt::Key_Backspace);
@@ -169,7 +143,7 @@ void WizardTests::pasteAndDrop() {
     QFETCH(QString, expected);
     QFETCH(int, beeps);
     GameFolder game;
-    WizardRun run(game);
+    Program run(game);
     run.showActive(form);
     QLineEdit* field = run.field(form, name);
     field->clear();

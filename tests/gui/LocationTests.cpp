@@ -1,11 +1,9 @@
-#include "DimList.h"
 #include "DirectoryList.h"
+#include "DirectoryPage.h"
 #include "DriveList.h"
-#include "FakeServices.h"
+#include "FolderPicker.h"
 #include "FormStyle.h"
-#include "FrmDir.h"
-#include "LocationForms.h"
-#include "WindowChain.h"
+#include "Harness.h"
 
 #include <QApplication>
 #include <QDir>
@@ -48,13 +46,10 @@ void doubleClick(QTreeWidget* list, const QString& text) {
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
 }
 
-// The location forms between two stand-ins, started in <tree>/Games, which holds the folders
-// beta, Alpha, Gamma and .hidden and the file readme.txt.
-struct Location {
+// The location windows, started in <tree>/Games, which holds the folders beta, Alpha, Gamma and
+// .hidden and the file readme.txt.
+struct Location : Program {
     Location() {
-        addLocationForms(chain, services, dims);
-        for (const char* stub : {"frmMain", "frmTweak0"})
-            chain.add(QLatin1String(stub), [] { return new QWidget; });
         for (const char* folder : {"beta", "Alpha", "Gamma", ".hidden"})
             QDir(tree.path()).mkpath(QStringLiteral("Games/") + QLatin1String(folder));
         QFile(games() + "/readme.txt").open(QIODevice::WriteOnly);
@@ -63,19 +58,16 @@ struct Location {
     ~Location() { QDir::setCurrent(previousFolder); }
 
     QString games() const { return tree.path() + "/Games"; }
-    FrmDir* frmDir() { return qobject_cast<FrmDir*>(chain.form(QStringLiteral("frmDir"))); }
-    QWidget* frmSpecify() { return chain.form(QStringLiteral("frmSpecify")); }
+    DirectoryPage* frmDir() { return &route.directoryPage(); }
+    FolderPicker* frmSpecify() { return &route.folderPicker(); }
     QPushButton* button(QWidget* form, const char* name) { return form->findChild<QPushButton*>(name); }
     DirectoryList* dirDir() { return frmSpecify()->findChild<DirectoryList*>(QStringLiteral("dirDir")); }
     DriveList* drvDir() { return frmSpecify()->findChild<DriveList*>(QStringLiteral("drvDir")); }
-    bool shown(const char* form) {
-        return chain.existing(QLatin1String(form)) && chain.existing(QLatin1String(form))->isVisible();
-    }
-    QString gameRoot() const { return QString::fromStdString(dims.GameRoot); }
+    QString gameRoot() const { return QString::fromStdString(state.gameRoot); }
     void ok() { button(frmSpecify(), "cmdOk1")->click(); }
 
     void confirm(const QString& typed) {
-        chain.show(QStringLiteral("frmDir"));
+        show(QStringLiteral("frmDir"));
         frmDir()->setDirectory(typed);
         button(frmDir(), "cmdNext2")->click();
     }
@@ -83,17 +75,10 @@ struct Location {
         QDir(games()).mkpath(QStringLiteral("cstrike"));
         QFile(games() + "/cstrike/config.cfg").open(QIODevice::WriteOnly);
     }
-    void activate(QWidget* form) {
-        chain.show(form->objectName());
-        QApplication::setActiveWindow(form);
-        QVERIFY(QTest::qWaitForWindowActive(form));
-    }
+    void activate(QWidget* form) { showActive(form->objectName()); }
 
     QString previousFolder = QDir::currentPath();
     QTemporaryDir tree;
-    FakeServices services;
-    DimList dims;
-    WindowChain chain{services};
 };
 
 } // namespace
@@ -104,7 +89,7 @@ class LocationTests : public QObject {
 private slots:
     void arrowsShowWholeBesideTheBox() {
         Location location;
-        FrmDir* frmDir = location.frmDir();
+        DirectoryPage* frmDir = location.frmDir();
         auto* txtDir = frmDir->findChild<QLineEdit*>(QStringLiteral("txtDir"));
         const auto* label3 = frmDir->findChild<QLabel*>(QStringLiteral("Label3"));
         const auto* label2 = frmDir->findChild<QLabel*>(QStringLiteral("Label2"));
@@ -123,18 +108,18 @@ private slots:
         QCOMPARE(location.services.messages, QStringList{NoConfigMessage});
         QCOMPARE(location.gameRoot(), typed);
         QCOMPARE(location.frmDir()->directory(), typed);
-        QVERIFY(location.shown("frmDir") && !location.shown("frmTweak0"));
+        QVERIFY(Program::shown("frmDir") && !Program::shown("frmTweak0"));
 
         location.confirm(location.games() + "/");
         QCOMPARE(location.gameRoot(), location.games() + "/");
-        QVERIFY(location.shown("frmTweak0") && !location.shown("frmDir"));
+        QVERIFY(Program::shown("frmTweak0") && !Program::shown("frmDir"));
         QCOMPARE(location.services.messages.size(), 1);
     }
 
     void dirFormKeyboard() {
         Location location;
         location.makeGame();
-        FrmDir* frmDir = location.frmDir();
+        DirectoryPage* frmDir = location.frmDir();
         location.activate(frmDir);
         auto* txtDir = frmDir->findChild<QLineEdit*>(QStringLiteral("txtDir"));
         QCOMPARE(QApplication::focusWidget(), txtDir);
@@ -142,16 +127,16 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), location.button(frmDir, "cmdNext2"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), location.button(frmDir, "cmdBack1"));
-        location.dims.GameRoot = "before";
+        location.state.gameRoot = "before";
         QTest::keyClick(frmDir, Qt::Key_B, Qt::AltModifier);
-        QTRY_VERIFY(location.shown("frmMain") && !location.shown("frmDir"));
-        QCOMPARE(location.dims.GameRoot, "before");
+        QTRY_VERIFY(Program::shown("frmMain") && !Program::shown("frmDir"));
+        QCOMPARE(location.state.gameRoot, "before");
         location.activate(frmDir);
         QTest::keyClick(frmDir, Qt::Key_N, Qt::AltModifier);
         QTRY_COMPARE(location.services.messages, QStringList{NoConfigMessage});
         QTest::keyClicks(txtDir, location.games());
         QTest::keyClick(txtDir, Qt::Key_Return);
-        QVERIFY(location.shown("frmTweak0"));
+        QVERIFY(Program::shown("frmTweak0"));
         QCOMPARE(location.gameRoot(), location.games());
     }
 
@@ -174,17 +159,17 @@ private slots:
 
     void okHandsOverTheOpenFolderNotTheHighlightedOne() {
         Location location;
-        location.chain.show(QStringLiteral("frmSpecify"));
+        location.show(QStringLiteral("frmSpecify"));
         DirectoryList* dirDir = location.dirDir();
         QTreeWidgetItem* beta = entry(dirDir, "beta");
         QTest::mouseClick(dirDir->viewport(), Qt::LeftButton, {}, dirDir->visualItemRect(beta).center());
         QCOMPARE(dirDir->currentItem(), beta);
         location.ok();
         QCOMPARE(location.frmDir()->directory(), native(location.games()));
-        QVERIFY(location.shown("frmDir") && !location.shown("frmSpecify"));
-        QVERIFY(location.dims.GameRoot.empty());
+        QVERIFY(Program::shown("frmDir") && !Program::shown("frmSpecify"));
+        QVERIFY(location.state.gameRoot.empty());
 
-        location.chain.show(QStringLiteral("frmSpecify"));
+        location.show(QStringLiteral("frmSpecify"));
         doubleClick(dirDir, "Alpha");
         QCOMPARE(entries(dirDir).last().trimmed(), "Alpha");
         location.ok();
@@ -205,7 +190,7 @@ private slots:
 
     void anUnreadableFolderIsReportedAndThePickerStays() {
         Location location;
-        location.chain.show(QStringLiteral("frmSpecify"));
+        location.show(QStringLiteral("frmSpecify"));
         DirectoryList* dirDir = location.dirDir();
         QVERIFY(QDir(location.games() + "/beta").removeRecursively());
         const QStringList before = entries(dirDir);
@@ -247,7 +232,7 @@ private slots:
 
     void pickerKeyboard() {
         Location location;
-        QWidget* frmSpecify = location.frmSpecify();
+        FolderPicker* frmSpecify = location.frmSpecify();
         location.activate(frmSpecify);
         QCOMPARE(QApplication::focusWidget(), location.dirDir());
         QTest::keyClick(location.dirDir(), Qt::Key_Tab);
@@ -255,15 +240,14 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), location.drvDir());
         QTest::keyClick(frmSpecify, Qt::Key_O, Qt::AltModifier);
-        QTRY_VERIFY(location.shown("frmDir"));
+        QTRY_VERIFY(Program::shown("frmDir"));
         QCOMPARE(location.frmDir()->directory(), native(location.games()));
     }
 
     void closingEitherFormEndsTheProgramCleanly() {
         for (const QString form : {"frmDir", "frmSpecify"}) {
             Location location;
-            location.chain.show(form);
-            QVERIFY(!location.chain.form(form)->close());
+            QVERIFY(!location.show(form)->close());
             QCOMPARE(location.services.exitCode_, 0);
         }
     }

@@ -1,162 +1,272 @@
-#include "DimList.h"
-#include "FakeServices.h"
-#include "FrmMain.h"
-#include "LocationForms.h"
-#include "MusicLoop.h"
-#include "PageSpec.h"
-#include "WindowChain.h"
-#include "Wizard.h"
+#include "Harness.h"
+#include "StartWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPoint>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+
 namespace {
 
-QByteArray readFile(const QString& path) {
-    QFile in(path);
-    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray("<missing>");
+QWidget* visibleForm() {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible())
+            return window;
+    return nullptr;
 }
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile out(path);
-    QVERIFY(out.open(QIODevice::WriteOnly));
-    QCOMPARE(out.write(bytes), bytes.size());
+// The form's widgets in reading order, top to bottom, then left to right.
+template <class Control> QList<Control*> inReadingOrder(const QWidget* form) {
+    QList<Control*> controls = form->findChildren<Control*>();
+    std::ranges::sort(controls, [](const QWidget* a, const QWidget* b) {
+        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+    });
+    return controls;
 }
 
-QByteArray dataFile(const QString& name) {
-    return readFile(QStringLiteral(ZENTRIMO_TEST_DATA "/wizard/") + name);
+QAbstractButton* buttonCaptioned(const QWidget* form, const QString& caption) {
+    for (QAbstractButton* button : form->findChildren<QAbstractButton*>())
+        if (button->text() == caption)
+            return button;
+    return nullptr;
 }
 
-// The whole program as main() wires it, over music files of its own and recording services.
-struct Program {
-    explicit Program(const QString& musicFolder) {
-        addLocationForms(chain, services, dims);
-        addWizardForms(chain, services, dims);
-        addMainForm(chain, services, dims, musicFolder);
-    }
+// The button that takes the player on: a settings page's Next, a start page's enter button, the
+// finish page's Quit.
+QAbstractButton* onwardButton(const QWidget* form) {
+    for (const char* caption : {"&Next", "&Ok", "&Start Tweak", "&Continue", "&Quit"})
+        if (QAbstractButton* button = buttonCaptioned(form, QLatin1String(caption)))
+            return button;
+    return nullptr;
+}
 
-    QWidget* visible(const QString& form) {
-        QWidget* shown = chain.existing(form);
-        return shown && shown->isVisible() ? shown : nullptr;
+// What the player sees of a form: its name, caption and focus, then every named control with its
+// kind and text, sorted by name. `gameRoot` stands as <game>.
+QString described(const QWidget* form, const QString& gameRoot) {
+    const QWidget* focus = form->focusWidget();
+    QString text = QStringLiteral("%1 \"%2\" focus %3\n")
+                       .arg(form->objectName(), form->windowTitle(),
+                            focus ? focus->objectName() : QStringLiteral("none"));
+    QList<const QObject*> named;
+    for (const QObject* child : form->findChildren<QObject*>())
+        if (!child->objectName().isEmpty() && !child->objectName().startsWith(QLatin1String("qt_")))
+            named << child;
+    std::ranges::stable_sort(named, {}, &QObject::objectName);
+    for (const QObject* child : named) {
+        QString line = QStringLiteral("    %1 %2").arg(child->objectName(), child->metaObject()->className());
+        QString shown;
+        if (const auto* label = qobject_cast<const QLabel*>(child))
+            shown = label->pixmap().isNull() ? label->text() : QStringLiteral("<picture>");
+        else if (const auto* button = qobject_cast<const QAbstractButton*>(child))
+            shown = button->text();
+        else if (const auto* frame = qobject_cast<const QGroupBox*>(child))
+            shown = frame->title();
+        else if (const auto* field = qobject_cast<const QLineEdit*>(child)) {
+            line += QStringLiteral(" max %1").arg(field->maxLength());
+            shown = field->text();
+        }
+        text += QStringLiteral("%1 \"%2\"\n").arg(line, shown.replace(gameRoot, QStringLiteral("<game>")));
     }
-    void click(const QString& form, const QString& button) {
-        QWidget* shown = visible(form);
-        QVERIFY2(shown, qPrintable(form + " is not on screen"));
-        auto* target = shown->findChild<QAbstractButton*>(button);
-        QVERIFY2(target && target->isVisible(), qPrintable(form + '.' + button));
-        QTest::mouseClick(target, Qt::LeftButton);
-    }
-    // Starts the program, waits out the animation, picks "Normal Cstrike" and confirms the folder
-    // that the registry proposes.
-    void openWizard() {
-        chain.show(QStringLiteral("frmMain"));
-        auto* frmMain = qobject_cast<FrmMain*>(chain.existing(QStringLiteral("frmMain")));
-        for (int tick = 0; tick < 4; ++tick)
-            frmMain->revealStep();
-        click("frmMain", "optVersion_1");
-        click("frmMain", "cmdNext1");
-        click("frmDir", "cmdNext2");
-        QVERIFY(visible("frmTweak0"));
-        QVERIFY(services.messages.isEmpty());
-    }
+    return text;
+}
 
-    FakeServices services;
-    DimList dims;
-    WindowChain chain{services};
-};
+// Starts the program and chooses "Normal Cstrike", whose folder the registry knows.
+void startNormalEdition(Program& program) {
+    program.startAndReveal();
+    program.click("frmMain", "optVersion_1");
+    program.click("frmMain", "cmdNext1");
+}
 
 } // namespace
 
-// From the start window to the finish page and back out with Uninstall, on a game that a Wine
-// registry knows by its Windows path.
+// The whole program walked from the first window to the last, compared byte for byte with golden files.
 class ProgramTests : public QObject {
     Q_OBJECT
 
 private slots:
     void initTestCase() {
-        QVERIFY(m_music.isValid() && m_prefix.isValid() && m_game.isValid() && m_home.isValid());
-        for (const char* file : MusicFiles)
-            writeFile(m_music.filePath(QLatin1String(file)), {});
-        QVERIFY(QDir(m_game.path()).mkpath(QStringLiteral("Half-Life/cstrike")));
-        writeFile(cstrike("config.cfg"), "name \"Player\"\r\n");
-
-        // Wine reaches the Unix root through drive Z: and writes install paths in that form.
+        QVERIFY(m_prefix.isValid() && m_home.isValid());
         QVERIFY(QDir(m_prefix.path()).mkdir(QStringLiteral("dosdevices")));
         QVERIFY(QFile::link(QStringLiteral("/"), m_prefix.filePath(QStringLiteral("dosdevices/z:"))));
-        const QByteArray windowsPath =
-            "Z:" + QDir(m_game.path()).filePath(QStringLiteral("Half-Life")).toUtf8().replace('/', "\\\\");
-        writeFile(m_prefix.filePath(QStringLiteral("user.reg")),
-                  "WINE REGISTRY Version 2\n;; All keys relative to \\\\User\\\\S-1-5-21-1-2-3-1000\n\n"
-                  "#arch=win32\n\n[Software\\\\Valve\\\\Half-Life] 1733650000\n#time=1db4a1b2c3d4e5f\n"
-                  "\"InstallPath\"=\"" +
-                      windowsPath + "\"\n");
         qputenv("WINEPREFIX", m_prefix.path().toLocal8Bit());
         qputenv("HOME", m_home.path().toLocal8Bit());
         qputenv("STEAM_DIR", m_home.path().toLocal8Bit());
     }
+    // A game folder of each test's own, which the Wine registry knows by its Windows path, through
+    // drive Z:.
+    void init() {
+        m_game.emplace();
+        QVERIFY(QDir(m_game->path()).mkpath(QStringLiteral("cstrike")));
+        writeFile(cstrike("config.cfg"), "name \"Player\"\r\n");
+        writeFile(
+            m_prefix.filePath(QStringLiteral("user.reg")),
+            "WINE REGISTRY Version 2\n\n[Software\\\\Valve\\\\Half-Life] 1733650000\n\"InstallPath\"=\"Z:" +
+                m_game->path().toUtf8().replace('/', "\\\\") + "\"\n");
+    }
 
-    void runToTheFinishThenUninstall() {
-        const QByteArray players = dataFile("player-autoexec.cfg");
+    // Keys alone, from the start window through the folder picker to the finish page, every form
+    // left as it comes.
+    void keyboardOnly() {
+        const QString previousFolder = QDir::currentPath();
+        QDir::setCurrent(m_game->path());
+        Program program;
+        program.services.answers = {false};
+        program.startAndReveal();
+        QString transcript;
+        int fieldsPassed = 0;
+        for (QWidget* form = visibleForm(); !program.services.exitCode_;) {
+            QApplication::setActiveWindow(form);
+            QVERIFY(QTest::qWaitForWindowActive(form));
+            transcript += described(form, QDir::toNativeSeparators(m_game->path()));
+            if (form->objectName() == QLatin1String("frmMain")) {
+                // The arrows choose "Specify yourself".
+                QTest::keyClick(form->focusWidget(), Qt::Key_Down);
+                QTest::keyClick(form->focusWidget(), Qt::Key_Down);
+            } else if (qobject_cast<QLineEdit*>(form->focusWidget()) && form->objectName() != "frmDir") {
+                // Enter in a number field beeps and stays.
+                QTest::keyClick(form->focusWidget(), Qt::Key_Return);
+                QCOMPARE(program.services.beeps, ++fieldsPassed);
+                QCOMPARE(visibleForm(), form);
+            }
+            const QString caption = onwardButton(form)->text();
+            QTest::keyClick(form, caption.at(caption.indexOf('&') + 1).toLower().toLatin1(), Qt::AltModifier);
+            QTRY_VERIFY(program.services.exitCode_ || visibleForm() != form);
+            form = visibleForm();
+        }
+        QCOMPARE(program.services.exitCode_, std::optional(0));
+        QCOMPARE(program.services.questions, QStringList{"Do you want to apply settings before quit?"});
+        QCOMPARE(program.services.messages, QStringList());
+        QCOMPARE(program.state.gameRoot, QDir::toNativeSeparators(m_game->path()).toStdString());
+        QDir::setCurrent(previousFolder);
+        // Line by line, so that a failure names the line.
+        QCOMPARE(transcript.split('\n'), QString::fromUtf8(dataFile("wizard/keyboard-run.txt")).split('\n'));
+        QCOMPARE(readFile(cstrike("autoexec.tmp")), dataFile("wizard/untouched-run-autoexec.tmp"));
+        // Page 1 made an empty start-up script where there was none, and backed it up.
+        QCOMPARE(readFile(cstrike("autoexec.cfg")), QByteArray());
+        QCOMPARE(readFile(cstrike("Zentrimo.dll")), QByteArray());
+    }
+
+    // Through the registry's folder: Space ticks every box as it takes the keyboard, new digits go in
+    // every field, the arrows choose every last option, the mouse presses the buttons; then the next
+    // run uninstalls.
+    void everythingChangedThenUninstall() {
+        const QByteArray players = dataFile("wizard/player-autoexec.cfg");
         writeFile(cstrike("autoexec.cfg"), players);
         {
-            Program program(m_music.path());
-            program.openWizard();
-            QVERIFY(program.dims.GameRoot.starts_with("Z:\\"));
-            for (const QString& button : pressesToTheFinish())
-                program.click(formOf(button), button);
-            QVERIFY(program.visible("frmFinish0"));
+            Program program;
+            startNormalEdition(program);
+            int fields = 0;
             program.services.answers = {true};
-            program.click("frmFinish0", "cmdQuitEnd");
-            QCOMPARE(program.services.questions, QStringList{"Do you want to apply settings before quit?"});
-            QCOMPARE(program.services.exitCode_, std::optional<int>(0));
+            for (QWidget* form = visibleForm(); !program.services.exitCode_; form = visibleForm()) {
+                QApplication::setActiveWindow(form);
+                QVERIFY(QTest::qWaitForWindowActive(form));
+                if (qobject_cast<QCheckBox*>(form->focusWidget()))
+                    QTest::keyClick(form->focusWidget(), Qt::Key_Space);
+                for (int option = 1; option < form->findChildren<QRadioButton*>().size(); ++option)
+                    QTest::keyClick(form->focusWidget(), Qt::Key_Down);
+                for (QLineEdit* field : inReadingOrder<QLineEdit>(form)) {
+                    if (form->objectName() == QLatin1String("frmDir"))
+                        continue;
+                    QTest::keyClick(field, Qt::Key_End);
+                    for (qsizetype left = field->text().size(); left > 0; --left)
+                        QTest::keyClick(field, Qt::Key_Backspace);
+                    // Digits that differ from every field's first text and pass every range test.
+                    QTest::keyClicks(field, QString::number(++fields % 4));
+                }
+                QTest::mouseClick(onwardButton(form), Qt::LeftButton);
+                QVERIFY2(program.services.exitCode_ || visibleForm() != form, qPrintable(form->objectName()));
+            }
+            QCOMPARE(program.services.errors.join("|"), QString());
+            QCOMPARE(program.services.exitCode_, std::optional(0));
+            QCOMPARE(program.services.messages, QStringList());
+            QCOMPARE(program.services.beeps, 0);
         }
-        QCOMPARE(readFile(cstrike("autoexec.cfg")), players + dataFile("untouched-run-autoexec.tmp"));
+        QCOMPARE(readFile(cstrike("autoexec.cfg")), dataFile("wizard/changed-run-autoexec.cfg"));
         QCOMPARE(readFile(cstrike("Zentrimo.dll")), players);
-        QVERIFY(!QFile::exists(cstrike("autoexec.tmp")));
+        // The lines also run from the program's own file, after the game's config.cfg.
+        const QByteArray applied = dataFile("wizard/changed-run-autoexec.cfg");
+        QCOMPARE(readFile(cstrike("zentrimo.cfg")), applied.mid(applied.indexOf(banner()) + banner().size()));
+        QCOMPARE(readFile(cstrike("userconfig.cfg")), QByteArray("exec zentrimo.cfg\r\n"));
 
-        Program again(m_music.path());
-        again.openWizard();
-        again.click("frmTweak0", "cmdUninstall");
+        Program again;
+        startNormalEdition(again);
+        QTest::mouseClick(onwardButton(visibleForm()), Qt::LeftButton);
+        QTest::mouseClick(buttonCaptioned(visibleForm(), "&Uninstall"), Qt::LeftButton);
         QCOMPARE(again.services.messages, QStringList{"Tweak have been succesfully uninstalled"});
-        QCOMPARE(again.services.exitCode_, std::optional<int>(0));
+        QCOMPARE(again.services.exitCode_, std::optional(0));
         QCOMPARE(readFile(cstrike("autoexec.cfg")), players);
         QCOMPARE(QDir(cstrike({})).entryList(QDir::Files), (QStringList{"autoexec.cfg", "config.cfg"}));
     }
 
-private:
-    QString cstrike(const QString& file) const {
-        return m_game.filePath(QStringLiteral("Half-Life/cstrike/") + file);
-    }
-
-    // Every enter button and every "&Next", in the order the player meets them.
-    static QStringList pressesToTheFinish() {
-        QStringList presses;
-        const std::vector<wizard::SectionSpec> sections = wizard::sectionPages();
-        const std::vector<std::vector<wizard::PageSpec>> families{
-            wizard::videoPages(), wizard::soundPages(), wizard::networkPages(), wizard::miscPages()};
-        for (std::size_t section = 0; section < families.size(); ++section) {
-            presses << sections.at(section).enterButton->name;
-            for (const wizard::PageSpec& page : families[section])
-                presses << page.nextButton;
+    // Skip on every page moves on through the same forms as Next and writes the banner alone.
+    void skipEverything() {
+        const QByteArray players = dataFile("wizard/player-autoexec.cfg");
+        writeFile(cstrike("autoexec.cfg"), players);
+        Program program;
+        program.state.gameRoot = QDir::toNativeSeparators(m_game->path()).toStdString();
+        program.services.answers = {true};
+        program.show("frmTweak0");
+        QStringList visited;
+        for (QWidget* form = visibleForm(); !program.services.exitCode_; form = visibleForm()) {
+            visited << form->objectName();
+            QAbstractButton* skip = buttonCaptioned(form, "&Skip setting");
+            QTest::mouseClick(skip ? skip : onwardButton(form), Qt::LeftButton);
+            QVERIFY2(program.services.exitCode_ || visibleForm() != form, qPrintable(form->objectName()));
         }
-        return presses;
-    }
-    // The one form on screen that has the button.
-    static QString formOf(const QString& button) {
-        for (const QWidget* window : QApplication::topLevelWidgets())
-            if (window->isVisible() && window->findChild<QAbstractButton*>(button))
-                return window->objectName();
-        return QStringLiteral("<no visible form has %1>").arg(button);
+        QStringList forms;
+        for (const QByteArray& line : dataFile("wizard/keyboard-run.txt").split('\n'))
+            if (line.startsWith("frm"))
+                forms << QString::fromLatin1(line.left(line.indexOf(' ')));
+        const QStringList expected = forms.mid(forms.indexOf("frmTweak0"));
+        QCOMPARE(visited, expected);
+        QCOMPARE(readFile(cstrike("autoexec.cfg")), players + banner());
+        QCOMPARE(readFile(cstrike("Zentrimo.dll")), players);
+        QCOMPARE(program.services.messages, QStringList());
     }
 
-    QTemporaryDir m_music;
+    void closingAnyWindowEndsTheProgramCleanly_data() {
+        QTest::addColumn<QString>("form");
+        for (const char* form : {"frmMain", "frmDir", "frmSpecify", "frmTweak0", "frmTweak7", "frmFinish0"})
+            QTest::newRow(form) << form;
+    }
+    void closingAnyWindowEndsTheProgramCleanly() {
+        QFETCH(QString, form);
+        Program program;
+        QVERIFY(!program.show(form)->close());
+        QCOMPARE(program.services.exitCode_, std::optional(0));
+        QCOMPARE(QDir(cstrike({})).entryList(QDir::Files), QStringList{"config.cfg"});
+    }
+
+    void theNextWindowOpensWhereTheLastStood() {
+        Program program;
+        program.state.gameRoot = QDir::toNativeSeparators(m_game->path()).toStdString();
+        program.form("frmDir")->move(120, 80);
+        program.show("frmDir");
+        program.click("frmDir", "cmdBack1");
+        QCOMPARE(program.form("frmMain")->pos(), QPoint(120, 80));
+        program.form("frmSound0")->move(40, 30);
+        program.show("frmSound0");
+        program.click("frmSound0", "cmdSound0");
+        QCOMPARE(program.form("frmSound1")->pos(), QPoint(40, 30));
+        program.click("frmSound1", "cmdSSkip1");
+        QCOMPARE(program.form("frmSound2")->pos(), QPoint(40, 30));
+    }
+
+private:
+    QString cstrike(const QString& file) const { return m_game->filePath(QStringLiteral("cstrike/") + file); }
+
     QTemporaryDir m_prefix;
-    QTemporaryDir m_game;
+    std::optional<QTemporaryDir> m_game;
     QTemporaryDir m_home;
 };
 

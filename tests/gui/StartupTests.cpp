@@ -1,18 +1,14 @@
-#include "DimList.h"
-#include "FakeServices.h"
+#include "DirectoryPage.h"
 #include "FormStyle.h"
-#include "FrmDir.h"
-#include "FrmMain.h"
-#include "LocationForms.h"
+#include "Harness.h"
 #include "MusicLoop.h"
-#include "WindowChain.h"
+#include "StartWindow.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -21,47 +17,39 @@ namespace {
 const QString RetailPath = QStringLiteral(R"(C:\Games\Retail CS)");
 const QString HalfLifePath = QStringLiteral(R"(C:\Games\Half-Life)");
 
-// A fresh program whose folder holds the music files but `missing`, with the real location forms.
-struct Program {
-    explicit Program(const QStringList& missing = {}) {
-        for (const char* file : MusicFiles)
-            if (!missing.contains(QLatin1String(file)))
-                QFile(folder.filePath(QLatin1String(file))).open(QIODevice::WriteOnly);
-        addLocationForms(chain, services, dims);
-        addMainForm(chain, services, dims, folder.path());
-        chain.add(QStringLiteral("frmTweak0"), [] { return new QWidget; });
-    }
+// A started program, with the helpers of the start window and the folder page.
+struct StartedProgram : Program {
+    using Program::Program;
 
-    FrmMain* frmMain() { return qobject_cast<FrmMain*>(chain.form(QStringLiteral("frmMain"))); }
-    FrmDir* frmDir() { return qobject_cast<FrmDir*>(chain.existing(QStringLiteral("frmDir"))); }
-    bool shown(const char* form) {
-        return chain.existing(QLatin1String(form)) && chain.existing(QLatin1String(form))->isVisible();
+    // Started (loaded and shown) on first use.
+    StartWindow& startWindow() {
+        if (!started)
+            route.start();
+        started = true;
+        return route.startWindow();
     }
-    template <typename T> T* control(const QString& name) { return frmMain()->findChild<T*>(name); }
+    DirectoryPage& directoryPage() { return route.directoryPage(); }
+    template <typename T> T* control(const QString& name) { return startWindow().findChild<T*>(name); }
     QRadioButton* option(int index) {
         return control<QRadioButton>(QStringLiteral("optVersion_%1").arg(index));
     }
-    QPushButton* cmdNext1() { return control<QPushButton>(QStringLiteral("cmdNext1")); }
+    QPushButton* nextButton() { return control<QPushButton>(QStringLiteral("cmdNext1")); }
 
-    // frmMain on screen once its animation is over.
-    FrmMain* ready() {
-        chain.show(QStringLiteral("frmMain"));
+    // The start window on screen once its animation is over.
+    StartWindow& ready() {
         for (int tick = 0; tick < 4; ++tick)
-            frmMain()->revealStep();
-        return frmMain();
+            startWindow().revealStep();
+        return startWindow();
     }
     void next(int clickedOption) {
         ready();
         if (clickedOption >= 0)
             option(clickedOption)->click();
-        cmdNext1()->click();
+        nextButton()->click();
     }
-    void back() { frmDir()->findChild<QPushButton*>(QStringLiteral("cmdBack1"))->click(); }
+    void back() { directoryPage().findChild<QPushButton*>(QStringLiteral("cmdBack1"))->click(); }
 
-    QTemporaryDir folder;
-    FakeServices services;
-    DimList dims;
-    WindowChain chain{services};
+    bool started = false;
 };
 
 } // namespace
@@ -90,8 +78,8 @@ private slots:
     void missingMusicEndsTheProgramBeforeAnyWindow() {
         QFETCH(QStringList, missing);
         QFETCH(QString, message);
-        Program program(missing);
-        QVERIFY(!program.frmMain()->isVisible());
+        StartedProgram program(missing);
+        QVERIFY(!program.startWindow().isVisible());
         QCOMPARE(program.services.errors, QStringList{message});
         QVERIFY(program.services.messages.isEmpty());
         QVERIFY(program.services.exitCode_.value_or(0) != 0);
@@ -117,62 +105,63 @@ private slots:
     }
 
     void loadStartsTheMusicThenTheFrameSlidesHome() {
-        Program program;
-        program.dims.EditionChoice = "2";
-        FrmMain* frmMain = program.frmMain();
+        StartedProgram program;
+        program.state.editionChoice = "2";
+        StartWindow& startWindow = program.startWindow();
         QCOMPARE(program.services.player.opened,
-                 QStringList{QDir(program.folder.path()).filePath("input.dll")});
-        QCOMPARE(program.dims.EditionChoice, "0");
+                 QStringList{QDir(program.musicFolder.path()).filePath("input.dll")});
+        QCOMPARE(program.state.editionChoice, "0");
         auto* frame = program.control<QGroupBox>("frmSelecter");
-        auto* tmrTimer = program.control<QTimer>("tmrTimer");
-        auto* timer1 = program.control<QTimer>("Timer1");
-        QCOMPARE(frmMain->frameLeft(), -2040);
+        auto* slideTimer = program.control<QTimer>("tmrTimer");
+        auto* revealTimer = program.control<QTimer>("Timer1");
+        QCOMPARE(startWindow.frameLeft(), -2040);
         QCOMPARE(frame->x(), twips(-2040));
-        QCOMPARE(tmrTimer->interval(), 1);
-        QCOMPARE(timer1->interval(), 250);
+        QCOMPARE(slideTimer->interval(), 1);
+        QCOMPARE(revealTimer->interval(), 250);
         for (int expected = -2030; expected <= 240; expected += 10) {
-            QVERIFY2(tmrTimer->isActive() && !timer1->isActive(), qPrintable(QString::number(expected)));
-            frmMain->slideStep();
-            QCOMPARE(frmMain->frameLeft(), expected);
+            QVERIFY2(slideTimer->isActive() && !revealTimer->isActive(),
+                     qPrintable(QString::number(expected)));
+            startWindow.slideStep();
+            QCOMPARE(startWindow.frameLeft(), expected);
             QCOMPARE(frame->x(), twips(expected));
         }
-        QVERIFY(!tmrTimer->isActive());
-        QVERIFY(timer1->isActive());
+        QVERIFY(!slideTimer->isActive());
+        QVERIFY(revealTimer->isActive());
         QCOMPARE(frame->geometry(), QRect(16, 16, 145, 153));
         QVERIFY(program.option(0)->isHidden());
     }
 
     void revealShowsOneMoreControlATick() {
-        Program program;
+        StartedProgram program;
         const QList<QWidget*> controls{program.option(0), program.option(1), program.option(2),
-                                       program.cmdNext1()};
+                                       program.nextButton()};
         for (int tick = 1; tick <= 6; ++tick) {
-            program.frmMain()->revealStep();
+            program.startWindow().revealStep();
             for (int index = 0; index < controls.size(); ++index)
                 QCOMPARE(!controls[index]->isHidden(), index < tick);
         }
     }
 
     void realTimersRunTheWholeAnimation() {
-        Program program;
-        QTRY_COMPARE_WITH_TIMEOUT(program.frmMain()->frameLeft(), 240, 10000);
-        QTRY_VERIFY_WITH_TIMEOUT(!program.cmdNext1()->isHidden(), 5000);
+        StartedProgram program;
+        QTRY_COMPARE_WITH_TIMEOUT(program.startWindow().frameLeft(), 240, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!program.nextButton()->isHidden(), 5000);
     }
 
     void optionsShowWholeOverTheFrameAndSetEditionChoice() {
-        Program program;
-        FrmMain* frmMain = program.ready();
+        StartedProgram program;
+        StartWindow& startWindow = program.ready();
         for (int tick = 0; tick < 228; ++tick)
-            frmMain->slideStep();
+            startWindow.slideStep();
         const QStringList captions{"Retail Cstrike", "Normal Cstrike", "Specify yourself"};
         for (int index : {2, 1, 0}) {
             QRadioButton* option = program.option(index);
             QCOMPARE(option->text(), captions[index]);
             QCOMPARE(option->palette().color(QPalette::WindowText), Cyan);
-            QCOMPARE(frmMain->childAt(option->geometry().center()), option);
+            QCOMPARE(startWindow.childAt(option->geometry().center()), option);
             QVERIFY(option->width() >= option->sizeHint().width());
             QTest::mouseClick(option, Qt::LeftButton);
-            QCOMPARE(program.dims.EditionChoice, QString::number(index).toStdString());
+            QCOMPARE(program.state.editionChoice, QString::number(index).toStdString());
         }
     }
 
@@ -183,94 +172,94 @@ private slots:
     }
     void missingInstallPathEmptiesTheBoxWithAMessage() {
         QFETCH(int, clicked);
-        Program program;
+        StartedProgram program;
         program.next(1 - clicked);
         program.back();
         useRegistry("user-without-install-path.reg");
         program.next(clicked);
-        QCOMPARE(program.frmDir()->directory(), QString());
+        QCOMPARE(program.directoryPage().directory(), QString());
         QCOMPARE(program.services.messages,
                  QStringList{
                      "Half-life root not found, try specify another dir. Or choose another cstrike version"});
-        QVERIFY(program.shown("frmDir"));
+        QVERIFY(Program::shown("frmDir"));
     }
 
     void nextRoutesByTheLastClickedEdition() {
         QTemporaryDir start;
         const QString previous = QDir::currentPath();
         QDir::setCurrent(start.path());
-        Program program;
+        StartedProgram program;
         program.next(-1);
-        QVERIFY(program.shown("frmDir") && !program.shown("frmMain"));
-        QCOMPARE(program.frmDir()->directory(), RetailPath);
+        QVERIFY(Program::shown("frmDir") && !Program::shown("frmMain"));
+        QCOMPARE(program.directoryPage().directory(), RetailPath);
         program.back();
-        QVERIFY(program.shown("frmMain") && !program.shown("frmDir"));
+        QVERIFY(Program::shown("frmMain") && !Program::shown("frmDir"));
         program.next(1);
-        QCOMPARE(program.frmDir()->directory(), HalfLifePath);
+        QCOMPARE(program.directoryPage().directory(), HalfLifePath);
         program.back();
         program.next(0);
-        QCOMPARE(program.frmDir()->directory(), RetailPath);
+        QCOMPARE(program.directoryPage().directory(), RetailPath);
         program.back();
         program.next(2);
-        QVERIFY(program.shown("frmSpecify") && !program.shown("frmDir") && !program.shown("frmMain"));
-        QCOMPARE(program.frmDir()->directory(), RetailPath);
-        program.chain.existing("frmSpecify")->findChild<QPushButton*>("cmdOk1")->click();
-        QCOMPARE(program.frmDir()->directory(), QDir::toNativeSeparators(QDir(start.path()).absolutePath()));
+        QVERIFY(Program::shown("frmSpecify") && !Program::shown("frmDir") && !Program::shown("frmMain"));
+        QCOMPARE(program.directoryPage().directory(), RetailPath);
+        program.click("frmSpecify", "cmdOk1");
+        QCOMPARE(program.directoryPage().directory(),
+                 QDir::toNativeSeparators(QDir(start.path()).absolutePath()));
         QVERIFY(program.services.messages.isEmpty());
-        QVERIFY(program.dims.GameRoot.empty());
+        QVERIFY(program.state.gameRoot.empty());
         QDir::setCurrent(previous);
     }
 
     void keyboardChoosesAndGoesOn() {
-        Program program;
-        FrmMain* frmMain = program.ready();
-        QApplication::setActiveWindow(frmMain);
-        QVERIFY(QTest::qWaitForWindowActive(frmMain));
+        StartedProgram program;
+        StartWindow& startWindow = program.ready();
+        QApplication::setActiveWindow(&startWindow);
+        QVERIFY(QTest::qWaitForWindowActive(&startWindow));
         QCOMPARE(QApplication::focusWidget(), program.option(0));
         // Arrows choose the option they move to, the first time too, and wrap round.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
         QCOMPARE(QApplication::focusWidget(), program.option(1));
         QVERIFY(program.option(1)->isChecked());
-        QCOMPARE(program.dims.EditionChoice, "1");
+        QCOMPARE(program.state.editionChoice, "1");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
         QCOMPARE(QApplication::focusWidget(), program.option(2));
-        QCOMPARE(program.dims.EditionChoice, "2");
+        QCOMPARE(program.state.editionChoice, "2");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
-        QCOMPARE(program.dims.EditionChoice, "0");
+        QCOMPARE(program.state.editionChoice, "0");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        QCOMPARE(program.dims.EditionChoice, "0");
+        QCOMPARE(program.state.editionChoice, "0");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), program.cmdNext1());
+        QCOMPARE(QApplication::focusWidget(), program.nextButton());
         // A mnemonic presses its button as the mouse would, after a short delay.
-        QTest::keyClick(frmMain, Qt::Key_N, Qt::AltModifier);
-        QTRY_VERIFY(program.shown("frmDir"));
-        QCOMPARE(program.frmDir()->directory(), RetailPath);
+        QTest::keyClick(&startWindow, Qt::Key_N, Qt::AltModifier);
+        QTRY_VERIFY(Program::shown("frmDir"));
+        QCOMPARE(program.directoryPage().directory(), RetailPath);
         program.back();
-        QTest::keyClick(program.cmdNext1(), Qt::Key_Return);
-        QVERIFY(program.shown("frmDir"));
+        QTest::keyClick(program.nextButton(), Qt::Key_Return);
+        QVERIFY(Program::shown("frmDir"));
     }
 
     void firstRevealedOptionTakesTheKeyboard() {
-        Program program;
-        program.chain.show(QStringLiteral("frmMain"));
-        QApplication::setActiveWindow(program.frmMain());
-        QVERIFY(QTest::qWaitForWindowActive(program.frmMain()));
+        StartedProgram program;
+        program.startWindow();
+        program.showActive("frmMain");
         QCOMPARE(QApplication::focusWidget(), nullptr);
-        program.frmMain()->revealStep();
+        program.startWindow().revealStep();
         QCOMPARE(QApplication::focusWidget(), program.option(0));
         QVERIFY(!program.option(0)->isChecked());
         // An option not yet revealed cannot be chosen.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-        QCOMPARE(program.dims.EditionChoice, "0");
-        program.frmMain()->revealStep();
+        QCOMPARE(program.state.editionChoice, "0");
+        program.startWindow().revealStep();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-        QCOMPARE(program.dims.EditionChoice, "1");
+        QCOMPARE(program.state.editionChoice, "1");
     }
 
-    void closingFrmMainEndsTheProgramCleanly() {
-        Program program;
-        QVERIFY(!program.ready()->close());
+    void closingTheStartWindowEndsTheProgramCleanly() {
+        StartedProgram program;
+        QVERIFY(!program.ready().close());
         QCOMPARE(program.services.exitCode_, 0);
         QVERIFY(program.services.errors.isEmpty());
     }

@@ -1,190 +1,67 @@
 #include "WizardTests.h"
 
 #include "FileError.h"
-
+#include "PageSpec.h"
 #include "SettingsPage.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 
 #include <cerrno>
 
 namespace {
 
-struct Step {
-    const char* form;
-    const char* caption;
-    const char* enter; // the button that moves on: Next, Start Tweak, Continue (Quit on the finish page)
-    const char* other; // Skip, or the leave button of a start page
-    const char* successor;
-    const char* focus;
-};
-
-// The whole chain in the order the player meets it.
-const Step Chain[] = {
-    {"frmTweak0", "Zentrimo", "cmdTweak", "cmdUninstall", "frmTweak1", "cmdTweak"},
-    {"frmTweak1", "Zentrimo 1/14", "cmdTweak1", "cmdSkip1", "frmTweak2", "txtDecals"},
-    {"frmTweak2", "Zentrimo 2/14", "cmdNext2", "cmdSkip2", "frmTweak3", "check2"},
-    {"frmTweak3", "Zentrimo 3/14", "cmdNext3", "cmdSkip3", "frmTweak4", "check3"},
-    {"frmTweak4", "Zentrimo 4/14", "cmdNext4", "cmdSkip4", "frmTweak5", "check4"},
-    {"frmTweak5", "Zentrimo 5/14", "cmdNext5", "cmdSkip5", "frmTweak6", "check5"},
-    {"frmTweak6", "Zentrimo 6/14", "cmdNext6", "cmdSkip6", "frmTweak7", "check6"},
-    {"frmTweak7", "Zentrimo 7/14", "cmdTweak7", "cmdSkip7", "frmTweak8", "txtTweak7"},
-    {"frmTweak8", "Zentrimo 8/14", "cmdTweak8", "cmdSkip8", "frmTweak9", "txtBright"},
-    {"frmTweak9", "Zentrimo 9/14", "cmdNext9", "cmdSkip9", "frmTweak10", "txtTGamma"},
-    {"frmTweak10", "Zentrimo 10/14", "cmdTweak10", "cmdSkip10", "frmTweak11", "check10"},
-    {"frmTweak11", "Zentrimo 11/14", "cmdtweak11", "cmdSkip11", "frmTweak12", "txtMip"},
-    {"frmTweak12", "Zentrimo 12/14", "cmdTweak12", "cmdSkip12", "frmTweak13", "check12"},
-    {"frmTweak13", "Zentrimo 13/14", "cmdTweak13", "cmdSkip13", "frmTweak14", "check13"},
-    {"frmTweak14", "Zentrimo 14/14", "cmdTweak14", "cmdSkip14", "frmSound0", "optTweak14_0"},
-    {"frmSound0", "Zentrimo", "cmdSound0", "cmdQuit0", "frmSound1", "cmdSound0"},
-    {"frmSound1", "Zentrimo 1/5", "cmdSNext1", "cmdSSkip1", "frmSound2", "checkS1"},
-    {"frmSound2", "Zentrimo 2/5", "cmdSNext2", "cmdSSkip2", "frmSound3", "checkS2"},
-    {"frmSound3", "Zentrimo 3/5", "cmdSNext3", "cmdSSkip3", "frmSound4", "checkS3"},
-    {"frmSound4", "Zentrimo 4/5", "cmdSNext4", "cmdSSkip4", "frmSound5", "checkS4"},
-    {"frmSound5", "Zentrimo 5/5", "cmdSNext5", "cmdSSkip5", "frmInternet0", "optSound5_0"},
-    {"frmInternet0", "Zentrimo", "cmdInternet0", "cmdIQuit0", "frmInternet1", "cmdInternet0"},
-    {"frmInternet1", "Zentrimo 1/6", "cmdINext1", "cmdISkip1", "frmInternet2", "txtMmf"},
-    {"frmInternet2", "Zentrimo 2/6", "cmdINext2", "cmdISkip2", "frmInternet3", "txtLmf"},
-    {"frmInternet3", "Zentrimo 3/6", "cmdINext3", "cmdISkip3", "frmInternet4", "txtRate"},
-    {"frmInternet4", "Zentrimo 4/6", "cmdINext4", "cmdISkip4", "frmInternet5", "txtPre"},
-    {"frmInternet5", "Zentrimo", "cmdINext5", "cmdISkip5", "frmInternet6", "checkI5"},
-    {"frmInternet6", "Zentrimo 6/6", "cmdINext6", "cmdISkip6", "frmMisc0", "checkI6"},
-    {"frmMisc0", "Zentrimo", "cmdMisc0", "cmdQuit0", "frmMisc1", "cmdMisc0"},
-    {"frmMisc1", "Zentrimo 1/5", "cmdMNext1", "cmdMSkip1", "frmMisc2", "checkM1"},
-    {"frmMisc2", "Zentrimo 2/5", "cmdMNext2", "cmdMSkip2", "frmMisc3", "checkM2"},
-    {"frmMisc3", "Zentrimo 3/5", "cmdMNext3", "cmdMSkip3", "frmMisc4", "txtConsole"},
-    {"frmMisc4", "Zentrimo 4/5", "cmdMNext4", "cmdMSkip4", "frmMisc5", "checkM4"},
-    {"frmMisc5", "Zentrimo 5/5", "cmdMNext5", "cmdMSkip5", "frmFinish0", "checkM5"},
-    {"frmFinish0", "Zentrimo", "cmdQuitEnd", "", "", "cmdQuitEnd"},
-};
-
 const QString ApplyQuestion = "Do you want to apply settings before quit?";
-
-QByteArray dataFile(const QString& name) {
-    QFile file(QStringLiteral(ZENTRIMO_TEST_DATA "/wizard/") + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 } // namespace
 
-void WizardTests::everyStep_data() {
-    QTest::addColumn<int>("step");
-    for (int step = 0; step < static_cast<int>(std::size(Chain)); ++step)
-        QTest::newRow(Chain[step].form) << step;
-}
-
-void WizardTests::everyStep() {
-    QFETCH(int, step);
-    const Step& expected = Chain[step];
-    const bool settingsPage = QByteArray(expected.other).contains("Skip");
-    // Both buttons of a settings page lead on; of a start page only the enter button does.
-    QStringList leading{expected.enter};
-    if (settingsPage)
-        leading << expected.other;
-    if (!*expected.successor)
-        leading.clear();
-    for (const QString& button : leading) {
-        GameFolder game;
-        WizardRun run(game);
-        QWidget* form = run.show(expected.form);
-        QCOMPARE(form->windowTitle(), QString(expected.caption));
-        QCOMPARE(form->focusWidget()->objectName(), QString(expected.focus));
-        const QString expectedText = button.contains("Skip") ? "&Skip setting"
-                                     : settingsPage          ? "&Next"
-                                     : button == "cmdTweak"  ? "&Start Tweak"
-                                                             : "&Continue";
-        QCOMPARE(run.control<QPushButton>(expected.form, button)->text(), expectedText);
-        run.click(expected.form, button);
-        QCOMPARE(WizardRun::visibleForms(), QStringList{expected.successor});
-        QVERIFY(run.services.messages.isEmpty());
-        // Page 1 builds the workspace, Next appends to it; Skip and the enter buttons touch no file.
-        const QStringList files = QByteArray(expected.form) == "frmTweak1"
-                                      ? QStringList{"autoexec.cfg", "autoexec.tmp", "Zentrimo.dll"}
-                                  : settingsPage && button == expected.enter ? QStringList{"autoexec.tmp"}
-                                                                             : QStringList();
-        QCOMPARE(game.files(), files);
-    }
-    if (!settingsPage) {
-        GameFolder game;
-        WizardRun run(game);
-        QWidget* form = run.show(expected.form);
-        QCOMPARE(form->windowTitle(), QString(expected.caption));
-        const QString leave = *expected.other ? expected.other : expected.enter;
-        QCOMPARE(run.control<QPushButton>(expected.form, leave)->text(),
-                 leave == "cmdUninstall" ? "&Uninstall" : "&Quit");
-        QCOMPARE(form->findChildren<QPushButton*>().size(), *expected.other ? 2 : 1);
-    }
-}
-
-void WizardTests::keyboardAlone() {
-    GameFolder game;
-    WizardRun run(game);
-    run.services.answers = {false};
-    run.showActive("frmTweak0");
-    for (const Step& step : Chain) {
-        // A mnemonic clicks its button the way a mouse would, briefly pressed.
-        QTRY_COMPARE(WizardRun::visibleForms(), QStringList{step.form});
-        QWidget* form = run.chain.form(step.form);
-        QVERIFY(QTest::qWaitForWindowActive(form));
-        // Enter in a number field beeps and must not move on.
-        if (qobject_cast<QLineEdit*>(form->focusWidget())) {
-            QTest::keyClick(form->focusWidget(), Qt::Key_Return);
-            QCOMPARE(WizardRun::visibleForms(), QStringList{step.form});
-        }
-        const QString caption = run.control<QPushButton>(step.form, step.enter)->text();
-        const int mnemonic = caption.indexOf('&') + 1;
-        QTest::keyClick(form, caption.at(mnemonic).toLower().toLatin1(), Qt::AltModifier);
-    }
-    QTRY_COMPARE(run.services.exitCode_, std::optional(0));
-    QCOMPARE(run.services.questions, QStringList{ApplyQuestion});
-    QCOMPARE(game.read("autoexec.tmp"), dataFile("untouched-run-autoexec.tmp"));
-    QCOMPARE(run.services.beeps, 10); // one Enter on each of the ten pages whose focus is a field
-}
-
 void WizardTests::otherMnemonics() {
     GameFolder game;
-    WizardRun run(game);
+    Program run(game);
     run.showActive("frmTweak0");
-    QTest::keyClick(run.chain.form("frmTweak0"), 'u', Qt::AltModifier);
+    QTest::keyClick(run.form("frmTweak0"), 'u', Qt::AltModifier);
     QTRY_COMPARE(run.services.messages.size(), 1);
     QVERIFY(run.services.messages.first().endsWith("No tweak installed"));
-    run.chain.form("frmTweak0")->hide();
+    run.form("frmTweak0")->hide();
     run.showActive("frmTweak2");
-    QTest::keyClick(run.chain.form("frmTweak2"), 's', Qt::AltModifier);
-    QTRY_COMPARE(WizardRun::visibleForms(), QStringList{"frmTweak3"});
+    QTest::keyClick(run.form("frmTweak2"), 's', Qt::AltModifier);
+    QTRY_COMPARE(Program::visibleForms(), QStringList{"frmTweak3"});
     QCOMPARE(game.files(), QStringList());
 }
 
 void WizardTests::nothingClipped_data() {
-    everyStep_data();
+    QTest::addColumn<QString>("form");
+    for (const wizard::Step& step : wizard::wizardSteps()) {
+        const QString form = std::visit([](const auto& described) { return described.form; }, step);
+        QTest::newRow(qPrintable(form)) << form;
+    }
 }
 
 void WizardTests::nothingClipped() {
-    QFETCH(int, step);
+    QFETCH(QString, form);
     GameFolder game;
-    WizardRun run(game);
-    QWidget* form = run.show(Chain[step].form);
-    QVERIFY(form->width() >= 600 && form->height() >= 440);
-    for (const QWidget* child : form->findChildren<QWidget*>()) {
-        const QString where = child->objectName() + " in " + form->objectName();
-        QVERIFY2(form->rect().contains(child->geometry()), qPrintable(where));
+    Program run(game);
+    QWidget* shown = run.show(form);
+    QVERIFY(shown->width() >= 600 && shown->height() >= 440);
+    for (const QWidget* child : shown->findChildren<QWidget*>()) {
+        const QString where = child->objectName() + " in " + form;
+        QVERIFY2(shown->rect().contains(child->geometry()), qPrintable(where));
         if (const auto* label = qobject_cast<const QLabel*>(child); label && label->wordWrap())
             QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(where));
     }
 }
 
 void WizardTests::missingPictureDrawsNothing() {
-    GameFolder game;
     FakeServices services;
-    DimList dims;
-    WindowChain chain(services);
-    wizard::PageSpec described = wizard::videoPages().at(1);
+    RunState state;
+    auto described = std::get<wizard::PageSpec>(wizard::videoSection().at(2));
     described.pictures->leftResource = ":/pictures/no-such-picture.svg";
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("no-such-picture"));
     described.explanations.push_back(
         {"Label9", QString("A long explanation that needs room. ").repeated(40)});
-    wizard::SettingsPage page(described, chain, services, dims);
+    wizard::SettingsPage page(described, services, state);
     const auto* missing = page.findChild<QLabel*>("Image1");
     QVERIFY(missing->pixmap().isNull());
     QCOMPARE(missing->size(), QSize(160, 120));
@@ -214,11 +91,11 @@ void WizardTests::quitting() {
     QFETCH(bool, apply);
     GameFolder game;
     const QByteArray own = "bind \"w\" \"+forward\"\r\n";
-    const QByteArray workspace = own + Banner + "r_decals \"300\"\r\n";
+    const QByteArray workspace = own + banner() + "r_decals \"300\"\r\n";
     game.write("autoexec.cfg", own);
     game.write("Zentrimo.dll", own);
     game.write("autoexec.tmp", workspace);
-    WizardRun run(game);
+    Program run(game);
     run.services.answers = {apply};
     run.show(form);
     run.click(form, button);
@@ -237,7 +114,7 @@ void WizardTests::quitting() {
 void WizardTests::uninstallWithoutBackup() {
     GameFolder game;
     game.write("autoexec.cfg", "own\r\n");
-    WizardRun run(game);
+    Program run(game);
     run.show("frmTweak0");
     run.click("frmTweak0", "cmdUninstall");
     run.click("frmTweak0", "cmdUninstall");
@@ -245,7 +122,7 @@ void WizardTests::uninstallWithoutBackup() {
         "You have to install the tweak before you try to uninstall it --> No tweak installed";
     QCOMPARE(run.services.messages, (QStringList{notInstalled, notInstalled}));
     QCOMPARE(run.services.exitCode_, std::nullopt);
-    QCOMPARE(WizardRun::visibleForms(), QStringList{"frmTweak0"});
+    QCOMPARE(Program::visibleForms(), QStringList{"frmTweak0"});
     QCOMPARE(game.files(), QStringList{"autoexec.cfg"});
     QCOMPARE(game.read("autoexec.cfg"), QByteArray("own\r\n"));
 }
@@ -259,10 +136,10 @@ void WizardTests::uninstallRestoresBackup_data() {
 void WizardTests::uninstallRestoresBackup() {
     QFETCH(QByteArray, backup);
     GameFolder game;
-    game.write("autoexec.cfg", backup + Banner + "r_decals \"200\"\r\n");
+    game.write("autoexec.cfg", backup + banner() + "r_decals \"200\"\r\n");
     game.write("Zentrimo.dll", backup);
     game.write("autoexec.tmp", "left from a run that did not apply\r\n");
-    WizardRun run(game);
+    Program run(game);
     run.show("frmTweak0");
     run.click("frmTweak0", "cmdUninstall");
     QCOMPARE(run.services.messages, QStringList{"Tweak have been succesfully uninstalled"});
@@ -307,8 +184,8 @@ void WizardTests::fileErrorEndsProgram() {
     if (restoring)
         game.write("Zentrimo.dll", "own\r\n");
     else if (!folderInTheWay.isEmpty())
-        game.write("autoexec.tmp", Banner);
-    WizardRun run(game);
+        game.write("autoexec.tmp", banner());
+    Program run(game);
     run.services.answers = {true};
     run.show(form);
     run.click(form, button);
@@ -317,22 +194,22 @@ void WizardTests::fileErrorEndsProgram() {
              qPrintable(run.services.errors.first()));
     QCOMPARE(run.services.exitCode_, std::optional(1));
     QVERIFY(run.services.messages.isEmpty());
-    QCOMPARE(WizardRun::visibleForms(), QStringList{form});
+    QCOMPARE(Program::visibleForms(), QStringList{form});
     if (!folderInTheWay.isEmpty())
         QVERIFY2(run.services.errors.first().endsWith(QDir::toNativeSeparators(game.path(folderInTheWay))),
                  qPrintable(run.services.errors.first()));
     if (restoring)
         QCOMPARE(game.read("Zentrimo.dll"), QByteArray("own\r\n"));
     else if (!folderInTheWay.isEmpty())
-        QCOMPARE(game.read("autoexec.tmp"), Banner);
+        QCOMPARE(game.read("autoexec.tmp"), banner());
 }
 
-void WizardTests::fullRunAndUninstall() {
+void WizardTests::mixedRunAndUninstall() {
     GameFolder game;
-    const QByteArray players = dataFile("player-autoexec.cfg");
+    const QByteArray players = dataFile("wizard/player-autoexec.cfg");
     game.write("autoexec.cfg", players);
     {
-        WizardRun run(game);
+        Program run(game);
         run.services.answers = {true};
         run.show("frmTweak0");
         run.click("frmTweak0", "cmdTweak");
@@ -388,20 +265,20 @@ void WizardTests::fullRunAndUninstall() {
         run.click("frmMisc4", "cmdMNext4");
         run.click("frmMisc5", "checkM5");
         run.click("frmMisc5", "cmdMNext5");
-        QCOMPARE(WizardRun::visibleForms(), QStringList{"frmFinish0"});
+        QCOMPARE(Program::visibleForms(), QStringList{"frmFinish0"});
         run.click("frmFinish0", "cmdQuitEnd");
         QCOMPARE(run.services.exitCode_, std::optional(0));
         QCOMPARE(run.services.beeps, 0);
     }
-    const QByteArray applied = dataFile("full-run-autoexec.cfg");
+    const QByteArray applied = dataFile("wizard/full-run-autoexec.cfg");
     QCOMPARE(game.read("autoexec.cfg"), applied);
     QCOMPARE(game.read("Zentrimo.dll"), players);
-    QCOMPARE(game.read("zentrimo.cfg"), applied.mid(applied.indexOf(Banner) + Banner.size()));
+    QCOMPARE(game.read("zentrimo.cfg"), applied.mid(applied.indexOf(banner()) + banner().size()));
     QCOMPARE(game.read("userconfig.cfg"), QByteArray("exec zentrimo.cfg\r\n"));
     QCOMPARE(game.files(), (QStringList{"autoexec.cfg", "userconfig.cfg", "zentrimo-userconfig.added",
                                         "zentrimo.cfg", "Zentrimo.dll"}));
 
-    WizardRun second(game);
+    Program second(game);
     second.show("frmTweak0");
     second.click("frmTweak0", "cmdUninstall");
     QCOMPARE(second.services.exitCode_, std::optional(0));

@@ -1,16 +1,16 @@
 #pragma once
 
-#include "WizardHarness.h"
+#include "Harness.h"
 
-// The wizard's windows: the chain of steps, the video pages, the number fields' key filter.
+#include <QTest>
+
+// The wizard's windows: start pages, quitting, uninstalling, file errors, the pages' inputs, the number
+// fields' key filter.
 class WizardTests : public QObject {
     Q_OBJECT
 
 private slots:
-    // Chain, start pages, quitting, uninstalling (WizardTests.cpp)
-    void everyStep_data();
-    void everyStep();
-    void keyboardAlone();
+    // Start pages, layout, quitting, uninstalling (WizardTests.cpp)
     void otherMnemonics();
     void nothingClipped_data();
     void nothingClipped();
@@ -22,25 +22,19 @@ private slots:
     void uninstallRestoresBackup();
     void fileErrorEndsProgram_data();
     void fileErrorEndsProgram();
+    void mixedRunAndUninstall();
 
-    // Video pages (VideoPageTests.cpp)
-    void pageOneBuildsWorkspace_data();
-    void pageOneBuildsWorkspace();
-    void untouchedNextAndSkip_data();
-    void untouchedNextAndSkip();
-    void tickedBoxes_data();
-    void tickedBoxes();
+    // What the pages' inputs write (PageTests.cpp)
     void typedValues_data();
     void typedValues();
-    void textureMode_data();
-    void textureMode();
+    void lastOptionChosenWins_data();
+    void lastOptionChosenWins();
+    void soundQualityTagIsComparedWholeAndExact_data();
+    void soundQualityTagIsComparedWholeAndExact();
 
     // Number fields (KeyFilterTests.cpp)
     void typing_data();
     void typing();
     void pasteAndDrop_data();
     void pasteAndDrop();
-
-    // The whole wizard, start to finish and back (WizardTests.cpp)
-    void fullRunAndUninstall();
 };

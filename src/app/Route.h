@@ -1,0 +1,60 @@
+#pragma once
+
+#include "PageSpec.h"
+
+#include <QObject>
+
+#include <memory>
+#include <vector>
+
+class DirectoryPage;
+class FolderPicker;
+struct RunState;
+class Services;
+class StartWindow;
+enum class Edition;
+
+// Which window opens after which, and what passes between them, in one place. The windows only say
+// what happened (confirmed, back, folder picked, next, skip); the route hides the one that spoke and
+// opens the next where it stood. Each window is made the first time it is needed and from then on
+// only hidden and shown, so its controls keep their state for the rest of the run. Closing any window
+// with its close control ends the program (exit code 0, no file touched).
+class Route : public QObject {
+    Q_OBJECT
+public:
+    Route(Services& services, RunState& state, QString musicFolder);
+    ~Route() override;
+
+    // Loads the start window and shows it, unless loading ended the program (its music is missing).
+    void start();
+
+    StartWindow& startWindow();
+    DirectoryPage& directoryPage();
+    FolderPicker& folderPicker();
+    // The wizard's form of that name, frmTweak0 to frmFinish0; nullptr for any other name.
+    QWidget* wizardForm(const QString& name);
+
+    // Shows a window and gives it the keyboard.
+    static void show(QWidget* window);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void keep(QWidget* window);
+    QWidget* wizardFormAt(std::size_t index);
+    QWidget* makeForm(const wizard::PageSpec& page, std::size_t index);
+    QWidget* makeForm(const wizard::SectionSpec& section, std::size_t index);
+    void open(QWidget* from, QWidget* to);
+    void leaveStartWindow(Edition edition);
+    void leaveWizardForm(std::size_t index);
+
+    Services& m_services;
+    RunState& m_state;
+    QString m_musicFolder;
+    std::unique_ptr<StartWindow> m_startWindow;
+    std::unique_ptr<DirectoryPage> m_directoryPage;
+    std::unique_ptr<FolderPicker> m_folderPicker;
+    const std::vector<wizard::Step> m_steps;
+    std::vector<std::unique_ptr<QWidget>> m_wizardForms;
+};

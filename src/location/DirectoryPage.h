@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QWidget>
+
+class QLineEdit;
+struct RunState;
+class Services;
+
+// The game folder's confirmation (frmDir): shows the proposed folder in its box; "&Next" takes the
+// box as the run's game root and says it is confirmed once the game's config file is there.
+class DirectoryPage : public QWidget {
+    Q_OBJECT
+public:
+    DirectoryPage(Services& services, RunState& state);
+
+    QString directory() const;
+    void setDirectory(const QString& directory);
+
+signals:
+    void back();
+    void confirmed();
+
+private:
+    void confirm();
+
+    Services& m_services;
+    RunState& m_state;
+    QLineEdit* m_directoryBox;
+};

@@ -1,8 +1,0 @@
-#pragma once
-
-struct DimList;
-class Services;
-class WindowChain;
-
-// Registers frmDir and frmSpecify with the window chain.
-void addLocationForms(WindowChain& chain, Services& services, DimList& dims);

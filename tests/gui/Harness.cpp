@@ -1,0 +1,123 @@
+#include "Harness.h"
+
+#include "DirectoryPage.h"
+#include "FolderPicker.h"
+#include "MusicLoop.h"
+#include "StartWindow.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+bool FakeServices::askYesNo(const QString& question) {
+    questions << question;
+    if (answers.empty())
+        qFatal("No scripted answer to: %s", qPrintable(question));
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+QByteArray readFile(const QString& path) {
+    QFile in(path);
+    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray("<missing>");
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile out(path);
+    QVERIFY2(out.open(QIODevice::WriteOnly), qPrintable(path));
+    QCOMPARE(out.write(bytes), bytes.size());
+}
+
+QByteArray dataFile(const QString& name) {
+    return readFile(QStringLiteral(ZENTRIMO_TEST_DATA "/") + name);
+}
+
+QByteArray banner() {
+    return dataFile(QStringLiteral("workspace/banner.cfg"));
+}
+
+GameFolder::GameFolder(bool withCstrike) {
+    if (withCstrike)
+        QDir(m_dir.path()).mkdir(QStringLiteral("cstrike"));
+}
+
+std::string GameFolder::root() const {
+    return QDir::toNativeSeparators(m_dir.path()).toStdString();
+}
+
+QString GameFolder::path(const QString& file) const {
+    return m_dir.filePath(QStringLiteral("cstrike/") + file);
+}
+
+bool GameFolder::has(const QString& file) const {
+    return QFile::exists(path(file));
+}
+
+QStringList GameFolder::files() const {
+    return QDir(m_dir.filePath(QStringLiteral("cstrike"))).entryList(QDir::Files);
+}
+
+Program::Program(const QStringList& missingMusic) {
+    for (const char* file : MusicFiles)
+        if (!missingMusic.contains(QLatin1String(file)))
+            writeFile(musicFolder.filePath(QLatin1String(file)), {});
+}
+
+QWidget* Program::form(const QString& name) {
+    if (name == QLatin1String("frmMain"))
+        return &route.startWindow();
+    if (name == QLatin1String("frmDir"))
+        return &route.directoryPage();
+    if (name == QLatin1String("frmSpecify"))
+        return &route.folderPicker();
+    QWidget* wizardForm = route.wizardForm(name);
+    if (!wizardForm)
+        qFatal("No form is named %s", qPrintable(name));
+    return wizardForm;
+}
+
+QWidget* Program::show(const QString& name) {
+    QWidget* shown = form(name);
+    Route::show(shown);
+    return shown;
+}
+
+void Program::showActive(const QString& name) {
+    QWidget* shown = show(name);
+    QApplication::setActiveWindow(shown);
+    QVERIFY(QTest::qWaitForWindowActive(shown));
+}
+
+void Program::startAndReveal() {
+    route.start();
+    for (int tick = 0; tick < 4; ++tick)
+        route.startWindow().revealStep();
+}
+
+void Program::click(const QString& form, const QString& button) {
+    auto* target = control<QAbstractButton>(form, button);
+    QVERIFY2(target, qPrintable(form + '.' + button));
+    QVERIFY2(target->isVisible(), qPrintable(form + '.' + button));
+    QTest::mouseClick(target, Qt::LeftButton);
+}
+
+void Program::retype(const QString& form, const QString& name, const QString& text) {
+    QLineEdit* target = field(form, name);
+    QVERIFY2(target, qPrintable(form + '.' + name));
+    QTest::keyClick(target, Qt::Key_End);
+    for (qsizetype left = target->text().size(); left > 0; --left)
+        QTest::keyClick(target, Qt::Key_Backspace);
+    QTest::keyClicks(target, text);
+    QCOMPARE(target->text(), text);
+}
+
+QStringList Program::visibleForms() {
+    QStringList names;
+    for (const QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible())
+            names << window->objectName();
+    return names;
+}

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "Route.h"
+#include "RunState.h"
+#include "Services.h"
+
+#include <QLineEdit>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <optional>
+#include <string>
+
+// The one harness of the window tests: recording services, a game folder of its own and the whole
+// program as main() wires it.
+
+// Plays nothing; remembers what it was asked to open. Tests emit playbackEnded() themselves.
+class FakeMusicPlayer : public MusicPlayer {
+public:
+    void openAndPlay(const QString& path) override { opened << path; }
+    QStringList opened;
+};
+
+// Records every box, beep and exit instead of blocking; Yes/No boxes answer from a script.
+class FakeServices : public Services {
+public:
+    void showMessage(const QString& text) override { messages << text; }
+    void showError(const QString& text) override { errors << text; }
+    bool askYesNo(const QString& question) override;
+    void beep() override { ++beeps; }
+    MusicPlayer& music() override { return player; }
+    // Only the first end counts, as in the program.
+    void endProgram(int exitCode) override { exitCode_ = exitCode_.value_or(exitCode); }
+
+    QStringList messages;
+    QStringList errors;
+    QStringList questions;
+    std::deque<bool> answers;
+    int beeps = 0;
+    std::optional<int> exitCode_;
+    FakeMusicPlayer player;
+};
+
+QByteArray readFile(const QString& path);
+void writeFile(const QString& path, const QByteArray& bytes);
+// A file below tests/data.
+QByteArray dataFile(const QString& name);
+// The eleven lines at the top of every workspace file.
+QByteArray banner();
+
+// A game folder of its own: <temp>/cstrike (unless told otherwise) and the bytes of its files.
+class GameFolder {
+public:
+    explicit GameFolder(bool withCstrike = true);
+    QString rootPath() const { return m_dir.path(); }
+    std::string root() const;
+    QString path(const QString& file) const;
+    bool has(const QString& file) const;
+    QStringList files() const;
+    QByteArray read(const QString& file) const { return readFile(path(file)); }
+    void write(const QString& file, const QByteArray& bytes) const { writeFile(path(file), bytes); }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// The whole program over recording services; its music folder holds the music files but `missing`.
+class Program {
+public:
+    explicit Program(const QStringList& missingMusic = {});
+    explicit Program(const GameFolder& game) : Program() { state.gameRoot = game.root(); }
+
+    // Any window by its objectName, made on first use.
+    QWidget* form(const QString& name);
+    QWidget* show(const QString& name);
+    // Shows the form and waits until it has the keyboard, as a player's window would.
+    void showActive(const QString& name);
+    // Starts the program and lets the start window's animation run to its end.
+    void startAndReveal();
+
+    template <class Control = QWidget> Control* control(const QString& form, const QString& name) {
+        return this->form(form)->findChild<Control*>(name);
+    }
+    QLineEdit* field(const QString& form, const QString& name) { return control<QLineEdit>(form, name); }
+    // Clicks a button that is on screen.
+    void click(const QString& form, const QString& button);
+    // Empties the field with backspaces and types text, key by key.
+    void retype(const QString& form, const QString& name, const QString& text);
+
+    static QStringList visibleForms();
+    static bool shown(const QString& form) { return visibleForms().contains(form); }
+
+    QTemporaryDir musicFolder;
+    FakeServices services;
+    RunState state;
+    Route route{services, state, musicFolder.path()};
+};

@@ -1,0 +1,155 @@
+#include "WizardTests.h"
+
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+// What page 1 leaves behind, so that every later page has a workspace to append to.
+QByteArray startingWorkspace() {
+    return "own line\r\n" + banner();
+}
+
+} // namespace
+
+void WizardTests::typedValues_data() {
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QString>("next");
+    QTest::addColumn<QByteArray>("lines");
+    QTest::addColumn<QString>("refusal");
+    const QString offset = "Poly-Offset Must be between -25 and 25";
+    const auto polyOffset = [&](const char* row, const QString& typed, const QByteArray& lines) {
+        QTest::newRow(row) << "frmTweak7" << QStringList{"txtTweak7"} << QStringList{typed} << "cmdTweak7"
+                           << lines << (lines.isEmpty() ? offset : QString());
+    };
+    polyOffset("offset 24", "24", "gl_polyoffset \"24\"\r\n");
+    polyOffset("offset -24", "-24", "gl_polyoffset \"-24\"\r\n");
+    polyOffset("offset -05", "-05", "gl_polyoffset \"-05\"\r\n");
+    polyOffset("offset 25", "25", {});
+    polyOffset("offset -25", "-25", {});
+    polyOffset("offset empty", "", {});
+    polyOffset("offset lone minus", "-", {});
+    polyOffset("offset two minuses", "--5", {});
+    polyOffset("offset trailing minus", "5-", {});
+    polyOffset("offset inner minus", "2-4", {});
+
+    const QString brightness = "Brightness must be under 4 and over 0";
+    const QString gamma = "Gamma must be under 4 and over 0";
+    const auto brightGamma = [&](const char* row, const QString& b, const QString& g, const QByteArray& lines,
+                                 const QString& refusal) {
+        QTest::newRow(row) << "frmTweak8" << QStringList{"txtBright", "txtGamma"} << QStringList{b, g}
+                           << "cmdTweak8" << lines << refusal;
+    };
+    brightGamma("4 and 4", "4", "4", "brightness \"4\"\r\ngamma \"4\"\r\n", {});
+    brightGamma("0 and 0", "0", "000", "brightness \"0\"\r\ngamma \"000\"\r\n", {});
+    brightGamma("brightness 5", "5", "1", {}, brightness);
+    brightGamma("both too high", "5", "9", {}, brightness);
+    brightGamma("gamma 10", "2", "10", {}, gamma);
+    brightGamma("brightness empty", "", "4", {}, brightness);
+    brightGamma("gamma empty", "4", "", {}, gamma);
+
+    QTest::newRow("gammas emptied") << "frmTweak9" << QStringList{"txtTGamma", "txtLGamma"}
+                                    << QStringList{"", ""} << "cmdNext9"
+                                    << QByteArray("texgamma \"\"\r\nlightgamma \"\"\r\n") << QString();
+    QTest::newRow("gammas as typed") << "frmTweak9" << QStringList{"txtTGamma", "txtLGamma"}
+                                     << QStringList{"3", "..1"} << "cmdNext9"
+                                     << QByteArray("texgamma \"3\"\r\nlightgamma \"..1\"\r\n") << QString();
+
+    const QString picMip = "Pic mip must be between 0 and 10";
+    const auto mip = [&](const char* row, const QString& typed, const QByteArray& lines) {
+        QTest::newRow(row) << "frmTweak11" << QStringList{"txtMip"} << QStringList{typed} << "cmdtweak11"
+                           << lines << (lines.isEmpty() ? picMip : QString());
+    };
+    mip("pic mip 10", "10", "gl_picmip \"10\"\r\n");
+    mip("pic mip 00", "00", "gl_picmip \"00\"\r\n");
+    mip("pic mip 11", "11", {});
+    mip("pic mip empty", "", {});
+
+    // The field refuses the minus sign; the page writes it, also before an empty field.
+    QTest::newRow("prediction emptied") << "frmInternet4" << QStringList{"txtPre"} << QStringList{""}
+                                        << "cmdINext4" << QByteArray("pushlatency \"-\"\r\n") << QString();
+}
+
+void WizardTests::typedValues() {
+    QFETCH(QString, form);
+    QFETCH(QStringList, fields);
+    QFETCH(QStringList, typed);
+    QFETCH(QString, next);
+    QFETCH(QByteArray, lines);
+    QFETCH(QString, refusal);
+    GameFolder game;
+    game.write("autoexec.tmp", startingWorkspace());
+    Program run(game);
+    run.show(form);
+    for (qsizetype i = 0; i < fields.size(); ++i)
+        run.retype(form, fields[i], typed[i]);
+    run.click(form, next);
+    QCOMPARE(game.read("autoexec.tmp"), startingWorkspace() + lines);
+    QCOMPARE(run.services.messages, refusal.isEmpty() ? QStringList() : QStringList{refusal});
+    QCOMPARE(run.services.beeps, 0);
+    if (!refusal.isEmpty()) {
+        QCOMPARE(Program::visibleForms(), QStringList{form});
+        for (qsizetype i = 0; i < fields.size(); ++i)
+            QCOMPARE(run.field(form, fields[i])->text(), typed[i]);
+    }
+}
+
+void WizardTests::lastOptionChosenWins_data() {
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QList<int>>("clicks");
+    QTest::addColumn<int>("downKeys");
+    QTest::addColumn<QByteArray>("lines");
+    QTest::newRow("texture, 4 then 2") << "frmTweak14" << QList<int>{3, 1} << 0
+                                       << QByteArray("gl_texturemode \"GL_LINEAR_MIPMAP_NEAREST\"\r\n");
+    QTest::newRow("texture, arrow down twice")
+        << "frmTweak14" << QList<int>{} << 2 << QByteArray("gl_texturemode \"GL_NEAREST_MIPMAP_LINEAR\"\r\n");
+    QTest::newRow("sound, 4 then 2") << "frmSound5" << QList<int>{3, 1} << 0
+                                     << QByteArray("loadas8bit \"1\"\r\nhisound \"1\"\r\n");
+    QTest::newRow("sound, 2 then 1") << "frmSound5" << QList<int>{1, 0} << 0
+                                     << QByteArray("loadas8bit \"1\"\r\nhisound \"0\"\r\n");
+    QTest::newRow("sound, 3") << "frmSound5" << QList<int>{2} << 0
+                              << QByteArray("loadas8bit \"0\"\r\nhisound \"0\"\r\n");
+}
+
+void WizardTests::lastOptionChosenWins() {
+    QFETCH(QString, form);
+    QFETCH(QList<int>, clicks);
+    QFETCH(int, downKeys);
+    QFETCH(QByteArray, lines);
+    GameFolder game;
+    game.write("autoexec.tmp", startingWorkspace());
+    Program run(game);
+    run.showActive(form);
+    const QString group = form == "frmTweak14" ? "optTweak14_" : "optSound5_";
+    // Option 0 is drawn chosen, so the screen agrees with what an untouched page writes.
+    QVERIFY(run.control<QRadioButton>(form, group + '0')->isChecked());
+    for (int index : clicks)
+        run.click(form, group + QString::number(index));
+    for (int key = 0; key < downKeys; ++key)
+        QTest::keyClick(run.form(form)->focusWidget(), Qt::Key_Down);
+    run.click(form, form == "frmTweak14" ? "cmdTweak14" : "cmdSNext5");
+    QCOMPARE(game.read("autoexec.tmp"), startingWorkspace() + lines);
+}
+
+void WizardTests::soundQualityTagIsComparedWholeAndExact_data() {
+    QTest::addColumn<QString>("quality");
+    QTest::addColumn<QByteArray>("lines");
+    QTest::newRow("16-22") << "16-22" << QByteArray("loadas8bit \"0\"\r\nhisound \"1\"\r\n");
+    QTest::newRow("trailing blank") << "16-22 " << QByteArray();
+    QTest::newRow("start of a tag") << "8-1" << QByteArray();
+}
+
+// "&Next" reads the run's state, not the buttons.
+void WizardTests::soundQualityTagIsComparedWholeAndExact() {
+    QFETCH(QString, quality);
+    QFETCH(QByteArray, lines);
+    GameFolder game;
+    game.write("autoexec.tmp", startingWorkspace());
+    Program run(game);
+    run.show("frmSound5");
+    run.state.soundQuality = quality.toStdString();
+    run.click("frmSound5", "cmdSNext5");
+    QCOMPARE(game.read("autoexec.tmp"), startingWorkspace() + lines);
+}
