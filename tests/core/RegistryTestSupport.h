@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GameSearchFiles.h"
 #include "Registry.h"
 
 #include <gtest/gtest.h>
@@ -66,50 +67,6 @@ private:
     std::vector<std::pair<const char*, std::optional<std::string>>> m_saved;
 };
 
-inline void writeFile(const std::filesystem::path& file, std::string_view bytes) {
-    std::filesystem::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary) << bytes;
-}
-
-// Steam's files as Steam writes them: a path's backslashes escaped, tabs between key and value.
-inline std::string escapedForSteam(std::string_view path) {
-    std::string text;
-    for (char c : path) {
-        if (c == '\\')
-            text += '\\';
-        text += c;
-    }
-    return text;
-}
-
-inline std::string appManifest(std::string_view appId, std::string_view installDir,
-                               std::string_view stateFlags = "4") {
-    return "\"AppState\"\n{\n\t\"appid\"\t\t\"" + std::string(appId) +
-           "\"\n\t\"Universe\"\t\t\"1\"\n\t\"name\"\t\t\"Half-Life\"\n\t\"StateFlags\"\t\t\"" +
-           std::string(stateFlags) + "\"\n\t\"installdir\"\t\t\"" + escapedForSteam(installDir) +
-           "\"\n\t\"InstalledDepots\"\n\t{\n\t\t\"71\"\n\t\t{\n\t\t\t\"manifest\"\t\t\"2391\"\n"
-           "\t\t}\n\t}\n}\n";
-}
-
-// The current form: numbered blocks from "0", the main library among them.
-inline std::string libraryFolders(const std::vector<std::string>& libraries) {
-    std::string text = "\"libraryfolders\"\n{\n";
-    for (std::size_t i = 0; i < libraries.size(); ++i)
-        text += "\t\"" + std::to_string(i) + "\"\n\t{\n\t\t\"path\"\t\t\"" + escapedForSteam(libraries[i]) +
-                "\"\n\t\t\"label\"\t\t\"\"\n\t\t\"contentid\"\t\t\"4312775582447839181\"\n"
-                "\t\t\"totalsize\"\t\t\"0\"\n\t\t\"apps\"\n\t\t{\n\t\t\t\"70\"\t\t\"1\"\n\t\t}\n\t}\n";
-    return text + "}\n";
-}
-
-// The old form: plain strings numbered from "1", the main library not listed.
-inline std::string oldLibraryFolders(const std::vector<std::string>& libraries) {
-    std::string text = "\"LibraryFolders\"\n{\n\t\"TimeNextStatsReport\"\t\t\"1700000000\"\n"
-                       "\t\"ContentStatsID\"\t\t\"-4\"\n";
-    for (std::size_t i = 0; i < libraries.size(); ++i)
-        text += "\t\"" + std::to_string(i + 1) + "\"\t\t\"" + escapedForSteam(libraries[i]) + "\"\n";
-    return text + "}\n";
-}
-
 // The status and the output, compared and printed together.
 using Result = std::pair<std::int32_t, RegValue>;
 
@@ -122,11 +79,6 @@ inline Result read(const std::string& hive, const std::string& key, const std::s
 
 // The stand-in that a build without the Windows registry reads.
 #ifndef _WIN32
-
-inline constexpr std::string_view WineHeader =
-    "WINE REGISTRY Version 2\n"
-    ";; All keys relative to \\\\User\\\\S-1-5-21-4242-4242-4242-1000\n\n"
-    "#arch=win32\n";
 
 // Every test gets its own Wine prefix, an empty home and a Steam folder without games.
 class WineRegistry : public ::testing::Test {

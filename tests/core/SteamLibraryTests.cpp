@@ -47,13 +47,9 @@ protected:
     // Returns the game folder the manifest names.
     static std::string install(const fs::path& library, std::string_view installDir, bool withConfig = true,
                                std::string_view appId = "70", std::string_view steamApps = "steamapps") {
-        write(library / steamApps / ("appmanifest_" + std::string(appId) + ".acf"),
-              appManifest(appId, installDir));
-        fs::path folder = library / steamApps / "common" / installDir;
-        fs::create_directories(folder / "cstrike");
-        if (withConfig)
-            write(folder / "cstrike" / "config.cfg", "name \"player\"\n");
-        return folder.make_preferred().string();
+        return installGame(library, {appId, installDir, "4", withConfig, steamApps})
+            .make_preferred()
+            .string();
     }
 
     // The native roots searched in order, as the stand-in registry searches them.
@@ -226,7 +222,7 @@ TEST_F(SteamLibrary, KeysAndTheFolderNameMatchWithoutCase) {
     fs::path root = makeRoot();
     fs::path library = home / "old";
     write(root / "steamapps/libraryfolders.vdf",
-          "\"LibraryFolders\" { \"1\" { \"Path\" \"" + escapedForSteam(library.string()) + "\" } }");
+          "\"LibraryFolders\" { \"1\" { \"Path\" \"" + escapedBackslashes(library.string()) + "\" } }");
     write(library / "SteamApps/appmanifest_70.acf", R"("APPSTATE" { "AppID" "70" "InstallDir" "HL" })");
     fs::create_directories(library / "SteamApps/common/HL/cstrike");
     expectSameFolder(find(), (library / "SteamApps" / "common" / "HL").make_preferred().string());

@@ -25,47 +25,13 @@ const Result NotFound(2, ""s);
 constexpr const char* HalfLifeKey = "Software\\valve\\half-life";
 constexpr const char* CounterStrikeKey = "Software\\valve\\counterstrike";
 
-// user.reg as Steam for Windows leaves it: SteamPath in lower case with forward slashes.
-std::string steamUserReg(std::string_view steamPath) {
-    return std::string(WineHeader) +
-           "\n[Software\\\\Valve\\\\Steam] 1702035678\n#time=1da29c5a1b2c3d4\n"
-           "\"AutoLoginUser\"=\"player\"\n\"Language\"=\"english\"\n\"SteamExe\"=\"" +
-           std::string(steamPath) + "/steam.exe\"\n\"SteamPath\"=\"" + std::string(steamPath) + "\"\n";
-}
-
-// A Windows path as Steam for Windows writes it for a folder Wine reaches through Z:.
-std::string onDriveZ(const fs::path& folder) {
-    std::string text = "Z:" + folder.string();
-    std::ranges::replace(text, '/', '\\');
-    return text;
-}
-
 class SteamInWine : public WineRegistry {
 protected:
     fs::path home() const { return fs::canonical(m_home); }
 
-    // A prefix as Wine makes it, drive links C: and Z: included, with Steam for Windows installed where
-    // its installer puts it and recorded in user.reg. Returns the Steam folder.
-    static fs::path makeWineSteam(const fs::path& prefix,
-                                  std::string_view steamPath = "c:/program files (x86)/steam") {
-        fs::create_directories(prefix / "dosdevices");
-        fs::create_directories(prefix / "drive_c/Program Files (x86)/Steam/steamapps");
-        fs::create_directory_symlink("../drive_c", prefix / "dosdevices/c:");
-        fs::create_directory_symlink("/", prefix / "dosdevices/z:");
-        writeFile(prefix / "user.reg", steamUserReg(steamPath));
-        return fs::canonical(prefix / "drive_c/Program Files (x86)/Steam");
-    }
-
-    // Half-Life's manifest, folder and config in a library; returns the folder as the search names it.
-    static std::string installGame(const fs::path& library, std::string_view appId = "70",
-                                   std::string_view stateFlags = "4", bool withConfig = true) {
-        writeFile(library / "steamapps" / ("appmanifest_" + std::string(appId) + ".acf"),
-                  appManifest(appId, "Half-Life", stateFlags));
-        const fs::path folder = library / "steamapps/common/Half-Life";
-        fs::create_directories(folder / "cstrike");
-        if (withConfig)
-            writeFile(folder / "cstrike/config.cfg", "name \"player\"\n");
-        return fs::canonical(folder).string();
+    // The game's folder as the search names it.
+    static std::string installGameAt(const fs::path& library, const GameInstall& game = {}) {
+        return fs::canonical(installGame(library, game)).string();
     }
 
     static Result installPath(const char* key) { return read("HKCU", key, "InstallPath", "S", ""s); }
@@ -80,7 +46,7 @@ class SteamInWinePrefix : public SteamInWine, public ::testing::WithParamInterfa
 // Each layout alone: the game's Unix folder, reached through the prefix's own drive links.
 TEST_P(SteamInWinePrefix, LeadsToTheGameInsideThePrefix) {
     const fs::path prefix = GetParam() == "$WINEPREFIX"s ? m_prefix : m_home / GetParam();
-    const std::string game = installGame(makeWineSteam(prefix));
+    const std::string game = installGameAt(makeWineSteam(prefix));
     EXPECT_EQ(installPath(HalfLifeKey), Result(0, game));
     EXPECT_EQ(installPath(CounterStrikeKey), NotFound);
 }
@@ -96,14 +62,14 @@ TEST_F(SteamInWine, LibrariesInWindowsFormLeadThroughTheDriveLinks) {
     fs::create_directories(disk / "Games/SteamLibrary");
     fs::create_directories(m_home / "SteamLibrary");
     fs::create_directory_symlink(disk, m_prefix / "dosdevices/d:");
-    const std::string onD = installGame(disk / "Games/SteamLibrary");
+    const std::string onD = installGameAt(disk / "Games/SteamLibrary");
     const std::vector<std::string> listed{"C:\\Program Files (x86)\\Steam", onDriveZ(m_home / "SteamLibrary"),
                                           "d:\\GAMES\\steamlibrary"};
     for (const std::string& form : {libraryFolders(listed), oldLibraryFolders({listed[1], listed[2]})}) {
         writeFile(steam / "steamapps/libraryfolders.vdf", form);
         EXPECT_EQ(installPath(HalfLifeKey), Result(0, onD)) << form;
     }
-    const std::string onZ = installGame(m_home / "SteamLibrary");
+    const std::string onZ = installGameAt(m_home / "SteamLibrary");
     EXPECT_EQ(installPath(HalfLifeKey), Result(0, onZ));
     const std::optional<steam::SteamRoot> root = wine::prefixSteamRoot(m_prefix);
     ASSERT_TRUE(root);
@@ -117,8 +83,8 @@ TEST_F(SteamInWine, NamesResolveAsWineResolvesThem) {
     const fs::path programs = m_prefix / "drive_c/Program Files (x86)";
     makeWineSteam(m_prefix, "C:/PROGRAM FILES (X86)/steam");
     fs::create_directories(programs / "steam/steamapps");
-    const std::string exact = installGame(programs / "steam");
-    installGame(programs / "Steam");
+    const std::string exact = installGameAt(programs / "steam");
+    installGameAt(programs / "Steam");
     EXPECT_EQ(installPath(HalfLifeKey), Result(0, exact));
     fs::remove_all(programs / "steam");
     EXPECT_EQ(installPath(HalfLifeKey),
@@ -150,14 +116,14 @@ TEST_F(SteamInWine, PlacesAnswerInTheirFixedOrder) {
     writeUserReg("[Software\\\\Valve\\\\Half-Life]\n\"InstallPath\"=\"C:\\\\Sierra\\\\Half-Life\"\n");
     writeSystemReg("[Software\\\\Valve\\\\Half-Life]\n\"InstallPath\"=\"C:\\\\WON\\\\Half-Life\"\n");
     std::vector<std::string> steamGames;
-    steamGames.push_back(installGame(steamDir()));
+    steamGames.push_back(installGameAt(steamDir()));
     const fs::path nativeSteam = m_home / ".local/share/Steam";
     fs::create_directories(nativeSteam);
-    steamGames.push_back(installGame(nativeSteam));
+    steamGames.push_back(installGameAt(nativeSteam));
     for (const fs::path& prefix : {m_prefix, m_home / ".wine", m_home / "Games/a-game",
                                    m_home / "Games/b-game", m_home / ".local/share/bottles/bottles/Steam",
                                    m_home / ".var/app/com.usebottles.bottles/data/bottles/bottles/Steam"})
-        steamGames.push_back(installGame(makeWineSteam(prefix)));
+        steamGames.push_back(installGameAt(makeWineSteam(prefix)));
     // The default prefix holds both the registry values and a Steam for Windows.
     writeFile(m_prefix / "user.reg",
               steamUserReg("c:/program files (x86)/steam") +
@@ -177,8 +143,8 @@ TEST_F(SteamInWine, PlacesAnswerInTheirFixedOrder) {
 
 // A game the player has run counts before one never started, wherever it is.
 TEST_F(SteamInWine, AGameWithItsConfigWinsOverAnEarlierOneWithout) {
-    installGame(steamDir(), "70", "4", false);
-    const std::string lutris = installGame(makeWineSteam(m_home / "Games/steam"));
+    installGameAt(steamDir(), {.withConfig = false});
+    const std::string lutris = installGameAt(makeWineSteam(m_home / "Games/steam"));
     EXPECT_EQ(installPath(HalfLifeKey), Result(0, lutris));
     fs::remove(fs::path(lutris) / "cstrike/config.cfg");
     EXPECT_EQ(installPath(HalfLifeKey),
@@ -186,9 +152,9 @@ TEST_F(SteamInWine, AGameWithItsConfigWinsOverAnEarlierOneWithout) {
 }
 
 TEST_F(SteamInWine, ManifestsMarkedNotInstalledArePassedOver) {
-    installGame(makeWineSteam(m_prefix), "70", "1");
-    const std::string bottle =
-        installGame(makeWineSteam(m_home / ".local/share/bottles/bottles/Games"), "10", "6");
+    installGameAt(makeWineSteam(m_prefix), {.stateFlags = "1"});
+    const std::string bottle = installGameAt(makeWineSteam(m_home / ".local/share/bottles/bottles/Games"),
+                                             {.appId = "10", .stateFlags = "6"});
     EXPECT_EQ(installPath(HalfLifeKey), Result(0, bottle));
 }
 
@@ -221,7 +187,7 @@ TEST_F(SteamInWine, MachineWideValuesServeBothEditionsAfterTheUsersOwn) {
         "[Software\\\\Wow6432Node\\\\Valve\\\\Half-Life]\n\"InstallPath\"=\"C:\\\\WON\\\\Half-Life\"\n"
         "[Software\\\\Wow6432Node\\\\Valve\\\\CounterStrike]\n\"InstallPath\"=\"C:\\\\Retail\\\\CS32\"\n"
         "[Software\\\\Valve\\\\CounterStrike]\n\"InstallPath\"=\"C:\\\\Retail\\\\CS\"\n");
-    installGame(steamDir());
+    installGameAt(steamDir());
     EXPECT_EQ(installPath(HalfLifeKey), Result(0, "C:\\WON\\Half-Life"s));
     EXPECT_EQ(installPath(CounterStrikeKey), Result(0, "C:\\Retail\\CS"s));
     EXPECT_EQ(read("hkcu", "SOFTWARE\\VALVE\\COUNTERSTRIKE", "installpath", "s", ""s),
@@ -240,7 +206,7 @@ TEST_F(SteamInWine, MachineWideValuesServeBothEditionsAfterTheUsersOwn) {
 // A registry file that cannot be read is an absent value here: the search goes on.
 TEST_F(SteamInWine, UnreadableUserRegIsPassedOver) {
     writeSystemReg("[Software\\\\Valve\\\\CounterStrike]\n\"InstallPath\"=\"C:\\\\Retail\\\\CS\"\n");
-    const std::string game = installGame(steamDir());
+    const std::string game = installGameAt(steamDir());
     writeUserReg("");
     fs::resize_file(m_prefix / "user.reg", MaxRegistryFileSize + 1);
     EXPECT_EQ(installPath(HalfLifeKey), Result(0, game));
@@ -261,15 +227,15 @@ TEST_F(SteamInWine, BrokenPrefixesArePassedOverQuickly) {
     makeWineSteam(games / "c-loop");
     fs::remove(games / "c-loop/dosdevices/c:");
     fs::create_directory_symlink("c:", games / "c-loop/dosdevices/c:");
-    installGame(makeWineSteam(games / "d-garbage"));
+    installGameAt(makeWineSteam(games / "d-garbage"));
     writeFile(games / "d-garbage/user.reg", "\x7f"
                                             "ELF\x02\x01\x01\0\0\0 SteamPath"s);
-    installGame(makeWineSteam(games / "e-elsewhere", "/home/player/steam"));
+    installGameAt(makeWineSteam(games / "e-elsewhere", "/home/player/steam"));
     const fs::path crowded = games / "f-crowded";
-    installGame(makeWineSteam(crowded, "c:/program files (x86)/STEAM"));
+    installGameAt(makeWineSteam(crowded, "c:/program files (x86)/STEAM"));
     for (std::size_t i = 0; i < MaxListedEntries; ++i)
         fs::create_directory(crowded / "drive_c/Program Files (x86)" / ("folder" + std::to_string(i)));
-    const std::string game = installGame(makeWineSteam(games / "g-good"));
+    const std::string game = installGameAt(makeWineSteam(games / "g-good"));
 
     const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(installPath(HalfLifeKey), Result(0, game));

@@ -129,15 +129,6 @@ protected:
             GTEST_SKIP() << "this machine records the game's install path";
     }
 
-    // Half-Life's manifest, folder and config; returns the folder.
-    static fs::path installGame(const fs::path& library, std::string_view appId,
-                                std::string_view stateFlags) {
-        writeFile(library / "steamapps" / ("appmanifest_" + std::string(appId) + ".acf"),
-                  appManifest(appId, "Half-Life", stateFlags));
-        writeFile(library / "steamapps/common/Half-Life/cstrike/config.cfg", "name \"player\"\n");
-        return library / "steamapps" / "common" / "Half-Life";
-    }
-
     TempFolder m_temp;
     fs::path m_steam = m_temp.path() / GetParam() / "Steam";
 };
@@ -145,8 +136,8 @@ protected:
 // Steam's own library lists the app as not installed; the second library has it.
 TEST_P(WindowsSteam, SteamPathLeadsToTheGameInItsLibraries) {
     const fs::path second = m_temp.path() / GetParam() / "Library Two";
-    installGame(m_steam, "70", "1");
-    const fs::path game = installGame(second, "10", "4");
+    installGame(m_steam, {.stateFlags = "1"});
+    const fs::path game = installGame(second, {.appId = "10"});
     writeFile(m_steam / "steamapps/libraryfolders.vdf", libraryFolders({utf8(m_steam), utf8(second)}));
     const ScopedValue steamPath(HKEY_CURRENT_USER, L"Software\\Valve\\Steam", L"SteamPath");
     ASSERT_EQ(steamPath.status(), ERROR_SUCCESS);
@@ -156,14 +147,14 @@ TEST_P(WindowsSteam, SteamPathLeadsToTheGameInItsLibraries) {
     EXPECT_TRUE(fs::equivalent(fs::path(std::u8string(found.begin(), found.end())), game)) << found;
     EXPECT_EQ(installPath("Software\\valve\\counterstrike"), "");
     // In Steam's own library, the folder is named from SteamPath, with Windows' separators.
-    installGame(m_steam, "70", "4");
+    installGame(m_steam);
     found = installPath("Software\\valve\\half-life");
     EXPECT_EQ(fs::path(std::u8string(found.begin(), found.end())),
               fs::path(asSteamPath(m_steam)).make_preferred() / "steamapps\\common\\Half-Life");
 }
 
 TEST_P(WindowsSteam, SteamPathThatLeadsNowhereFindsNothing) {
-    installGame(m_steam, "70", "4");
+    installGame(m_steam);
     const ScopedValue steamPath(HKEY_CURRENT_USER, L"Software\\Valve\\Steam", L"SteamPath");
     ASSERT_EQ(steamPath.status(), ERROR_SUCCESS);
     for (const std::wstring& unusable :
