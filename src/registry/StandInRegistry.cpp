@@ -71,17 +71,15 @@ StoreAnswer readWineRegistry(Hive hive, std::string_view keyPath, std::string_vi
 
 } // namespace
 
-// Keys are read when opened, so there is nothing to close.
-std::int32_t readFromKey(Hive hive, const std::string& keyPath, const std::string& valueName,
-                         const ValueReader& read) {
+StoredRead readStoredValue(Hive hive, const std::string& keyPath, const std::string& valueName) {
     const StoreAnswer found = readWineRegistry(hive, keyPath, valueName);
     if (found.error != StatusOk)
-        return found.error;
+        return {found.error, StatusOk, {}};
     if (!found.value.keyFound)
-        return ErrorFileNotFound;
-    return read([&](char* data, std::uint32_t& size) -> std::int32_t {
-        return found.value.data ? answerQuery(*found.value.data, data, size) : ErrorFileNotFound;
-    });
+        return {ErrorFileNotFound, StatusOk, {}};
+    if (!found.value.data)
+        return {StatusOk, ErrorFileNotFound, {}};
+    return {StatusOk, StatusOk, *found.value.data};
 }
 
 // Native Steam first, then Steam for Windows in each Wine prefix; a folder that holds the game's
