@@ -60,10 +60,23 @@ QStringList GameFolder::files() const {
     return QDir(m_dir.filePath(QStringLiteral("cstrike"))).entryList(QDir::Files);
 }
 
+namespace {
+
+// The program a test runs; one at a time.
+Program* running = nullptr;
+
+} // namespace
+
 Program::Program(const QStringList& missingMusic) {
     for (const char* file : MusicFiles)
         if (!missingMusic.contains(QLatin1String(file)))
             writeFile(musicFolder.filePath(QLatin1String(file)), {});
+    running = this;
+}
+
+Program::~Program() {
+    if (running == this)
+        running = nullptr;
 }
 
 QWidget* Program::form(const QString& name) {
@@ -114,7 +127,13 @@ void Program::retype(const QString& form, const QString& name, const QString& te
     QCOMPARE(target->text(), text);
 }
 
+void Program::settle() {
+    if (running && !QTest::qWaitFor([] { return !running->route.flipping(); }))
+        qFatal("The last window stayed on screen");
+}
+
 QStringList Program::visibleForms() {
+    settle();
     QStringList names;
     for (const QWidget* window : QApplication::topLevelWidgets())
         if (window->isVisible())

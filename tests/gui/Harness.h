@@ -70,6 +70,7 @@ class Program {
 public:
     explicit Program(const QStringList& missingMusic = {});
     explicit Program(const GameFolder& game) : Program() { state.gameRoot = game.root(); }
+    ~Program();
 
     // Any window by its objectName, made on first use.
     QWidget* form(const QString& name);
@@ -88,8 +89,11 @@ public:
     // Empties the field with backspaces and types text, key by key.
     void retype(const QString& form, const QString& name, const QString& text);
 
+    // The windows on screen once the last flip between two of them is over.
     static QStringList visibleForms();
     static bool shown(const QString& form) { return visibleForms().contains(form); }
+    // Waits until the window the route last left is hidden.
+    static void settle();
 
     QTemporaryDir musicFolder;
     FakeServices services;

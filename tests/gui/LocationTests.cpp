@@ -151,8 +151,10 @@ private slots:
         for (const QString& part : parts)
             expected << QString(expected.size(), ' ') + part;
         const QString indent(expected.size(), ' ');
-        expected << indent + "Alpha" << indent + "beta" << indent + "Gamma";
+        // Hidden folders too: Steam keeps its own under ~/.steam and ~/.local.
+        expected << indent + ".hidden" << indent + "Alpha" << indent + "beta" << indent + "Gamma";
         QCOMPARE(entries(location.dirDir()), expected);
+        QCOMPARE(entry(location.dirDir(), "beta")->toolTip(0), native(location.games() + "/beta"));
         QCOMPARE(location.dirDir()->currentItem()->text(0), "Games");
         QCOMPARE(location.drvDir()->root(), location.drvDir()->rootOf(location.games()));
     }

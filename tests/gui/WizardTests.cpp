@@ -1,6 +1,7 @@
 #include "WizardTests.h"
 
 #include "FileError.h"
+#include "PageLook.h"
 #include "PageSpec.h"
 #include "SettingsPage.h"
 
@@ -64,10 +65,10 @@ void WizardTests::missingPictureDrawsNothing() {
     wizard::SettingsPage page(described, services, state);
     const auto* missing = page.findChild<QLabel*>("Image1");
     QVERIFY(missing->pixmap().isNull());
-    QCOMPARE(missing->size(), QSize(160, 120));
+    QCOMPARE(missing->size(), page.scale().pixels(wizard::PictureSize));
     QVERIFY(!page.findChild<QLabel*>("Image2")->pixmap().isNull());
     // The page grows to hold the text instead of cutting it off.
-    QVERIFY(page.height() > 440);
+    QVERIFY(page.height() > page.scale().pixels(wizard::PageSize).height());
     const QWidget* next = page.findChild<QWidget*>("cmdNext2");
     QVERIFY(page.rect().contains(next->geometry()));
 }
