@@ -53,7 +53,7 @@ public:
             painter->drawEllipse(box);
             if (on) {
                 painter->setBrush(ChoiceMark);
-                painter->drawEllipse(box.center(), side * 0.22, side * 0.22);
+                painter->drawEllipse(box.center(), side * 0.25, side * 0.25);
             }
         } else {
             painter->drawRect(box);

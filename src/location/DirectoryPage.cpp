@@ -18,11 +18,14 @@ DirectoryPage::DirectoryPage(Services& services, RunState& state)
                    scale().rect(120, 120, 3975, 375));
     auto* leftArrows = placeCyanLabel(this, QStringLiteral("Label3"), QStringLiteral(">>>>"),
                                       scale().rect(120, 600, 495, 255));
+    // Drawn 135 twips past the form's right edge: it ends there.
     auto* rightArrows = placeCyanLabel(this, QStringLiteral("Label2"), QStringLiteral("<<<<"),
-                                       scale().rect(3720, 600, 615, 255));
+                                       scale().rect(3720, 600, 4200 - 3720, 255));
     // Created after the arrows so that it lies over their inner ends.
     m_directoryBox =
         placeControl<QLineEdit>(this, QStringLiteral("txtDir"), scale().rect(480, 600, 3255, 285));
+    // Its frame does not grow with the font: a line of text never loses its foot.
+    m_directoryBox->resize(m_directoryBox->size().expandedTo(m_directoryBox->minimumSizeHint()));
     // The arrows point at the box from the strips beside it.
     const int strip = std::min(m_directoryBox->x() - leftArrows->x(), width() - rightArrows->x());
     shrinkTextToWidth(leftArrows, strip);

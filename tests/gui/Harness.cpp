@@ -11,6 +11,9 @@
 #include <QFile>
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
+
 bool FakeServices::askYesNo(const QString& question) {
     questions << question;
     if (answers.empty())
@@ -37,6 +40,24 @@ QByteArray dataFile(const QString& name) {
 
 QByteArray banner() {
     return dataFile(QStringLiteral("workspace/banner.cfg"));
+}
+
+namespace {
+
+double luminance(QColor colour) {
+    const auto linear = [](double channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+
+} // namespace
+
+double contrast(QColor a, QColor b) {
+    const double lighter = std::max(luminance(a), luminance(b));
+    const double darker = std::min(luminance(a), luminance(b));
+    return (lighter + 0.05) / (darker + 0.05);
 }
 
 GameFolder::GameFolder(bool withCstrike) {

@@ -4,6 +4,7 @@
 #include "RunState.h"
 #include "Services.h"
 
+#include <QColor>
 #include <QLineEdit>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -48,6 +49,9 @@ void writeFile(const QString& path, const QByteArray& bytes);
 QByteArray dataFile(const QString& name);
 // The eleven lines at the top of every workspace file.
 QByteArray banner();
+
+// The contrast ratio of two colours as the web's accessibility guidelines measure it, 1 to 21.
+double contrast(QColor a, QColor b);
 
 // A game folder of its own: <temp>/cstrike (unless told otherwise) and the bytes of its files.
 class GameFolder {

@@ -182,6 +182,52 @@ private slots:
         QCOMPARE(readFile(cstrike("Zentrimo.dll")), QByteArray());
     }
 
+    // Enter alone goes on from every form, through the registry's folder, which the Wine registry holds
+    // in Windows form and the folder page shows as the player's own. A number field refuses Enter; Tab
+    // leaves it. Keypad Enter works as well.
+    void enterGoesOnEverywhere() {
+        Program program;
+        program.services.answers = {false};
+        program.startAndReveal();
+        QString visited;
+        int numberFields = 0;
+        bool keypad = false;
+        for (QWidget* form = visibleForm(); !program.services.exitCode_; form = visibleForm()) {
+            QApplication::setActiveWindow(form);
+            QVERIFY(QTest::qWaitForWindowActive(form));
+            visited += form->objectName() + ' ';
+            if (form->objectName() == QLatin1String("frmMain"))
+                QTest::keyClick(form->focusWidget(), Qt::Key_Down); // Normal Cstrike
+            if (form->objectName() == QLatin1String("frmDir")) {
+                const auto* box = program.field("frmDir", "txtDir");
+                QCOMPARE(box->text(), QDir::toNativeSeparators(m_game->path()));
+                QCOMPARE(box->toolTip(), box->text());
+            }
+            for (QWidget* focus = form->focusWidget();
+                 qobject_cast<QLineEdit*>(focus) && form->objectName() != QLatin1String("frmDir");
+                 focus = form->focusWidget()) {
+                QTest::keyClick(focus, Qt::Key_Return);
+                QCOMPARE(program.services.beeps, ++numberFields);
+                QTest::keyClick(focus, Qt::Key_Tab);
+            }
+            keypad = !keypad;
+            QTest::keyClick(form->focusWidget(), keypad ? Qt::Key_Enter : Qt::Key_Return,
+                            keypad ? Qt::KeypadModifier : Qt::NoModifier);
+            QVERIFY2(program.services.exitCode_ || visibleForm() != form, qPrintable(form->objectName()));
+        }
+        QStringList forms;
+        for (const QByteArray& line : dataFile("wizard/keyboard-run.txt").split('\n'))
+            if (line.startsWith("frm") && !line.startsWith("frmSpecify"))
+                forms << QString::fromLatin1(line.left(line.indexOf(' ')));
+        QCOMPARE(visited.split(' ', Qt::SkipEmptyParts), forms);
+        QCOMPARE(numberFields, 12);
+        QCOMPARE(program.services.questions, QStringList{"Do you want to apply settings before quit?"});
+        QCOMPARE(program.services.messages, QStringList());
+        QCOMPARE(program.services.exitCode_, std::optional(0));
+        QCOMPARE(program.state.gameRoot, QDir::toNativeSeparators(m_game->path()).toStdString());
+        QCOMPARE(readFile(cstrike("autoexec.tmp")), dataFile("wizard/untouched-run-autoexec.tmp"));
+    }
+
     // Through the registry's folder: Space ticks every box as it takes the keyboard, new digits go in
     // every field, the arrows choose every last option, the mouse presses the buttons; then the next
     // run uninstalls.

@@ -258,6 +258,21 @@ private slots:
         QCOMPARE(program.state.editionChoice, "1");
     }
 
+    // Nothing the first window does not show is made before it comes up: no other window, not even the
+    // caption of its frame, which lies left of the window until the frame slides in.
+    void theFirstWindowComesUpAlone() {
+        StartedProgram program;
+        program.startWindow();
+        QStringList made;
+        for (const QWidget* window : QApplication::topLevelWidgets())
+            made << window->objectName();
+        QCOMPARE(made, QStringList{"frmMain"});
+        auto* frame = program.control<QGroupBox>("frmSelecter");
+        QCOMPARE(frame->title(), QString());
+        QVERIFY(frame->x() + frame->width() <= program.startWindow().scale()(135) + 1);
+        QTRY_COMPARE(frame->title(), "Cstrike Versions:");
+    }
+
     void closingTheStartWindowEndsTheProgramCleanly() {
         StartedProgram program;
         QVERIFY(!program.ready().close());

@@ -32,28 +32,6 @@ void WizardTests::otherMnemonics() {
     QCOMPARE(game.files(), QStringList());
 }
 
-void WizardTests::nothingClipped_data() {
-    QTest::addColumn<QString>("form");
-    for (const wizard::Step& step : wizard::wizardSteps()) {
-        const QString form = std::visit([](const auto& described) { return described.form; }, step);
-        QTest::newRow(qPrintable(form)) << form;
-    }
-}
-
-void WizardTests::nothingClipped() {
-    QFETCH(QString, form);
-    GameFolder game;
-    Program run(game);
-    QWidget* shown = run.show(form);
-    QVERIFY(shown->width() >= 600 && shown->height() >= 440);
-    for (const QWidget* child : shown->findChildren<QWidget*>()) {
-        const QString where = child->objectName() + " in " + form;
-        QVERIFY2(shown->rect().contains(child->geometry()), qPrintable(where));
-        if (const auto* label = qobject_cast<const QLabel*>(child); label && label->wordWrap())
-            QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(where));
-    }
-}
-
 void WizardTests::missingPictureDrawsNothing() {
     FakeServices services;
     RunState state;

@@ -40,6 +40,11 @@ private slots:
         m_folder =
             QDir(QDir(qEnvironmentVariable("SCREENSHOT_DIR", QStringLiteral("screenshots"))).absolutePath());
         QVERIFY(m_folder.mkpath(QStringLiteral(".")));
+        if (const int pixels = qEnvironmentVariableIntValue("SCREENSHOT_FONT_PIXELS"); pixels > 0) {
+            QFont font = QApplication::font();
+            font.setPixelSize(pixels);
+            QApplication::setFont(font);
+        }
         // A Wine prefix that reaches the Unix root through drive Z:, with no game registered.
         QVERIFY(QDir(m_prefix.path()).mkdir(QStringLiteral("dosdevices")));
         QVERIFY(QFile::link(QStringLiteral("/"), m_prefix.filePath(QStringLiteral("dosdevices/z:"))));
