@@ -1,6 +1,7 @@
 #include "ErrorBoundary.h"
 
 #include "FileError.h"
+#include "PlayerPath.h"
 #include "Services.h"
 
 #include <QString>
@@ -12,7 +13,7 @@ void guarded(Services& services, const std::function<void()>& handler) {
         services.showError(QStringLiteral("Error %1: %2\n%3")
                                .arg(error.errorNumber())
                                .arg(QString::fromStdString(error.systemText()),
-                                    QString::fromStdString(error.path().string())));
+                                    QString::fromStdString(asThePlayerKnowsIt(error.path()).string())));
         services.endProgram(1);
     } catch (const std::exception& error) {
         services.showError(QString::fromLocal8Bit(error.what()));

@@ -1,20 +1,16 @@
 #include "QtServices.h"
 
+#include "MessageBox.h"
+
 #include <QApplication>
 #include <QAudioOutput>
 #include <QMediaPlayer>
-#include <QMessageBox>
 #include <QUrl>
 
 namespace {
 
-const QString ProgramTitle = QStringLiteral("Zentrimo");
-
-QMessageBox::StandardButton runBox(QMessageBox::Icon icon, const QString& text,
-                                   QMessageBox::StandardButtons buttons,
-                                   QMessageBox::StandardButton defaultButton) {
-    QMessageBox box(icon, ProgramTitle, text, buttons, QApplication::activeWindow());
-    box.setDefaultButton(defaultButton);
+QMessageBox::StandardButton runBox(BoxKind kind, const QString& text) {
+    FormMessageBox box(kind, text, QApplication::activeWindow());
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -42,18 +38,17 @@ QtServices::QtServices() : m_music(std::make_unique<QtMusicPlayer>()) {}
 QtServices::~QtServices() = default;
 
 void QtServices::showMessage(const QString& text) {
-    runBox(QMessageBox::NoIcon, text, QMessageBox::Ok, QMessageBox::Ok);
+    runBox(BoxKind::Message, text);
 }
 
 void QtServices::showError(const QString& text) {
     // Also on the console, where the errors of a program started from a menu are looked for.
     qCritical("%s", qPrintable(text));
-    runBox(QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::Ok);
+    runBox(BoxKind::Error, text);
 }
 
 bool QtServices::askYesNo(const QString& question) {
-    return runBox(QMessageBox::NoIcon, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
-           QMessageBox::Yes;
+    return runBox(BoxKind::Question, question) == QMessageBox::Yes;
 }
 
 void QtServices::beep() {

@@ -45,7 +45,8 @@ const std::array<std::pair<const char*, Layout>, 10> Layouts{{
                                               "\n[Software\\\\Wow6432Node\\\\Valve\\\\Half-Life] 1702035678\n"
                                               "\"InstallPath\"=\"" +
                                               escapedBackslashes(windowsPath) + "\"\n");
-         return QString::fromStdString(windowsPath);
+         // Shown and confirmed as the player knows the folder on Linux.
+         return unixFolder(game);
      }},
     {"native Steam, a second library with STEAMAPPS in capitals",
      [](const fs::path& home) {

@@ -11,6 +11,9 @@
 #include <QFile>
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
+
 bool FakeServices::askYesNo(const QString& question) {
     questions << question;
     if (answers.empty())
@@ -39,6 +42,24 @@ QByteArray banner() {
     return dataFile(QStringLiteral("workspace/banner.cfg"));
 }
 
+namespace {
+
+double luminance(QColor colour) {
+    const auto linear = [](double channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+
+} // namespace
+
+double contrast(QColor a, QColor b) {
+    const double lighter = std::max(luminance(a), luminance(b));
+    const double darker = std::min(luminance(a), luminance(b));
+    return (lighter + 0.05) / (darker + 0.05);
+}
+
 GameFolder::GameFolder(bool withCstrike) {
     if (withCstrike)
         QDir(m_dir.path()).mkdir(QStringLiteral("cstrike"));
@@ -60,10 +81,23 @@ QStringList GameFolder::files() const {
     return QDir(m_dir.filePath(QStringLiteral("cstrike"))).entryList(QDir::Files);
 }
 
+namespace {
+
+// The program a test runs; one at a time.
+Program* running = nullptr;
+
+} // namespace
+
 Program::Program(const QStringList& missingMusic) {
     for (const char* file : MusicFiles)
         if (!missingMusic.contains(QLatin1String(file)))
             writeFile(musicFolder.filePath(QLatin1String(file)), {});
+    running = this;
+}
+
+Program::~Program() {
+    if (running == this)
+        running = nullptr;
 }
 
 QWidget* Program::form(const QString& name) {
@@ -114,7 +148,13 @@ void Program::retype(const QString& form, const QString& name, const QString& te
     QCOMPARE(target->text(), text);
 }
 
+void Program::settle() {
+    if (running && !QTest::qWaitFor([] { return !running->route.flipping(); }))
+        qFatal("The last window stayed on screen");
+}
+
 QStringList Program::visibleForms() {
+    settle();
     QStringList names;
     for (const QWidget* window : QApplication::topLevelWidgets())
         if (window->isVisible())
