@@ -86,8 +86,9 @@ private:
         if (message != MM_MCINOTIFY)
             return DefWindowProcW(window, message, wParam, lParam);
         auto* player = reinterpret_cast<WindowsMusicPlayer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-        // A piece closed before its end reports itself aborted or superseded: only a real end counts.
-        if (player && wParam == MCI_NOTIFY_SUCCESSFUL && static_cast<MCIDEVICEID>(lParam) == player->m_device)
+        // A piece closed before its end reports itself aborted or superseded: only a real end counts. The
+        // device in lParam is not compared, since Wine sends 0 there; only one piece is ever open.
+        if (player && player->m_device && wParam == MCI_NOTIFY_SUCCESSFUL)
             emit player->playbackEnded();
         return 0;
     }

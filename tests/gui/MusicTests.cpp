@@ -8,6 +8,7 @@
 #include <QTest>
 
 #ifndef Q_OS_WIN
+#include <QAudioOutput>
 #include <QMediaPlayer>
 #endif
 
@@ -72,10 +73,15 @@ private slots:
     void qtMultimediaKnowsEachShippedPiecesLength() {
         for (const char* file : MusicFiles) {
             QMediaPlayer player;
+            QAudioOutput output;
+            player.setAudioOutput(&output);
             player.setSource(QUrl::fromLocalFile(QDir(ShippedMusic).filePath(QLatin1String(file))));
-            QTRY_COMPARE_WITH_TIMEOUT(player.mediaStatus(), QMediaPlayer::LoadedMedia, 10000);
+            QTRY_VERIFY_WITH_TIMEOUT(player.duration() > 0 || player.error(), 10000);
             QVERIFY2(player.error() == QMediaPlayer::NoError, qPrintable(player.errorString()));
-            QVERIFY2(qAbs(player.duration() - infoLength(shippedPiece(file))) < 100, file);
+            const qint64 expected = infoLength(shippedPiece(file));
+            QVERIFY2(qAbs(player.duration() - expected) < 100,
+                     qPrintable(
+                         QStringLiteral("%1: %2 ms, not %3").arg(file).arg(player.duration()).arg(expected)));
         }
     }
 #endif
