@@ -41,8 +41,8 @@ StartWindow::StartWindow(Services& services, RunState& state, const QString& mus
       m_services(services), m_state(state), m_music(new MusicLoop(services.music(), musicFolder, this)),
       m_frameLeft(FrameHome) {
     setFixedSize(scale().size(2685, 3105));
-    // The frame's caption lies left of the window when it comes up: it is set once the window is up, so
-    // that no font has to be loaded before.
+    // The frame's caption lies left of the window when it comes up: it is set once the window has been
+    // painted, so that no font has to be loaded before.
     m_editionFrame = placeControl<QGroupBox>(this, QStringLiteral("frmSelecter"),
                                              scale().rect(FrameHome, FrameTop, 2175, 2295));
     setTextColour(m_editionFrame, Cyan, DarkTeal);
@@ -81,8 +81,9 @@ StartWindow::StartWindow(Services& services, RunState& state, const QString& mus
     connect(m_nextButton, &QPushButton::clicked, this, [this] { emit confirmed(chosenEdition()); });
 }
 
-void StartWindow::showEvent(QShowEvent* event) {
-    Form::showEvent(event);
+void StartWindow::paintEvent(QPaintEvent* event) {
+    Form::paintEvent(event);
+    // Once the window is on screen: the caption is the first text it shows, and the fonts load for it.
     if (m_editionFrame->title().isEmpty())
         QMetaObject::invokeMethod(
             m_editionFrame, [this] { m_editionFrame->setTitle(QStringLiteral("Cstrike Versions:")); },

@@ -40,7 +40,7 @@ signals:
     void confirmed(Edition edition);
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -3,8 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHelpEvent>
 #include <QSignalBlocker>
 #include <QStorageInfo>
+#include <QToolTip>
 
 #include <algorithm>
 #include <map>
@@ -113,6 +115,14 @@ void DriveList::addDrive(const Drive& drive) {
         return;
     addItem(drive.label, root);
     setItemData(count() - 1, QDir::toNativeSeparators(root), Qt::ToolTipRole);
+}
+
+bool DriveList::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip || currentIndex() < 0)
+        return QComboBox::event(event);
+    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), currentData(Qt::ToolTipRole).toString(),
+                       this);
+    return true;
 }
 
 QString DriveList::root() const {

@@ -33,6 +33,10 @@ public:
     // drives brings the volume it lies on into the list.
     void showDriveOf(const QString& folder);
 
+protected:
+    // The chosen drive's whole folder, which its entry may show cut short.
+    bool event(QEvent* event) override;
+
 private:
     void addDrive(const Drive& drive);
 };

@@ -129,6 +129,9 @@ void Program::startAndReveal() {
     route.start();
     for (int tick = 0; tick < 4; ++tick)
         route.startWindow().revealStep();
+    // And what the window does once it has been painted.
+    QVERIFY(QTest::qWaitForWindowExposed(&route.startWindow()));
+    QCoreApplication::processEvents();
 }
 
 void Program::click(const QString& form, const QString& button) {

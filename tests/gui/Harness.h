@@ -81,7 +81,7 @@ public:
     QWidget* show(const QString& name);
     // Shows the form and waits until it has the keyboard, as a player's window would.
     void showActive(const QString& name);
-    // Starts the program and lets the start window's animation run to its end.
+    // Starts the program, lets the start window's animation run to its end and the window be painted.
     void startAndReveal();
 
     template <class Control = QWidget> Control* control(const QString& form, const QString& name) {

@@ -13,6 +13,7 @@
 #include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 
 #include <system_error>
 
@@ -307,6 +308,10 @@ private slots:
         const int before = drives.count();
         drives.showDriveOf(library + "/steamapps");
         QCOMPARE(drives.root(), library);
+        drives.show();
+        QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), drives.mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(&drives, &help);
+        QCOMPARE(QToolTip::text(), QDir::toNativeSeparators(library));
         drives.showDriveOf(location.games());
         QCOMPARE(drives.count(), before + 1);
         QCOMPARE(drives.root(), QStorageInfo(location.games()).rootPath());

@@ -32,7 +32,6 @@ QWidget* opened(Program& program, const QString& name) {
     program.startAndReveal();
     for (int tick = 0; tick < 228; ++tick)
         program.route.startWindow().slideStep();
-    QCoreApplication::processEvents();
     return &program.route.startWindow();
 }
 
@@ -54,8 +53,9 @@ QString misfit(const QWidget* control) {
                          .arg(needed.height());
     }
     if (const auto* frame = qobject_cast<const QGroupBox*>(control))
-        return frame->minimumSizeHint().width() <= frame->width() ? QString()
-                                                                  : QStringLiteral("frame caption");
+        return !frame->title().isEmpty() && frame->minimumSizeHint().width() <= frame->width()
+                   ? QString()
+                   : QStringLiteral("frame caption \"%1\"").arg(frame->title());
     if (const auto* field = qobject_cast<const QLineEdit*>(control)) {
         if (field->minimumSizeHint().height() > field->height())
             return QStringLiteral("line height");

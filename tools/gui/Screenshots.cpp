@@ -101,6 +101,9 @@ private:
         for (QWidget* window : QApplication::topLevelWidgets())
             window->hide();
         program.showActive(form);
+        // What the form does once it is on screen.
+        QVERIFY(QTest::qWaitForWindowExposed(program.form(form)));
+        QCoreApplication::processEvents();
         QVERIFY(program.form(form)->grab().save(
             m_folder.filePath(QStringLiteral("%1-%2.png").arg(number, 2, 10, QLatin1Char('0')).arg(form))));
     }
