@@ -33,7 +33,8 @@ startWine
 ctest --preset windows
 wineserver -k && wineserver -w
 
-# From here on a screen: Xvfb on the first free display number from 90, which Wine's services start on too.
+# The program itself in a fresh prefix, on a screen: Xvfb on the first free display number from 90,
+# which Wine's services start on too.
 display=90
 while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
 Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
@@ -44,6 +45,7 @@ for _ in {1..60}; do xdpyinfo >/dev/null 2>&1 && break || sleep 0.5; done
 export ALSA_CONFIG_PATH="$build/tests/gui/null-sound.conf" WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winepulse.drv=d"
 # Qt's messages reach the console (Wine gives QT_X to the program as WINEQT_X).
 export WINEQT_FORCE_STDERR_LOGGING=1
+rm -rf "$WINEPREFIX" && mkdir -p "$WINEPREFIX"
 startWine
 
 # A fresh folder of its own for every start of the unpacked program.
