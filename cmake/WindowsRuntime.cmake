@@ -1,6 +1,6 @@
 # What the Windows program needs beside it to run: Qt's DLLs, the plugins Qt loads at run time (each in
 # the folder named for its type, where Qt looks for it beside the program) and MinGW's runtime, which
-# the Qt DLLs link too. The zip ships them unchanged; tests under Wine find them where they lie, in
+# the Qt DLLs link too. The zip ships Qt's DLLs unchanged; tests under Wine find the same files through
 # ZENTRIMO_WINDOWS_DLL_DIRS.
 set(qtLibraries Qt6::Core Qt6::Gui Qt6::Widgets Qt6::Svg)
 set(qtPlugins Qt6::QWindowsIntegrationPlugin Qt6::QWindowsVistaStylePlugin Qt6::QSvgPlugin Qt6::QSvgIconPlugin)
@@ -26,14 +26,17 @@ foreach(name libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
         message(FATAL_ERROR "The compiler does not know where MinGW's ${name} is")
     endif()
     cmake_path(NORMAL_PATH dll)
-    cmake_path(GET dll PARENT_PATH dllDir)
-    list(APPEND ZENTRIMO_WINDOWS_DLL_DIRS "${dllDir}")
-    install(FILES "${dll}" DESTINATION ${ZENTRIMO_PROGRAM_DIR})
+    # Debian's copies carry their symbols (libstdc++ is 23 MB so); the program gets them stripped.
+    set(stripped "${CMAKE_BINARY_DIR}/mingw-runtime/${name}")
+    file(MAKE_DIRECTORY "${CMAKE_BINARY_DIR}/mingw-runtime")
+    execute_process(COMMAND ${CMAKE_STRIP} --strip-unneeded -o "${stripped}" "${dll}" COMMAND_ERROR_IS_FATAL ANY)
+    install(FILES "${stripped}" DESTINATION ${ZENTRIMO_PROGRAM_DIR})
     # Its licence terms travel with it: the Debian package's copyright file.
     execute_process(COMMAND dpkg-query --search "${dll}" OUTPUT_VARIABLE owner COMMAND_ERROR_IS_FATAL ANY)
     string(REGEX REPLACE ":.*" "" owner "${owner}")
     list(APPEND runtimePackages ${owner})
 endforeach()
+list(APPEND ZENTRIMO_WINDOWS_DLL_DIRS "${CMAKE_BINARY_DIR}/mingw-runtime")
 list(REMOVE_DUPLICATES ZENTRIMO_WINDOWS_DLL_DIRS)
 list(REMOVE_DUPLICATES runtimePackages)
 foreach(package IN LISTS runtimePackages)

@@ -15,8 +15,9 @@ rm -f build/zentrimo_*.deb
 package=$(echo build/zentrimo_*.deb)
 depends=$(dpkg-deb -f "$package" Depends)
 echo "Depends: $depends"
-# dpkg-shlibdeps found the Qt libraries the program links.
+# dpkg-shlibdeps found the Qt libraries the program links; the MP3 decoder comes with GStreamer's -good.
 grep -q 'libqt6widgets6' <<<"$depends"
+grep -q 'gstreamer1.0-plugins-good' <<<"$depends"
 
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT

@@ -20,10 +20,11 @@ private slots:
         FakeServices services;
         guarded(services,
                 [] { throw workspace::FileError(ENOENT, "/games/Half-Life/cstrike/autoexec.tmp"); });
-        QCOMPARE(services.errors,
-                 QStringList{QStringLiteral("Error %1: %2\n/games/Half-Life/cstrike/autoexec.tmp")
-                                 .arg(ENOENT)
-                                 .arg(QString::fromStdString(std::generic_category().message(ENOENT)))});
+        QCOMPARE(
+            services.errors,
+            QStringList{QStringLiteral("Error %1: %2\n/games/Half-Life/cstrike/autoexec.tmp")
+                            .arg(ENOENT)
+                            .arg(QString::fromStdString(workspace::platformCategory().message(ENOENT)))});
         QCOMPARE(services.exitCode_, std::optional<int>(1));
     }
 

@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
+#include <QSettings>
 #include <QTest>
 
 #include <algorithm>
@@ -36,6 +38,40 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 
 QByteArray dataFile(const QString& name) {
     return readFile(QStringLiteral(ZENTRIMO_TEST_DATA "/") + name);
+}
+
+void useUserRegistry(const QString& prefix, const QByteArray& userReg) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(prefix);
+    QSettings(QStringLiteral("HKEY_CURRENT_USER\\Software\\Valve"), QSettings::NativeFormat)
+        .remove(QString());
+    QSettings registry(QStringLiteral("HKEY_CURRENT_USER"), QSettings::NativeFormat);
+    // Sections are [key path] with a time after them; string values are "name"="text"; backslashes are
+    // doubled.
+    const QRegularExpression section(QStringLiteral(R"(^\[(.*)\] \d+$)"));
+    const QRegularExpression value(QStringLiteral(R"re(^"(.*)"="(.*)"$)re"));
+    QString key;
+    for (const QByteArray& line : userReg.split('\n')) {
+        const QString text = QString::fromUtf8(line).replace(QStringLiteral("\\\\"), QStringLiteral("\\"));
+        if (const QRegularExpressionMatch match = section.match(text); match.hasMatch())
+            key = match.captured(1);
+        else if (const QRegularExpressionMatch match = value.match(text);
+                 match.hasMatch() && key.startsWith(QLatin1String("Software\\Valve\\"), Qt::CaseInsensitive))
+            registry.setValue(QString(key).replace(QLatin1Char('\\'), QLatin1Char('/')) + QLatin1Char('/') +
+                                  match.captured(1),
+                              match.captured(2));
+    }
+#else
+    writeFile(QDir(prefix).filePath(QStringLiteral("user.reg")), userReg);
+#endif
+}
+
+QString registeredPath(const QString& folder) {
+#ifdef Q_OS_WIN
+    return QDir::toNativeSeparators(folder);
+#else
+    return QStringLiteral("Z:") + QString(folder).replace(QLatin1Char('/'), QLatin1Char('\\'));
+#endif
 }
 
 QByteArray banner() {

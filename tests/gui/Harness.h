@@ -47,6 +47,12 @@ QByteArray readFile(const QString& path);
 void writeFile(const QString& path, const QByteArray& bytes);
 // A file below tests/data.
 QByteArray dataFile(const QString& name);
+// Gives the program the registry that a Wine user.reg text describes: on Linux as the user.reg of the
+// Wine prefix at `prefix`; on Windows its keys under Software\Valve, written to HKEY_CURRENT_USER
+// after every key there has gone.
+void useUserRegistry(const QString& prefix, const QByteArray& userReg);
+// A folder as a registry value names it: on Linux through Wine's drive Z:.
+QString registeredPath(const QString& folder);
 // The eleven lines at the top of every workspace file.
 QByteArray banner();
 

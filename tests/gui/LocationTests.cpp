@@ -43,6 +43,7 @@ QTreeWidgetItem* entry(QTreeWidget* list, const QString& text) {
 }
 
 void doubleClick(QTreeWidget* list, const QString& text) {
+    list->scrollToItem(entry(list, text));
     const QPoint centre = list->visualItemRect(entry(list, text)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
@@ -166,6 +167,7 @@ private slots:
         location.show(QStringLiteral("frmSpecify"));
         DirectoryList* dirDir = location.dirDir();
         QTreeWidgetItem* beta = entry(dirDir, "beta");
+        dirDir->scrollToItem(beta);
         QTest::mouseClick(dirDir->viewport(), Qt::LeftButton, {}, dirDir->visualItemRect(beta).center());
         QCOMPARE(dirDir->currentItem(), beta);
         location.ok();

@@ -134,10 +134,10 @@ private slots:
         m_game.emplace();
         QVERIFY(QDir(m_game->path()).mkpath(QStringLiteral("cstrike")));
         writeFile(cstrike("config.cfg"), "name \"Player\"\r\n");
-        writeFile(
-            m_prefix.filePath(QStringLiteral("user.reg")),
-            "WINE REGISTRY Version 2\n\n[Software\\\\Valve\\\\Half-Life] 1733650000\n\"InstallPath\"=\"Z:" +
-                m_game->path().toUtf8().replace('/', "\\\\") + "\"\n");
+        useUserRegistry(
+            m_prefix.path(),
+            "WINE REGISTRY Version 2\n\n[Software\\\\Valve\\\\Half-Life] 1733650000\n\"InstallPath\"=\"" +
+                registeredPath(m_game->path()).toUtf8().replace('\\', "\\\\") + "\"\n");
     }
 
     // Keys alone, from the start window through the folder picker to the finish page, every form

@@ -281,11 +281,9 @@ private slots:
     }
 
 private:
-    // The Wine prefix's user.reg becomes a copy of the test data file.
+    // The registry becomes what the test data file holds.
     void useRegistry(const char* file) {
-        const QString userReg = m_prefix.filePath(QStringLiteral("user.reg"));
-        QFile::remove(userReg);
-        QVERIFY(QFile::copy(QStringLiteral(ZENTRIMO_TEST_DATA "/startup/") + QLatin1String(file), userReg));
+        useUserRegistry(m_prefix.path(), dataFile(QStringLiteral("startup/") + QLatin1String(file)));
     }
 
     QTemporaryDir m_prefix;

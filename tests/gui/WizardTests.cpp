@@ -130,25 +130,34 @@ void WizardTests::uninstallRestoresBackup() {
 
 void WizardTests::fileErrorEndsProgram_data() {
     const int NotARegularFile = static_cast<int>(workspace::GameFileProblem::NotARegularFile);
+#ifdef Q_OS_WIN
+    // Windows names the missing folder on the way (ERROR_PATH_NOT_FOUND) and refuses to open a folder
+    // as a file (ERROR_ACCESS_DENIED).
+    const int NoCstrike = 3;
+    const int UserconfigFolder = 5;
+#else
+    const int NoCstrike = ENOENT;
+    const int UserconfigFolder = NotARegularFile;
+#endif
     QTest::addColumn<QString>("form");
     QTest::addColumn<QString>("button");
     QTest::addColumn<int>("errorNumber");
     QTest::addColumn<QString>("folderInTheWay");
     // GameRoot without a cstrike folder.
     QTest::newRow("page 1 next") << "frmTweak1"
-                                 << "cmdTweak1" << ENOENT << "";
+                                 << "cmdTweak1" << NoCstrike << "";
     QTest::newRow("page 1 skip") << "frmTweak1"
-                                 << "cmdSkip1" << ENOENT << "";
+                                 << "cmdSkip1" << NoCstrike << "";
     QTest::newRow("page 2 next") << "frmTweak2"
-                                 << "cmdNext2" << ENOENT << "";
+                                 << "cmdNext2" << NoCstrike << "";
     QTest::newRow("quit, yes") << "frmSound0"
-                               << "cmdQuit0" << ENOENT << "";
+                               << "cmdQuit0" << NoCstrike << "";
     // A backup to restore, but a folder where the start-up script should be.
     QTest::newRow("uninstall") << "frmTweak0"
                                << "cmdUninstall" << NotARegularFile << "autoexec.cfg";
     // A workspace to apply, but a folder where userconfig.cfg should be.
     QTest::newRow("quit, yes, userconfig") << "frmFinish0"
-                                           << "cmdQuitEnd" << NotARegularFile << "userconfig.cfg";
+                                           << "cmdQuitEnd" << UserconfigFolder << "userconfig.cfg";
 }
 
 void WizardTests::fileErrorEndsProgram() {

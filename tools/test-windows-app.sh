@@ -1,0 +1,132 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the Windows program and its window tests against Qt for MinGW-w64
+# (../shared/qt6-mingw), and in a fresh Wine prefix without a display:
+#  - runs the window tests through CTest, offscreen;
+#  - makes the zip (tools/package-windows.sh), unpacks it into a fresh folder and starts the program
+#    there under Xvfb with Qt's windows platform, on a demo game folder that the prefix's registry
+#    names: its first window shows, the keyboard walks it to the wizard's first form, and closing that
+#    ends the program with exit code 0;
+#  - starts a copy without input.dll: the error box shows with its text and icon, and OK ends the
+#    program with exit code 1.
+# Screenshots go to build-windows/screenshots/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+started=$SECONDS
+tools/install-deps.sh g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xvfb x11-utils xdotool imagemagick
+cmake --preset windows
+cmake --build --preset windows
+tools/package-windows.sh
+
+build=$PWD/build-windows
+export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C.UTF-8
+unset DISPLAY WAYLAND_DISPLAY
+rm -rf "$WINEPREFIX" "$build/screenshots" && mkdir -p "$WINEPREFIX" "$build/screenshots"
+xvfb=
+# Wine's services outlive the programs that start them and would hold CTest's output open: one server,
+# started first and stopped last, owns them.
+startWine() {
+    wineserver -p >/dev/null 2>&1
+    wine wineboot --init >/dev/null 2>&1
+}
+trap '[ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null; wineserver -k 2>/dev/null || true' EXIT
+startWine
+ctest --preset windows
+wineserver -k && wineserver -w
+
+# The program itself in a fresh prefix, on a screen: Xvfb on the first free display number from 90,
+# which Wine's services start on too.
+display=90
+while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
+Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY=":$display"
+for _ in {1..60}; do xdpyinfo >/dev/null 2>&1 && break || sleep 0.5; done
+# The music plays to ALSA's null device, silent and in time, on a machine with or without sound.
+export ALSA_CONFIG_PATH="$build/tests/gui/null-sound.conf" WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winepulse.drv=d"
+# Qt's messages reach the console (Wine gives QT_X to the program as WINEQT_X).
+export WINEQT_FORCE_STDERR_LOGGING=1
+rm -rf "$WINEPREFIX" && mkdir -p "$WINEPREFIX"
+startWine
+
+# A fresh folder of its own for every start of the unpacked program.
+unpack() {
+    rm -rf "$build/$1" && mkdir -p "$build/$1"
+    (cd "$build/$1" && cmake -E tar xf "$build/zentrimo-windows.zip")
+    program="$build/$1/zentrimo-windows/zentrimo.exe"
+}
+
+# The game's own files in the prefix's C: drive, and the Steam edition's registry value naming them.
+game="$WINEPREFIX/drive_c/Games/Half-Life"
+mkdir -p "$game/cstrike"
+printf 'unbindall\r\nbind "w" "+forward"\r\nname "Player"\r\n' >"$game/cstrike/config.cfg"
+printf '// my own settings\r\nfps_max "100"\r\n' >"$game/cstrike/autoexec.cfg"
+wine reg add 'HKCU\Software\valve\half-life' /v InstallPath /t REG_SZ /d 'C:\Games\Half-Life' /f >/dev/null
+
+# The program's windows on screen, all titled "Zentrimo", one id a line.
+windows() { xdotool search --onlyvisible --name '^Zentrimo$' 2>/dev/null | sort || true; }
+# Waits until the windows on screen differ from $1 and leaves them in $shown.
+awaitChange() {
+    local deadline=$((SECONDS + 60))
+    shown=$(windows)
+    while [ "$shown" = "$1" ] || [ -z "$shown" ]; do
+        ((SECONDS < deadline)) || { echo "No window change after: ${2}" >&2 && exit 1; }
+        sleep 0.5
+        shown=$(windows)
+    done
+}
+keys() {
+    xdotool windowfocus "$1"
+    sleep 0.5
+    xdotool key --clearmodifiers "${@:2}"
+}
+screenshot() { import -window root "$build/screenshots/$1.png"; }
+awaitExit() {
+    local status=0
+    timeout 60 tail --pid="$1" -f /dev/null || { echo "The program did not end." >&2 && exit 1; }
+    wait "$1" || status=$?
+    [ "$status" -eq "$2" ] || { echo "The program ended with $status, not $2." >&2 && exit 1; }
+}
+
+echo "The zipped program on the demo game folder:"
+unpack unpacked
+wine "$program" >"$build/program.log" 2>&1 &
+pid=$!
+awaitChange "" "the start"
+startWindow=$shown
+echo "  shows its first window"
+# The edition frame slides in and reveals its options and Next one after another.
+sleep 8
+screenshot start-window
+keys "$startWindow" Down alt+n
+awaitChange "$startWindow" "Next on the start window"
+directoryPage=$shown
+screenshot directory-page
+keys "$directoryPage" alt+n
+awaitChange "$directoryPage" "Next on the folder page"
+welcome=$shown
+screenshot first-form
+# The folder page went away for a form of its own, not for a box over it ("couldn't find").
+grep -qx "$directoryPage" <<<"$welcome" && { echo "The folder from the registry was refused." >&2 && exit 1; }
+echo "  walks to the wizard's first form on the folder that the registry names"
+keys "$welcome" alt+F4
+awaitExit "$pid" 0
+echo "  ends with exit code 0 when its window is closed"
+
+echo "The zipped program without input.dll:"
+unpack unpacked-missing
+rm "$(dirname "$program")/input.dll"
+wine "$program" >"$build/missing.log" 2>&1 &
+pid=$!
+awaitChange "" "the start without input.dll"
+box=$shown
+sleep 2
+screenshot missing-music
+grep -q 'input.dll is missing!' "$build/missing.log" || { echo "No word of the missing piece." >&2 && exit 1; }
+# The error icon: a red disc in the box.
+red=$(import -window "$box" png:- | convert - -fx 'r > 0.7 && g < 0.3 && b < 0.3 ? 1 : 0' -format '%[fx:round(mean * w * h)]' info:)
+((red > 50)) || { echo "The box has no error icon ($red red pixels)." >&2 && exit 1; }
+echo "  shows \"input.dll is missing!\" with the error icon"
+keys "$box" Return
+awaitExit "$pid" 1
+echo "  ends with exit code 1 when the box is closed"
+echo "Windows program: checked in $((SECONDS - started)) seconds; zip $(stat -c %s "$build/zentrimo-windows.zip") bytes"
