@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Synthesises the three background pieces with sox and writes them as Ogg Vorbis under the names the
-# program looks for beside its executable. Run from anywhere; every run writes the same files.
+# Synthesises the three background pieces with sox and writes them as MP3 under the names the program
+# looks for beside its executable: MP3, because both Windows' own decoders and GStreamer's (mpg123 on
+# Linux) play it without any codec of ours. Run from anywhere; every run writes the same files.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/tools/install-deps.sh" sox lame
 musicDir=$root/assets/music
 rate=44100
 work=$(mktemp -d)
@@ -109,6 +111,11 @@ voice() {
 # Places a voice in the stereo field at a level: stereo VOICE LEFT RIGHT.
 stereo() { soxr "$1" -c 2 "${1%.wav}-st.wav" remix 1v"$2" 1v"$3"; }
 
+# MPEG-1 Layer III at 44.1 kHz, 64 kbit/s joint stereo, so that the three pieces stay well under 1 MiB.
+# No ID3 tag: a player that knows no such extension as .dll finds the frames from the file's first byte.
+# The encoder's own first frame (the Info tag) tells players the length and the padding to drop.
+mp3() { lame --quiet --noreplaygain -q 2 -b 64 -m j --resample 44.1 "$1" "$2"; }
+
 # Mixes the placed voices, adds room and a quiet start and end so the loop joins without a click,
 # normalises and encodes: master OUT FADE_IN FADE_OUT TAIL REVERB VOICES...
 master() {
@@ -119,7 +126,8 @@ master() {
     for v in "$@"; do inputs+=(-v 1 "$work/$v-st.wav"); done
     soxr -m "${inputs[@]}" -b 32 -e floating-point "$work/mix.wav" \
         highpass 35 pad 0 "$tail" reverb "$reverb" 50 90 100 25 -4 fade q "$fadeIn" -0 "$fadeOut" gain -n -1.5
-    soxr "$work/mix.wav" -C 0 -t ogg "$out"
+    soxr "$work/mix.wav" -b 16 "$work/master.wav"
+    mp3 "$work/master.wav" "$out"
     rm -f "$work"/*.wav
 }
 
@@ -190,3 +198,9 @@ makeBells() {
 makeCalm
 makeChip
 makeBells
+
+# The players' tests play a short silent piece in the same format.
+mkdir -p "$root/tests/data/music"
+silence "$work/silence.wav" 0.5
+soxr "$work/silence.wav" -b 16 -c 2 "$work/silence16.wav"
+mp3 "$work/silence16.wav" "$root/tests/data/music/silence.mp3"

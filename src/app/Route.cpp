@@ -13,10 +13,13 @@
 #include "SteamLibrary.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QEvent>
 #include <QScreen>
 
 #include <algorithm>
+#include <filesystem>
+#include <optional>
 
 namespace {
 
@@ -30,13 +33,20 @@ QString registeredGameRoot(Edition edition) {
     const char* key =
         edition == Edition::Steam ? R"(Software\valve\half-life)" : R"(Software\valve\counterstrike)";
     registry::ReadRegValue("HKCU", key, "InstallPath", "S", std::string(), installPath);
-    return playerFolder(QString::fromLocal8Bit(std::get<std::string>(installPath)));
+    return playerFolder(QString::fromStdString(std::get<std::string>(installPath)));
 }
 
 // Where the game may lie besides the drives: each Steam library and each Wine drive.
 QList<Drive> gamePlaces() {
     QList<Drive> places;
-    for (const auto& library : registry::steam::steamLibraries(registry::steam::searchFromEnvironment())) {
+    registry::steam::HalfLifeSearch steam;
+    const auto steamDir = qEnvironmentVariable("STEAM_DIR");
+    for (const auto& root : registry::steam::nativeRoots(
+             QDir::homePath().toStdU16String(),
+             steamDir.isEmpty() ? std::nullopt
+                                : std::optional(std::filesystem::path(steamDir.toStdU16String()))))
+        steam.search(root);
+    for (const auto& library : steam.libraries()) {
         const QString folder = QString::fromStdString(library.string());
         places.append({QStringLiteral("Steam library (%1)").arg(folder), folder});
     }

@@ -1,11 +1,10 @@
 #include "QtServices.h"
 
 #include "MessageBox.h"
+#include "SystemMusicPlayer.h"
 
 #include <QApplication>
-#include <QAudioOutput>
-#include <QMediaPlayer>
-#include <QUrl>
+#include <QMessageBox>
 
 namespace {
 
@@ -16,24 +15,7 @@ QMessageBox::StandardButton runBox(BoxKind kind, const QString& text) {
 
 } // namespace
 
-QtMusicPlayer::QtMusicPlayer(QObject* parent)
-    : MusicPlayer(parent), m_player(new QMediaPlayer(this)), m_output(new QAudioOutput(this)) {
-    m_player->setAudioOutput(m_output);
-    connect(m_player, &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus status) {
-        if (status == QMediaPlayer::EndOfMedia)
-            emit playbackEnded();
-    });
-    // No sound device or codec is no reason to stop the wizard: it runs on silently.
-    connect(m_player, &QMediaPlayer::errorOccurred, this,
-            [](QMediaPlayer::Error, const QString& why) { qWarning("Music off: %s", qPrintable(why)); });
-}
-
-void QtMusicPlayer::openAndPlay(const QString& path) {
-    m_player->setSource(QUrl::fromLocalFile(path));
-    m_player->play();
-}
-
-QtServices::QtServices() : m_music(std::make_unique<QtMusicPlayer>()) {}
+QtServices::QtServices() : m_music(makeSystemMusicPlayer()) {}
 
 QtServices::~QtServices() = default;
 

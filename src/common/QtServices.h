@@ -4,20 +4,6 @@
 
 #include <memory>
 
-class QMediaPlayer;
-class QAudioOutput;
-
-class QtMusicPlayer : public MusicPlayer {
-    Q_OBJECT
-public:
-    explicit QtMusicPlayer(QObject* parent = nullptr);
-    void openAndPlay(const QString& path) override;
-
-private:
-    QMediaPlayer* m_player;
-    QAudioOutput* m_output;
-};
-
 class QtServices : public Services {
 public:
     QtServices();
@@ -31,6 +17,6 @@ public:
     void endProgram(int exitCode) override;
 
 private:
-    std::unique_ptr<QtMusicPlayer> m_music;
+    std::unique_ptr<MusicPlayer> m_music;
     bool m_ended = false;
 };
