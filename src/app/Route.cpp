@@ -1,5 +1,6 @@
 #include "Route.h"
 
+#include "CorePath.h"
 #include "DirectoryPage.h"
 #include "ErrorBoundary.h"
 #include "FolderPicker.h"
@@ -20,7 +21,7 @@ QString registeredGameRoot(Edition edition) {
     const char* key =
         edition == Edition::Steam ? R"(Software\valve\half-life)" : R"(Software\valve\counterstrike)";
     registry::ReadRegValue("HKCU", key, "InstallPath", "S", std::string(), installPath);
-    return QString::fromLocal8Bit(std::get<std::string>(installPath));
+    return fromCorePath(std::get<std::string>(installPath));
 }
 
 } // namespace

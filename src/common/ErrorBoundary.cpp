@@ -1,5 +1,6 @@
 #include "ErrorBoundary.h"
 
+#include "CorePath.h"
 #include "FileError.h"
 #include "Services.h"
 
@@ -11,8 +12,7 @@ void guarded(Services& services, const std::function<void()>& handler) {
     } catch (const workspace::FileError& error) {
         services.showError(QStringLiteral("Error %1: %2\n%3")
                                .arg(error.errorNumber())
-                               .arg(QString::fromStdString(error.systemText()),
-                                    QString::fromStdString(error.path().string())));
+                               .arg(QString::fromStdString(error.systemText()), shownPath(error.path())));
         services.endProgram(1);
     } catch (const std::exception& error) {
         services.showError(QString::fromLocal8Bit(error.what()));
