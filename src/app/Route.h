@@ -3,22 +3,27 @@
 #include "PageSpec.h"
 
 #include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
 
 #include <memory>
 #include <vector>
 
 class DirectoryPage;
 class FolderPicker;
+class InputBlock;
 struct RunState;
 class Services;
 class StartWindow;
 enum class Edition;
 
 // Which window opens after which, and what passes between them, in one place. The windows only say
-// what happened (confirmed, back, folder picked, next, skip); the route hides the one that spoke and
-// opens the next where it stood. Each window is made the first time it is needed and from then on
-// only hidden and shown, so its controls keep their state for the rest of the run. Closing any window
-// with its close control ends the program (exit code 0, no file touched).
+// what happened (confirmed, back, folder picked, next, skip); the route opens the next one over the
+// one that spoke, centred where it stood, and hides the last one once the next is on screen. Each window
+// is made the first time it is needed and from then on only hidden and shown, so its controls keep their
+// state for the rest of the run. Closing any window with its close control ends the program (exit code
+// 0, no file touched).
 class Route : public QObject {
     Q_OBJECT
 public:
@@ -34,6 +39,9 @@ public:
     // The wizard's form of that name, frmTweak0 to frmFinish0; nullptr for any other name.
     QWidget* wizardForm(const QString& name);
 
+    // True while the last window stays on screen until the next one is.
+    bool flipping() const { return !m_leaving.isNull(); }
+
     // Shows a window and gives it the keyboard.
     static void show(QWidget* window);
 
@@ -42,10 +50,12 @@ protected:
 
 private:
     void keep(QWidget* window);
+    const std::vector<wizard::Step>& steps();
     QWidget* wizardFormAt(std::size_t index);
     QWidget* makeForm(const wizard::PageSpec& page, std::size_t index);
     QWidget* makeForm(const wizard::SectionSpec& section, std::size_t index);
     void open(QWidget* from, QWidget* to);
+    void finishFlip();
     void leaveStartWindow(Edition edition);
     void leaveWizardForm(std::size_t index);
 
@@ -55,6 +65,11 @@ private:
     std::unique_ptr<StartWindow> m_startWindow;
     std::unique_ptr<DirectoryPage> m_directoryPage;
     std::unique_ptr<FolderPicker> m_folderPicker;
-    const std::vector<wizard::Step> m_steps;
+    std::vector<wizard::Step> m_steps;
     std::vector<std::unique_ptr<QWidget>> m_wizardForms;
+    // The window that stays until `m_arriving` is painted; it takes no input meanwhile.
+    QPointer<QWidget> m_leaving;
+    QPointer<QWidget> m_arriving;
+    std::unique_ptr<InputBlock> m_leavingInput;
+    QTimer m_flipTimeout;
 };

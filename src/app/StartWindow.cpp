@@ -24,46 +24,47 @@ constexpr int SlideStepTwips = 10;
 
 struct EditionOption {
     const char* caption;
-    QRect twipsArea;
+    QRect twips;
 };
 
 const std::array<EditionOption, 3> EditionOptions{{
-    {"Retail Cstrike", twipsRect(480, 600, 1455, 495)},
-    {"Normal Cstrike", twipsRect(480, 1080, 1695, 495)},
-    {"Specify yourself", twipsRect(480, 1560, 1695, 495)},
+    {"Retail Cstrike", QRect(480, 600, 1455, 495)},
+    {"Normal Cstrike", QRect(480, 1080, 1695, 495)},
+    {"Specify yourself", QRect(480, 1560, 1695, 495)},
 }};
 
 } // namespace
 
 StartWindow::StartWindow(Services& services, RunState& state, const QString& musicFolder)
-    : m_services(services), m_state(state), m_music(new MusicLoop(services.music(), musicFolder, this)),
+    : Form(QStringLiteral("frmMain"), QStringLiteral("Zentrimo"),
+           QStringLiteral(":/pictures/background_main.svg")),
+      m_services(services), m_state(state), m_music(new MusicLoop(services.music(), musicFolder, this)),
       m_frameLeft(FrameHome) {
-    setObjectName(QStringLiteral("frmMain"));
-    setUpForm(this, QStringLiteral("Zentrimo"), twipsSize(2685, 3105),
-              QStringLiteral(":/pictures/background_main.svg"));
+    setFixedSize(scale().size(2685, 3105));
+    // The frame's caption lies left of the window when it comes up: it is set once the window has been
+    // painted, so that no font has to be loaded before.
     m_editionFrame = placeControl<QGroupBox>(this, QStringLiteral("frmSelecter"),
-                                             twipsRect(FrameHome, FrameTop, 2175, 2295),
-                                             QStringLiteral("Cstrike Versions:"));
+                                             scale().rect(FrameHome, FrameTop, 2175, 2295));
     setTextColour(m_editionFrame, Cyan, DarkTeal);
 
     // The options stand on the window over the frame, so they do not travel with it.
     auto* group = new QButtonGroup(this);
     for (std::size_t index = 0; index < EditionOptions.size(); ++index) {
         auto* option = placeControl<QRadioButton>(this, QStringLiteral("optVersion_%1").arg(index),
-                                                  EditionOptions[index].twipsArea,
+                                                  scale().rect(EditionOptions[index].twips),
                                                   QString::fromLatin1(EditionOptions[index].caption));
-        // The table was drawn for a narrower system font: an option never cuts its caption short.
-        option->resize(std::max(option->width(), option->sizeHint().width()), option->height());
         option->setProperty("Tag", QString::number(index));
         setTextColour(option, Cyan, DarkTeal);
+        setChoiceLook(option);
         option->hide();
         group->addButton(option);
         option->installEventFilter(this);
         m_editionOptions[index] = option;
     }
     m_nextButton = placeButton(this, QStringLiteral("cmdNext1"), QStringLiteral("&Next"),
-                               twipsRect(720, 2640, 1215, 375));
+                               scale().rect(720, 2640, 1215, 375));
     m_nextButton->hide();
+    setForwardButton(m_nextButton);
     chainTabOrder(
         {m_editionFrame, m_editionOptions[0], m_editionOptions[1], m_editionOptions[2], m_nextButton});
 
@@ -80,12 +81,21 @@ StartWindow::StartWindow(Services& services, RunState& state, const QString& mus
     connect(m_nextButton, &QPushButton::clicked, this, [this] { emit confirmed(chosenEdition()); });
 }
 
+void StartWindow::paintEvent(QPaintEvent* event) {
+    Form::paintEvent(event);
+    // Once the window is on screen: the caption is the first text it shows, and the fonts load for it.
+    if (m_editionFrame->title().isEmpty())
+        QMetaObject::invokeMethod(
+            m_editionFrame, [this] { m_editionFrame->setTitle(QStringLiteral("Cstrike Versions:")); },
+            Qt::QueuedConnection);
+}
+
 bool StartWindow::load() {
     if (!musicFilesPresent(m_services, m_music->folder()))
         return false;
     m_music->start();
     m_frameLeft = FrameStart;
-    m_editionFrame->move(twips(m_frameLeft), m_editionFrame->y());
+    m_editionFrame->move(scale()(m_frameLeft), m_editionFrame->y());
     m_state.editionChoice = "0";
     m_slideTimer->start();
     return true;
@@ -93,7 +103,7 @@ bool StartWindow::load() {
 
 void StartWindow::slideStep() {
     m_frameLeft += SlideStepTwips;
-    m_editionFrame->move(twips(m_frameLeft), m_editionFrame->y());
+    m_editionFrame->move(scale()(m_frameLeft), m_editionFrame->y());
     // Equality, not "reached or passed": the steps land on the home position exactly.
     if (m_frameLeft == FrameHome) {
         m_slideTimer->stop();
@@ -120,7 +130,7 @@ bool StartWindow::eventFilter(QObject* watched, QEvent* event) {
     // otherwise the edition in focus would not be the one "&Next" takes.
     const auto option = std::find(m_editionOptions.begin(), m_editionOptions.end(), watched);
     if (event->type() != QEvent::KeyPress || option == m_editionOptions.end())
-        return QWidget::eventFilter(watched, event);
+        return Form::eventFilter(watched, event);
     int step = 0;
     switch (static_cast<QKeyEvent*>(event)->key()) {
     case Qt::Key_Down:
@@ -132,7 +142,7 @@ bool StartWindow::eventFilter(QObject* watched, QEvent* event) {
         step = -1;
         break;
     default:
-        return QWidget::eventFilter(watched, event);
+        return Form::eventFilter(watched, event);
     }
     const auto count = static_cast<int>(m_editionOptions.size());
     QRadioButton* next = m_editionOptions[(option - m_editionOptions.begin() + step + count) % count];

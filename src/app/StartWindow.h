@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "Form.h"
 
 #include <array>
 
@@ -18,7 +18,7 @@ enum class Edition { Retail, Steam, PickedByHand };
 
 // The start-up window (frmMain): slides the edition frame in, reveals the options one by one and
 // says which edition "&Next" confirmed. Only ever hidden, so its music plays on behind every later form.
-class StartWindow : public QWidget {
+class StartWindow : public Form {
     Q_OBJECT
 public:
     StartWindow(Services& services, RunState& state, const QString& musicFolder);
@@ -40,6 +40,7 @@ signals:
     void confirmed(Edition edition);
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -6,21 +6,13 @@
 #include <filesystem>
 #include <string>
 
-// Folder names pass to and from the core as UTF-8 on Windows (its Win32 calls are the wide ones) and as
-// the file system's own bytes elsewhere; the windows hold them as QString.
+// Folder names pass to the core as UTF-8 on Windows (its Win32 calls are the wide ones) and as the file
+// system's own bytes elsewhere; the windows hold them as QString.
 inline std::string toCorePath(const QString& path) {
 #ifdef Q_OS_WIN
     return path.toStdString();
 #else
     return QFile::encodeName(path).toStdString();
-#endif
-}
-
-inline QString fromCorePath(const std::string& path) {
-#ifdef Q_OS_WIN
-    return QString::fromStdString(path);
-#else
-    return QFile::decodeName(QByteArray::fromStdString(path));
 #endif
 }
 

@@ -2,6 +2,7 @@
 
 #include "CorePath.h"
 #include "FileError.h"
+#include "PlayerPath.h"
 #include "Services.h"
 
 #include <QString>
@@ -12,7 +13,8 @@ void guarded(Services& services, const std::function<void()>& handler) {
     } catch (const workspace::FileError& error) {
         services.showError(QStringLiteral("Error %1: %2\n%3")
                                .arg(error.errorNumber())
-                               .arg(QString::fromStdString(error.systemText()), shownPath(error.path())));
+                               .arg(QString::fromStdString(error.systemText()),
+                                    shownPath(asThePlayerKnowsIt(error.path()))));
         services.endProgram(1);
     } catch (const std::exception& error) {
         services.showError(QString::fromLocal8Bit(error.what()));

@@ -1,12 +1,88 @@
 #include "FormStyle.h"
 
-#include <QIcon>
+#include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPalette>
-#include <QPixmap>
+#include <QPixmapCache>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStyleOption>
 #include <QSvgRenderer>
-#include <QWidget>
+
+namespace {
+
+const QColor ChoiceMark(0, 40, 40);
+const QColor PressedBox(200, 220, 220);
+
+// Draws check boxes and options alike on every desktop style: a white box or circle as large as the
+// text, a thick dark tick or a large dark dot.
+class ChoiceStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        switch (metric) {
+        case PM_IndicatorWidth:
+        case PM_IndicatorHeight:
+        case PM_ExclusiveIndicatorWidth:
+        case PM_ExclusiveIndicatorHeight:
+            if (widget)
+                return widget->fontMetrics().height();
+            break;
+        default:
+            break;
+        }
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        if (element != PE_IndicatorCheckBox && element != PE_IndicatorRadioButton) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        const QRectF box = QRectF(option->rect).adjusted(0.5, 0.5, -0.5, -0.5);
+        painter->setPen(QPen(ChoiceMark, 1));
+        painter->setBrush(option->state & State_Sunken ? PressedBox : QColor(Qt::white));
+        const bool on = option->state & State_On;
+        const qreal side = box.width();
+        if (element == PE_IndicatorRadioButton) {
+            painter->drawEllipse(box);
+            if (on) {
+                painter->setBrush(ChoiceMark);
+                painter->drawEllipse(box.center(), side * 0.25, side * 0.25);
+            }
+        } else {
+            painter->drawRect(box);
+            if (on) {
+                QPainterPath tick;
+                tick.moveTo(box.left() + side * 0.2, box.top() + side * 0.52);
+                tick.lineTo(box.left() + side * 0.42, box.top() + side * 0.74);
+                tick.lineTo(box.left() + side * 0.8, box.top() + side * 0.28);
+                painter->setPen(QPen(ChoiceMark, std::max(2.0, side * 0.16), Qt::SolidLine, Qt::SquareCap,
+                                     Qt::MiterJoin));
+                painter->setBrush(Qt::NoBrush);
+                painter->drawPath(tick);
+            }
+        }
+        painter->restore();
+    }
+};
+
+QStyle* choiceStyle() {
+    // One for the whole run, ended with the application.
+    static QPointer<ChoiceStyle> style;
+    if (!style) {
+        style = new ChoiceStyle;
+        style->setParent(qApp);
+    }
+    return style;
+}
+
+} // namespace
 
 QPixmap renderSvg(const QString& resource, QSize size, qreal ratio, const QColor& fill) {
     QSvgRenderer renderer(resource);
@@ -21,18 +97,15 @@ QPixmap renderSvg(const QString& resource, QSize size, qreal ratio, const QColor
     return pixmap;
 }
 
-void setUpForm(QWidget* form, const QString& title, QSize clientSize, const QString& background) {
-    // A fixed-size form has nothing to maximise.
-    form->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    form->setWindowTitle(title);
-    form->setWindowIcon(QIcon(QStringLiteral(":/pictures/zentrimo.svg")));
-    form->setFixedSize(clientSize);
-    QPalette palette = form->palette();
-    palette.setBrush(QPalette::Window,
-                     renderSvg(background, clientSize, form->devicePixelRatioF(), DarkTeal));
-    form->setPalette(palette);
-    form->setAutoFillBackground(true);
+QPixmap formPicture(const QString& resource, QSize size, qreal ratio) {
+    const QString key =
+        QStringLiteral("%1@%2x%3@%4").arg(resource).arg(size.width()).arg(size.height()).arg(ratio);
+    QPixmap picture;
+    if (!QPixmapCache::find(key, &picture)) {
+        picture = renderSvg(resource, size, ratio, DarkTeal);
+        QPixmapCache::insert(key, picture);
+    }
+    return picture;
 }
 
 void setTextColour(QWidget* widget, const QColor& text, const QColor& background) {
@@ -52,4 +125,8 @@ void makeBold(QLabel* label) {
     QFont font = label->font();
     font.setBold(true);
     label->setFont(font);
+}
+
+void setChoiceLook(QAbstractButton* choice) {
+    choice->setStyle(choiceStyle());
 }

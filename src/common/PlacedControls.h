@@ -36,6 +36,9 @@ inline QLabel* placeCyanLabel(QWidget* form, const QString& name, const QString&
 // Shrinks the label's font until its text fits `width` pixels.
 inline void shrinkTextToWidth(QLabel* label, int width) {
     QFont font = label->font();
+    // A font sized in pixels has no point size.
+    if (font.pixelSize() > 0)
+        font.setPointSizeF(QFontInfo(font).pointSizeF());
     while (font.pointSizeF() > 1 && QFontMetrics(font).horizontalAdvance(label->text()) > width)
         font.setPointSizeF(font.pointSizeF() - 0.5);
     label->setFont(font);

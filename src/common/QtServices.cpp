@@ -1,5 +1,6 @@
 #include "QtServices.h"
 
+#include "MessageBox.h"
 #include "SystemMusicPlayer.h"
 
 #include <QApplication>
@@ -7,13 +8,8 @@
 
 namespace {
 
-const QString ProgramTitle = QStringLiteral("Zentrimo");
-
-QMessageBox::StandardButton runBox(QMessageBox::Icon icon, const QString& text,
-                                   QMessageBox::StandardButtons buttons,
-                                   QMessageBox::StandardButton defaultButton) {
-    QMessageBox box(icon, ProgramTitle, text, buttons, QApplication::activeWindow());
-    box.setDefaultButton(defaultButton);
+QMessageBox::StandardButton runBox(BoxKind kind, const QString& text) {
+    FormMessageBox box(kind, text, QApplication::activeWindow());
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -24,18 +20,17 @@ QtServices::QtServices() : m_music(makeSystemMusicPlayer()) {}
 QtServices::~QtServices() = default;
 
 void QtServices::showMessage(const QString& text) {
-    runBox(QMessageBox::NoIcon, text, QMessageBox::Ok, QMessageBox::Ok);
+    runBox(BoxKind::Message, text);
 }
 
 void QtServices::showError(const QString& text) {
     // Also on the console, where the errors of a program started from a menu are looked for.
     qCritical("%s", qPrintable(text));
-    runBox(QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::Ok);
+    runBox(BoxKind::Error, text);
 }
 
 bool QtServices::askYesNo(const QString& question) {
-    return runBox(QMessageBox::NoIcon, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
-           QMessageBox::Yes;
+    return runBox(BoxKind::Question, question) == QMessageBox::Yes;
 }
 
 void QtServices::beep() {

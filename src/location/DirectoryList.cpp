@@ -35,6 +35,8 @@ DirectoryList::DirectoryList(QWidget* parent) : QTreeWidget(parent) {
     setExpandsOnDoubleClick(false);
     setUniformRowHeights(true);
     setIndentation(10);
+    // Deep in the tree a long name keeps its beginning and its end; the whole path is its tooltip.
+    setTextElideMode(Qt::ElideMiddle);
     connect(this, &QTreeWidget::itemDoubleClicked, this, &DirectoryList::openItem);
 }
 
@@ -56,7 +58,7 @@ bool DirectoryList::open(const QString& folder) {
     setCurrentItem(parent);
     const QDir openDir(m_folder);
     for (const QString& child :
-         openDir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase))
+         openDir.entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase))
         addEntry(parent, openDir.filePath(child), false);
     expandAll();
     return true;
@@ -82,5 +84,6 @@ QTreeWidgetItem* DirectoryList::addEntry(QTreeWidgetItem* parent, const QString&
     item->setText(0, dir.isRoot() ? QDir::toNativeSeparators(folder) : dir.dirName());
     item->setIcon(0, style()->standardIcon(isOpen ? QStyle::SP_DirOpenIcon : QStyle::SP_DirClosedIcon));
     item->setData(0, FolderRole, folder);
+    item->setToolTip(0, QDir::toNativeSeparators(folder));
     return item;
 }

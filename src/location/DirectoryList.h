@@ -3,7 +3,8 @@
 #include <QTreeWidget>
 
 // A classic directory list: the open folder's ancestors from the root down, the open folder, then
-// its child folders. Double-click or Enter opens an entry; a single click only highlights it.
+// its child folders, hidden ones too (Steam keeps its own under ~/.steam and ~/.local). Double-click
+// or Enter opens an entry; a single click only highlights it.
 class DirectoryList : public QTreeWidget {
     Q_OBJECT
 public:

@@ -11,31 +11,37 @@
 
 #include <algorithm>
 
-DirectoryPage::DirectoryPage(Services& services, RunState& state) : m_services(services), m_state(state) {
-    setObjectName(QStringLiteral("frmDir"));
-    setUpForm(this, QStringLiteral("Zentrimo"), twipsSize(4200, 1605),
-              QStringLiteral(":/pictures/background_page.svg"));
+DirectoryPage::DirectoryPage(Services& services, RunState& state)
+    : Form(QStringLiteral("frmDir"), QStringLiteral("Zentrimo"), PageBackground), m_services(services),
+      m_state(state) {
+    setFixedSize(scale().size(4200, 1605));
     placeCyanLabel(this, QStringLiteral("Label1"), QStringLiteral("Your current half-life directory:"),
-                   twipsRect(120, 120, 3975, 375));
-    auto* leftArrows =
-        placeCyanLabel(this, QStringLiteral("Label3"), QStringLiteral(">>>>"), twipsRect(120, 600, 495, 255));
+                   scale().rect(120, 120, 3975, 375));
+    auto* leftArrows = placeCyanLabel(this, QStringLiteral("Label3"), QStringLiteral(">>>>"),
+                                      scale().rect(120, 600, 495, 255));
+    // Drawn 135 twips past the form's right edge: it ends there.
     auto* rightArrows = placeCyanLabel(this, QStringLiteral("Label2"), QStringLiteral("<<<<"),
-                                       twipsRect(3720, 600, 615, 255));
+                                       scale().rect(3720, 600, 4200 - 3720, 255));
     // Created after the arrows so that it lies over their inner ends.
-    m_directoryBox = placeControl<QLineEdit>(this, QStringLiteral("txtDir"), twipsRect(480, 600, 3255, 285));
-    // The arrows were drawn for a narrower font: they shrink to the strips beside the box.
+    m_directoryBox =
+        placeControl<QLineEdit>(this, QStringLiteral("txtDir"), scale().rect(480, 600, 3255, 285));
+    // Its frame does not grow with the font: a line of text never loses its foot.
+    m_directoryBox->resize(m_directoryBox->size().expandedTo(m_directoryBox->minimumSizeHint()));
+    // The arrows point at the box from the strips beside it.
     const int strip = std::min(m_directoryBox->x() - leftArrows->x(), width() - rightArrows->x());
     shrinkTextToWidth(leftArrows, strip);
     rightArrows->setFont(leftArrows->font());
     auto* backButton = placeButton(this, QStringLiteral("cmdBack1"), QStringLiteral("&Back"),
-                                   twipsRect(720, 1080, 1215, 375));
+                                   scale().rect(720, 1080, 1215, 375));
     auto* nextButton = placeButton(this, QStringLiteral("cmdNext2"), QStringLiteral("&Next"),
-                                   twipsRect(2040, 1080, 1215, 375));
-    nextButton->setDefault(true);
+                                   scale().rect(2040, 1080, 1215, 375));
+    setForwardButton(nextButton);
     chainTabOrder({m_directoryBox, nextButton, backButton});
     m_directoryBox->setFocus();
 
-    connect(m_directoryBox, &QLineEdit::returnPressed, nextButton, &QPushButton::click);
+    // A folder too long for the box shows its end, where the game's folder is named, and the whole
+    // of it under the mouse.
+    connect(m_directoryBox, &QLineEdit::textChanged, m_directoryBox, &QLineEdit::setToolTip);
     connect(backButton, &QPushButton::clicked, this, &DirectoryPage::back);
     connect(nextButton, &QPushButton::clicked, this, [this] { guarded(m_services, [this] { confirm(); }); });
 }
@@ -46,6 +52,7 @@ QString DirectoryPage::directory() const {
 
 void DirectoryPage::setDirectory(const QString& directory) {
     m_directoryBox->setText(directory);
+    m_directoryBox->end(false);
 }
 
 void DirectoryPage::confirm() {

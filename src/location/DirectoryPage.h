@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "Form.h"
 
 class QLineEdit;
 struct RunState;
@@ -8,12 +8,13 @@ class Services;
 
 // The game folder's confirmation (frmDir): shows the proposed folder in its box; "&Next" takes the
 // box as the run's game root and says it is confirmed once the game's config file is there.
-class DirectoryPage : public QWidget {
+class DirectoryPage : public Form {
     Q_OBJECT
 public:
     DirectoryPage(Services& services, RunState& state);
 
     QString directory() const;
+    // Shows the folder in the box, scrolled to its end.
     void setDirectory(const QString& directory);
 
 signals:

@@ -1,16 +1,17 @@
 #pragma once
 
-#include <QWidget>
+#include "DriveList.h"
+#include "Form.h"
 
 class DirectoryList;
-class DriveList;
 class Services;
 
 // The folder picker (frmSpecify): browses drives and folders; "&Ok" picks the open folder.
-class FolderPicker : public QWidget {
+class FolderPicker : public Form {
     Q_OBJECT
 public:
-    explicit FolderPicker(Services& services);
+    // `gamePlaces` join the drive list after the drives (Steam libraries, Wine drives).
+    FolderPicker(Services& services, const QList<Drive>& gamePlaces);
 
 signals:
     void folderPicked(const QString& folder);

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
+#include <exception>
 #include <filesystem>
 #include <string_view>
 #include <utility>
@@ -37,43 +39,82 @@ std::string untilZero(std::string text) {
     return text;
 }
 
-// Two steps: ask with no room to learn the size, then read into a buffer of exactly that size.
-std::int32_t readString(const platform::ValueQuery& query, RegValue& output) {
-    char probe = 0;
-    std::uint32_t size = 0;
-    std::int32_t status = query(&probe, size);
-    std::string buffer;
-    if (status == ErrorMoreData) {
-        buffer.resize(size);
-        status = query(buffer.data(), size);
-    }
-    // No data at all, not even the terminating zero: the default stays and the status is kept.
-    if (status != StatusOk || size == 0)
-        return status;
-    buffer.resize(size - 1);
-    output = untilZero(std::move(buffer));
-    return status;
-}
-
-// A value longer than the number fails with ErrorMoreData, whatever its kind.
-template <typename Number, typename Convert>
-std::int32_t readNumber(const platform::ValueQuery& query, RegValue& output, Convert convert) {
+// Up to sizeof(Number) bytes fill the number from its low end; a longer value fails with
+// ErrorMoreData, whatever its kind.
+template <typename Number> std::optional<Number> numberOf(const std::string& data) {
+    if (data.size() > sizeof(Number))
+        return std::nullopt;
     Number number = 0;
-    std::uint32_t size = sizeof(Number);
-    const std::int32_t status = query(reinterpret_cast<char*>(&number), size);
-    if (status == StatusOk)
-        output = convert(number);
-    return status;
+    std::memcpy(&number, data.data(), data.size());
+    return number;
 }
 
-std::int32_t readTyped(const std::string& typeCode, const platform::ValueQuery& query, RegValue& output) {
-    if (typeCode == "S")
-        return readString(query, output);
-    if (typeCode == "B")
-        return readNumber<std::int16_t>(query, output, [](std::int16_t flag) { return flag != 0; });
-    if (typeCode == "D")
-        return readNumber<std::int32_t>(query, output, [](std::int32_t number) { return number; });
-    return StatusOk;
+// The type codes' rules, the same for every store.
+std::int32_t interpret(const std::string& typeCode, const platform::StoredRead& stored, RegValue& output) {
+    if (stored.keyStatus != StatusOk)
+        return stored.keyStatus;
+    if (typeCode != "S" && typeCode != "B" && typeCode != "D")
+        return StatusOk;
+    if (stored.valueStatus != StatusOk)
+        return stored.valueStatus;
+    if (typeCode == "S") {
+        // No data at all, not even the terminating zero: the default stays.
+        if (!stored.data.empty())
+            output = untilZero(stored.data.substr(0, stored.data.size() - 1));
+        return StatusOk;
+    }
+    if (typeCode == "B") {
+        const auto flag = numberOf<std::int16_t>(stored.data);
+        if (flag)
+            output = *flag != 0;
+        return flag ? StatusOk : ErrorMoreData;
+    }
+    const auto number = numberOf<std::int32_t>(stored.data);
+    if (number)
+        output = *number;
+    return number ? StatusOk : ErrorMoreData;
+}
+
+// The two install paths the start window asks for, and where else they may be recorded.
+struct InstallKey {
+    std::string_view key;
+    // Where 32-bit installers' machine-wide keys land on 64-bit Windows and in a 64-bit Wine prefix.
+    std::string_view machineKey32;
+    bool onSteam;
+};
+
+constexpr std::string_view InstallPathName = "InstallPath";
+constexpr std::array<InstallKey, 2> InstallKeys{{
+    {"Software\\valve\\half-life", "Software\\Wow6432Node\\valve\\half-life", true},
+    // The retail edition: Steam's Half-Life is not it.
+    {"Software\\valve\\counterstrike", "Software\\Wow6432Node\\valve\\counterstrike", false},
+}};
+
+const InstallKey* installKeyOf(const std::string& keyPath, const std::string& valueName) {
+    if (!equalsIgnoringCase(valueName, InstallPathName))
+        return nullptr;
+    const auto found = std::ranges::find_if(
+        InstallKeys, [&](const InstallKey& install) { return equalsIgnoringCase(keyPath, install.key); });
+    return found == InstallKeys.end() ? nullptr : &*found;
+}
+
+// The install path where the current user's key lacks it: the machine-wide key (as 64-bit, then as
+// 32-bit programs see it), then for the Steam edition the Steam installs. Nothing when none has it.
+std::optional<std::int32_t> readInstallPathElsewhere(const InstallKey& install, const std::string& typeCode,
+                                                     const std::string& valueName, RegValue& output) {
+    for (std::string_view machineKey : {install.key, install.machineKey32}) {
+        const auto stored = platform::readStoredValue(Hive::LocalMachine, std::string(machineKey), valueName);
+        if (interpret(typeCode, stored, output) == StatusOk)
+            return StatusOk;
+    }
+    std::optional<std::string> folder;
+    try {
+        folder = install.onSteam ? platform::findSteamHalfLife() : std::nullopt;
+    } catch (const std::exception&) { // no error of the search reaches the caller; it finds nothing
+    }
+    if (!folder)
+        return std::nullopt;
+    return interpret(typeCode, {StatusOk, StatusOk, *folder + '\0'}, output);
 }
 
 } // namespace
@@ -104,9 +145,12 @@ std::int32_t ReadRegValue(const std::string& hiveName, const std::string& keyPat
                 untilZero(platform::readIniString(handle->iniFile, keyPath, valueName, textOf(defaultValue)));
         return StatusOk;
     }
-    return platform::readFromKey(*handle->hive, keyPath, valueName, [&](const platform::ValueQuery& query) {
-        return readTyped(code, query, output);
-    });
+    const std::int32_t status =
+        interpret(code, platform::readStoredValue(*handle->hive, keyPath, valueName), output);
+    const InstallKey* install = installKeyOf(keyPath, valueName);
+    if (status == StatusOk || *handle->hive != Hive::CurrentUser || !install)
+        return status;
+    return readInstallPathElsewhere(*install, code, valueName, output).value_or(status);
 }
 
 } // namespace registry

@@ -1,48 +1,30 @@
-// A build without the Windows registry reads Wine's registry files, then a native Steam install.
+// A build without the Windows registry reads Wine's registry files, and searches native Steam and
+// Steam for Windows in Wine prefixes.
 #include "IniFile.h"
 #include "RegistryFile.h"
 #include "RegistryPlatform.h"
 #include "SteamLibrary.h"
 #include "StoredValue.h"
-#include "TextCase.h"
+#include "WinePrefixes.h"
 #include "WineRegistryFile.h"
 
 #include <cstdlib>
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <sstream>
 #include <string_view>
-#include <vector>
+
+namespace fs = std::filesystem;
 
 namespace registry::platform {
 namespace {
 
-constexpr std::string_view HalfLifeKey = "Software\\valve\\half-life";
-constexpr std::string_view InstallPathName = "InstallPath";
-
-// What one store answers: what it holds of the value, or the platform's error code when its file
+// What the registry answers: what it holds of the value, or the platform's error code when its file
 // cannot be read.
 struct StoreAnswer {
     std::int32_t error = StatusOk;
     StoredValue value;
 };
-
-using Store = std::function<StoreAnswer(Hive hive, std::string_view keyPath, std::string_view valueName)>;
-
-// Stops at the first store that holds the value, so earlier stores win and later ones are
-// asked only when needed; a store that cannot be read ends the search, as a failing hive would.
-StoreAnswer lookUp(const std::vector<Store>& stores, Hive hive, std::string_view keyPath,
-                   std::string_view valueName) {
-    StoreAnswer lookup;
-    for (const Store& store : stores) {
-        StoreAnswer answer = store(hive, keyPath, valueName);
-        if (answer.error != StatusOk || answer.value.data)
-            return answer;
-        lookup.value.keyFound = lookup.value.keyFound || answer.value.keyFound;
-    }
-    return lookup;
-}
 
 std::int32_t errorOf(FileOutcome outcome) {
     switch (outcome) {
@@ -61,62 +43,59 @@ std::int32_t errorOf(FileOutcome outcome) {
     return ErrorCantRead;
 }
 
+// An unset or empty variable names nothing.
+std::optional<fs::path> pathFromEnvironment(const char* name) {
+    const char* value = std::getenv(name);
+    return value && *value ? std::optional<fs::path>(value) : std::nullopt;
+}
+
+// The prefix Wine runs programs in: $WINEPREFIX, else ~/.wine.
+fs::path defaultPrefix() {
+    if (std::optional<fs::path> prefix = pathFromEnvironment("WINEPREFIX"))
+        return *prefix;
+    const std::optional<fs::path> home = pathFromEnvironment("HOME");
+    return home ? *home / ".wine" : fs::path();
+}
+
 // HKCU from user.reg and HKLM from system.reg; other hives hold nothing, and so does a missing file.
-Store wineStore(std::filesystem::path prefix) {
-    return [prefix = std::move(prefix)](Hive hive, std::string_view keyPath,
-                                        std::string_view valueName) -> StoreAnswer {
-        if (hive != Hive::CurrentUser && hive != Hive::LocalMachine)
-            return {};
-        const RegistryFile file =
-            readRegistryFile(prefix / (hive == Hive::CurrentUser ? "user.reg" : "system.reg"));
-        if (file.outcome != FileOutcome::Read)
-            return {errorOf(file.outcome), {}};
-        return {StatusOk, wine::readValue(file.text, keyPath, valueName)};
-    };
-}
-
-// Only Half-Life's InstallPath: Counter-Strike's own key has no Steam counterpart. Steam's files
-// are searched, not opened as a hive, so one that cannot be read is passed over.
-StoreAnswer steamStore(Hive hive, std::string_view keyPath, std::string_view valueName) {
-    if (hive != Hive::CurrentUser || !equalsIgnoringCase(keyPath, HalfLifeKey))
+StoreAnswer readWineRegistry(Hive hive, std::string_view keyPath, std::string_view valueName) {
+    const fs::path prefix = defaultPrefix();
+    if (prefix.empty() || (hive != Hive::CurrentUser && hive != Hive::LocalMachine))
         return {};
-    const std::optional<std::string> path = steam::findHalfLifeInstallPath(steam::searchFromEnvironment());
-    if (!path)
-        return {};
-    if (!equalsIgnoringCase(valueName, InstallPathName))
-        return {StatusOk, {true, std::nullopt}};
-    return {StatusOk, {true, *path + '\0'}};
-}
-
-// $WINEPREFIX, else ~/.wine, then native Steam.
-std::vector<Store> storesFromEnvironment() {
-    const char* prefix = std::getenv("WINEPREFIX");
-    const char* home = std::getenv("HOME");
-    std::filesystem::path winePrefix;
-    if (prefix && *prefix)
-        winePrefix = prefix;
-    else if (home && *home)
-        winePrefix = std::filesystem::path(home) / ".wine";
-    std::vector<Store> stores;
-    if (!winePrefix.empty())
-        stores.push_back(wineStore(winePrefix));
-    stores.push_back(steamStore);
-    return stores;
+    const RegistryFile file =
+        readRegistryFile(prefix / (hive == Hive::CurrentUser ? "user.reg" : "system.reg"));
+    if (file.outcome != FileOutcome::Read)
+        return {errorOf(file.outcome), {}};
+    return {StatusOk, wine::readValue(file.text, keyPath, valueName)};
 }
 
 } // namespace
 
-// Keys are read when opened, so there is nothing to close.
-std::int32_t readFromKey(Hive hive, const std::string& keyPath, const std::string& valueName,
-                         const ValueReader& read) {
-    const StoreAnswer found = lookUp(storesFromEnvironment(), hive, keyPath, valueName);
+StoredRead readStoredValue(Hive hive, const std::string& keyPath, const std::string& valueName) {
+    const StoreAnswer found = readWineRegistry(hive, keyPath, valueName);
     if (found.error != StatusOk)
-        return found.error;
+        return {found.error, StatusOk, {}};
     if (!found.value.keyFound)
-        return ErrorFileNotFound;
-    return read([&](char* data, std::uint32_t& size) -> std::int32_t {
-        return found.value.data ? answerQuery(*found.value.data, data, size) : ErrorFileNotFound;
-    });
+        return {ErrorFileNotFound, StatusOk, {}};
+    if (!found.value.data)
+        return {StatusOk, ErrorFileNotFound, {}};
+    return {StatusOk, StatusOk, *found.value.data};
+}
+
+// Native Steam first, then Steam for Windows in each Wine prefix; a folder that holds the game's
+// config ends the search.
+std::optional<std::string> findSteamHalfLife() {
+    const fs::path home = pathFromEnvironment("HOME").value_or(fs::path());
+    steam::HalfLifeSearch search;
+    for (const steam::SteamRoot& root : steam::nativeRoots(home, pathFromEnvironment("STEAM_DIR")))
+        if (search.search(root))
+            return search.answer();
+    for (const fs::path& prefix : wine::winePrefixes(home, pathFromEnvironment("WINEPREFIX"))) {
+        const std::optional<steam::SteamRoot> root = wine::prefixSteamRoot(prefix);
+        if (root && search.search(*root))
+            break;
+    }
+    return search.answer();
 }
 
 // A file that cannot be read gives the fallback, as GetPrivateProfileStringA does.

@@ -1,10 +1,11 @@
 #include "SteamLibrary.h"
 
+#include "PathLookup.h"
 #include "SteamKeyValues.h"
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
+#include <charconv>
 #include <string_view>
 
 namespace fs = std::filesystem;
@@ -12,39 +13,25 @@ namespace fs = std::filesystem;
 namespace registry::steam {
 namespace {
 
-constexpr std::array<std::string_view, 6> HomeRoots{
+constexpr std::array<std::string_view, 7> HomeRoots{
     ".steam/steam",
     ".steam/root",
     ".local/share/Steam",
     ".var/app/com.valvesoftware.Steam/.local/share/Steam",
     ".var/app/com.valvesoftware.Steam/.steam/steam",
     "snap/steam/common/.local/share/Steam",
+    ".snap/data/steam/common/.local/share/Steam", // Snap's hidden-folder option
 };
-
-// Older clients spelled the folder with capitals.
-constexpr std::array<std::string_view, 2> SteamAppsNames{"steamapps", "SteamApps"};
 
 // Counter-Strike installs into Half-Life's folder, so either manifest leads to it.
 constexpr std::array<std::string_view, 2> ManifestNames{"appmanifest_70.acf", "appmanifest_10.acf"};
 
+// The bit of a manifest's StateFlags that Steam sets for an app that is not installed.
+constexpr unsigned long long UninstalledFlag = 1;
+
 bool isDirectory(const fs::path& path) {
     std::error_code error;
     return fs::is_directory(path, error);
-}
-
-// Appends the folder resolved, unless it is missing or resolves to one already listed.
-void addResolved(std::vector<fs::path>& folders, const fs::path& folder) {
-    std::error_code error;
-    fs::path resolved = fs::canonical(folder, error);
-    if (!error && isDirectory(resolved) && std::ranges::find(folders, resolved) == folders.end())
-        folders.push_back(std::move(resolved));
-}
-
-std::vector<fs::path> steamAppsFolders(const fs::path& library) {
-    std::vector<fs::path> folders;
-    for (std::string_view name : SteamAppsNames)
-        addResolved(folders, library / name);
-    return folders;
 }
 
 bool isNumber(std::string_view text) {
@@ -52,89 +39,101 @@ bool isNumber(std::string_view text) {
 }
 
 // The numbered entries: a block with a "path" in current files, the path itself in old ones.
-std::vector<fs::path> listedLibraries(const fs::path& steamApps) {
+std::vector<fs::path> listedLibraries(const SteamRoot& root) {
     std::vector<fs::path> listed;
-    std::optional<KeyValue> file = readKeyValuesFile(steamApps / "libraryfolders.vdf");
+    const std::optional<fs::path> steamApps = entryIgnoringCase(root.folder, "steamapps");
+    std::optional<KeyValue> file =
+        steamApps ? readKeyValuesFile(*steamApps / "libraryfolders.vdf") : std::nullopt;
     const KeyValue* folders = file ? file->block("libraryfolders") : nullptr;
     if (!folders)
         return listed;
     for (const KeyValue& entry : folders->children) {
-        std::optional<std::string> path = entry.isBlock ? entry.text("path") : entry.value;
-        if (isNumber(entry.key) && path && fs::path(*path).is_absolute())
-            listed.emplace_back(*path);
+        std::optional<std::string> text = entry.isBlock ? entry.text("path") : entry.value;
+        if (!isNumber(entry.key) || !text)
+            continue;
+        std::optional<fs::path> path =
+            root.winePrefix ? throughDriveLinks(*root.winePrefix, *text) : pathFromText(*text);
+        if (path && path->is_absolute())
+            listed.push_back(std::move(*path));
     }
     return listed;
 }
 
-bool staysInside(const fs::path& relative) {
-    return !relative.empty() && !relative.has_root_path() &&
-           std::ranges::none_of(relative, [](const fs::path& part) { return part == "." || part == ".."; });
+bool isMarkedUninstalled(const KeyValue& state) {
+    const std::optional<std::string> flags = state.text("StateFlags");
+    unsigned long long value = 0;
+    if (!flags)
+        return false;
+    const char* end = flags->data() + flags->size();
+    const std::from_chars_result read = std::from_chars(flags->data(), end, value);
+    return read.ec == std::errc() && read.ptr == end && (value & UninstalledFlag) != 0;
 }
 
+// The folder a manifest names, when it exists and Steam has not marked the app as not installed.
 std::optional<fs::path> manifestGameFolder(const fs::path& steamApps, std::string_view manifestName) {
     std::optional<KeyValue> manifest = readKeyValuesFile(steamApps / manifestName);
     const KeyValue* state = manifest ? manifest->block("AppState") : nullptr;
-    std::optional<std::string> installDir = state ? state->text("installdir") : std::nullopt;
-    if (!installDir || !staysInside(*installDir))
+    if (!state || isMarkedUninstalled(*state))
         return std::nullopt;
-    return steamApps / "common" / *installDir;
+    const std::optional<std::string> installDir = state->text("installdir");
+    const std::optional<fs::path> common = entryIgnoringCase(steamApps, "common");
+    std::optional<fs::path> folder =
+        installDir && common ? followIgnoringCase(*common, *installDir) : std::nullopt;
+    return folder && isDirectory(*folder) ? folder : std::nullopt;
 }
 
-std::string plainText(const fs::path& folder) {
-    fs::path normal = folder.lexically_normal();
-    return (normal.has_filename() ? normal : normal.parent_path()).string();
+bool holdsGameConfig(const fs::path& folder) {
+    const std::optional<fs::path> config = followIgnoringCase(folder, "cstrike/config.cfg");
+    std::error_code error;
+    return config && fs::is_regular_file(*config, error);
 }
 
 } // namespace
 
-SteamSearch searchFromEnvironment() {
-    SteamSearch search;
-    if (const char* home = std::getenv("HOME"))
-        search.home = home;
-    if (const char* steamDir = std::getenv("STEAM_DIR"); steamDir && *steamDir)
-        search.steamDir = steamDir;
-    return search;
-}
-
-std::vector<fs::path> steamRoots(const SteamSearch& search) {
-    std::vector<fs::path> roots;
-    if (search.steamDir)
-        addResolved(roots, *search.steamDir);
+std::vector<SteamRoot> nativeRoots(const fs::path& home, const std::optional<fs::path>& steamDir) {
+    std::vector<fs::path> folders;
+    if (steamDir)
+        appendResolvedFolder(folders, *steamDir);
     // A relative home would make the search depend on the working folder.
-    if (search.home.is_absolute())
+    if (home.is_absolute())
         for (std::string_view root : HomeRoots)
-            addResolved(roots, search.home / root);
+            appendResolvedFolder(folders, home / root);
+    std::vector<SteamRoot> roots;
+    for (fs::path& folder : folders)
+        roots.push_back({std::move(folder), std::nullopt});
     return roots;
 }
 
-std::vector<fs::path> steamLibraries(const SteamSearch& search) {
-    std::vector<fs::path> libraries;
-    for (const fs::path& root : steamRoots(search)) {
-        addResolved(libraries, root);
-        for (const fs::path& steamApps : steamAppsFolders(root))
-            for (const fs::path& listed : listedLibraries(steamApps))
-                addResolved(libraries, listed);
-    }
-    return libraries;
+bool HalfLifeSearch::search(const SteamRoot& root) {
+    if (m_withConfig || searchLibrary(root.folder))
+        return true;
+    return std::ranges::any_of(listedLibraries(root),
+                               [this](const fs::path& library) { return searchLibrary(library); });
 }
 
-std::optional<std::string> findHalfLifeInstallPath(const SteamSearch& search) {
-    std::optional<fs::path> firstExisting;
-    for (const fs::path& library : steamLibraries(search)) {
-        for (const fs::path& steamApps : steamAppsFolders(library)) {
-            for (std::string_view manifestName : ManifestNames) {
-                std::optional<fs::path> folder = manifestGameFolder(steamApps, manifestName);
-                if (!folder || !isDirectory(*folder))
-                    continue;
-                std::error_code error;
-                if (fs::is_regular_file(*folder / "cstrike" / "config.cfg", error))
-                    return plainText(*folder);
-                if (!firstExisting)
-                    firstExisting = folder;
-            }
+std::optional<std::string> HalfLifeSearch::answer() const {
+    return m_withConfig ? m_withConfig : m_firstFound;
+}
+
+bool HalfLifeSearch::searchLibrary(const fs::path& library) {
+    if (!appendResolvedFolder(m_libraries, library))
+        return false;
+    const std::optional<fs::path> steamApps = entryIgnoringCase(m_libraries.back(), "steamapps");
+    if (!steamApps)
+        return false;
+    for (std::string_view manifestName : ManifestNames) {
+        std::optional<fs::path> folder = manifestGameFolder(*steamApps, manifestName);
+        const std::optional<std::string> text = folder ? textOfPath(folder->make_preferred()) : std::nullopt;
+        if (!text)
+            continue;
+        if (holdsGameConfig(*folder)) {
+            m_withConfig = text;
+            return true;
         }
+        if (!m_firstFound)
+            m_firstFound = text;
     }
-    return firstExisting ? std::optional(plainText(*firstExisting)) : std::nullopt;
+    return false;
 }
 
 } // namespace registry::steam

@@ -7,26 +7,40 @@
 
 namespace registry::steam {
 
-// Where to look: the home folder and $STEAM_DIR, taken from the environment by default.
-struct SteamSearch {
-    std::filesystem::path home;
-    std::optional<std::filesystem::path> steamDir;
+// A Steam folder to search. Steam for Windows run inside a Wine prefix writes Windows paths into
+// its files; they lead where that prefix's drive links lead.
+struct SteamRoot {
+    std::filesystem::path folder;
+    std::optional<std::filesystem::path> winePrefix;
 };
 
-// HOME and STEAM_DIR; an unset or empty STEAM_DIR means none.
-SteamSearch searchFromEnvironment();
+// The native Steam folders that exist, resolved through symbolic links, each once: steamDir, then the
+// native, Flatpak and Snap locations under home (which is ignored unless absolute).
+std::vector<SteamRoot> nativeRoots(const std::filesystem::path& home,
+                                   const std::optional<std::filesystem::path>& steamDir);
 
-// The Steam roots that exist, resolved through symbolic links, each once: steamDir, then the
-// native, Flatpak and Snap locations under home.
-std::vector<std::filesystem::path> steamRoots(const SteamSearch& search);
+// Half-Life's folder (app 70, or Counter-Strike, app 10, which installs into the same folder) in Steam
+// folders given one after another in the order of searching.
+class HalfLifeSearch {
+public:
+    // Looks in root, then in the libraries its libraryfolders.vdf lists, each library once over the
+    // whole search. True once a folder holding cstrike/config.cfg is found: nothing later can
+    // change the answer.
+    bool search(const SteamRoot& root);
 
-// Every root, each followed by the libraries its libraryfolders.vdf lists; resolved, existing
-// and each once.
-std::vector<std::filesystem::path> steamLibraries(const SteamSearch& search);
+    // The first folder found that holds cstrike/config.cfg, else the first found; UTF-8.
+    std::optional<std::string> answer() const;
 
-// The folder of a native Steam install of Half-Life (app 70, or Counter-Strike, app 10, which
-// installs into the same folder): the first that holds cstrike/config.cfg, else the first that
-// exists. Nothing when no Steam library has it.
-std::optional<std::string> findHalfLifeInstallPath(const SteamSearch& search);
+    // The libraries looked in so far, resolved, in order.
+    const std::vector<std::filesystem::path>& libraries() const { return m_libraries; }
+
+private:
+    // True when the library holds the game with its config.
+    bool searchLibrary(const std::filesystem::path& library);
+
+    std::vector<std::filesystem::path> m_libraries;
+    std::optional<std::string> m_withConfig;
+    std::optional<std::string> m_firstFound;
+};
 
 } // namespace registry::steam

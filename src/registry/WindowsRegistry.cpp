@@ -1,4 +1,6 @@
+#include "PathLookup.h"
 #include "RegistryPlatform.h"
+#include "SteamLibrary.h"
 #include "Utf8Path.h"
 
 #include <array>
@@ -69,21 +71,32 @@ LSTATUS readValue(HKEY key, const std::wstring& name, std::string& data) {
 
 } // namespace
 
-std::int32_t readFromKey(Hive hive, const std::string& keyPath, const std::string& valueName,
-                         const ValueReader& read) {
+StoredRead readStoredValue(Hive hive, const std::string& keyPath, const std::string& valueName) {
     HKEY key = nullptr;
     const LSTATUS opened = RegOpenKeyExW(PredefinedKeys[static_cast<std::size_t>(hive)],
                                          wideFromUtf8(keyPath).c_str(), 0, KEY_QUERY_VALUE, &key);
     if (opened != ERROR_SUCCESS)
-        return opened;
-    const std::wstring name = wideFromUtf8(valueName);
-    const std::int32_t status = read([&](char* data, std::uint32_t& size) -> std::int32_t {
-        std::string stored;
-        const LSTATUS queried = readValue(key, name, stored);
-        return queried == ERROR_SUCCESS ? answerQuery(stored, data, size) : queried;
-    });
+        return {opened, StatusOk, {}};
+    StoredRead stored;
+    stored.valueStatus = readValue(key, wideFromUtf8(valueName), stored.data);
     const LSTATUS closed = RegCloseKey(key);
-    return status != ERROR_SUCCESS ? status : closed;
+    if (stored.valueStatus == ERROR_SUCCESS)
+        stored.valueStatus = closed;
+    return stored;
+}
+
+// Steam for Windows records its folder as SteamPath, in lower case with forward slashes.
+std::optional<std::string> findSteamHalfLife() {
+    RegValue steamPath;
+    if (ReadRegValue("HKCU", "Software\\Valve\\Steam", "SteamPath", "S", std::string(), steamPath) !=
+        StatusOk)
+        return std::nullopt;
+    const std::optional<std::filesystem::path> folder = pathFromText(std::get<std::string>(steamPath));
+    if (!folder || !folder->is_absolute())
+        return std::nullopt;
+    steam::HalfLifeSearch search;
+    search.search({*folder, std::nullopt});
+    return search.answer();
 }
 
 std::string readIniString(const std::string& file, const std::string& section, const std::string& key,

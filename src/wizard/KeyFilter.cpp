@@ -35,11 +35,26 @@ KeyFilter::KeyFilter(QLineEdit* field, Accepts accepts, Services& services)
 }
 
 bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && refuses(static_cast<const QKeyEvent&>(*event))) {
+    if (event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    const auto& key = static_cast<const QKeyEvent&>(*event);
+    if (isBackspaceCode(key)) {
+        static_cast<QLineEdit*>(watched)->backspace();
+        return true;
+    }
+    if (refuses(key)) {
         m_services.beep();
         return true;
     }
     return QObject::eventFilter(watched, event);
+}
+
+bool KeyFilter::isBackspaceCode(const QKeyEvent& key) {
+    // Ctrl+H types character 8 where the platform spells the character out; the field itself knows
+    // only the Backspace key.
+    return key.key() != Qt::Key_Backspace &&
+           (key.text() == QLatin1String("\b") ||
+            (key.key() == Qt::Key_H && key.modifiers() == Qt::ControlModifier));
 }
 
 bool KeyFilter::refuses(const QKeyEvent& key) const {

@@ -1,5 +1,6 @@
 #include "PageLook.h"
 
+#include "Form.h"
 #include "FormStyle.h"
 
 #include <QLabel>
@@ -10,18 +11,12 @@
 
 namespace wizard {
 
-namespace {
-
-const QColor BodyText(235, 245, 245);
-
-} // namespace
-
 QLabel* makeLabel(const Text& text, QWidget* parent) {
     auto* label = new QLabel(text.text, parent);
     label->setObjectName(text.name);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
-    setTextColour(label, BodyText);
+    setTextColour(label, LightText);
     return label;
 }
 
@@ -43,16 +38,17 @@ QLabel* makePicture(const QString& name, const QString& resource, QSize size, QW
 QPushButton* makeButton(const Text& button, QWidget* parent) {
     auto* made = new QPushButton(button.text, parent);
     made->setObjectName(button.name);
+    made->setAutoDefault(true);
     return made;
 }
 
-void finishPage(QWidget* page, QLayout* layout, const QString& caption) {
+void finishPage(Form* page, QLayout* layout) {
     page->setLayout(layout);
-    QSize size = PageSize.expandedTo(QSize(layout->totalMinimumSize().width(), 0));
+    QSize size = page->scale().pixels(PageSize).expandedTo(QSize(layout->totalMinimumSize().width(), 0));
     const int needed = layout->hasHeightForWidth() ? layout->totalHeightForWidth(size.width())
                                                    : layout->totalSizeHint().height();
     size.setHeight(std::max(size.height(), needed));
-    setUpForm(page, caption, size, PageBackground);
+    page->setFixedSize(size);
 }
 
 } // namespace wizard

@@ -5,16 +5,17 @@
 #include <QSize>
 #include <QString>
 
+class Form;
 class QLabel;
 class QLayout;
 class QPushButton;
 class QWidget;
 
 // What settings pages and section start pages share: light text on the page background, pictures
-// drawn from SVG resources, and a page size that grows when its text needs more room.
+// drawn from SVG resources, and a page size that grows with the font and when its text needs more room.
+// Sizes are pixels of the font the forms were drawn for; each form scales them to its own.
 namespace wizard {
 
-inline const QString PageBackground = QStringLiteral(":/pictures/background_page.svg");
 inline const QSize PageSize(600, 440);
 inline const QSize PictureSize(160, 120);
 
@@ -23,9 +24,10 @@ QLabel* makeLabel(const Text& text, QWidget* parent);
 QLabel* makeHeading(const Text& text, QWidget* parent);
 // A label of the given size showing the resource; a resource that cannot be read leaves it blank.
 QLabel* makePicture(const QString& name, const QString& resource, QSize size, QWidget* parent);
-// A push button with its objectName and caption (the caption's & gives its Alt shortcut).
+// A push button with its objectName and caption (the caption's & gives its Alt shortcut); Enter
+// presses it while it has the keyboard.
 QPushButton* makeButton(const Text& button, QWidget* parent);
-// Gives the page its caption, background and a fixed size: PageSize or what the layout needs.
-void finishPage(QWidget* page, QLayout* layout, const QString& caption);
+// Gives the page its layout and a fixed size: PageSize or what the layout needs.
+void finishPage(Form* page, QLayout* layout);
 
 } // namespace wizard

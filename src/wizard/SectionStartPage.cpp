@@ -1,6 +1,7 @@
 #include "SectionStartPage.h"
 
 #include "ErrorBoundary.h"
+#include "FormStyle.h"
 #include "PageLook.h"
 #include "Services.h"
 #include "Workspace.h"
@@ -17,25 +18,26 @@ namespace {
 
 const QSize LargestPicture(220, 220);
 
-QLabel* sectionPicture(const QString& resource, QWidget* page) {
+QLabel* sectionPicture(const QString& resource, Form* page) {
     QSize size = QSvgRenderer(resource).defaultSize();
     if (!size.isEmpty())
-        size.scale(LargestPicture, Qt::KeepAspectRatio);
+        size.scale(page->scale().pixels(LargestPicture), Qt::KeepAspectRatio);
     return makePicture(QStringLiteral("Image1"), resource, size, page);
 }
 
 } // namespace
 
 SectionStartPage::SectionStartPage(SectionSpec section, Services& services, RunState& state)
-    : m_section(std::move(section)), m_services(services), m_state(state) {
-    setObjectName(m_section.form);
+    : Form(section.form, QStringLiteral("Zentrimo"), PageBackground), m_section(std::move(section)),
+      m_services(services), m_state(state) {
+    const TwipsScale& scale = this->scale();
     auto* texts = new QVBoxLayout;
-    texts->setSpacing(14);
+    texts->setSpacing(scale.pixels(14));
     for (const Text& label : m_section.labels)
         texts->addWidget(makeLabel(label, this));
     texts->addStretch();
     auto* top = new QHBoxLayout;
-    top->setSpacing(20);
+    top->setSpacing(scale.pixels(20));
     top->addLayout(texts, 1);
     if (m_section.pictureResource)
         top->addWidget(sectionPicture(*m_section.pictureResource, this), 0, Qt::AlignTop);
@@ -60,16 +62,17 @@ SectionStartPage::SectionStartPage(SectionSpec section, Services& services, RunS
     buttons->addWidget(leave);
     if (!m_focusButton)
         m_focusButton = leave;
+    setForwardButton(m_focusButton);
 
     auto* page = new QVBoxLayout;
-    page->setContentsMargins(30, 30, 30, 24);
+    page->setContentsMargins(scale.pixels(30), scale.pixels(30), scale.pixels(30), scale.pixels(24));
     page->addLayout(top, 1);
     page->addLayout(buttons);
-    finishPage(this, page, QStringLiteral("Zentrimo"));
+    finishPage(this, page);
 }
 
 void SectionStartPage::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
+    Form::showEvent(event);
     m_focusButton->setFocus();
 }
 

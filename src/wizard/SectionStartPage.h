@@ -1,8 +1,7 @@
 #pragma once
 
+#include "Form.h"
 #include "PageSpec.h"
-
-#include <QWidget>
 
 class QPushButton;
 class Services;
@@ -10,8 +9,9 @@ class Services;
 namespace wizard {
 
 // A section start page, or the finish page: texts, an optional enter button that says to go on to the
-// section's first page, and a leave button that uninstalls or quits.
-class SectionStartPage : public QWidget {
+// section's first page, and a leave button that uninstalls or quits. Enter presses the enter button, on
+// the finish page its quit button.
+class SectionStartPage : public Form {
     Q_OBJECT
 public:
     SectionStartPage(SectionSpec section, Services& services, RunState& state);
@@ -29,6 +29,7 @@ private:
     SectionSpec m_section;
     Services& m_services;
     RunState& m_state;
+    // The button that goes on: it has the keyboard when the page shows.
     QPushButton* m_focusButton = nullptr;
 };
 

@@ -1,6 +1,8 @@
 #include "SettingsPage.h"
 
 #include "ErrorBoundary.h"
+#include "FormStyle.h"
+#include "JoinedLabel.h"
 #include "KeyFilter.h"
 #include "PageLook.h"
 #include "Services.h"
@@ -26,20 +28,21 @@ enum Column { LabelColumn, PrefixColumn, ControlColumn, SpareColumn };
 
 const int WidestRowLabel = 400;
 
-QLabel* addRowLabel(const Text& text, QGridLayout* rows, int row, QWidget* page) {
+QLabel* addRowLabel(const Text& text, QGridLayout* rows, int row, Form* page) {
     QLabel* label = makeLabel(text, page);
     // Short labels keep to one line; long ones wrap instead of pushing the input off the page.
-    label->setMinimumWidth(std::min(label->fontMetrics().horizontalAdvance(text.text) + 2, WidestRowLabel));
+    label->setMinimumWidth(std::min(label->fontMetrics().horizontalAdvance(text.text) + 2,
+                                    page->scale().pixels(WidestRowLabel)));
     rows->addWidget(label, row, LabelColumn);
     return label;
 }
 
-QLayout* picturePair(const PicturePair& pair, QWidget* page) {
+QLayout* picturePair(const PicturePair& pair, Form* page) {
     auto* row = new QHBoxLayout;
     const auto addPicture = [&](const Text& caption, const QString& name, const QString& resource) {
         auto* column = new QVBoxLayout;
         column->addWidget(makeLabel(caption, page));
-        column->addWidget(makePicture(name, resource, PictureSize, page));
+        column->addWidget(makePicture(name, resource, page->scale().pixels(PictureSize), page));
         row->addLayout(column);
     };
     addPicture(pair.leftCaption, QStringLiteral("Image1"), pair.leftResource);
@@ -51,11 +54,12 @@ QLayout* picturePair(const PicturePair& pair, QWidget* page) {
 } // namespace
 
 SettingsPage::SettingsPage(PageSpec page, Services& services, RunState& state)
-    : m_page(std::move(page)), m_services(services), m_state(state) {
-    setObjectName(m_page.form);
+    : Form(page.form, page.caption, PageBackground), m_page(std::move(page)), m_services(services),
+      m_state(state) {
+    const TwipsScale& scale = this->scale();
     auto* layout = new QVBoxLayout;
-    layout->setContentsMargins(24, 18, 24, 18);
-    layout->setSpacing(8);
+    layout->setContentsMargins(scale.pixels(24), scale.pixels(18), scale.pixels(24), scale.pixels(18));
+    layout->setSpacing(scale.pixels(8));
     layout->addWidget(makeHeading(m_page.heading, this));
     // The question belongs right under the heading it asks about.
     if (m_page.question)
@@ -64,13 +68,13 @@ SettingsPage::SettingsPage(PageSpec page, Services& services, RunState& state)
         layout->addWidget(makeLabel(explanation, this));
     if (m_page.pictures)
         layout->addLayout(picturePair(*m_page.pictures, this));
-    layout->addSpacing(12);
+    layout->addSpacing(scale.pixels(12));
     if (m_page.inputNote)
         layout->addWidget(makeLabel(*m_page.inputNote, this));
 
     auto* rows = new QGridLayout;
     layout->addLayout(rows);
-    rows->setHorizontalSpacing(10);
+    rows->setHorizontalSpacing(scale.pixels(10));
     rows->setColumnStretch(SpareColumn, 1);
     std::visit([&](const auto& input) { addInput(input, rows); }, m_page.input);
 
@@ -82,17 +86,20 @@ SettingsPage::SettingsPage(PageSpec page, Services& services, RunState& state)
     buttons->addStretch();
     buttons->addWidget(nextButton);
     buttons->addWidget(skipButton);
+    setForwardButton(nextButton);
     connect(nextButton, &QPushButton::clicked, this, &SettingsPage::writeAndGoOn);
     connect(skipButton, &QPushButton::clicked, this, &SettingsPage::skipAndGoOn);
 
-    finishPage(this, layout, m_page.caption);
+    finishPage(this, layout);
 }
 
 void SettingsPage::addInput(const CheckBox& box, QGridLayout* rows) {
-    const QLabel* label = addRowLabel(box.label, rows, 0, this);
+    QLabel* label = addRowLabel(box.label, rows, 0, this);
     m_checkBox = new QCheckBox(this);
     m_checkBox->setObjectName(box.name);
     m_checkBox->setAccessibleName(label->text());
+    setChoiceLook(m_checkBox);
+    joinLabel(label, m_checkBox);
     rows->addWidget(m_checkBox, 0, ControlColumn);
 }
 
@@ -110,7 +117,7 @@ void SettingsPage::addInput(const std::vector<NumberField>& fields, QGridLayout*
         field->setAccessibleName(label->text());
         field->setMaxLength(described.maxLength);
         field->setFixedWidth(field->fontMetrics().horizontalAdvance(QString(described.maxLength + 2, '0')) +
-                             12);
+                             scale().pixels(12));
         new KeyFilter(field, described.accepts, m_services);
         rows->addWidget(field, row, ControlColumn);
         m_fields.push_back(field);
@@ -120,10 +127,12 @@ void SettingsPage::addInput(const std::vector<NumberField>& fields, QGridLayout*
 void SettingsPage::addInput(const OptionGroup& group, QGridLayout* rows) {
     m_options = new QButtonGroup(this);
     for (int index = 0; index < static_cast<int>(group.options.size()); ++index) {
-        const QLabel* label = addRowLabel(group.options[index].label, rows, index, this);
+        QLabel* label = addRowLabel(group.options[index].label, rows, index, this);
         auto* option = new QRadioButton(this);
         option->setObjectName(group.name + '_' + QString::number(index));
         option->setAccessibleName(label->text());
+        setChoiceLook(option);
+        joinLabel(label, option);
         m_options->addButton(option, index);
         rows->addWidget(option, index, ControlColumn);
     }
@@ -137,7 +146,7 @@ void SettingsPage::addInput(const OptionGroup& group, QGridLayout* rows) {
 }
 
 void SettingsPage::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
+    Form::showEvent(event);
     if (m_checkBox)
         m_checkBox->setFocus();
     else if (!m_fields.empty())

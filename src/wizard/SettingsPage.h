@@ -1,8 +1,7 @@
 #pragma once
 
+#include "Form.h"
 #include "PageSpec.h"
-
-#include <QWidget>
 
 #include <vector>
 
@@ -15,9 +14,9 @@ class Services;
 namespace wizard {
 
 // Any settings page, built from its table entry: heading, explanations, optional question and
-// pictures, one input, "&Next" (append the page's lines and say so, or show its refusal and stay) and
-// "&Skip setting" (say so, writing nothing).
-class SettingsPage : public QWidget {
+// pictures, one input, "&Next" (append the page's lines and say so, or show its refusal and stay; Enter
+// presses it) and "&Skip setting" (say so, writing nothing). A check box's or option's label is part of it.
+class SettingsPage : public Form {
     Q_OBJECT
 public:
     SettingsPage(PageSpec page, Services& services, RunState& state);

@@ -8,14 +8,6 @@
 #include <cstdlib>
 #include <string_view>
 
-#ifdef _WIN32
-#define WIN32_LEAN_AND_MEAN
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-#endif
-
 namespace workspace {
 
 namespace fs = std::filesystem;
@@ -117,19 +109,8 @@ std::filesystem::path gameFilePath(const std::string& gameRoot, const char* suff
 }
 
 bool fileExists(const std::filesystem::path& path) {
-#ifdef _WIN32
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) {
-        const DWORD error = GetLastError();
-        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
-            return false;
-        throw FileError(static_cast<int>(error), path);
-    }
-    return !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
-#else
     const auto facts = sys::lookAt(path);
-    return facts && facts->regular;
-#endif
+    return facts && facts->regular && !facts->hidden;
 }
 
 } // namespace workspace

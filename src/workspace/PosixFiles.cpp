@@ -216,3 +216,11 @@ void holdFolder(const fs::path& folder) {
 }
 
 } // namespace workspace::sys
+
+namespace workspace {
+
+const std::error_category& platformCategory() {
+    return std::generic_category();
+}
+
+} // namespace workspace

@@ -14,6 +14,7 @@ struct FileFacts {
     std::uintmax_t size = 0;
     unsigned permissions = 0; // POSIX mode bits; 0 where the platform has none
     bool writable = true;
+    bool hidden = false; // on Windows, hidden or a system file
 };
 
 enum class Opening {

@@ -34,6 +34,56 @@ HANDLE handleOf(std::intptr_t handle) {
 
 constexpr std::intptr_t Closed = -1;
 
+// GetLastError() numbers with the system's own text, and the portable conditions tests compare.
+class WindowsCategory : public std::error_category {
+public:
+    const char* name() const noexcept override { return "windows"; }
+
+    std::string message(int value) const override {
+        wchar_t* text = nullptr;
+        const DWORD length = FormatMessageW(
+            FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+            nullptr, static_cast<DWORD>(value), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+        std::wstring wide(text ? text : L"", length);
+        LocalFree(text);
+        while (!wide.empty() && (wide.back() == L'\r' || wide.back() == L'\n' || wide.back() == L' '))
+            wide.pop_back();
+        if (wide.empty())
+            return "Unknown error " + std::to_string(value);
+        std::string utf8(WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr,
+                                             0, nullptr, nullptr),
+                         '\0');
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(),
+                            static_cast<int>(utf8.size()), nullptr, nullptr);
+        return utf8;
+    }
+
+    std::error_condition default_error_condition(int value) const noexcept override {
+        switch (value) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+            return std::errc::no_such_file_or_directory;
+        case ERROR_ACCESS_DENIED:
+            return std::errc::permission_denied;
+        case ERROR_FILE_EXISTS:
+        case ERROR_ALREADY_EXISTS:
+            return std::errc::file_exists;
+        case ERROR_DISK_FULL:
+        case ERROR_HANDLE_DISK_FULL:
+            return std::errc::no_space_on_device;
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION:
+            return std::errc::device_or_resource_busy;
+        case ERROR_FILE_TOO_LARGE:
+            return std::errc::file_too_large;
+        case ERROR_DIRECTORY:
+            return std::errc::not_a_directory;
+        default:
+            return {value, *this};
+        }
+    }
+};
+
 } // namespace
 
 OpenFile::OpenFile(OpenFile&& other) noexcept
@@ -133,7 +183,8 @@ std::optional<FileFacts> lookAt(const fs::path& file) {
     }
     return FileFacts{!(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY),
                      (std::uintmax_t(info.nFileSizeHigh) << 32) | info.nFileSizeLow, 0,
-                     !(info.dwFileAttributes & FILE_ATTRIBUTE_READONLY)};
+                     !(info.dwFileAttributes & FILE_ATTRIBUTE_READONLY),
+                     (info.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0};
 }
 
 std::optional<fs::path> linkTarget(const fs::path&) {
@@ -196,3 +247,12 @@ void holdFolder(const fs::path& folder) {
 }
 
 } // namespace workspace::sys
+
+namespace workspace {
+
+const std::error_category& platformCategory() {
+    static const sys::WindowsCategory category;
+    return category;
+}
+
+} // namespace workspace

@@ -83,17 +83,19 @@ TEST_F(SpecialRegistryFile, AFifoOrFolderAsHiveFailsTheReadAtOnce) {
     EXPECT_EQ(read("HKLM", "Software\\Test", "Value", "S", ""s), Result(ErrorCantOpen, ""s));
 }
 
-// Steam could answer Half-Life's path, but a hive that cannot be read hides what it holds.
-TEST_F(SpecialRegistryFile, AnUnreadableHiveIsNotPassedOverForSteam) {
+// A hive that cannot be read is passed over for Steam at once; the retail edition keeps the error.
+TEST_F(SpecialRegistryFile, AnUnreadableHiveIsPassedOverForSteamAtOnce) {
     writeFile(steamDir() / "steamapps" / "appmanifest_70.acf",
               "\"AppState\" { \"installdir\" \"Half-Life\" }");
     fs::create_directories(steamDir() / "steamapps" / "common" / "Half-Life");
+    const std::string game = fs::canonical(steamDir() / "steamapps" / "common" / "Half-Life").string();
     makeFifo(m_prefix / "user.reg");
     EXPECT_EQ(promptly(m_prefix / "user.reg",
                        [] { return readHkcu("Software\\valve\\half-life", "InstallPath", "S"); }),
+              Result(0, game));
+    EXPECT_EQ(promptly(m_prefix / "user.reg",
+                       [] { return readHkcu("Software\\valve\\counterstrike", "InstallPath", "S"); }),
               Result(ErrorCantOpen, "default"s));
-    fs::remove(m_prefix / "user.reg");
-    EXPECT_EQ(readHkcu("Software\\valve\\half-life", "InstallPath", "S").first, 0);
 }
 
 // A file that cannot be read gives the fallback, as the Windows API does.

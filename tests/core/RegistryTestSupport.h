@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GameSearchFiles.h"
 #include "Registry.h"
 
 #include <gtest/gtest.h>
@@ -66,11 +67,6 @@ private:
     std::vector<std::pair<const char*, std::optional<std::string>>> m_saved;
 };
 
-inline void writeFile(const std::filesystem::path& file, std::string_view bytes) {
-    std::filesystem::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary) << bytes;
-}
-
 // The status and the output, compared and printed together.
 using Result = std::pair<std::int32_t, RegValue>;
 
@@ -83,11 +79,6 @@ inline Result read(const std::string& hive, const std::string& key, const std::s
 
 // The stand-in that a build without the Windows registry reads.
 #ifndef _WIN32
-
-inline constexpr std::string_view WineHeader =
-    "WINE REGISTRY Version 2\n"
-    ";; All keys relative to \\\\User\\\\S-1-5-21-4242-4242-4242-1000\n\n"
-    "#arch=win32\n";
 
 // Every test gets its own Wine prefix, an empty home and a Steam folder without games.
 class WineRegistry : public ::testing::Test {

@@ -7,45 +7,37 @@
 #include <sys/stat.h>
 #endif
 
+#include <utility>
+
 namespace fs = std::filesystem;
 using namespace registry::steam;
-using registry::test::ScopedEnvironment;
-using registry::test::TempFolder;
-using registry::test::writeFile;
+using namespace registry::test;
 
 namespace {
 
-// As Steam writes a path into its files: Windows' backslashes escaped.
-std::string escaped(const fs::path& path) {
-    std::string text;
-    for (char c : path.string()) {
-        if (c == '\\')
-            text += '\\';
-        text += c;
-    }
-    return text;
+std::vector<std::string> texts(const std::vector<fs::path>& paths) {
+    std::vector<std::string> result;
+    for (const fs::path& path : paths)
+        result.push_back(path.string());
+    return result;
 }
 
-std::string manifest(std::string_view appId, std::string_view installDir) {
-    return "\"AppState\"\n{\n\t\"appid\"\t\t\"" + std::string(appId) +
-           "\"\n\t\"Universe\"\t\t\"1\"\n\t\"name\"\t\t\"Half-Life\"\n\t\"StateFlags\"\t\t\"4\"\n"
-           "\t\"installdir\"\t\t\"" +
-           std::string(installDir) +
-           "\"\n\t\"InstalledDepots\"\n\t{\n\t\t\"71\"\n\t\t{\n\t\t\t\"manifest\"\t\t\"2391\"\n"
-           "\t\t}\n\t}\n}\n";
-}
-
-std::string libraryFolders(const std::vector<fs::path>& libraries) {
-    std::string text = "\"libraryfolders\"\n{\n";
-    for (std::size_t i = 0; i < libraries.size(); ++i)
-        text += "\t\"" + std::to_string(i) + "\"\n\t{\n\t\t\"path\"\t\t\"" + escaped(libraries[i]) +
-                "\"\n\t\t\"label\"\t\t\"\"\n\t\t\"apps\"\n\t\t{\n\t\t\t\"70\"\t\t\"1\"\n\t\t}\n\t}\n";
-    return text + "}\n";
+// Windows opens a folder under any spelling and keeps the one it was asked for: the same folder there.
+void expectSameFolder(const std::optional<std::string>& found, const std::string& expected) {
+#ifdef _WIN32
+    ASSERT_TRUE(found);
+    EXPECT_TRUE(fs::equivalent(*found, expected)) << *found << " is not " << expected;
+#else
+    EXPECT_EQ(found, expected);
+#endif
 }
 
 class SteamLibrary : public ::testing::Test {
 protected:
     static void write(const fs::path& file, std::string_view bytes) { writeFile(file, bytes); }
+    static void writeLibraries(const fs::path& root, const std::vector<fs::path>& libraries) {
+        write(root / "steamapps/libraryfolders.vdf", libraryFolders(texts(libraries)));
+    }
 
     fs::path makeRoot(std::string_view relative = ".local/share/Steam") {
         fs::create_directories(home / relative / "steamapps");
@@ -54,18 +46,28 @@ protected:
 
     // Returns the game folder the manifest names.
     static std::string install(const fs::path& library, std::string_view installDir, bool withConfig = true,
-                               std::string_view appId = "70") {
-        write(library / "steamapps" / ("appmanifest_" + std::string(appId) + ".acf"),
-              manifest(appId, installDir));
-        fs::path folder = library / "steamapps" / "common" / installDir;
-        fs::create_directories(folder / "cstrike");
-        if (withConfig)
-            write(folder / "cstrike" / "config.cfg", "name \"player\"\n");
-        return folder.make_preferred().string();
+                               std::string_view appId = "70", std::string_view steamApps = "steamapps") {
+        return installGame(library, {appId, installDir, "4", withConfig, steamApps})
+            .make_preferred()
+            .string();
     }
 
+    // The native roots searched in order, as the stand-in registry searches them.
+    HalfLifeSearch search(std::optional<fs::path> steamDir = {}) const {
+        HalfLifeSearch search;
+        for (const SteamRoot& root : nativeRoots(home, steamDir))
+            if (search.search(root))
+                break;
+        return search;
+    }
     std::optional<std::string> find(std::optional<fs::path> steamDir = {}) const {
-        return findHalfLifeInstallPath({home, steamDir});
+        return search(steamDir).answer();
+    }
+    std::vector<fs::path> rootFolders(std::optional<fs::path> steamDir = {}) const {
+        std::vector<fs::path> folders;
+        for (const SteamRoot& root : nativeRoots(home, steamDir))
+            folders.push_back(root.folder);
+        return folders;
     }
 
     TempFolder temp;
@@ -75,20 +77,16 @@ protected:
 TEST_F(SteamLibrary, FindsTheGameInALaterListedLibrary) {
     fs::path root = makeRoot();
     fs::path second = home / "games/SteamLibrary";
-    write(root / "steamapps/libraryfolders.vdf", libraryFolders({root, home / "gone", second}));
+    writeLibraries(root, {root, home / "gone", second});
     std::string game = install(second, "Half-Life");
     EXPECT_EQ(find(), game);
-    EXPECT_EQ(steamLibraries({home, {}}), (std::vector<fs::path>{root, second})); // "gone" left out
+    EXPECT_EQ(search().libraries(), (std::vector<fs::path>{root, second})); // "gone" left out
 }
 
 TEST_F(SteamLibrary, ReadsTheOldFormWithEscapedBackslashes) {
     fs::path root = makeRoot();
     fs::path library = home / "Games\\Steam";
-    write(
-        root / "steamapps/libraryfolders.vdf",
-        "\"LibraryFolders\"\n{\n\t\"TimeNextStatsReport\"\t\t\"1700000000\"\n\t\"ContentStatsID\"\t\t\"-4\"\n"
-        "\t\"1\"\t\t\"" +
-            escaped(library) + "\"\n}\n");
+    write(root / "steamapps/libraryfolders.vdf", oldLibraryFolders({library.string()}));
     EXPECT_EQ(find(), install(library, "Half-Life"));
 }
 
@@ -103,15 +101,21 @@ INSTANTIATE_TEST_SUITE_P(Roots, SteamRootLocation,
                          ::testing::Values(".steam/steam", ".steam/root", ".local/share/Steam",
                                            ".var/app/com.valvesoftware.Steam/.local/share/Steam",
                                            ".var/app/com.valvesoftware.Steam/.steam/steam",
-                                           "snap/steam/common/.local/share/Steam"));
+                                           "snap/steam/common/.local/share/Steam",
+                                           ".snap/data/steam/common/.local/share/Steam"));
 
-TEST_F(SteamLibrary, SteamDirComesFirst) {
-    fs::path native = makeRoot();
-    fs::path custom = makeRoot("custom/Steam");
-    install(native, "Half-Life");
-    std::string game = install(custom, "Half-Life");
-    EXPECT_EQ(find(custom), game);
-    EXPECT_EQ(steamRoots({home, custom}), (std::vector<fs::path>{custom, native}));
+TEST_F(SteamLibrary, RootsComeInTheirFixedOrder) {
+    const std::vector<fs::path> roots{makeRoot("custom/Steam"), makeRoot(".local/share/Steam"),
+                                      makeRoot("snap/steam/common/.local/share/Steam"),
+                                      makeRoot(".snap/data/steam/common/.local/share/Steam")};
+    for (const fs::path& root : roots)
+        install(root, "Half-Life");
+    EXPECT_EQ(rootFolders(roots[0]), roots);
+    for (const fs::path& root : roots) {
+        EXPECT_EQ(find(roots[0]), (root / "steamapps/common/Half-Life").make_preferred().string());
+        fs::remove(root / "steamapps/appmanifest_70.acf");
+    }
+    EXPECT_EQ(find(roots[0]), std::nullopt);
 }
 
 // Wine makes no symbolic links.
@@ -123,25 +127,89 @@ TEST_F(SteamLibrary, SymlinkedRootsAndRepeatedLibrariesAreTriedOnce) {
     fs::create_directory_symlink(root, home / ".steam/steam");
     fs::create_directory_symlink(home / ".steam/steam", home / ".steam/root");
     fs::create_directory_symlink(extra, home / "extra-link");
-    write(root / "steamapps/libraryfolders.vdf",
-          libraryFolders({home / ".steam/steam", extra.string() + "/", home / "extra-link"}));
+    writeLibraries(root, {home / ".steam/steam", extra.string() + "/", home / "extra-link"});
     fs::create_directories(extra / "steamapps");
-    EXPECT_EQ(steamRoots({home, {}}), std::vector<fs::path>{root});
-    EXPECT_EQ(steamLibraries({home, {}}), (std::vector<fs::path>{root, extra}));
+    EXPECT_EQ(rootFolders(), std::vector<fs::path>{root});
+    EXPECT_EQ(search().libraries(), (std::vector<fs::path>{root, extra}));
     EXPECT_EQ(find(), install(extra, "Half-Life"));
 }
+
+TEST_F(SteamLibrary, SteamAppsInExactCaseWinsOverOtherSpellings) {
+    fs::path root = makeRoot();
+    install(root, "Other", true, "70", "SteamApps");
+    std::string exact = install(root, "Half-Life");
+    EXPECT_EQ(find(), exact);
+    fs::remove_all(root / "steamapps");
+    EXPECT_EQ(find(), install(root, "First", true, "70", "STEAMAPPS")); // before "SteamApps" in byte order
+}
 #endif
+
+class SteamAppsSpelling : public SteamLibrary, public ::testing::WithParamInterface<const char*> {};
+
+// Steam takes the folder in any letter case, and so do its libraries.
+TEST_P(SteamAppsSpelling, IsFoundInTheRootAndInListedLibraries) {
+    fs::path root = home / ".local/share/Steam";
+    fs::path second = home / "second";
+    fs::create_directories(root / GetParam());
+    write(root / GetParam() / "libraryfolders.vdf", libraryFolders(texts({root, second})));
+    std::string game = install(second, "Half-Life", true, "70", GetParam());
+    expectSameFolder(find(), game);
+    fs::remove_all(second);
+    expectSameFolder(find(), install(root, "Half-Life", true, "10", GetParam()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Spellings, SteamAppsSpelling,
+                         ::testing::Values("steamapps", "SteamApps", "STEAMAPPS"));
+
+TEST_F(SteamLibrary, SteamDirComesFirst) {
+    fs::path native = makeRoot();
+    fs::path custom = makeRoot("custom/Steam");
+    install(native, "Half-Life");
+    std::string game = install(custom, "Half-Life");
+    EXPECT_EQ(find(custom), game);
+    EXPECT_EQ(rootFolders(custom), (std::vector<fs::path>{custom, native}));
+}
 
 TEST_F(SteamLibrary, PrefersAFolderWithTheGameConfigElseTheFirstThatExists) {
     fs::path root = makeRoot();
     fs::path second = home / "second";
-    write(root / "steamapps/libraryfolders.vdf", libraryFolders({root, second}));
-    write(root / "steamapps/appmanifest_10.acf", manifest("10", "Deleted"));
+    writeLibraries(root, {root, second});
+    write(root / "steamapps/appmanifest_10.acf", appManifest("10", "Deleted"));
     std::string bare = install(root, "Half-Life", false);
     std::string complete = install(second, "Half-Life");
     EXPECT_EQ(find(), complete);
     fs::remove(fs::path(complete) / "cstrike/config.cfg");
     EXPECT_EQ(find(), bare);
+}
+
+// The game finds its config in any letter case, so the folder counts as complete.
+TEST_F(SteamLibrary, GameConfigIsFoundInAnyLetterCase) {
+    fs::path root = makeRoot();
+    fs::path second = home / "second";
+    writeLibraries(root, {root, second});
+    install(root, "Half-Life", false);
+    fs::path complete = home / "second/steamapps/common/Half-Life";
+    write(second / "steamapps/appmanifest_70.acf", appManifest("70", "Half-Life"));
+    write(complete / "CStrike/Config.cfg", "name \"player\"\n");
+    EXPECT_EQ(find(), complete.make_preferred().string());
+}
+
+TEST_F(SteamLibrary, ManifestsMarkedNotInstalledArePassedOver) {
+    fs::path root = makeRoot();
+    fs::path second = home / "second";
+    writeLibraries(root, {root, second});
+    std::string first = install(root, "Half-Life");
+    std::string later = install(second, "Half-Life");
+    const std::vector<std::pair<std::string, std::string>> flagsAndAnswer{
+        {"1", later},    {"1025", later}, {"4", first}, {"6", first},
+        {"1030", first}, {"", first},     {"x1", first}};
+    for (const auto& [flags, answer] : flagsAndAnswer) {
+        write(root / "steamapps/appmanifest_70.acf", appManifest("70", "Half-Life", flags));
+        EXPECT_EQ(find(), answer) << "StateFlags " << flags;
+    }
+    write(second / "steamapps/appmanifest_70.acf", appManifest("70", "Half-Life", "1"));
+    write(root / "steamapps/appmanifest_70.acf", appManifest("70", "Half-Life", "1"));
+    EXPECT_EQ(find(), std::nullopt);
 }
 
 TEST_F(SteamLibrary, CounterStrikeManifestLeadsToTheFolderToo) {
@@ -154,21 +222,19 @@ TEST_F(SteamLibrary, KeysAndTheFolderNameMatchWithoutCase) {
     fs::path root = makeRoot();
     fs::path library = home / "old";
     write(root / "steamapps/libraryfolders.vdf",
-          "\"LibraryFolders\" { \"1\" { \"Path\" \"" + escaped(library) + "\" } }");
+          "\"LibraryFolders\" { \"1\" { \"Path\" \"" + escapedBackslashes(library.string()) + "\" } }");
     write(library / "SteamApps/appmanifest_70.acf", R"("APPSTATE" { "AppID" "70" "InstallDir" "HL" })");
     fs::create_directories(library / "SteamApps/common/HL/cstrike");
-    // Windows finds the folder under either spelling and keeps the one it was asked for.
-    const std::optional<std::string> found = find();
-    ASSERT_TRUE(found);
-    EXPECT_TRUE(fs::equivalent(*found, library / "SteamApps" / "common" / "HL")) << *found;
+    expectSameFolder(find(), (library / "SteamApps" / "common" / "HL").make_preferred().string());
 }
 
 TEST_F(SteamLibrary, InstallDirLeavingTheLibraryIsRefused) {
     fs::path root = makeRoot();
     install(home, "escaped"); // holds steamapps/common/escaped/cstrike/config.cfg
-    write(root / "steamapps/appmanifest_70.acf", manifest("70", "../../../../../steamapps/common/escaped"));
+    write(root / "steamapps/appmanifest_70.acf",
+          appManifest("70", "../../../../../steamapps/common/escaped"));
     write(root / "steamapps/appmanifest_10.acf",
-          manifest("10", (home / "steamapps/common/escaped").string()));
+          appManifest("10", (home / "steamapps/common/escaped").string()));
     EXPECT_EQ(find(), std::nullopt);
 }
 
@@ -177,9 +243,9 @@ TEST_F(SteamLibrary, OversizedAndSpecialLibraryListsAreSkipped) {
     fs::path second = home / "second";
     std::string game = install(second, "Half-Life");
     fs::path list = root / "steamapps/libraryfolders.vdf";
-    write(list, libraryFolders({root, second}) + std::string(1024, ' '));
+    write(list, libraryFolders(texts({root, second})) + std::string(1024, ' '));
     EXPECT_EQ(find(), game);
-    write(list, libraryFolders({root, second}) + std::string(9 * 1024 * 1024, ' '));
+    write(list, libraryFolders(texts({root, second})) + std::string(9 * 1024 * 1024, ' '));
     EXPECT_EQ(find(), std::nullopt);
 }
 
@@ -187,9 +253,24 @@ TEST_F(SteamLibrary, OversizedAndSpecialLibraryListsAreSkipped) {
 TEST_F(SteamLibrary, LibraryListThatWouldBlockIsSkipped) {
     fs::path root = makeRoot();
     ASSERT_EQ(mkfifo((root / "steamapps/libraryfolders.vdf").c_str(), 0600), 0);
-    EXPECT_EQ(steamLibraries({home, {}}), std::vector<fs::path>{root});
+    EXPECT_EQ(search().libraries(), std::vector<fs::path>{root});
 }
 #endif
+
+// Once a complete game is found, later roots are not even looked at.
+TEST_F(SteamLibrary, SearchEndsAtTheFirstCompleteGame) {
+    fs::path first = makeRoot("first");
+    fs::path later = makeRoot("later");
+    std::string bare = install(first, "Half-Life", false);
+    HalfLifeSearch search;
+    EXPECT_FALSE(search.search({first, std::nullopt}));
+    EXPECT_EQ(search.answer(), bare);
+    std::string complete = install(later, "Half-Life");
+    EXPECT_TRUE(search.search({later, std::nullopt}));
+    EXPECT_EQ(search.answer(), complete);
+    EXPECT_TRUE(search.search({makeRoot("third"), std::nullopt}));
+    EXPECT_EQ(search.libraries(), (std::vector<fs::path>{first, later}));
+}
 
 class SteamMalformedFile : public SteamLibrary, public ::testing::WithParamInterface<std::string> {};
 
@@ -205,7 +286,7 @@ TEST_P(SteamMalformedFile, BrokenManifestIsPassedOver) {
     std::string game = install(root, "Half-Life");
     write(root / "steamapps/appmanifest_70.acf", GetParam());
     EXPECT_EQ(find(), std::nullopt);
-    write(root / "steamapps/appmanifest_10.acf", manifest("10", "Half-Life"));
+    write(root / "steamapps/appmanifest_10.acf", appManifest("10", "Half-Life"));
     EXPECT_EQ(find(), game);
 }
 
@@ -215,18 +296,5 @@ INSTANTIATE_TEST_SUITE_P(Contents, SteamMalformedFile,
                                            R"("AppState" { "appid" "70" "installdir" "Half-Life")",
                                            "\"AppState\" {\"installdir\" \"Half-Life\" \0\xff\xfe\x01\x02 }"s,
                                            ""s));
-
-TEST(SteamEnvironment, ReadsHomeAndSteamDir) {
-    ScopedEnvironment environment;
-    environment.set("HOME", "/home/player");
-    environment.set("STEAM_DIR", "/opt/steam");
-    SteamSearch search = searchFromEnvironment();
-    EXPECT_EQ(search.home, "/home/player");
-    EXPECT_EQ(search.steamDir, "/opt/steam");
-    environment.set("STEAM_DIR", "");
-    EXPECT_EQ(searchFromEnvironment().steamDir, std::nullopt);
-    environment.set("STEAM_DIR", std::nullopt);
-    EXPECT_EQ(searchFromEnvironment().steamDir, std::nullopt);
-}
 
 } // namespace

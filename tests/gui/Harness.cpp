@@ -13,6 +13,9 @@
 #include <QSettings>
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
+
 bool FakeServices::askYesNo(const QString& question) {
     questions << question;
     if (answers.empty())
@@ -75,6 +78,24 @@ QByteArray banner() {
     return dataFile(QStringLiteral("workspace/banner.cfg"));
 }
 
+namespace {
+
+double luminance(QColor colour) {
+    const auto linear = [](double channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+
+} // namespace
+
+double contrast(QColor a, QColor b) {
+    const double lighter = std::max(luminance(a), luminance(b));
+    const double darker = std::min(luminance(a), luminance(b));
+    return (lighter + 0.05) / (darker + 0.05);
+}
+
 GameFolder::GameFolder(bool withCstrike) {
     if (withCstrike)
         QDir(m_dir.path()).mkdir(QStringLiteral("cstrike"));
@@ -96,10 +117,23 @@ QStringList GameFolder::files() const {
     return QDir(m_dir.filePath(QStringLiteral("cstrike"))).entryList(QDir::Files);
 }
 
+namespace {
+
+// The program a test runs; one at a time.
+Program* running = nullptr;
+
+} // namespace
+
 Program::Program(const QStringList& missingMusic) {
     for (const char* file : MusicFiles)
         if (!missingMusic.contains(QLatin1String(file)))
             writeFile(musicFolder.filePath(QLatin1String(file)), {});
+    running = this;
+}
+
+Program::~Program() {
+    if (running == this)
+        running = nullptr;
 }
 
 QWidget* Program::form(const QString& name) {
@@ -131,6 +165,9 @@ void Program::startAndReveal() {
     route.start();
     for (int tick = 0; tick < 4; ++tick)
         route.startWindow().revealStep();
+    // And what the window does once it has been painted.
+    QVERIFY(QTest::qWaitForWindowExposed(&route.startWindow()));
+    QCoreApplication::processEvents();
 }
 
 void Program::click(const QString& form, const QString& button) {
@@ -150,7 +187,13 @@ void Program::retype(const QString& form, const QString& name, const QString& te
     QCOMPARE(target->text(), text);
 }
 
+void Program::settle() {
+    if (running && !QTest::qWaitFor([] { return !running->route.flipping(); }))
+        qFatal("The last window stayed on screen");
+}
+
 QStringList Program::visibleForms() {
+    settle();
     QStringList names;
     for (const QWidget* window : QApplication::topLevelWidgets())
         if (window->isVisible())

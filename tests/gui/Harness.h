@@ -4,6 +4,7 @@
 #include "RunState.h"
 #include "Services.h"
 
+#include <QColor>
 #include <QLineEdit>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -55,6 +56,9 @@ QString registeredPath(const QString& folder);
 // The eleven lines at the top of every workspace file.
 QByteArray banner();
 
+// The contrast ratio of two colours as the web's accessibility guidelines measure it, 1 to 21.
+double contrast(QColor a, QColor b);
+
 // A game folder of its own: <temp>/cstrike (unless told otherwise) and the bytes of its files.
 class GameFolder {
 public:
@@ -76,13 +80,14 @@ class Program {
 public:
     explicit Program(const QStringList& missingMusic = {});
     explicit Program(const GameFolder& game) : Program() { state.gameRoot = game.root(); }
+    ~Program();
 
     // Any window by its objectName, made on first use.
     QWidget* form(const QString& name);
     QWidget* show(const QString& name);
     // Shows the form and waits until it has the keyboard, as a player's window would.
     void showActive(const QString& name);
-    // Starts the program and lets the start window's animation run to its end.
+    // Starts the program, lets the start window's animation run to its end and the window be painted.
     void startAndReveal();
 
     template <class Control = QWidget> Control* control(const QString& form, const QString& name) {
@@ -94,8 +99,11 @@ public:
     // Empties the field with backspaces and types text, key by key.
     void retype(const QString& form, const QString& name, const QString& text);
 
+    // The windows on screen once the last flip between two of them is over.
     static QStringList visibleForms();
     static bool shown(const QString& form) { return visibleForms().contains(form); }
+    // Waits until the window the route last left is hidden.
+    static void settle();
 
     QTemporaryDir musicFolder;
     FakeServices services;

@@ -53,6 +53,15 @@ void WizardTests::typing() {
     QTest::keyClick(field, Qt::Key_End);
     QTest::keyClick(field, Qt::Key_Backspace);
     QCOMPARE(field->text(), initialText.chopped(1));
+    // Ctrl+H is character 8, a backspace, however the platform spells it.
+    const QString digits = QStringLiteral("123").left(maxLength);
+    run.retype(form, name, digits);
+    QTest::keyClick(field, Qt::Key_H, Qt::ControlModifier);
+    QCOMPARE(field->text(), digits.chopped(1));
+    QKeyEvent characterEight(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("\b"));
+    QApplication::sendEvent(field, &characterEight);
+    QCOMPARE(field->text(), digits.chopped(2));
+    QCOMPARE(run.services.beeps, beeps);
     run.retype(form, name, QString());
 
     // Digits up to the limit; each one beyond it is refused with a beep.

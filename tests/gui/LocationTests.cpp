@@ -10,8 +10,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 
 #include <system_error>
 
@@ -152,8 +154,10 @@ private slots:
         for (const QString& part : parts)
             expected << QString(expected.size(), ' ') + part;
         const QString indent(expected.size(), ' ');
-        expected << indent + "Alpha" << indent + "beta" << indent + "Gamma";
+        // Hidden folders too: Steam keeps its own under ~/.steam and ~/.local.
+        expected << indent + ".hidden" << indent + "Alpha" << indent + "beta" << indent + "Gamma";
         QCOMPARE(entries(location.dirDir()), expected);
+        QCOMPARE(entry(location.dirDir(), "beta")->toolTip(0), native(location.games() + "/beta"));
         QCOMPARE(location.dirDir()->currentItem()->text(0), "Games");
         QCOMPARE(location.drvDir()->root(), location.drvDir()->rootOf(location.games()));
     }
@@ -244,6 +248,109 @@ private slots:
         QTest::keyClick(frmSpecify, Qt::Key_O, Qt::AltModifier);
         QTRY_VERIFY(Program::shown("frmDir"));
         QCOMPARE(location.frmDir()->directory(), native(location.games()));
+    }
+
+    void aLongFolderShowsItsEndAndWholeAsTooltip() {
+        Location location;
+        const QString folder =
+            location.games() + "/" + QString("a folder with a long name ").repeated(6) + "Half-Life";
+        auto* txtDir = location.frmDir()->findChild<QLineEdit*>(QStringLiteral("txtDir"));
+        txtDir->setText("short");
+        txtDir->home(false);
+        location.frmDir()->setDirectory(folder);
+        location.activate(location.frmDir());
+        QCOMPARE(txtDir->text(), folder);
+        QCOMPARE(txtDir->toolTip(), folder);
+        QCOMPARE(txtDir->cursorPosition(), folder.size());
+        QVERIFY(txtDir->fontMetrics().horizontalAdvance(folder) > txtDir->width());
+        QTest::keyClick(txtDir, Qt::Key_Backspace);
+        QCOMPARE(txtDir->toolTip(), folder.chopped(1));
+    }
+
+    // What a Linux player calls drives among the mounted file systems.
+    void volumesAreThePlayersOwn() {
+        const QString mountInfo =
+            "22 27 0:21 / /proc rw,relatime - proc proc rw\n"
+            "27 1 254:0 / / rw,relatime - ext4 /dev/vda rw\n"
+            "28 27 0:25 / /mnt/sandbox ro,nosuid - tmpfs tools ro,size=4k\n"
+            "40 27 8:17 / /media/me/USB\\040Stick rw,nosuid shared:7 - vfat /dev/sdb1 rw\n"
+            "41 27 8:18 / /run/media/me/DATA rw,nosuid - ext4 /dev/sdc1 rw\n"
+            "42 27 254:0 /var/lib/docker/containers/1/hosts /etc/hosts rw - ext4 /dev/vda rw\n"
+            "43 27 254:0 /usr/share /srv/share rw,relatime - ext4 /dev/vda rw\n"
+            "44 27 8:19 /@games /mnt/games rw,relatime - btrfs /dev/sdd rw\n"
+            "45 27 8:20 / /mnt/locked rw - ext4 /dev/sde rw\n"
+            "46 27 11:0 / /mnt/cdrom ro - iso9660 /dev/sr0 ro\n"
+            "47 27 8:1 / /boot/efi rw - vfat /dev/sda1 rw\n"
+            "48 27 0:50 / /home/me/.cache/doc rw - fuse.portal portal rw\n"
+            "49 27 8:33 / /mnt/old rw - ext4 /dev/sdg rw\n"
+            "50 27 8:33 / /mnt/old ro - ext4 /dev/sdg ro\n"
+            "a line that is no mount\n";
+        const auto writable = [](const QString& folder) { return folder != "/mnt/locked"; };
+        QCOMPARE(playerVolumes(mountInfo, writable),
+                 (QList<Drive>{
+                     {"Volume (/media/me/USB Stick)", "/media/me/USB Stick"},
+                     {"Volume (/mnt/games)", "/mnt/games"},
+                     {"Volume (/run/media/me/DATA)", "/run/media/me/DATA"},
+                 }));
+    }
+
+    // The home folder first, the game's places after the drives, each folder once; a start folder on
+    // none of them brings its volume.
+    void theDriveListOffersHomeAndTheGamesPlaces() {
+        Location location;
+        const QString library = location.tree.path() + "/library";
+        QVERIFY(QDir().mkpath(library));
+        DriveList drives({{"Steam library", library}, {"Wine C:", QDir::homePath() + "/"}});
+        QCOMPARE(drives.itemData(0).toString(), QDir::homePath());
+        QVERIFY(drives.itemText(0).startsWith("Home ("));
+        QCOMPARE(drives.itemText(drives.count() - 1), "Steam library");
+        QCOMPARE(drives.itemData(drives.count() - 1, Qt::ToolTipRole).toString(),
+                 QDir::toNativeSeparators(library));
+        QCOMPARE(drives.findText("Wine C:"), -1);
+        const int before = drives.count();
+        drives.showDriveOf(library + "/steamapps");
+        QCOMPARE(drives.root(), library);
+        drives.show();
+        QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), drives.mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(&drives, &help);
+        QCOMPARE(QToolTip::text(), QDir::toNativeSeparators(library));
+        drives.showDriveOf(location.games());
+        QCOMPARE(drives.count(), before + 1);
+        QCOMPARE(drives.root(), QStorageInfo(location.games()).rootPath());
+        QCOMPARE(drives.rootOf(location.games()), drives.root());
+    }
+
+    // The picker's drive list holds each Steam library and each Wine drive found.
+    void thePickerOffersSteamLibrariesAndWineDrives() {
+        QTemporaryDir steam;
+        QTemporaryDir prefix;
+        const QString library = QDir(steam.path()).filePath("library");
+        QVERIFY(QDir().mkpath(steam.filePath("steamapps")) && QDir().mkpath(library));
+        writeFile(steam.filePath("steamapps/libraryfolders.vdf"),
+                  "\"libraryfolders\"\n{\n\t\"1\"\n\t{\n\t\t\"path\"\t\t\"" + library.toUtf8() +
+                      "\"\n\t}\n}\n");
+        QVERIFY(QDir().mkpath(prefix.filePath("dosdevices")) && QDir().mkpath(prefix.filePath("drive_c")));
+        QVERIFY(QFile::link("../drive_c", prefix.filePath("dosdevices/c:")));
+        QVERIFY(QFile::link(library, prefix.filePath("dosdevices/d:")));
+        const QByteArray previousPrefix = qgetenv("WINEPREFIX");
+        const QByteArray previousSteam = qgetenv("STEAM_DIR");
+        qputenv("WINEPREFIX", prefix.path().toLocal8Bit());
+        qputenv("STEAM_DIR", steam.path().toLocal8Bit());
+        QStringList offered;
+        {
+            Location location;
+            for (int index = 0; index < location.drvDir()->count(); ++index)
+                offered << location.drvDir()->itemText(index);
+        }
+        qputenv("WINEPREFIX", previousPrefix);
+        qputenv("STEAM_DIR", previousSteam);
+        QVERIFY2(offered.contains("Steam library (" + steam.path() + ")"), qPrintable(offered.join('|')));
+        QVERIFY2(offered.contains("Steam library (" + library + ")"), qPrintable(offered.join('|')));
+        QVERIFY2(offered.contains("Wine C: (" + prefix.filePath("drive_c") + ")"),
+                 qPrintable(offered.join('|')));
+        // Drive D: is the library again.
+        QCOMPARE(offered.filter(library).size(), 1);
+        QCOMPARE(offered.first(), "Home (" + QDir::homePath() + ")");
     }
 
     void closingEitherFormEndsTheProgramCleanly() {

@@ -1,5 +1,10 @@
 #include "WizardTests.h"
 
+#include "FocusRing.h"
+#include "PageSpec.h"
+
+#include <QCheckBox>
+#include <QLabel>
 #include <QRadioButton>
 #include <QTest>
 
@@ -11,6 +16,68 @@ QByteArray startingWorkspace() {
 }
 
 } // namespace
+
+// Every check box and option with the label that asks its question.
+void WizardTests::clickingALabelChooses_data() {
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("choice");
+    for (const wizard::Step& step : wizard::wizardSteps()) {
+        const auto* page = std::get_if<wizard::PageSpec>(&step);
+        if (const auto* box = page ? std::get_if<wizard::CheckBox>(&page->input) : nullptr)
+            QTest::addRow("%s", qPrintable(box->name)) << page->form << box->label.name << box->name;
+        if (const auto* group = page ? std::get_if<wizard::OptionGroup>(&page->input) : nullptr)
+            for (std::size_t index = 0; index < group->options.size(); ++index) {
+                const QString option = group->name + '_' + QString::number(index);
+                QTest::newRow(qPrintable(option)) << page->form << group->options[index].label.name << option;
+            }
+    }
+}
+
+void WizardTests::clickingALabelChooses() {
+    QFETCH(QString, form);
+    QFETCH(QString, label);
+    QFETCH(QString, choice);
+    GameFolder game;
+    Program run(game);
+    run.showActive(form);
+    auto* question = run.control<QLabel>(form, label);
+    auto* control = run.control<QAbstractButton>(form, choice);
+    const bool box = qobject_cast<QCheckBox*>(control);
+    // Chosen options stay chosen; start from another one.
+    if (!box && control->isChecked())
+        run.control<QAbstractButton>(form, choice.chopped(1) + (choice.endsWith('0') ? '1' : '0'))->click();
+    QVERIFY(!control->isChecked());
+
+    // A press on the label let go elsewhere is no click.
+    QTest::mousePress(question, Qt::LeftButton, {}, question->rect().center());
+    QTest::mouseRelease(question, Qt::LeftButton, {}, QPoint(-4, -4));
+    QVERIFY(!control->isChecked());
+
+    QTest::mouseClick(question, Qt::LeftButton, {}, QPoint(2, question->height() / 2));
+    QVERIFY(control->isChecked());
+    QCOMPARE(QApplication::focusWidget(), control);
+    const auto* ring = run.form(form)->findChild<FocusRing*>();
+    QTRY_COMPARE(ring->target(), control);
+    QVERIFY(ring->geometry().contains(question->geometry()) &&
+            ring->geometry().contains(control->geometry()));
+    QTest::mouseClick(question, Qt::LeftButton);
+    QCOMPARE(control->isChecked(), !box);
+    QCOMPARE(run.services.beeps, 0);
+    QCOMPARE(game.files(), QStringList());
+}
+
+// Space or Enter on a focused Skip presses Skip, not the page's Next.
+void WizardTests::enterOnAFocusedButtonPressesThatButton() {
+    GameFolder game;
+    game.write("autoexec.tmp", startingWorkspace());
+    Program run(game);
+    run.showActive("frmTweak3");
+    run.control<QAbstractButton>("frmTweak3", "cmdSkip3")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(Program::visibleForms(), QStringList{"frmTweak4"});
+    QCOMPARE(game.read("autoexec.tmp"), startingWorkspace());
+}
 
 void WizardTests::typedValues_data() {
     QTest::addColumn<QString>("form");

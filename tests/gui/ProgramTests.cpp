@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPoint>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -19,7 +20,31 @@
 
 namespace {
 
+// Writes "<form> <event>" for each watched event, in the order they come.
+class EventLog : public QObject {
+public:
+    EventLog(const QList<std::pair<QWidget*, QEvent::Type>>& watched, QStringList& log)
+        : m_watched(watched), m_log(log) {
+        for (const auto& [widget, type] : watched)
+            widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        for (const auto& [widget, type] : m_watched)
+            if (watched == widget && event->type() == type)
+                m_log << QStringLiteral("%1 %2").arg(widget->objectName(),
+                                                     type == QEvent::Hide ? "Hide" : "Paint");
+        return false;
+    }
+
+private:
+    QList<std::pair<QWidget*, QEvent::Type>> m_watched;
+    QStringList& m_log;
+};
+
 QWidget* visibleForm() {
+    Program::settle();
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window->isVisible())
             return window;
@@ -154,6 +179,52 @@ private slots:
         QCOMPARE(readFile(cstrike("Zentrimo.dll")), QByteArray());
     }
 
+    // Enter alone goes on from every form, through the registry's folder, which the Wine registry holds
+    // in Windows form and the folder page shows as the player's own. A number field refuses Enter; Tab
+    // leaves it. Keypad Enter works as well.
+    void enterGoesOnEverywhere() {
+        Program program;
+        program.services.answers = {false};
+        program.startAndReveal();
+        QString visited;
+        int numberFields = 0;
+        bool keypad = false;
+        for (QWidget* form = visibleForm(); !program.services.exitCode_; form = visibleForm()) {
+            QApplication::setActiveWindow(form);
+            QVERIFY(QTest::qWaitForWindowActive(form));
+            visited += form->objectName() + ' ';
+            if (form->objectName() == QLatin1String("frmMain"))
+                QTest::keyClick(form->focusWidget(), Qt::Key_Down); // Normal Cstrike
+            if (form->objectName() == QLatin1String("frmDir")) {
+                const auto* box = program.field("frmDir", "txtDir");
+                QCOMPARE(box->text(), QDir::toNativeSeparators(m_game->path()));
+                QCOMPARE(box->toolTip(), box->text());
+            }
+            for (QWidget* focus = form->focusWidget();
+                 qobject_cast<QLineEdit*>(focus) && form->objectName() != QLatin1String("frmDir");
+                 focus = form->focusWidget()) {
+                QTest::keyClick(focus, Qt::Key_Return);
+                QCOMPARE(program.services.beeps, ++numberFields);
+                QTest::keyClick(focus, Qt::Key_Tab);
+            }
+            keypad = !keypad;
+            QTest::keyClick(form->focusWidget(), keypad ? Qt::Key_Enter : Qt::Key_Return,
+                            keypad ? Qt::KeypadModifier : Qt::NoModifier);
+            QVERIFY2(program.services.exitCode_ || visibleForm() != form, qPrintable(form->objectName()));
+        }
+        QStringList forms;
+        for (const QByteArray& line : dataFile("wizard/keyboard-run.txt").split('\n'))
+            if (line.startsWith("frm") && !line.startsWith("frmSpecify"))
+                forms << QString::fromLatin1(line.left(line.indexOf(' ')));
+        QCOMPARE(visited.split(' ', Qt::SkipEmptyParts), forms);
+        QCOMPARE(numberFields, 12);
+        QCOMPARE(program.services.questions, QStringList{"Do you want to apply settings before quit?"});
+        QCOMPARE(program.services.messages, QStringList());
+        QCOMPARE(program.services.exitCode_, std::optional(0));
+        QCOMPARE(program.state.gameRoot, QDir::toNativeSeparators(m_game->path()).toStdString());
+        QCOMPARE(readFile(cstrike("autoexec.tmp")), dataFile("wizard/untouched-run-autoexec.tmp"));
+    }
+
     // Through the registry's folder: Space ticks every box as it takes the keyboard, new digits go in
     // every field, the arrows choose every last option, the mouse presses the buttons; then the next
     // run uninstalls.
@@ -264,19 +335,59 @@ private slots:
         QCOMPARE(QDir(cstrike({})).entryList(QDir::Files), QStringList{"config.cfg"});
     }
 
+    // Centred where the last one stood, kept on the screen, from the first window to the wizard's.
     void theNextWindowOpensWhereTheLastStood() {
         Program program;
         program.state.gameRoot = QDir::toNativeSeparators(m_game->path()).toStdString();
+        const auto centre = [&](const char* form) { return program.form(form)->frameGeometry().center(); };
         program.form("frmDir")->move(120, 80);
         program.show("frmDir");
+        const QPoint dirCentre = centre("frmDir");
         program.click("frmDir", "cmdBack1");
-        QCOMPARE(program.form("frmMain")->pos(), QPoint(120, 80));
+        QVERIFY(Program::shown("frmMain"));
+        QCOMPARE(centre("frmMain"), dirCentre);
+        QVERIFY(program.form("frmMain")->size() != program.form("frmDir")->size());
+
         program.form("frmSound0")->move(40, 30);
         program.show("frmSound0");
+        const QPoint soundCentre = centre("frmSound0");
         program.click("frmSound0", "cmdSound0");
-        QCOMPARE(program.form("frmSound1")->pos(), QPoint(40, 30));
+        QVERIFY(Program::shown("frmSound1"));
+        QCOMPARE(centre("frmSound1"), soundCentre);
         program.click("frmSound1", "cmdSSkip1");
-        QCOMPARE(program.form("frmSound2")->pos(), QPoint(40, 30));
+        QVERIFY(Program::shown("frmSound2"));
+        QCOMPARE(centre("frmSound2"), soundCentre);
+
+        // A small window near the corner: the larger one after it stays whole on the screen.
+        const QRect screen = program.form("frmDir")->screen()->availableGeometry();
+        program.form("frmDir")->move(screen.right() - 100, screen.bottom() - 40);
+        program.route.directoryPage().setDirectory(QDir::toNativeSeparators(m_game->path()));
+        program.show("frmDir");
+        program.click("frmDir", "cmdNext2");
+        QVERIFY(Program::shown("frmTweak0"));
+        QVERIFY(screen.contains(program.form("frmTweak0")->frameGeometry()));
+        QCOMPARE(program.form("frmTweak0")->frameGeometry().bottomRight(), screen.bottomRight());
+    }
+
+    // The last window stays on screen until the next one has been painted, and takes no input meanwhile:
+    // a second click on its Next writes nothing twice.
+    void noGapAndNoDoubleStepBetweenTwoWindows() {
+        writeFile(cstrike("autoexec.tmp"), banner());
+        Program program;
+        program.state.gameRoot = QDir::toNativeSeparators(m_game->path()).toStdString();
+        program.showActive("frmSound1");
+        QWidget* last = program.form("frmSound1");
+        QStringList order;
+        EventLog log({{last, QEvent::Hide}, {program.form("frmSound2"), QEvent::Paint}}, order);
+        QTest::mouseClick(program.control<QAbstractButton>("frmSound1", "cmdSNext1"), Qt::LeftButton);
+        QVERIFY(last->isVisible() && program.form("frmSound2")->isVisible());
+        QTest::mouseClick(program.control<QAbstractButton>("frmSound1", "cmdSNext1"), Qt::LeftButton);
+        QTest::keyClick(program.control<QAbstractButton>("frmSound1", "cmdSNext1"), Qt::Key_Return);
+        QTRY_VERIFY(!last->isVisible());
+        QCOMPARE(order.first(), QStringLiteral("frmSound2 Paint"));
+        QVERIFY(order.contains(QStringLiteral("frmSound1 Hide")));
+        QCOMPARE(readFile(cstrike("autoexec.tmp")), banner() + "_snd_mixahead \"0.2\"\r\n");
+        QCOMPARE(Program::visibleForms(), QStringList{"frmSound2"});
     }
 
 private:

@@ -115,7 +115,8 @@ private slots:
         auto* slideTimer = program.control<QTimer>("tmrTimer");
         auto* revealTimer = program.control<QTimer>("Timer1");
         QCOMPARE(startWindow.frameLeft(), -2040);
-        QCOMPARE(frame->x(), twips(-2040));
+        const TwipsScale& scale = startWindow.scale();
+        QCOMPARE(frame->x(), scale(-2040));
         QCOMPARE(slideTimer->interval(), 1);
         QCOMPARE(revealTimer->interval(), 250);
         for (int expected = -2030; expected <= 240; expected += 10) {
@@ -123,11 +124,11 @@ private slots:
                      qPrintable(QString::number(expected)));
             startWindow.slideStep();
             QCOMPARE(startWindow.frameLeft(), expected);
-            QCOMPARE(frame->x(), twips(expected));
+            QCOMPARE(frame->x(), scale(expected));
         }
         QVERIFY(!slideTimer->isActive());
         QVERIFY(revealTimer->isActive());
-        QCOMPARE(frame->geometry(), QRect(16, 16, 145, 153));
+        QCOMPARE(frame->geometry(), scale.rect(240, 240, 2175, 2295));
         QVERIFY(program.option(0)->isHidden());
     }
 
@@ -255,6 +256,21 @@ private slots:
         program.startWindow().revealStep();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
         QCOMPARE(program.state.editionChoice, "1");
+    }
+
+    // Nothing the first window does not show is made before it comes up: no other window, not even the
+    // caption of its frame, which lies left of the window until the frame slides in.
+    void theFirstWindowComesUpAlone() {
+        StartedProgram program;
+        program.startWindow();
+        QStringList made;
+        for (const QWidget* window : QApplication::topLevelWidgets())
+            made << window->objectName();
+        QCOMPARE(made, QStringList{"frmMain"});
+        auto* frame = program.control<QGroupBox>("frmSelecter");
+        QCOMPARE(frame->title(), QString());
+        QVERIFY(frame->x() + frame->width() <= program.startWindow().scale()(135) + 1);
+        QTRY_COMPARE(frame->title(), "Cstrike Versions:");
     }
 
     void closingTheStartWindowEndsTheProgramCleanly() {

@@ -12,8 +12,6 @@ class WizardTests : public QObject {
 private slots:
     // Start pages, layout, quitting, uninstalling (WizardTests.cpp)
     void otherMnemonics();
-    void nothingClipped_data();
-    void nothingClipped();
     void missingPictureDrawsNothing();
     void quitting_data();
     void quitting();
@@ -23,6 +21,11 @@ private slots:
     void fileErrorEndsProgram_data();
     void fileErrorEndsProgram();
     void mixedRunAndUninstall();
+
+    // Labels, Enter (PageTests.cpp)
+    void clickingALabelChooses_data();
+    void clickingALabelChooses();
+    void enterOnAFocusedButtonPressesThatButton();
 
     // What the pages' inputs write (PageTests.cpp)
     void typedValues_data();

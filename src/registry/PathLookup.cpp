@@ -1,0 +1,125 @@
+#include "PathLookup.h"
+
+#include "TextCase.h"
+#include "Utf8Path.h"
+
+#include <algorithm>
+#include <exception>
+
+namespace fs = std::filesystem;
+
+namespace registry {
+namespace {
+
+// Every entry's path, or nothing when the folder cannot be listed in full.
+std::optional<std::vector<fs::path>> listedEntries(const fs::path& folder) {
+    std::vector<fs::path> entries;
+    std::error_code error;
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
+        if (entries.size() == MaxListedEntries)
+            return std::nullopt;
+        entries.push_back(entry->path());
+    }
+    if (error)
+        return std::nullopt;
+    std::ranges::sort(entries);
+    return entries;
+}
+
+bool isPlainName(std::string_view name) {
+    return name != "." && name != ".." && name.find(':') == std::string_view::npos;
+}
+
+} // namespace
+
+std::optional<fs::path> pathFromText(std::string_view text) {
+    // The file calls would end the name at a NUL: some other file.
+    if (text.find('\0') != std::string_view::npos)
+        return std::nullopt;
+    try {
+        return pathFromUtf8(text);
+    } catch (const std::exception&) { // not UTF-8, where names are UTF-16
+        return std::nullopt;
+    }
+}
+
+std::optional<std::string> textOfPath(const fs::path& path) {
+    try {
+        const std::u8string text = path.u8string();
+        return std::string(text.begin(), text.end());
+    } catch (const std::exception&) { // a lone UTF-16 surrogate
+        return std::nullopt;
+    }
+}
+
+std::optional<fs::path> entryIgnoringCase(const fs::path& folder, std::string_view name) {
+    const std::optional<fs::path> exact = pathFromText(name);
+    if (!exact || name.empty())
+        return std::nullopt;
+    std::error_code error;
+    if (fs::exists(fs::symlink_status(folder / *exact, error)))
+        return folder / *exact;
+    if (error && error != std::errc::no_such_file_or_directory)
+        return std::nullopt;
+    const std::optional<std::vector<fs::path>> entries = listedEntries(folder);
+    if (!entries)
+        return std::nullopt;
+    for (const fs::path& entry : *entries) {
+        const std::optional<std::string> entryName = textOfPath(entry.filename());
+        if (entryName && equalsIgnoringCase(*entryName, name))
+            return entry;
+    }
+    return std::nullopt;
+}
+
+std::optional<fs::path> followIgnoringCase(fs::path base, std::string_view relative) {
+    if (relative.empty() || relative.front() == '/' || relative.front() == '\\')
+        return std::nullopt;
+    while (!relative.empty()) {
+        const std::size_t end = std::min(relative.find_first_of("/\\"), relative.size());
+        const std::string_view name = relative.substr(0, end);
+        relative.remove_prefix(std::min(end + 1, relative.size()));
+        if (name.empty())
+            continue;
+        std::optional<fs::path> found = isPlainName(name) ? entryIgnoringCase(base, name) : std::nullopt;
+        if (!found)
+            return std::nullopt;
+        base = std::move(*found);
+    }
+    return base;
+}
+
+std::optional<fs::path> throughDriveLinks(const fs::path& prefix, std::string_view windowsPath) {
+    const char letter = windowsPath.empty() ? '\0' : upperAscii(windowsPath[0]);
+    const bool hasDrive = letter >= 'A' && letter <= 'Z' && windowsPath.size() >= 3 &&
+                          windowsPath[1] == ':' && (windowsPath[2] == '\\' || windowsPath[2] == '/');
+    if (!hasDrive)
+        return std::nullopt;
+    // Wine names each drive's link by its lower-case letter and a colon.
+    const std::optional<fs::path> root =
+        entryIgnoringCase(prefix / "dosdevices", std::string{static_cast<char>(letter - 'A' + 'a'), ':'});
+    std::string_view rest = windowsPath.substr(3);
+    rest.remove_prefix(std::min(rest.find_first_not_of("/\\"), rest.size()));
+    return root && !rest.empty() ? followIgnoringCase(*root, rest) : root;
+}
+
+bool appendResolvedFolder(std::vector<fs::path>& folders, const fs::path& folder) {
+    std::error_code error;
+    fs::path resolved = fs::canonical(folder, error);
+    if (error || !fs::is_directory(resolved, error) || std::ranges::find(folders, resolved) != folders.end())
+        return false;
+    folders.push_back(std::move(resolved));
+    return true;
+}
+
+std::vector<fs::path> subfoldersInOrder(const fs::path& folder) {
+    std::vector<fs::path> folders;
+    for (fs::path& entry : listedEntries(folder).value_or(std::vector<fs::path>{})) {
+        std::error_code error;
+        if (fs::is_directory(entry, error))
+            folders.push_back(std::move(entry));
+    }
+    return folders;
+}
+
+} // namespace registry

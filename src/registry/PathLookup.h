@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Looking up names as Wine and Steam do: letter case aside. Nothing here throws or waits on a file;
+// whatever cannot be looked at counts as missing.
+namespace registry {
+
+// A folder with more entries is not listed: a damaged or hostile one would make a search crawl.
+inline constexpr std::size_t MaxListedEntries = 4096;
+
+// UTF-8 text and paths both ways; nothing for text the platform cannot name a file with.
+std::optional<std::filesystem::path> pathFromText(std::string_view text);
+std::optional<std::string> textOfPath(const std::filesystem::path& path);
+
+// The entry of folder for name: name itself when it exists, else the first entry in byte order
+// that matches it without regard to ASCII case. Nothing when neither exists.
+std::optional<std::filesystem::path> entryIgnoringCase(const std::filesystem::path& folder,
+                                                       std::string_view name);
+
+// base followed by the '/' or '\' separated names of relative, each found as above. Nothing when
+// one is missing, or when relative is rooted or holds ".", ".." or a drive: it must stay under base.
+std::optional<std::filesystem::path> followIgnoringCase(std::filesystem::path base,
+                                                        std::string_view relative);
+
+// Where a Windows path ("C:\Games", "z:/home") leads inside a Wine prefix, on a system that runs
+// Wine: through the drive's link, every name found as Wine finds it. Nothing for any other path or
+// a missing name.
+std::optional<std::filesystem::path> throughDriveLinks(const std::filesystem::path& prefix,
+                                                       std::string_view windowsPath);
+
+// Appends folder resolved through links, unless it is no folder or is listed already; true when it
+// was appended.
+bool appendResolvedFolder(std::vector<std::filesystem::path>& folders, const std::filesystem::path& folder);
+
+// The folders in folder (links to folders included), in byte order of their names.
+std::vector<std::filesystem::path> subfoldersInOrder(const std::filesystem::path& folder);
+
+} // namespace registry

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Times the program on a real display: each of the wizard's 35 steps from the key to the next form
+# painted (inside the program, beside bare Qt windows doing the same flip), then start-up from launch
+# to the first window mapped, beside a bare Qt window with a media player, alternating RUNS times
+# (default 15). Uses $DISPLAY, or a virtual display with a window manager of its own when there is none.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs="${1:-15}"
+tools/install-deps.sh xvfb openbox x11-utils python3
+cmake --preset default >/dev/null
+cmake --build --preset default -j 2 --target zentrimo zentrimo_bare_window zentrimo_flip_benchmark
+
+if [ -z "${DISPLAY:-}" ]; then
+    display=90
+    while [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
+    Xvfb ":$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb=$!
+    export DISPLAY=":$display"
+    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
+    openbox >/dev/null 2>&1 &
+    manager=$!
+    trap 'kill "$manager" "$xvfb" 2>/dev/null' EXIT
+    sleep 1
+fi
+
+echo "== Flips: the key on one form to the next form painted"
+build/tools/gui/zentrimo_flip_benchmark 2>/dev/null | grep -v -e '^PASS' -e '^\*\*\*' -e '^Config' -e '^Totals'
+echo
+echo "== Start-up: launch to the first window mapped, $runs runs each"
+tools/startup-time.py "$runs" build/zentrimo -- build/tools/gui/zentrimo_bare_window build/input.dll
