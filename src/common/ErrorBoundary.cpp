@@ -1,5 +1,6 @@
 #include "ErrorBoundary.h"
 
+#include "CorePath.h"
 #include "FileError.h"
 #include "PlayerPath.h"
 #include "Services.h"
@@ -13,7 +14,7 @@ void guarded(Services& services, const std::function<void()>& handler) {
         services.showError(QStringLiteral("Error %1: %2\n%3")
                                .arg(error.errorNumber())
                                .arg(QString::fromStdString(error.systemText()),
-                                    QString::fromStdString(asThePlayerKnowsIt(error.path()).string())));
+                                    shownPath(asThePlayerKnowsIt(error.path()))));
         services.endProgram(1);
     } catch (const std::exception& error) {
         services.showError(QString::fromLocal8Bit(error.what()));

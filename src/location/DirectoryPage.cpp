@@ -1,5 +1,6 @@
 #include "DirectoryPage.h"
 
+#include "CorePath.h"
 #include "ErrorBoundary.h"
 #include "GameFiles.h"
 #include "PlacedControls.h"
@@ -56,7 +57,7 @@ void DirectoryPage::setDirectory(const QString& directory) {
 
 void DirectoryPage::confirm() {
     // Taken as typed, before the test: a rejected root stays until the next try.
-    m_state.gameRoot = m_directoryBox->text().toLocal8Bit().toStdString();
+    m_state.gameRoot = toCorePath(m_directoryBox->text());
     if (workspace::fileExists(workspace::gameFilePath(m_state.gameRoot, workspace::GameConfigSuffix)))
         emit confirmed();
     else

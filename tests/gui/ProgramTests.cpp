@@ -128,16 +128,13 @@ private slots:
         qputenv("HOME", m_home.path().toLocal8Bit());
         qputenv("STEAM_DIR", m_home.path().toLocal8Bit());
     }
-    // A game folder of each test's own, which the Wine registry knows by its Windows path, through
-    // drive Z:.
+    // A game folder of each test's own, which the registry names (the Wine registry by its Windows path,
+    // through drive Z:).
     void init() {
         m_game.emplace();
         QVERIFY(QDir(m_game->path()).mkpath(QStringLiteral("cstrike")));
         writeFile(cstrike("config.cfg"), "name \"Player\"\r\n");
-        useUserRegistry(
-            m_prefix.path(),
-            "WINE REGISTRY Version 2\n\n[Software\\\\Valve\\\\Half-Life] 1733650000\n\"InstallPath\"=\"" +
-                registeredPath(m_game->path()).toUtf8().replace('\\', "\\\\") + "\"\n");
+        registerGame(m_game->path());
     }
 
     // Keys alone, from the start window through the folder picker to the finish page, every form
@@ -280,6 +277,25 @@ private slots:
         QCOMPARE(QDir(cstrike({})).entryList(QDir::Files), (QStringList{"autoexec.cfg", "config.cfg"}));
     }
 
+    // A folder named outside ASCII comes whole from the registry to the folder page, and the wizard
+    // writes in it: on Windows the windows and the core hand such names over as UTF-16 and UTF-8.
+    void gameFolderNamedOutsideAscii() {
+        const QString game = m_game->filePath(QStringLiteral("Jörg € Łódź Игры"));
+        QVERIFY(QDir(game).mkpath(QStringLiteral("cstrike")));
+        writeFile(game + QStringLiteral("/cstrike/config.cfg"), "name \"Player\"\r\n");
+        registerGame(game);
+        Program program;
+        startNormalEdition(program);
+        QCOMPARE(program.route.directoryPage().directory(), registeredPath(game));
+        program.click("frmDir", "cmdNext2");
+        program.click("frmTweak0", "cmdTweak");
+        program.click("frmTweak1", "cmdTweak1");
+        QCOMPARE(program.services.errors, QStringList());
+        QCOMPARE(program.services.messages, QStringList());
+        QVERIFY(readFile(game + QStringLiteral("/cstrike/autoexec.tmp")).startsWith(banner()));
+        QVERIFY(!QFile::exists(cstrike("autoexec.tmp")));
+    }
+
     // Skip on every page moves on through the same forms as Next and writes the banner alone.
     void skipEverything() {
         const QByteArray players = dataFile("wizard/player-autoexec.cfg");
@@ -376,6 +392,13 @@ private slots:
 
 private:
     QString cstrike(const QString& file) const { return m_game->filePath(QStringLiteral("cstrike/") + file); }
+    // The Steam edition's registry value names the folder.
+    void registerGame(const QString& folder) {
+        useUserRegistry(
+            m_prefix.path(),
+            "WINE REGISTRY Version 2\n\n[Software\\\\Valve\\\\Half-Life] 1733650000\n\"InstallPath\"=\"" +
+                registeredPath(folder).toUtf8().replace('\\', "\\\\") + "\"\n");
+    }
 
     QTemporaryDir m_prefix;
     std::optional<QTemporaryDir> m_game;
