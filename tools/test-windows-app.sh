@@ -12,7 +12,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 started=$SECONDS
-tools/install-deps.sh g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xvfb x11-utils xdotool imagemagick
+tools/install-deps.sh g++-mingw-w64-x86-64-posix wine wine64 fonts-wine fonts-dejavu-core xvfb x11-utils xdotool imagemagick
 cmake --preset windows
 cmake --build --preset windows
 tools/package-windows.sh

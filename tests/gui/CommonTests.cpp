@@ -40,6 +40,9 @@ private slots:
     }
 
     void theBoundaryNamesAPathAsThePlayerKnowsIt() {
+#ifdef Q_OS_WIN
+        QSKIP("Linux only: Wine's drive links are the Linux program's; under Windows, Wine shows its drives itself");
+#endif
         FakeServices services;
         const QString game = m_game.filePath("cstrike/autoexec.cfg");
         guarded(services, [&] {
@@ -69,6 +72,9 @@ private slots:
                                    << "/home/me/Half-Life";
     }
     void wineDrivesLeadToThePlayersFolders() {
+#ifdef Q_OS_WIN
+        QSKIP("Linux only: Wine's drive links are the Linux program's; under Windows, Wine shows its drives itself");
+#endif
         QFETCH(QString, path);
         QFETCH(QString, expected);
         const auto underPrefix = [&](const QString& text) {
@@ -79,6 +85,9 @@ private slots:
     }
 
     void aWindowsFolderIsShownAsThePlayersOwn() {
+#ifdef Q_OS_WIN
+        QSKIP("Linux only: Wine's drive links are the Linux program's; under Windows, Wine shows its drives itself");
+#endif
         QVERIFY(QDir(m_game.path()).mkpath("Half-Life"));
         const QString native = QString(m_game.path()).replace('/', '\\');
         QCOMPARE(playerFolder("Z:" + native + "\\half-life"), m_game.filePath("Half-Life"));
