@@ -27,6 +27,7 @@ private slots:
         QCOMPARE(services.exitCode_, std::optional<int>(1));
     }
 
+#ifndef Q_OS_WIN
     // A Wine prefix whose drive C: is its drive_c folder and whose drive Z: is the Unix root, as Wine
     // makes them, and a game folder with a cstrike folder in it.
     void init() {
@@ -92,6 +93,8 @@ private slots:
                  (QList<std::pair<QString, QString>>{{"C:", m_prefix->filePath("drive_c")}, {"Z:", "/"}}));
     }
 
+#endif
+
     // Boxes in the forms' look: titled, light text on the dark picture, the described buttons.
     void messageBoxesLookLikeTheForms_data() {
         QTest::addColumn<int>("kind");
@@ -150,9 +153,11 @@ private slots:
         QVERIFY(!services.exitCode_);
     }
 
+#ifndef Q_OS_WIN
 private:
     std::optional<QTemporaryDir> m_prefix;
     QTemporaryDir m_game;
+#endif
 };
 
 QTEST_MAIN(CommonTests)

@@ -42,8 +42,14 @@ QTreeWidgetItem* entry(QTreeWidget* list, const QString& text) {
     return list->findItems(text, Qt::MatchExactly | Qt::MatchRecursive).value(0);
 }
 
+// The centre of an entry, scrolled into view.
+QPoint centreOf(QTreeWidget* list, const QString& text) {
+    list->scrollToItem(entry(list, text));
+    return list->visualItemRect(entry(list, text)).center();
+}
+
 void doubleClick(QTreeWidget* list, const QString& text) {
-    const QPoint centre = list->visualItemRect(entry(list, text)).center();
+    const QPoint centre = centreOf(list, text);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
 }
@@ -166,7 +172,7 @@ private slots:
         location.show(QStringLiteral("frmSpecify"));
         DirectoryList* dirDir = location.dirDir();
         QTreeWidgetItem* beta = entry(dirDir, "beta");
-        QTest::mouseClick(dirDir->viewport(), Qt::LeftButton, {}, dirDir->visualItemRect(beta).center());
+        QTest::mouseClick(dirDir->viewport(), Qt::LeftButton, {}, centreOf(dirDir, "beta"));
         QCOMPARE(dirDir->currentItem(), beta);
         location.ok();
         QCOMPARE(location.frmDir()->directory(), native(location.games()));
@@ -265,6 +271,7 @@ private slots:
         QCOMPARE(txtDir->toolTip(), folder.chopped(1));
     }
 
+#ifndef Q_OS_WIN
     // What a Linux player calls drives among the mounted file systems.
     void volumesAreThePlayersOwn() {
         const QString mountInfo =
@@ -350,6 +357,8 @@ private slots:
         QCOMPARE(offered.filter(library).size(), 1);
         QCOMPARE(offered.first(), "Home (" + QDir::homePath() + ")");
     }
+
+#endif
 
     void closingEitherFormEndsTheProgramCleanly() {
         for (const QString form : {"frmDir", "frmSpecify"}) {
