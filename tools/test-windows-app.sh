@@ -64,15 +64,19 @@ wine reg add 'HKCU\Software\valve\half-life' /v InstallPath /t REG_SZ /d 'C:\Gam
 
 # The program's windows on screen, all titled "Zentrimo", one id a line.
 windows() { xdotool search --onlyvisible --name '^Zentrimo$' 2>/dev/null | sort || true; }
-# Waits until the windows on screen differ from $1 and leaves them in $shown.
+# Waits until the windows on screen differ from $1 and have stayed so for two seconds (the next form
+# shows before the last one goes); leaves them in $shown and the one that came last in $new.
 awaitChange() {
-    local deadline=$((SECONDS + 60))
+    local deadline=$((SECONDS + 60)) settled=
     shown=$(windows)
-    while [ "$shown" = "$1" ] || [ -z "$shown" ]; do
+    while [ "$shown" = "$1" ] || [ -z "$shown" ] || [ "$shown" != "$settled" ]; do
         ((SECONDS < deadline)) || { echo "No window change after: ${2}" >&2 && exit 1; }
-        sleep 0.5
+        settled=$shown
+        sleep 2
         shown=$(windows)
     done
+    new=$(comm -13 <(echo "$1") <(echo "$shown") | tail -n 1)
+    [ -n "$new" ] || { echo "No new window after: ${2}" >&2 && exit 1; }
 }
 keys() {
     xdotool windowfocus "$1"
@@ -97,18 +101,17 @@ echo "  shows its first window"
 # The edition frame slides in and reveals its options and Next one after another.
 sleep 8
 screenshot start-window
-keys "$startWindow" Down alt+n
+keys "$new" Down alt+n
 awaitChange "$startWindow" "Next on the start window"
 directoryPage=$shown
 screenshot directory-page
-keys "$directoryPage" alt+n
+keys "$new" alt+n
 awaitChange "$directoryPage" "Next on the folder page"
-welcome=$shown
 screenshot first-form
 # The folder page went away for a form of its own, not for a box over it ("couldn't find").
-grep -qx "$directoryPage" <<<"$welcome" && { echo "The folder from the registry was refused." >&2 && exit 1; }
+[ "$shown" = "$new" ] || { echo "The folder from the registry was refused." >&2 && exit 1; }
 echo "  walks to the wizard's first form on the folder that the registry names"
-keys "$welcome" alt+F4
+keys "$new" alt+F4
 awaitExit "$pid" 0
 echo "  ends with exit code 0 when its window is closed"
 
@@ -118,7 +121,7 @@ rm "$(dirname "$program")/input.dll"
 wine "$program" >"$build/missing.log" 2>&1 &
 pid=$!
 awaitChange "" "the start without input.dll"
-box=$shown
+box=$new
 sleep 2
 screenshot missing-music
 grep -q 'input.dll is missing!' "$build/missing.log" || { echo "No word of the missing piece." >&2 && exit 1; }
