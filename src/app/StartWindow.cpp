@@ -6,8 +6,10 @@
 #include "RunState.h"
 #include "Services.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QGroupBox>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QRadioButton>
 #include <QTimer>
@@ -83,11 +85,16 @@ StartWindow::StartWindow(Services& services, RunState& state, const QString& mus
 
 void StartWindow::paintEvent(QPaintEvent* event) {
     Form::paintEvent(event);
-    // Once the window is on screen: the caption is the first text it shows, and the fonts load for it.
+    // Once the window is on screen: the caption is the first text it shows, and the fonts load for it;
+    // the desktop's icon is drawn from its picture at every size the desktop asks for.
     if (m_editionFrame->title().isEmpty())
-        QMetaObject::invokeMethod(
-            m_editionFrame, [this] { m_editionFrame->setTitle(QStringLiteral("Cstrike Versions:")); },
-            Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &StartWindow::finishComingUp, Qt::QueuedConnection);
+}
+
+void StartWindow::finishComingUp() {
+    m_editionFrame->setTitle(QStringLiteral("Cstrike Versions:"));
+    if (QApplication::windowIcon().isNull())
+        QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/zentrimo.svg")));
 }
 
 bool StartWindow::load() {

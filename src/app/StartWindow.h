@@ -44,6 +44,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void finishComingUp();
     void chooseEdition(QAbstractButton* option);
     Edition chosenEdition() const;
 

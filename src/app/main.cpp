@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QIcon>
 
 namespace {
 
@@ -32,7 +31,6 @@ int main(int argc, char* argv[]) {
     answerConsoleOptions(argc, argv);
 
     QApplication app(argc, argv);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/zentrimo.svg")));
     QtServices services;
     RunState state;
     // The music lies beside the program.

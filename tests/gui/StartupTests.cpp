@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QGroupBox>
+#include <QIcon>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -261,8 +262,11 @@ private slots:
     }
 
     // Nothing the first window does not show is made before it comes up: no other window, not even the
-    // caption of its frame, which lies left of the window until the frame slides in.
+    // caption of its frame, which lies left of the window until the frame slides in, nor the icon's
+    // pictures; both come once it is painted.
     void theFirstWindowComesUpAlone() {
+        // Without the icon the earlier tests' windows set, as when the program starts.
+        QApplication::setWindowIcon(QIcon());
         StartedProgram program;
         program.startWindow();
         QStringList made;
@@ -272,7 +276,9 @@ private slots:
         auto* frame = program.control<QGroupBox>("frmSelecter");
         QCOMPARE(frame->title(), QString());
         QVERIFY(frame->x() + frame->width() <= program.startWindow().scale()(135) + 1);
+        QVERIFY(program.startWindow().windowIcon().isNull());
         QTRY_COMPARE(frame->title(), "Cstrike Versions:");
+        QCOMPARE(program.startWindow().windowIcon().pixmap(32).size(), QSize(32, 32));
     }
 
     void closingTheStartWindowEndsTheProgramCleanly() {
