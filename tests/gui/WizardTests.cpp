@@ -131,13 +131,10 @@ void WizardTests::uninstallRestoresBackup() {
 void WizardTests::fileErrorEndsProgram_data() {
     const int NotARegularFile = static_cast<int>(workspace::GameFileProblem::NotARegularFile);
 #ifdef Q_OS_WIN
-    // Windows names the missing folder on the way (ERROR_PATH_NOT_FOUND) and refuses to open a folder
-    // as a file (ERROR_ACCESS_DENIED).
+    // Windows names the missing folder on the way (ERROR_PATH_NOT_FOUND).
     const int NoCstrike = 3;
-    const int UserconfigFolder = 5;
 #else
     const int NoCstrike = ENOENT;
-    const int UserconfigFolder = NotARegularFile;
 #endif
     QTest::addColumn<QString>("form");
     QTest::addColumn<QString>("button");
@@ -157,7 +154,7 @@ void WizardTests::fileErrorEndsProgram_data() {
                                << "cmdUninstall" << NotARegularFile << "autoexec.cfg";
     // A workspace to apply, but a folder where userconfig.cfg should be.
     QTest::newRow("quit, yes, userconfig") << "frmFinish0"
-                                           << "cmdQuitEnd" << UserconfigFolder << "userconfig.cfg";
+                                           << "cmdQuitEnd" << NotARegularFile << "userconfig.cfg";
 }
 
 void WizardTests::fileErrorEndsProgram() {
