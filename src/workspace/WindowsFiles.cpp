@@ -166,10 +166,11 @@ std::optional<OpenFile> open(const fs::path& file, Opening how) {
         if (how == Opening::CreateNew && (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS))
             return std::nullopt;
         // Windows refuses to open a folder as a file as if the player had no right to it.
-        const DWORD attributes = GetFileAttributesW(file.c_str());
-        if (error == ERROR_ACCESS_DENIED && attributes != INVALID_FILE_ATTRIBUTES &&
-            (attributes & FILE_ATTRIBUTE_DIRECTORY))
-            throw FileError(GameFileProblem::NotARegularFile, file);
+        if (error == ERROR_ACCESS_DENIED) {
+            const DWORD attributes = GetFileAttributesW(file.c_str());
+            if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+                throw FileError(GameFileProblem::NotARegularFile, file);
+        }
         fail(file, error);
     }
     OpenFile opened(reinterpret_cast<std::intptr_t>(handle), file);
