@@ -192,6 +192,14 @@ void Program::settle() {
         qFatal("The last window stayed on screen");
 }
 
+QWidget* Program::visibleForm() {
+    settle();
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible())
+            return window;
+    return nullptr;
+}
+
 QStringList Program::visibleForms() {
     settle();
     QStringList names;

@@ -102,6 +102,8 @@ public:
     // The windows on screen once the last flip between two of them is over.
     static QStringList visibleForms();
     static bool shown(const QString& form) { return visibleForms().contains(form); }
+    // The first of them, or none.
+    static QWidget* visibleForm();
     // Waits until the window the route last left is hidden.
     static void settle();
 

@@ -43,14 +43,6 @@ private:
     QStringList& m_log;
 };
 
-QWidget* visibleForm() {
-    Program::settle();
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->isVisible())
-            return window;
-    return nullptr;
-}
-
 // The form's widgets in reading order, top to bottom, then left to right.
 template <class Control> QList<Control*> inReadingOrder(const QWidget* form) {
     QList<Control*> controls = form->findChildren<Control*>();
@@ -147,7 +139,7 @@ private slots:
         program.startAndReveal();
         QString transcript;
         int fieldsPassed = 0;
-        for (QWidget* form = visibleForm(); !program.services.exitCode_;) {
+        for (QWidget* form = Program::visibleForm(); !program.services.exitCode_;) {
             QApplication::setActiveWindow(form);
             QVERIFY(QTest::qWaitForWindowActive(form));
             transcript += described(form, QDir::toNativeSeparators(m_game->path()));
@@ -159,12 +151,12 @@ private slots:
                 // Enter in a number field beeps and stays.
                 QTest::keyClick(form->focusWidget(), Qt::Key_Return);
                 QCOMPARE(program.services.beeps, ++fieldsPassed);
-                QCOMPARE(visibleForm(), form);
+                QCOMPARE(Program::visibleForm(), form);
             }
             const QString caption = onwardButton(form)->text();
             QTest::keyClick(form, caption.at(caption.indexOf('&') + 1).toLower().toLatin1(), Qt::AltModifier);
-            QTRY_VERIFY(program.services.exitCode_ || visibleForm() != form);
-            form = visibleForm();
+            QTRY_VERIFY(program.services.exitCode_ || Program::visibleForm() != form);
+            form = Program::visibleForm();
         }
         QCOMPARE(program.services.exitCode_, std::optional(0));
         QCOMPARE(program.services.questions, QStringList{"Do you want to apply settings before quit?"});
@@ -189,7 +181,7 @@ private slots:
         QString visited;
         int numberFields = 0;
         bool keypad = false;
-        for (QWidget* form = visibleForm(); !program.services.exitCode_; form = visibleForm()) {
+        for (QWidget* form = Program::visibleForm(); !program.services.exitCode_; form = Program::visibleForm()) {
             QApplication::setActiveWindow(form);
             QVERIFY(QTest::qWaitForWindowActive(form));
             visited += form->objectName() + ' ';
@@ -210,7 +202,7 @@ private slots:
             keypad = !keypad;
             QTest::keyClick(form->focusWidget(), keypad ? Qt::Key_Enter : Qt::Key_Return,
                             keypad ? Qt::KeypadModifier : Qt::NoModifier);
-            QVERIFY2(program.services.exitCode_ || visibleForm() != form, qPrintable(form->objectName()));
+            QVERIFY2(program.services.exitCode_ || Program::visibleForm() != form, qPrintable(form->objectName()));
         }
         QStringList forms;
         for (const QByteArray& line : dataFile("wizard/keyboard-run.txt").split('\n'))
@@ -236,7 +228,7 @@ private slots:
             startNormalEdition(program);
             int fields = 0;
             program.services.answers = {true};
-            for (QWidget* form = visibleForm(); !program.services.exitCode_; form = visibleForm()) {
+            for (QWidget* form = Program::visibleForm(); !program.services.exitCode_; form = Program::visibleForm()) {
                 QApplication::setActiveWindow(form);
                 QVERIFY(QTest::qWaitForWindowActive(form));
                 if (qobject_cast<QCheckBox*>(form->focusWidget()))
@@ -253,7 +245,7 @@ private slots:
                     QTest::keyClicks(field, QString::number(++fields % 4));
                 }
                 QTest::mouseClick(onwardButton(form), Qt::LeftButton);
-                QVERIFY2(program.services.exitCode_ || visibleForm() != form, qPrintable(form->objectName()));
+                QVERIFY2(program.services.exitCode_ || Program::visibleForm() != form, qPrintable(form->objectName()));
             }
             QCOMPARE(program.services.errors.join("|"), QString());
             QCOMPARE(program.services.exitCode_, std::optional(0));
@@ -269,8 +261,8 @@ private slots:
 
         Program again;
         startNormalEdition(again);
-        QTest::mouseClick(onwardButton(visibleForm()), Qt::LeftButton);
-        QTest::mouseClick(buttonCaptioned(visibleForm(), "&Uninstall"), Qt::LeftButton);
+        QTest::mouseClick(onwardButton(Program::visibleForm()), Qt::LeftButton);
+        QTest::mouseClick(buttonCaptioned(Program::visibleForm(), "&Uninstall"), Qt::LeftButton);
         QCOMPARE(again.services.messages, QStringList{"Tweak have been succesfully uninstalled"});
         QCOMPARE(again.services.exitCode_, std::optional(0));
         QCOMPARE(readFile(cstrike("autoexec.cfg")), players);
@@ -310,11 +302,11 @@ private slots:
         program.services.answers = {true};
         program.show("frmTweak0");
         QStringList visited;
-        for (QWidget* form = visibleForm(); !program.services.exitCode_; form = visibleForm()) {
+        for (QWidget* form = Program::visibleForm(); !program.services.exitCode_; form = Program::visibleForm()) {
             visited << form->objectName();
             QAbstractButton* skip = buttonCaptioned(form, "&Skip setting");
             QTest::mouseClick(skip ? skip : onwardButton(form), Qt::LeftButton);
-            QVERIFY2(program.services.exitCode_ || visibleForm() != form, qPrintable(form->objectName()));
+            QVERIFY2(program.services.exitCode_ || Program::visibleForm() != form, qPrintable(form->objectName()));
         }
         QStringList forms;
         for (const QByteArray& line : dataFile("wizard/keyboard-run.txt").split('\n'))

@@ -37,14 +37,6 @@ private:
     bool m_painted = false;
 };
 
-QWidget* activeForm() {
-    Program::settle();
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->isVisible())
-            return window;
-    return nullptr;
-}
-
 // Milliseconds from pressing Enter to the next window painted.
 double timeFlip(QWidget* from, QWidget* keyTarget) {
     PaintWatch watch(from);
@@ -85,7 +77,7 @@ private slots:
         std::vector<double> wizard;
         std::printf("step  form          ms      (from the key on the form before it)\n");
         for (int step = 1; step <= 35; ++step) {
-            QWidget* from = activeForm();
+            QWidget* from = Program::visibleForm();
             QApplication::setActiveWindow(from);
             QVERIFY(QTest::qWaitForWindowActive(from));
             // A number field refuses Enter: the player gives it to the form.
@@ -93,7 +85,7 @@ private slots:
             QWidget* keyTarget =
                 qobject_cast<QLineEdit*>(focus) && from->objectName() != "frmDir" ? from : focus;
             wizard.push_back(timeFlip(from, keyTarget));
-            QWidget* to = activeForm();
+            QWidget* to = Program::visibleForm();
             QVERIFY(to != from);
             std::printf("%4d  %-12s %6.1f\n", step, qPrintable(to->objectName()), wizard.back());
         }
