@@ -4,6 +4,7 @@
 #include "FormStyle.h"
 #include "PageLook.h"
 #include "Services.h"
+#include "RunningGame.h"
 #include "Workspace.h"
 
 #include <QHBoxLayout>
@@ -78,6 +79,11 @@ void SectionStartPage::showEvent(QShowEvent* event) {
 
 void SectionStartPage::uninstall() {
     guarded(m_services, [this] {
+        if (workspace::gameRunningFrom(m_state.gameRoot)) {
+            m_services.showMessage(QStringLiteral("Counter-Strike is running. Close it first: it saves its settings "
+                                                  "when it quits, and would undo the uninstall."));
+            return;
+        }
         if (workspace::UninstallTweak(m_state.gameRoot) == workspace::UninstallResult::NotInstalled) {
             m_services.showMessage(QStringLiteral(
                 "You have to install the tweak before you try to uninstall it --> No tweak installed"));

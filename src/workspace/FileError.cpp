@@ -27,6 +27,10 @@ public:
             return "Not a regular file";
         case GameFileProblem::BadGameRoot:
             return "Not a usable game folder";
+        case GameFileProblem::NotZentrimosFile:
+            return "Zentrimo did not write this file, so it stays as it is; move it away and try again";
+        case GameFileProblem::ChangedRecord:
+            return "This record is not as Zentrimo wrote it; nothing was changed";
         }
         return "Unknown problem";
     }

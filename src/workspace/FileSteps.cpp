@@ -47,6 +47,35 @@ bool FileSteps::exists(const fs::path& file) const {
     return fileExists(file);
 }
 
+bool FileSteps::ownFileExists(const fs::path& file) const {
+    if (isLink(file))
+        throw FileError(GameFileProblem::NotARegularFile, file);
+    before(FileStep::Stat, file);
+    const auto facts = sys::lookAt(file);
+    if (facts && !facts->regular)
+        throw FileError(GameFileProblem::NotARegularFile, file);
+    return facts && !facts->hidden;
+}
+
+void FileSteps::checkReplaceable(const fs::path& file) const {
+    const fs::path target = followLinks(file);
+    before(FileStep::Stat, target);
+    const auto facts = sys::lookAt(target);
+    if (!facts)
+        return;
+    if (!facts->regular)
+        throw FileError(GameFileProblem::NotARegularFile, target);
+    if (!facts->writable)
+        throw FileError(std::make_error_code(std::errc::permission_denied), target);
+    if (facts->size > MaxGameFileSize)
+        throw FileError(std::make_error_code(std::errc::file_too_large), target);
+}
+
+bool FileSteps::isLink(const fs::path& file) const {
+    before(FileStep::Stat, file);
+    return sys::linkTarget(file).has_value();
+}
+
 void FileSteps::createEmpty(const fs::path& file) const {
     before(FileStep::Create, file);
     // Appending creates the file without emptying one the existence test cannot see (a hidden

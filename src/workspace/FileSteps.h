@@ -28,6 +28,16 @@ public:
     // A regular file that the game would see (on Windows neither hidden nor a system file).
     bool exists(const std::filesystem::path& file) const;
 
+    // For a file of the program's own: whether it exists, refusing a link or anything not a regular file
+    // under its name, so that none of them is a door out of the game folder.
+    bool ownFileExists(const std::filesystem::path& file) const;
+
+    // Refuses, before anything changes, a file that replaceWith or readWhole would refuse: not a regular
+    // file (links followed), write-protected, or too large. A missing file passes.
+    void checkReplaceable(const std::filesystem::path& file) const;
+
+    bool isLink(const std::filesystem::path& file) const;
+
     // Creates an empty file; an existing one is left as it is.
     void createEmpty(const std::filesystem::path& file) const;
 

@@ -17,6 +17,8 @@ inline constexpr const char* UserConfigSuffix = "\\cstrike\\userconfig.cfg";
 inline constexpr const char* OwnSettingsSuffix = "\\cstrike\\zentrimo.cfg";
 // The bytes we appended to userconfig.cfg, so that uninstall takes back exactly those.
 inline constexpr const char* AddedExecRecordSuffix = "\\cstrike\\zentrimo-userconfig.added";
+// The player's own values of the saved variables a run applied, so that uninstall gives them back.
+inline constexpr const char* SavedValuesRecordSuffix = "\\cstrike\\zentrimo-config.before";
 
 // gameRoot followed directly by suffix. gameRoot is never altered, except that on a platform
 // without drive letters a Windows-form root ("C:\Games\Half-Life") is resolved through the

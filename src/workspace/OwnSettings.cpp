@@ -1,5 +1,6 @@
 #include "OwnSettings.h"
 
+#include "FileError.h"
 #include "GameFiles.h"
 #include "Workspace.h"
 
@@ -16,12 +17,14 @@ namespace {
 constexpr std::string_view ExecLine = "exec zentrimo.cfg";
 constexpr std::string_view LineEnd = "\r\n";
 
-std::string runLines(const std::string& appliedScript) {
-    std::string banner;
-    for (const std::string& line : TweakBanner())
-        banner += line + std::string(LineEnd);
-    const std::size_t at = appliedScript.rfind(banner);
-    return at == std::string::npos ? std::string() : appliedScript.substr(at + banner.size());
+const std::string& bannerText() {
+    static const std::string banner = [] {
+        std::string text;
+        for (const std::string& line : TweakBanner())
+            text += line + std::string(LineEnd);
+        return text;
+    }();
+    return banner;
 }
 
 bool isExecLine(std::string_view line) {
@@ -64,10 +67,45 @@ std::optional<std::pair<std::size_t, std::size_t>> addedBytes(const std::string&
     return std::pair(at, at + ownLine().size());
 }
 
+// The only two records runAfterGameConfig writes; anything else was changed by someone else.
+std::optional<std::string> addedRecord(const std::string& gameRoot, const FileSteps& files) {
+    const auto record = gameFilePath(gameRoot, AddedExecRecordSuffix);
+    if (!files.ownFileExists(record))
+        return std::nullopt;
+    std::string added = files.readWhole(record);
+    if (added != ownLine() && added != std::string(LineEnd) + ownLine())
+        throw FileError(GameFileProblem::ChangedRecord, record);
+    return added;
+}
+
 } // namespace
 
-void runAfterGameConfig(const std::string& gameRoot, const std::string& appliedScript,
-                        const FileSteps& files) {
+std::string runLines(const std::string& appliedScript) {
+    const std::size_t at = appliedScript.rfind(bannerText());
+    return at == std::string::npos ? std::string() : appliedScript.substr(at + bannerText().size());
+}
+
+std::string withoutRun(const std::string& appliedScript) {
+    return appliedScript.substr(0, std::min(appliedScript.rfind(bannerText()), appliedScript.size()));
+}
+
+AfterConfig checkAfterGameConfig(const std::string& gameRoot, const FileSteps& files) {
+    AfterConfig found;
+    found.added = addedRecord(gameRoot, files);
+    const auto ownSettings = gameFilePath(gameRoot, OwnSettingsSuffix);
+    const bool savedValuesRecord = files.ownFileExists(gameFilePath(gameRoot, SavedValuesRecordSuffix));
+    if (files.ownFileExists(ownSettings)) {
+        const auto script = files.readIfPresent(gameFilePath(gameRoot, StartupScriptSuffix));
+        // Older applies left no record but a zentrimo.cfg that is the applied script's run.
+        found.ownSettingsAreOurs = found.added || savedValuesRecord ||
+                                   (script && files.readWhole(ownSettings) == runLines(*script));
+        found.ownSettingsPresent = true;
+    }
+    files.checkReplaceable(gameFilePath(gameRoot, UserConfigSuffix));
+    return found;
+}
+
+void runAfterGameConfig(const std::string& gameRoot, const std::string& appliedScript, const FileSteps& files) {
     files.replaceWith(gameFilePath(gameRoot, OwnSettingsSuffix), runLines(appliedScript));
     const auto userConfig = gameFilePath(gameRoot, UserConfigSuffix);
     const std::string old = files.readIfPresent(userConfig).value_or("");
@@ -80,21 +118,22 @@ void runAfterGameConfig(const std::string& gameRoot, const std::string& appliedS
     files.replaceWith(userConfig, old + added);
 }
 
-void stopRunningAfterGameConfig(const std::string& gameRoot, const FileSteps& files) {
-    const auto record = gameFilePath(gameRoot, AddedExecRecordSuffix);
-    if (const auto added = files.readIfPresent(record)) {
+void stopRunningAfterGameConfig(const std::string& gameRoot, const AfterConfig& found, const FileSteps& files) {
+    if (found.added) {
         const auto userConfig = gameFilePath(gameRoot, UserConfigSuffix);
         const std::string text = files.readIfPresent(userConfig).value_or("");
-        if (const auto place = addedBytes(text, *added)) {
+        if (const auto place = addedBytes(text, *found.added)) {
             const std::string rest = text.substr(0, place->first) + text.substr(place->second);
-            if (rest.empty())
+            // A link is the player's: the file it leads to is emptied, the link stays.
+            if (rest.empty() && !files.isLink(userConfig))
                 files.remove(userConfig);
             else
                 files.replaceWith(userConfig, rest);
         }
-        files.remove(record);
+        files.remove(gameFilePath(gameRoot, AddedExecRecordSuffix));
     }
-    files.removeIfPresent(gameFilePath(gameRoot, OwnSettingsSuffix));
+    if (found.ownSettingsAreOurs)
+        files.remove(gameFilePath(gameRoot, OwnSettingsSuffix));
 }
 
 } // namespace workspace

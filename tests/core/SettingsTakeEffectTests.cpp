@@ -143,7 +143,7 @@ TEST(LetterCase, ThePlayersScriptIsFoundUnderItsOwnName) {
     EXPECT_EQ(readBytes(game.cstrike() / "Autoexec.cfg"), UserScript + bannerBytes() + "rate \"9999\"\r\n");
     EXPECT_EQ(readBytes(game.cstrike() / "USERCONFIG.CFG"), "bind j +jump\r\n" + ExecLine);
     EXPECT_EQ(game.cstrikeNames(), (std::set<std::string>{"Autoexec.cfg", "USERCONFIG.CFG", "Zentrimo.dll",
-                                                          "zentrimo-userconfig.added", "zentrimo.cfg"}));
+                                                          "zentrimo-config.before", "zentrimo-userconfig.added", "zentrimo.cfg"}));
     UninstallTweak(game.root());
     EXPECT_EQ(readBytes(game.cstrike() / "Autoexec.cfg"), UserScript);
     EXPECT_EQ(game.cstrikeNames(), (std::set<std::string>{"Autoexec.cfg", "USERCONFIG.CFG"}));

@@ -12,7 +12,7 @@ namespace {
 
 const std::string UserScript = "bind w +forward\r\n";
 const std::set<std::string> GameFileNames{
-    "autoexec.cfg", "autoexec.tmp", "userconfig.cfg", "Zentrimo.dll", "zentrimo-userconfig.added",
+    "autoexec.cfg", "autoexec.tmp", "userconfig.cfg", "Zentrimo.dll", "zentrimo-config.before", "zentrimo-userconfig.added",
     "zentrimo.cfg"};
 const std::set<std::string> PreparedNames{"autoexec.cfg", "autoexec.tmp", "Zentrimo.dll"};
 const std::string PlayersUserConfig = "bind j +jump\r\n";
@@ -76,13 +76,13 @@ TEST_F(WorkspaceFailure, FolderWhereTheBackupShouldBeLeavesNoTemporaryFile) {
     EXPECT_EQ(game.cstrikeNames(), (std::set<std::string>{"autoexec.cfg", "Zentrimo.dll"}));
 }
 
-TEST_F(WorkspaceFailure, FolderWhereTheWorkspaceShouldBeKeepsTheNewBackup) {
+TEST_F(WorkspaceFailure, FolderWhereTheWorkspaceShouldBeIsRefusedBeforeTheBackupIsMade) {
     writeBytes(game.script(), UserScript);
     fs::create_directory(game.workFile());
     expectError(caughtError([&] { PrepareWorkspace(game.root(), {}); }), GameFileProblem::NotARegularFile,
                 game.workFile());
-    EXPECT_EQ(readBytes(game.backup()), UserScript);
-    EXPECT_EQ(game.cstrikeNames(), PreparedNames);
+    EXPECT_EQ(readBytes(game.script()), UserScript);
+    EXPECT_EQ(game.cstrikeNames(), (std::set<std::string>{"autoexec.cfg", "autoexec.tmp"}));
 }
 
 TEST_F(WorkspaceFailure, FailedApplyKeepsTheWorkspace) {
@@ -138,14 +138,16 @@ TEST_F(WorkspaceFailure, OperationsTakeTheirStepsInOrder) {
     EXPECT_EQ(
         visibleSteps([&](const FileSteps& files) { ApplyWorkspace(game.root(), files); }),
         (std::vector<std::string>{"create autoexec.cfg~", "write autoexec.cfg~", "rename autoexec.cfg",
-                                  "create zentrimo.cfg~", "write zentrimo.cfg~", "rename zentrimo.cfg",
+                                  "create zentrimo-config.before~", "write zentrimo-config.before~",
+                                  "rename zentrimo-config.before", "create zentrimo.cfg~", "write zentrimo.cfg~", "rename zentrimo.cfg",
                                   "create zentrimo-userconfig.added~", "write zentrimo-userconfig.added~",
                                   "rename zentrimo-userconfig.added", "create userconfig.cfg~",
                                   "write userconfig.cfg~", "rename userconfig.cfg", "remove autoexec.tmp"}));
     EXPECT_EQ(visibleSteps([&](const FileSteps& files) { UninstallTweak(game.root(), files); }),
               (std::vector<std::string>{"create autoexec.cfg~", "write autoexec.cfg~", "rename autoexec.cfg",
                                         "remove userconfig.cfg", "remove zentrimo-userconfig.added",
-                                        "remove zentrimo.cfg", "remove Zentrimo.dll"}));
+                                        "remove zentrimo.cfg", "remove zentrimo-config.before",
+                                        "remove Zentrimo.dll"}));
 }
 
 // Runs the operation once per step, failing that step, on a fresh game folder each time; every

@@ -79,9 +79,9 @@ TEST(TemporaryFile, EachReplaceTakesANewNameAndKeepsTheScriptsMode) {
     ApplyWorkspace(game.root(), recording);
     PrepareWorkspace(game.root(), {}, recording);
     ApplyWorkspace(game.root(), recording);
-    // The first run: backup, workspace, script, zentrimo.cfg, its record, userconfig.cfg; the second
-    // finds the backup and the exec line in place.
-    EXPECT_EQ(temps.size(), 9u);
+    // The first run: backup, workspace, script, the saved values' record, zentrimo.cfg, the exec line's
+    // record, userconfig.cfg; the second finds the backup and the exec line in place.
+    EXPECT_EQ(temps.size(), 11u);
     EXPECT_EQ(fs::status(game.script()).permissions(), fs::perms::owner_read | fs::perms::owner_write);
 }
 

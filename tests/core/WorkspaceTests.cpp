@@ -122,7 +122,7 @@ TEST_F(WorkspaceLifecycle, ApplyReplacesTheScriptAndDeletesOnlyTheWorkspace) {
     EXPECT_EQ(readBytes(game.script()), UserScript + bannerBytes() + DecalsLine + "rate \"9999\"\r\n");
     EXPECT_EQ(readBytes(game.backup()), UserScript);
     EXPECT_EQ(game.cstrikeNames(), (std::set<std::string>{"autoexec.cfg", "userconfig.cfg", "Zentrimo.dll",
-                                                          "zentrimo-userconfig.added", "zentrimo.cfg"}));
+                                                          "zentrimo-config.before", "zentrimo-userconfig.added", "zentrimo.cfg"}));
 }
 
 TEST_F(WorkspaceLifecycle, UninstallWithoutBackupTouchesNothing) {

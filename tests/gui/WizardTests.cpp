@@ -260,8 +260,8 @@ void WizardTests::mixedRunAndUninstall() {
     QCOMPARE(game.read("Zentrimo.dll"), players);
     QCOMPARE(game.read("zentrimo.cfg"), applied.mid(applied.indexOf(banner()) + banner().size()));
     QCOMPARE(game.read("userconfig.cfg"), QByteArray("exec zentrimo.cfg\r\n"));
-    QCOMPARE(game.files(), (QStringList{"autoexec.cfg", "userconfig.cfg", "zentrimo-userconfig.added",
-                                        "zentrimo.cfg", "Zentrimo.dll"}));
+    QCOMPARE(game.files(), (QStringList{"autoexec.cfg", "userconfig.cfg", "zentrimo-config.before",
+                                        "zentrimo-userconfig.added", "zentrimo.cfg", "Zentrimo.dll"}));
 
     Program second(game);
     second.show("frmTweak0");
