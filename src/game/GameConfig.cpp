@@ -89,7 +89,8 @@ std::vector<SettingCommand> settingCommands(std::string_view script) {
     return found;
 }
 
-std::optional<SettingCommand> lastSetting(const std::vector<SettingCommand>& commands, std::string_view name) {
+std::optional<SettingCommand> lastSetting(const std::vector<SettingCommand>& commands,
+                                          std::string_view name) {
     std::string lower(name);
     std::ranges::transform(lower, lower.begin(), lowerAscii);
     const auto last = std::ranges::find(commands.rbegin(), commands.rend(), lower, &SettingCommand::name);

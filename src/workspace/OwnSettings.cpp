@@ -97,15 +97,16 @@ AfterConfig checkAfterGameConfig(const std::string& gameRoot, const FileSteps& f
     if (files.ownFileExists(ownSettings)) {
         const auto script = files.readIfPresent(gameFilePath(gameRoot, StartupScriptSuffix));
         // Older applies left no record but a zentrimo.cfg that is the applied script's run.
-        found.ownSettingsAreOurs = found.added || savedValuesRecord ||
-                                   (script && files.readWhole(ownSettings) == runLines(*script));
+        found.ownSettingsAreOurs =
+            found.added || savedValuesRecord || (script && files.readWhole(ownSettings) == runLines(*script));
         found.ownSettingsPresent = true;
     }
     files.checkReplaceable(gameFilePath(gameRoot, UserConfigSuffix));
     return found;
 }
 
-void runAfterGameConfig(const std::string& gameRoot, const std::string& appliedScript, const FileSteps& files) {
+void runAfterGameConfig(const std::string& gameRoot, const std::string& appliedScript,
+                        const FileSteps& files) {
     files.replaceWith(gameFilePath(gameRoot, OwnSettingsSuffix), runLines(appliedScript));
     const auto userConfig = gameFilePath(gameRoot, UserConfigSuffix);
     const std::string old = files.readIfPresent(userConfig).value_or("");
@@ -118,7 +119,8 @@ void runAfterGameConfig(const std::string& gameRoot, const std::string& appliedS
     files.replaceWith(userConfig, old + added);
 }
 
-void stopRunningAfterGameConfig(const std::string& gameRoot, const AfterConfig& found, const FileSteps& files) {
+void stopRunningAfterGameConfig(const std::string& gameRoot, const AfterConfig& found,
+                                const FileSteps& files) {
     if (found.added) {
         const auto userConfig = gameFilePath(gameRoot, UserConfigSuffix);
         const std::string text = files.readIfPresent(userConfig).value_or("");

@@ -28,10 +28,12 @@ std::string withoutRun(const std::string& appliedScript);
 
 // Writes what appliedScript holds after its last banner to zentrimo.cfg, and makes sure that
 // userconfig.cfg holds an exec line for it.
-void runAfterGameConfig(const std::string& gameRoot, const std::string& appliedScript, const FileSteps& files);
+void runAfterGameConfig(const std::string& gameRoot, const std::string& appliedScript,
+                        const FileSteps& files);
 
 // Deletes zentrimo.cfg when it is ours and takes back the exec line that runAfterGameConfig added, and
 // nothing else.
-void stopRunningAfterGameConfig(const std::string& gameRoot, const AfterConfig& found, const FileSteps& files);
+void stopRunningAfterGameConfig(const std::string& gameRoot, const AfterConfig& found,
+                                const FileSteps& files);
 
 } // namespace workspace

@@ -14,7 +14,8 @@ namespace fs = std::filesystem;
 namespace {
 
 bool isGameProgram(std::string name) {
-    std::ranges::transform(name, name.begin(), [](char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; });
+    std::ranges::transform(name, name.begin(),
+                           [](char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; });
     return name == "hl.exe" || name == "hl_linux";
 }
 

@@ -52,7 +52,8 @@ std::optional<std::vector<SavedValue>> parseRecord(const std::string& bytes) {
         const std::size_t applied = line.rfind(" \"");
         if (applied == std::string::npos || applied <= command.name.size() + 1 || line.back() != '"')
             return std::nullopt;
-        const std::string beforeText = line.substr(command.name.size() + 1, applied - command.name.size() - 1);
+        const std::string beforeText =
+            line.substr(command.name.size() + 1, applied - command.name.size() - 1);
         SavedValue value{command.name, std::nullopt, line.substr(applied + 2, line.size() - applied - 3)};
         if (beforeText != Absent) {
             if (beforeText.size() < 2 || beforeText.front() != '"' || beforeText.back() != '"')
@@ -64,8 +65,9 @@ std::optional<std::vector<SavedValue>> parseRecord(const std::string& bytes) {
         values.push_back(std::move(value));
     }
     // Anything the lines above did not account for, byte for byte, is not ours.
-    if (recordText(values) != bytes ||
-        !std::ranges::all_of(values, [](const SavedValue& v) { return savable(v.applied) && savable(v.before.value_or("")); }))
+    if (recordText(values) != bytes || !std::ranges::all_of(values, [](const SavedValue& v) {
+            return savable(v.applied) && savable(v.before.value_or(""));
+        }))
         return std::nullopt;
     return values;
 }

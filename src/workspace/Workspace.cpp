@@ -17,7 +17,8 @@ void holdGame(const std::string& gameRoot, const FileSteps& files) {
 }
 
 // The record of the player's saved values as the program wrote it; nothing when there is none.
-std::optional<std::vector<SavedValue>> savedValuesRecord(const std::string& gameRoot, const FileSteps& files) {
+std::optional<std::vector<SavedValue>> savedValuesRecord(const std::string& gameRoot,
+                                                         const FileSteps& files) {
     const auto record = gameFilePath(gameRoot, SavedValuesRecordSuffix);
     if (!files.ownFileExists(record))
         return std::nullopt;
@@ -92,7 +93,8 @@ void ApplyWorkspace(const std::string& gameRoot, const FileSteps& files) {
 
     files.replaceWith(script, applied);
     // The player's values are recorded before the run's reach zentrimo.cfg.
-    files.replaceWith(record, recordText(recordAfterApplying(savedBefore.value_or(std::vector<SavedValue>{}), runLines(applied), config)));
+    files.replaceWith(record, recordText(recordAfterApplying(savedBefore.value_or(std::vector<SavedValue>{}),
+                                                             runLines(applied), config)));
     runAfterGameConfig(gameRoot, applied, files);
     files.remove(workFile);
 }

@@ -49,9 +49,11 @@ void quitGame(const GameFolder& game) {
         }
         if (line == "exec userconfig.cfg")
             for (const game::Setting& saved : game::todaysGame())
-                if (saved.saved && !seen.contains(std::string(saved.name)) && started.value(std::string(saved.name)) != "<unset>")
+                if (saved.saved && !seen.contains(std::string(saved.name)) &&
+                    started.value(std::string(saved.name)) != "<unset>")
                     written += std::string(saved.name) + " \"" +
-                               game::judge(saved, started.value(std::string(saved.name))).gameUses + '"' + end + '\n';
+                               game::judge(saved, started.value(std::string(saved.name))).gameUses + '"' +
+                               end + '\n';
         written += line + end + (in.eof() ? "" : "\n");
     }
     writeBytes(config, written);
@@ -72,9 +74,10 @@ std::string withValue(std::string text, const std::string& name, const std::stri
 
 struct QuitCase {
     const char* name;
-    std::vector<std::string> runs;       // golden scripts applied in turn, the game started and quit after each
-    std::string playerHad;               // removed from the player's config.cfg first
-    std::pair<std::string, std::string> playerChanged; // a name and its value set in the game after the last quit
+    std::vector<std::string> runs; // golden scripts applied in turn, the game started and quit after each
+    std::string playerHad;         // removed from the player's config.cfg first
+    std::pair<std::string, std::string>
+        playerChanged; // a name and its value set in the game after the last quit
 };
 
 class GameQuit : public testing::TestWithParam<QuitCase> {};
@@ -109,13 +112,12 @@ TEST_P(GameQuit, UninstallGivesBackThePlayersValuesAndKeepsTheirLaterChanges) {
 
 INSTANTIATE_TEST_SUITE_P(
     , GameQuit,
-    testing::Values(QuitCase{"WholeRun", {"wizard/untouched-run-autoexec.tmp"}, "", {}},
-                    QuitCase{"TwoApplies", {"wizard/changed-run-autoexec.cfg", "wizard/untouched-run-autoexec.tmp"},
-                             "", {}},
-                    QuitCase{"PlayerHadNoMouseFilter", {"wizard/untouched-run-autoexec.tmp"}, "m_filter \"1\"\n",
-                             {}},
-                    QuitCase{"RateChangedInTheGame", {"wizard/untouched-run-autoexec.tmp"}, "",
-                             {"rate", "50000"}}),
+    testing::Values(
+        QuitCase{"WholeRun", {"wizard/untouched-run-autoexec.tmp"}, "", {}},
+        QuitCase{
+            "TwoApplies", {"wizard/changed-run-autoexec.cfg", "wizard/untouched-run-autoexec.tmp"}, "", {}},
+        QuitCase{"PlayerHadNoMouseFilter", {"wizard/untouched-run-autoexec.tmp"}, "m_filter \"1\"\n", {}},
+        QuitCase{"RateChangedInTheGame", {"wizard/untouched-run-autoexec.tmp"}, "", {"rate", "50000"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(GameQuitFault, AFailedUninstallLeavesWhatASecondOneFinishes) {

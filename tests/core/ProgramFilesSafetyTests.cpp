@@ -1,0 +1,219 @@
+// The program's own files are never a door out of the game folder, and nothing changes before a
+// problem is shown. POSIX only: links, FIFOs and processes started from the game folder.
+#include "FileError.h"
+#include "RunningGame.h"
+#include "Workspace.h"
+#include "WorkspaceTestGame.h"
+
+#include <csignal>
+#include <map>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace workspace;
+
+namespace {
+
+const std::string UserScript = "bind w +forward\r\n";
+const std::string Outside = "the player's file outside the game folder\r\n";
+
+// Every entry below a folder: its kind, and its bytes or link target.
+std::map<fs::path, std::string> snapshot(const fs::path& folder) {
+    std::map<fs::path, std::string> entries;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        const auto status = fs::symlink_status(entry.path());
+        if (fs::is_symlink(status))
+            entries[entry.path()] = "link to " + fs::read_symlink(entry.path()).string();
+        else if (fs::is_regular_file(status))
+            entries[entry.path()] = "file " + readBytes(entry.path()).value_or("");
+        else
+            entries[entry.path()] = fs::is_directory(status) ? "folder" : "other";
+    }
+    return entries;
+}
+
+enum class Plant { LinkOut, Fifo, Folder };
+
+struct PlantedCase {
+    const char* name;
+    const char* file; // under cstrike
+    Plant plant;
+    bool applied; // the tweak was applied before the file was planted: Uninstall is tried, else Apply
+};
+
+class PlantedFile : public testing::TestWithParam<PlantedCase> {};
+
+TEST_P(PlantedFile, IsRefusedWithItsPathBeforeAnyByteInsideOrOutsideChanges) {
+    const PlantedCase& planted = GetParam();
+    GameFolder game;
+    const fs::path outside = uniqueTempFolder("zentrimo-outside");
+    writeBytes(outside / "target", Outside);
+    writeBytes(game.script(), UserScript);
+    writeBytes(game.cstrike() / "config.cfg", "rate \"20000\"\r\nexec userconfig.cfg\r\n");
+    PrepareWorkspace(game.root(), {"rate \"9999\""});
+    if (planted.applied) {
+        ApplyWorkspace(game.root());
+        writeBytes(game.cstrike() / "config.cfg", "rate \"9999\"\r\nexec userconfig.cfg\r\n");
+    }
+    const fs::path file = game.cstrike() / planted.file;
+    fs::remove(file);
+    if (planted.plant == Plant::LinkOut)
+        fs::create_symlink(outside / "target", file);
+    else if (planted.plant == Plant::Fifo)
+        ASSERT_EQ(mkfifo(file.c_str(), 0600), 0);
+    else
+        fs::create_directory(file);
+    const auto inside = snapshot(game.folder());
+    const auto outsideBefore = snapshot(outside);
+
+    try {
+        planted.applied ? (void)UninstallTweak(game.root()) : ApplyWorkspace(game.root());
+        ADD_FAILURE() << "not refused";
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.code(), make_error_code(GameFileProblem::NotARegularFile)) << error.code().message();
+        EXPECT_EQ(error.path(), file);
+    }
+    EXPECT_EQ(snapshot(game.folder()), inside);
+    EXPECT_EQ(snapshot(outside), outsideBefore);
+    fs::remove_all(outside);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    , PlantedFile,
+    testing::Values(PlantedCase{"ZentrimoCfgLinkedOut", "zentrimo.cfg", Plant::LinkOut, false},
+                    PlantedCase{"WorkspaceLinkedOut", "autoexec.tmp", Plant::LinkOut, false},
+                    PlantedCase{"ExecRecordLinkedOut", "zentrimo-userconfig.added", Plant::LinkOut, false},
+                    PlantedCase{"ValuesRecordLinkedOut", "zentrimo-config.before", Plant::LinkOut, false},
+                    PlantedCase{"BackupLinkedOut", "Zentrimo.dll", Plant::LinkOut, true},
+                    PlantedCase{"ZentrimoCfgFolder", "zentrimo.cfg", Plant::Folder, false},
+                    PlantedCase{"ZentrimoCfgFolderAtUninstall", "zentrimo.cfg", Plant::Folder, true},
+                    PlantedCase{"ValuesRecordFifo", "zentrimo-config.before", Plant::Fifo, true},
+                    PlantedCase{"ExecRecordFolder", "zentrimo-userconfig.added", Plant::Folder, true},
+                    PlantedCase{"UserConfigFifo", "userconfig.cfg", Plant::Fifo, false},
+                    PlantedCase{"ConfigFolderAtUninstall", "config.cfg", Plant::Folder, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PlantedBackup, ALinkAsTheBackupIsNeverTakenForThePlayersScript) {
+    GameFolder game;
+    const fs::path outside = uniqueTempFolder("zentrimo-outside");
+    writeBytes(outside / "target", Outside);
+    writeBytes(game.script(), UserScript);
+    fs::create_symlink(outside / "target", game.backup());
+    EXPECT_THROW(PrepareWorkspace(game.root(), {"x"}), FileError);
+    EXPECT_EQ(readBytes(game.script()), UserScript);
+    EXPECT_EQ(readBytes(outside / "target"), Outside);
+    EXPECT_EQ(game.cstrikeNames(), (std::set<std::string>{"autoexec.cfg", "Zentrimo.dll"}));
+    fs::remove_all(outside);
+}
+
+// What else a player or another program may have left: each changes nothing it should not.
+TEST(PlayersFiles, OwnZentrimoCfgChangedRecordsALinkedUserConfigAndAMissingBackup) {
+    {
+        SCOPED_TRACE("a zentrimo.cfg of the player's is neither replaced nor deleted");
+        GameFolder game;
+        writeBytes(game.cstrike() / "Zentrimo.CFG", "name \"mine\"\r\n");
+        PrepareWorkspace(game.root(), {"x"});
+        const auto before = snapshot(game.folder());
+        try {
+            ApplyWorkspace(game.root());
+            ADD_FAILURE() << "applied over the player's zentrimo.cfg";
+        } catch (const FileError& error) {
+            EXPECT_EQ(error.code(), make_error_code(GameFileProblem::NotZentrimosFile));
+        }
+        EXPECT_EQ(snapshot(game.folder()), before);
+        EXPECT_EQ(UninstallTweak(game.root()), UninstallResult::Restored);
+        EXPECT_EQ(readBytes(game.cstrike() / "Zentrimo.CFG"), "name \"mine\"\r\n");
+    }
+    for (const auto& [record, bytes] : std::vector<std::pair<std::string, std::string>>{
+             {"zentrimo-userconfig.added", "bind j +jump\r\nexec zentrimo.cfg\r\n"},
+             {"zentrimo-config.before", "rate \"20000\" \"9999\"\r\nname \"me\" \"x\"\r\n"},
+             {"zentrimo-config.before", "rate \"20000\" \"9999\"\r\nrate absent \"1\"\r\n"},
+             {"zentrimo-config.before", "rate \"20000\"\"9999\"\r\n"}}) {
+        SCOPED_TRACE("a changed record is refused: " + bytes);
+        GameFolder game;
+        writeBytes(game.userConfig(), "bind j +jump\r\n");
+        writeBytes(game.cstrike() / "config.cfg", "rate \"20000\"\r\n");
+        PrepareWorkspace(game.root(), {"rate \"9999\""});
+        ApplyWorkspace(game.root());
+        writeBytes(game.cstrike() / record, bytes);
+        const auto before = snapshot(game.folder());
+        try {
+            UninstallTweak(game.root());
+            ADD_FAILURE() << "uninstalled with a changed record";
+        } catch (const FileError& error) {
+            EXPECT_EQ(error.code(), make_error_code(GameFileProblem::ChangedRecord));
+            EXPECT_EQ(error.path(), game.cstrike() / record);
+        }
+        EXPECT_EQ(snapshot(game.folder()), before);
+    }
+    {
+        SCOPED_TRACE("a userconfig.cfg linked to a missing file keeps its link");
+        GameFolder game;
+        const fs::path outside = uniqueTempFolder("zentrimo-outside");
+        fs::create_symlink(outside / "userconfig.cfg", game.userConfig());
+        PrepareWorkspace(game.root(), {"x"});
+        ApplyWorkspace(game.root());
+        EXPECT_EQ(readBytes(outside / "userconfig.cfg"), "exec zentrimo.cfg\r\n");
+        UninstallTweak(game.root());
+        EXPECT_TRUE(fs::is_symlink(game.userConfig()));
+        EXPECT_EQ(readBytes(outside / "userconfig.cfg"), "");
+        fs::remove_all(outside);
+    }
+    {
+        SCOPED_TRACE("without the backup, Uninstall still takes back everything the program added");
+        GameFolder game;
+        writeBytes(game.script(), UserScript);
+        writeBytes(game.userConfig(), "bind j +jump\r\n");
+        PrepareWorkspace(game.root(), {"x"});
+        ApplyWorkspace(game.root());
+        fs::remove(game.backup());
+        EXPECT_EQ(UninstallTweak(game.root()), UninstallResult::Restored);
+        EXPECT_EQ(readBytes(game.script()), UserScript);
+        EXPECT_EQ(readBytes(game.userConfig()), "bind j +jump\r\n");
+        EXPECT_EQ(game.cstrikeNames(), (std::set<std::string>{"autoexec.cfg", "userconfig.cfg"}));
+        EXPECT_EQ(UninstallTweak(game.root()), UninstallResult::NotInstalled);
+    }
+}
+
+// A stand-in for the game: sleep, started from the game folder under the game's name.
+pid_t startStandIn(const fs::path& workingFolder, const fs::path& program, const char* name) {
+    const pid_t child = fork();
+    if (child == 0) {
+        if (chdir(workingFolder.c_str()) == 0)
+            execl(program.c_str(), name, "30", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    usleep(200000);
+    return child;
+}
+
+TEST(RunningGame, FoundByItsProgramsFolderOrItsWorkingFolder) {
+    GameFolder game;
+    const GameFolder elsewhere;
+    fs::copy_file("/bin/sleep", game.folder() / "hl_linux");
+    EXPECT_FALSE(gameRunningFrom(game.root()));
+    struct Run {
+        const char* name;
+        fs::path workingFolder;
+        fs::path program;
+        const char* argument;
+        bool found;
+    };
+    for (const Run& run :
+         {Run{"hl_linux from the game folder", elsewhere.folder(), game.folder() / "hl_linux", "hl_linux",
+              true},
+          Run{"hl.exe under Wine", game.folder(), "/bin/sleep", "C:\\Games\\hl.exe", true},
+          Run{"hl.exe of another game folder", elsewhere.folder(), "/bin/sleep", "hl.exe", false},
+          Run{"another program in the game folder", game.folder(), "/bin/sleep", "sleep", false}}) {
+        SCOPED_TRACE(run.name);
+        const pid_t child = startStandIn(run.workingFolder, run.program, run.argument);
+        EXPECT_EQ(gameRunningFrom(game.root()), run.found);
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+    }
+    EXPECT_FALSE(gameRunningFrom(game.root()));
+}
+
+} // namespace
