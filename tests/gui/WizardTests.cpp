@@ -1,5 +1,8 @@
 #include "WizardTests.h"
 
+#include <QFile>
+#include <QProcess>
+
 #include "FileError.h"
 #include "PageLook.h"
 #include "PageSpec.h"
@@ -104,6 +107,31 @@ void WizardTests::uninstallWithoutBackup() {
     QCOMPARE(Program::visibleForms(), QStringList{"frmTweak0"});
     QCOMPARE(game.files(), QStringList{"autoexec.cfg"});
     QCOMPARE(game.read("autoexec.cfg"), QByteArray("own\r\n"));
+}
+
+void WizardTests::uninstallWaitsWhileTheGameRuns() {
+#ifdef Q_OS_WIN
+    QSKIP("the stand-in for the game is a Linux program");
+#else
+    GameFolder game;
+    game.write("autoexec.cfg", "own\r\n" + banner());
+    game.write("Zentrimo.dll", "own\r\n");
+    QVERIFY(QFile::copy("/bin/sleep", game.rootPath() + "/hl_linux"));
+    QProcess standIn;
+    standIn.start(game.rootPath() + "/hl_linux", {"30"});
+    QVERIFY(standIn.waitForStarted());
+    Program run(game);
+    run.show("frmTweak0");
+    run.click("frmTweak0", "cmdUninstall");
+    standIn.kill();
+    standIn.waitForFinished();
+    QCOMPARE(run.services.messages, QStringList{"Counter-Strike is running. Close it first: it saves its settings "
+                                                "when it quits, and would undo the uninstall."});
+    QCOMPARE(run.services.exitCode_, std::nullopt);
+    QCOMPARE(Program::visibleForms(), QStringList{"frmTweak0"});
+    QCOMPARE(game.read("autoexec.cfg"), "own\r\n" + banner());
+    QVERIFY(game.has("Zentrimo.dll"));
+#endif
 }
 
 void WizardTests::uninstallRestoresBackup_data() {

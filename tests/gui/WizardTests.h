@@ -16,6 +16,7 @@ private slots:
     void quitting_data();
     void quitting();
     void uninstallWithoutBackup();
+    void uninstallWaitsWhileTheGameRuns();
     void uninstallRestoresBackup_data();
     void uninstallRestoresBackup();
     void fileErrorEndsProgram_data();
