@@ -63,10 +63,10 @@ constexpr std::array<Setting, 34> Rows{{
     {"s_reverb", false, "not found in any Steam build", false, "", {}, {}, "", false, "probably unknown to the game"},
     // Reconstructions.
     {"loadas8bit", true, "", false, "0", {}, {}, "", false, "1 loads sounds as 8-bit",
-     {When::Equals, "1", "worse sound"}},
+     {When::Equals, "1", "the sound gets worse"}},
     // Saved.
     {"hisound", true, "", true, "1", {}, {}, "", false, "sound quality high (1) or low (0)",
-     {When::Equals, "0", "worse sound"}},
+     {When::Equals, "0", "the sound gets worse"}},
     // In old configs only, absent from recent ones: fps_max limits frames now.
     {"fps_modem", false, "gone since 2013", false, "", {}, {}, "", false, "use fps_max instead"},
     // No source shows these in any Steam build.

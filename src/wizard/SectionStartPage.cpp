@@ -1,8 +1,11 @@
 #include "SectionStartPage.h"
 
 #include "ErrorBoundary.h"
+#include "FileSteps.h"
 #include "FormStyle.h"
+#include "GameFiles.h"
 #include "PageLook.h"
+#include "RunPreview.h"
 #include "Services.h"
 #include "Workspace.h"
 
@@ -17,6 +20,18 @@ namespace wizard {
 namespace {
 
 const QSize LargestPicture(220, 220);
+
+// What the game will make of the run's lines: those after the workspace file's last banner.
+QString previewOfWorkspace(const std::string& gameRoot) {
+    std::string banner;
+    for (const std::string& line : workspace::TweakBanner())
+        banner += line + "\r\n";
+    const std::optional<std::string> text =
+        workspace::FileSteps().readIfPresent(workspace::gameFilePath(gameRoot, workspace::WorkspaceSuffix));
+    const std::size_t at = text ? text->rfind(banner) : std::string::npos;
+    const std::string run = at == std::string::npos ? std::string() : text->substr(at + banner.size());
+    return QString::fromStdString(game::previewOfRun(run));
+}
 
 QLabel* sectionPicture(const QString& resource, Form* page) {
     QSize size = QSvgRenderer(resource).defaultSize();
@@ -90,7 +105,8 @@ void SectionStartPage::uninstall() {
 
 void SectionStartPage::quit() {
     guarded(m_services, [this] {
-        if (m_services.askYesNo(QStringLiteral("Do you want to apply settings before quit?")))
+        if (m_services.askYesNo(QStringLiteral("Do you want to apply settings before quit?"),
+                                previewOfWorkspace(m_state.gameRoot)))
             workspace::ApplyWorkspace(m_state.gameRoot);
         m_services.endProgram(0);
     });
