@@ -39,7 +39,7 @@ std::string str(std::string_view text) {
 std::string fatePhrase(const ConsoleLine& line, const Judged& j) {
     switch (j.verdict.fate) {
     case Fate::NotInGame:
-        return line.name + " is not in the game (" + str(j.setting->gone) + "): " + str(j.setting->today);
+        return line.name + " (" + str(j.setting->gone) + "): " + str(j.setting->today);
     case Fate::Forced:
         return line.name + " is forced to " + str(j.setting->forced) + " by the game";
     case Fate::NoEffect:
