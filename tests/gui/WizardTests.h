@@ -34,6 +34,8 @@ private slots:
     void lastOptionChosenWins();
     void soundQualityTagIsComparedWholeAndExact_data();
     void soundQualityTagIsComparedWholeAndExact();
+    void todayNoteFollowsTheChoice_data();
+    void todayNoteFollowsTheChoice();
 
     // Number fields (KeyFilterTests.cpp)
     void typing_data();
