@@ -234,8 +234,8 @@ void WizardTests::todayNoteFollowsTheChoice_data() {
     QTest::newRow("texture mode, last option")
         << "frmTweak14" << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down} << QString()
         << "In today's game: textures look blocky; the game's own default is the last option." << QString();
-    QTest::newRow("gamma 3") << "frmTweak8" << QList<int>{Qt::Key_Tab, Qt::Key_End, Qt::Key_Backspace}
-                             << "3" << washedOut + "; the game uses 3 for gamma, not 4." << washedOut + ".";
+    QTest::newRow("gamma 3") << "frmTweak8" << QList<int>{Qt::Key_Tab, Qt::Key_End, Qt::Key_Backspace} << "3"
+                             << washedOut + "; the game uses 3 for gamma, not 4." << washedOut + ".";
     QTest::newRow("brightness 1") << "frmTweak8" << QList<int>{Qt::Key_End, Qt::Key_Backspace} << "1"
                                   << washedOut + "; the game uses 3 for gamma, not 4."
                                   << "In today's game: the game uses 3 for gamma, not 4.";
