@@ -1,6 +1,7 @@
 #include "SectionStartPage.h"
 
 #include "ErrorBoundary.h"
+#include "FileError.h"
 #include "FileSteps.h"
 #include "FormStyle.h"
 #include "GameFiles.h"
@@ -26,8 +27,15 @@ QString previewOfWorkspace(const std::string& gameRoot) {
     std::string banner;
     for (const std::string& line : workspace::TweakBanner())
         banner += line + "\r\n";
-    const std::optional<std::string> text =
-        workspace::FileSteps().readIfPresent(workspace::gameFilePath(gameRoot, workspace::WorkspaceSuffix));
+    std::optional<std::string> text;
+    try {
+        text = workspace::FileSteps().readIfPresent(
+            workspace::gameFilePath(gameRoot, workspace::WorkspaceSuffix));
+    } catch (const workspace::FileError& error) {
+        // The question still stands: No must go on quitting as it always did.
+        return QStringLiteral("The lines of this run could not be read: %1")
+            .arg(QString::fromUtf8(error.what()));
+    }
     const std::size_t at = text ? text->rfind(banner) : std::string::npos;
     const std::string run = at == std::string::npos ? std::string() : text->substr(at + banner.size());
     return QString::fromStdString(game::previewOfRun(run));

@@ -15,6 +15,7 @@ private slots:
     void missingPictureDrawsNothing();
     void quitting_data();
     void quitting();
+    void unreadableRunStillAsks();
     void uninstallWithoutBackup();
     void uninstallRestoresBackup_data();
     void uninstallRestoresBackup();
