@@ -12,6 +12,8 @@ class QWidget;
 inline const QColor Cyan(0, 255, 255);
 inline const QColor DarkTeal(0, 64, 64);
 inline const QColor LightText(235, 245, 245);
+// Dimmer than LightText, still far above the contrast that small text needs on DarkTeal.
+inline const QColor NoteText(190, 220, 220);
 
 inline const QString PageBackground = QStringLiteral(":/pictures/background_page.svg");
 

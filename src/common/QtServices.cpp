@@ -8,8 +8,9 @@
 
 namespace {
 
-QMessageBox::StandardButton runBox(BoxKind kind, const QString& text) {
+QMessageBox::StandardButton runBox(BoxKind kind, const QString& text, const QString& details = {}) {
     FormMessageBox box(kind, text, QApplication::activeWindow());
+    box.setDetailedText(details);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -29,8 +30,8 @@ void QtServices::showError(const QString& text) {
     runBox(BoxKind::Error, text);
 }
 
-bool QtServices::askYesNo(const QString& question) {
-    return runBox(BoxKind::Question, question) == QMessageBox::Yes;
+bool QtServices::askYesNo(const QString& question, const QString& details) {
+    return runBox(BoxKind::Question, question, details) == QMessageBox::Yes;
 }
 
 void QtServices::beep() {

@@ -11,7 +11,7 @@ public:
 
     void showMessage(const QString& text) override;
     void showError(const QString& text) override;
-    bool askYesNo(const QString& question) override;
+    bool askYesNo(const QString& question, const QString& details = {}) override;
     void beep() override;
     MusicPlayer& music() override;
     void endProgram(int exitCode) override;

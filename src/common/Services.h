@@ -23,7 +23,8 @@ public:
 
     virtual void showMessage(const QString& text) = 0;  // OK, no icon
     virtual void showError(const QString& text) = 0;    // OK, error icon
-    virtual bool askYesNo(const QString& question) = 0; // Yes is the default; true for Yes
+    // Yes is the default; true for Yes. Details, when given, are behind the box's "Show Details...".
+    virtual bool askYesNo(const QString& question, const QString& details = {}) = 0;
     virtual void beep() = 0;
     virtual MusicPlayer& music() = 0;
     // Ends the run with exitCode once the current handler returns; callers return right after.

@@ -27,6 +27,16 @@ QLabel* makeHeading(const Text& text, QWidget* parent) {
     return label;
 }
 
+QLabel* makeNote(const Text& text, QWidget* parent) {
+    QLabel* label = makeLabel(text, parent);
+    QFont font = label->font();
+    font.setItalic(true);
+    label->setFont(font);
+    setTextColour(label, NoteText);
+    label->setAccessibleDescription(QStringLiteral("What today's game does with this setting"));
+    return label;
+}
+
 QLabel* makePicture(const QString& name, const QString& resource, QSize size, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);

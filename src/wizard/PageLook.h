@@ -22,6 +22,8 @@ inline const QSize PictureSize(160, 120);
 // A word-wrapped plain-text label in the page's light colour.
 QLabel* makeLabel(const Text& text, QWidget* parent);
 QLabel* makeHeading(const Text& text, QWidget* parent);
+// A remark beside the page's own texts: italic and a little dimmer, never a heading.
+QLabel* makeNote(const Text& text, QWidget* parent);
 // A label of the given size showing the resource; a resource that cannot be read leaves it blank.
 QLabel* makePicture(const QString& name, const QString& resource, QSize size, QWidget* parent);
 // A push button with its objectName and caption (the caption's & gives its Alt shortcut); Enter

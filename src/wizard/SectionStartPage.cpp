@@ -1,10 +1,15 @@
 #include "SectionStartPage.h"
 
 #include "ErrorBoundary.h"
+#include "FileError.h"
+#include "FileSteps.h"
 #include "FormStyle.h"
+#include "GameFiles.h"
+#include "OwnSettings.h"
 #include "PageLook.h"
-#include "Services.h"
+#include "RunPreview.h"
 #include "RunningGame.h"
+#include "Services.h"
 #include "Workspace.h"
 
 #include <QHBoxLayout>
@@ -18,6 +23,23 @@ namespace wizard {
 namespace {
 
 const QSize LargestPicture(220, 220);
+
+// What the game will make of the run's lines: those after the workspace file's last banner.
+QString previewOfWorkspace(const std::string& gameRoot) {
+    std::optional<std::string> text;
+    try {
+        text = workspace::FileSteps().readIfPresent(
+            workspace::gameFilePath(gameRoot, workspace::WorkspaceSuffix));
+    } catch (const workspace::FileError& error) {
+        // The question still stands: No must go on quitting as it always did.
+        return QStringLiteral("The lines of this run could not be read: %1")
+            .arg(QString::fromUtf8(error.what()));
+    }
+    const std::string running = workspace::gameRunningFrom(gameRoot)
+                                    ? "Counter-Strike is running: the settings take effect at its next start."
+                                    : "";
+    return QString::fromStdString(game::previewOfRun(workspace::runLines(text.value_or("")), running));
+}
 
 QLabel* sectionPicture(const QString& resource, Form* page) {
     QSize size = QSvgRenderer(resource).defaultSize();
@@ -80,8 +102,9 @@ void SectionStartPage::showEvent(QShowEvent* event) {
 void SectionStartPage::uninstall() {
     guarded(m_services, [this] {
         if (workspace::gameRunningFrom(m_state.gameRoot)) {
-            m_services.showMessage(QStringLiteral("Counter-Strike is running. Close it first: it saves its settings "
-                                                  "when it quits, and would undo the uninstall."));
+            m_services.showMessage(
+                QStringLiteral("Counter-Strike is running. Close it first: it saves its settings "
+                               "when it quits, and would undo the uninstall."));
             return;
         }
         if (workspace::UninstallTweak(m_state.gameRoot) == workspace::UninstallResult::NotInstalled) {
@@ -96,7 +119,8 @@ void SectionStartPage::uninstall() {
 
 void SectionStartPage::quit() {
     guarded(m_services, [this] {
-        if (m_services.askYesNo(QStringLiteral("Do you want to apply settings before quit?")))
+        if (m_services.askYesNo(QStringLiteral("Do you want to apply settings before quit?"),
+                                previewOfWorkspace(m_state.gameRoot)))
             workspace::ApplyWorkspace(m_state.gameRoot);
         m_services.endProgram(0);
     });

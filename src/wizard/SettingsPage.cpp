@@ -6,6 +6,7 @@
 #include "KeyFilter.h"
 #include "PageLook.h"
 #include "Services.h"
+#include "TodayNote.h"
 #include "Workspace.h"
 
 #include <QButtonGroup>
@@ -77,6 +78,12 @@ SettingsPage::SettingsPage(PageSpec page, Services& services, RunState& state)
     rows->setHorizontalSpacing(scale.pixels(10));
     rows->setColumnStretch(SpareColumn, 1);
     std::visit([&](const auto& input) { addInput(input, rows); }, m_page.input);
+    // Sized with the longest note any choice gives, so that no later note pushes a control aside.
+    const QString longestNote = longestTodayNote(m_page, answer());
+    m_todayNote = makeNote({QStringLiteral("lblToday"), longestNote}, this);
+    if (!longestNote.isEmpty())
+        layout->addSpacing(scale.pixels(6));
+    layout->addWidget(m_todayNote);
 
     auto* buttons = new QHBoxLayout;
     layout->addStretch();
@@ -91,6 +98,20 @@ SettingsPage::SettingsPage(PageSpec page, Services& services, RunState& state)
     connect(skipButton, &QPushButton::clicked, this, &SettingsPage::skipAndGoOn);
 
     finishPage(this, layout);
+    showTodayNote();
+    if (m_checkBox)
+        connect(m_checkBox, &QCheckBox::toggled, this, &SettingsPage::showTodayNote);
+    for (QLineEdit* field : m_fields)
+        connect(field, &QLineEdit::textChanged, this, &SettingsPage::showTodayNote);
+    if (m_options)
+        connect(m_options, &QButtonGroup::idToggled, this, &SettingsPage::showTodayNote);
+}
+
+void SettingsPage::showTodayNote() {
+    const QString note = todayNote(m_page, answer());
+    m_todayNote->setText(note);
+    m_todayNote->setAccessibleName(note);
+    m_todayNote->setVisible(!note.isEmpty());
 }
 
 void SettingsPage::addInput(const CheckBox& box, QGridLayout* rows) {

@@ -8,6 +8,7 @@
 class QButtonGroup;
 class QCheckBox;
 class QGridLayout;
+class QLabel;
 class QLineEdit;
 class Services;
 
@@ -33,6 +34,8 @@ private:
     void addInput(const std::vector<NumberField>& fields, QGridLayout* rows);
     void addInput(const OptionGroup& group, QGridLayout* rows);
     Answer answer() const;
+    // The note follows the answer as the player makes it.
+    void showTodayNote();
     void writeAndGoOn();
     void skipAndGoOn();
 
@@ -42,6 +45,7 @@ private:
     QCheckBox* m_checkBox = nullptr;
     std::vector<QLineEdit*> m_fields;
     QButtonGroup* m_options = nullptr;
+    QLabel* m_todayNote = nullptr;
 };
 
 } // namespace wizard

@@ -16,8 +16,9 @@
 #include <algorithm>
 #include <cmath>
 
-bool FakeServices::askYesNo(const QString& question) {
+bool FakeServices::askYesNo(const QString& question, const QString& details_) {
     questions << question;
+    details << details_;
     if (answers.empty())
         qFatal("No scripted answer to: %s", qPrintable(question));
     const bool answer = answers.front();

@@ -28,7 +28,7 @@ class FakeServices : public Services {
 public:
     void showMessage(const QString& text) override { messages << text; }
     void showError(const QString& text) override { errors << text; }
-    bool askYesNo(const QString& question) override;
+    bool askYesNo(const QString& question, const QString& details = {}) override;
     void beep() override { ++beeps; }
     MusicPlayer& music() override { return player; }
     // Only the first end counts, as in the program.
@@ -37,6 +37,7 @@ public:
     QStringList messages;
     QStringList errors;
     QStringList questions;
+    QStringList details; // each question's details, in the same order
     std::deque<bool> answers;
     int beeps = 0;
     std::optional<int> exitCode_;

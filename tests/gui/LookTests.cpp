@@ -119,6 +119,50 @@ private slots:
         QVERIFY(controls >= 3);
     }
 
+    // Every note a page's choices give fits at every font size, and no control moves for it.
+    void todayNotesFitEveryChoice_data() {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<int>("pixels");
+        for (int pixels : FontPixels)
+            for (const wizard::Step& step : wizard::wizardSteps())
+                if (const auto* page = std::get_if<wizard::PageSpec>(&step);
+                    page && !std::holds_alternative<std::vector<wizard::NumberField>>(page->input))
+                    QTest::addRow("%s at %d px", qPrintable(page->form), pixels) << page->form << pixels;
+    }
+    void todayNotesFitEveryChoice() {
+        QFETCH(QString, form);
+        QFETCH(int, pixels);
+        if (QFontDatabase::families().isEmpty())
+            QSKIP("No font to measure texts with");
+        useFontPixels(pixels);
+        GameFolder game;
+        Program program(game);
+        QWidget* shown = opened(program, form);
+        const auto* note = shown->findChild<QLabel*>("lblToday");
+        QList<QAbstractButton*> choices = shown->findChildren<QAbstractButton*>();
+        const auto places = [&] {
+            QList<QRect> rects;
+            for (const QWidget* control : shown->findChildren<QWidget*>())
+                if (control != note && control->isVisibleTo(shown))
+                    rects << control->geometry();
+            return rects;
+        };
+        const QList<QRect> first = places();
+        QStringList notes;
+        for (QAbstractButton* choice : choices) {
+            if (!choice->isCheckable())
+                continue;
+            choice->click();
+            notes << note->text();
+            QCOMPARE(places(), first);
+            if (note->isVisibleTo(shown)) {
+                QVERIFY2(shown->rect().contains(note->geometry()), qPrintable(note->text()));
+                QVERIFY2(misfit(note).isEmpty(), qPrintable(note->text()));
+            }
+        }
+        QVERIFY(!notes.isEmpty());
+    }
+
     void formsGrowWithTheFont_data() {
         QTest::addColumn<QString>("form");
         for (const QString& form : allForms())

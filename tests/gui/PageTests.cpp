@@ -220,3 +220,55 @@ void WizardTests::soundQualityTagIsComparedWholeAndExact() {
     run.click("frmSound5", "cmdSNext5");
     QCOMPARE(game.read("autoexec.tmp"), startingWorkspace() + lines);
 }
+
+// Keys that change the page's answer, and the note on today's game before and after them.
+void WizardTests::todayNoteFollowsTheChoice_data() {
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    const QString soundWorse =
+        "In today's game: the sound gets worse; the game's own default is the last option.";
+    const QString washedOut = "In today's game: the picture looks washed out";
+    QTest::newRow("texture mode, last option")
+        << "frmTweak14" << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down} << QString()
+        << "In today's game: textures look blocky; the game's own default is the last option." << QString();
+    QTest::newRow("gamma 3") << "frmTweak8" << QList<int>{Qt::Key_Tab, Qt::Key_End, Qt::Key_Backspace} << "3"
+                             << washedOut + "; the game uses 3 for gamma, not 4." << washedOut + ".";
+    QTest::newRow("brightness 1") << "frmTweak8" << QList<int>{Qt::Key_End, Qt::Key_Backspace} << "1"
+                                  << washedOut + "; the game uses 3 for gamma, not 4."
+                                  << "In today's game: the game uses 3 for gamma, not 4.";
+    QTest::newRow("downloads allowed") << "frmInternet5" << QList<int>{Qt::Key_Space} << QString()
+                                       << "In today's game: servers running a map you don't have will "
+                                          "disconnect you."
+                                       << QString();
+    QTest::newRow("16 bit 22 kHz") << "frmSound5" << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down}
+                                   << QString() << soundWorse << QString();
+    QTest::newRow("16 bit 11 kHz") << "frmSound5" << QList<int>{Qt::Key_Down, Qt::Key_Down} << QString()
+                                   << soundWorse << soundWorse;
+    QTest::newRow("weapon hidden") << "frmTweak3" << QList<int>{Qt::Key_Space} << QString() << QString()
+                                   << "In today's game: you see no weapon and no reload.";
+}
+
+void WizardTests::todayNoteFollowsTheChoice() {
+    QFETCH(QString, form);
+    QFETCH(QList<int>, keys);
+    QFETCH(QString, typed);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    GameFolder game;
+    Program run(game);
+    run.showActive(form);
+    const auto* note = run.control<QLabel>(form, "lblToday");
+    QCOMPARE(note->text(), before);
+    QCOMPARE(note->isVisible(), !before.isEmpty());
+    for (int key : keys)
+        QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key));
+    QTest::keyClicks(QApplication::focusWidget(), typed);
+    QCOMPARE(note->text(), after);
+    QCOMPARE(note->isVisible(), !after.isEmpty());
+    // A screen reader reads the note as it stands.
+    QCOMPARE(note->accessibleName(), after);
+    QCOMPARE(game.files(), QStringList());
+}

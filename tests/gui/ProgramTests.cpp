@@ -160,6 +160,9 @@ private slots:
         }
         QCOMPARE(program.services.exitCode_, std::optional(0));
         QCOMPARE(program.services.questions, QStringList{"Do you want to apply settings before quit?"});
+        // What the game makes of each line, behind the question's "Show Details...".
+        QCOMPARE(program.services.details.join("").split('\n'),
+                 QString::fromUtf8(dataFile("today/untouched-run-preview.txt")).split('\n'));
         QCOMPARE(program.services.messages, QStringList());
         QCOMPARE(program.state.gameRoot, QDir::toNativeSeparators(m_game->path()).toStdString());
         QDir::setCurrent(previousFolder);
@@ -251,6 +254,8 @@ private slots:
             QCOMPARE(program.services.exitCode_, std::optional(0));
             QCOMPARE(program.services.messages, QStringList());
             QCOMPARE(program.services.beeps, 0);
+            QCOMPARE(program.services.details.join("").split('\n'),
+                     QString::fromUtf8(dataFile("today/changed-run-preview.txt")).split('\n'));
         }
         QCOMPARE(readFile(cstrike("autoexec.cfg")), dataFile("wizard/changed-run-autoexec.cfg"));
         QCOMPARE(readFile(cstrike("Zentrimo.dll")), players);
@@ -317,6 +322,7 @@ private slots:
         QCOMPARE(readFile(cstrike("autoexec.cfg")), players + banner());
         QCOMPARE(readFile(cstrike("Zentrimo.dll")), players);
         QCOMPARE(program.services.messages, QStringList());
+        QCOMPARE(program.services.details, QStringList{"This run wrote no lines.\n"});
     }
 
     void closingAnyWindowEndsTheProgramCleanly_data() {

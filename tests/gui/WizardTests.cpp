@@ -93,6 +93,21 @@ void WizardTests::quitting() {
     QVERIFY(run.services.errors.isEmpty());
 }
 
+// A workspace that cannot be read leaves the question and its No as they were; the details say why.
+void WizardTests::unreadableRunStillAsks() {
+    GameFolder game;
+    QVERIFY(QDir(game.path({})).mkpath("autoexec.tmp"));
+    Program run(game);
+    run.services.answers = {false};
+    run.show("frmFinish0");
+    run.click("frmFinish0", "cmdQuitEnd");
+    QCOMPARE(run.services.questions, QStringList{ApplyQuestion});
+    QVERIFY2(run.services.details.value(0).startsWith("The lines of this run could not be read: "),
+             qPrintable(run.services.details.value(0)));
+    QCOMPARE(run.services.errors, QStringList());
+    QCOMPARE(run.services.exitCode_, std::optional(0));
+}
+
 void WizardTests::uninstallWithoutBackup() {
     GameFolder game;
     game.write("autoexec.cfg", "own\r\n");

@@ -15,6 +15,7 @@ private slots:
     void missingPictureDrawsNothing();
     void quitting_data();
     void quitting();
+    void unreadableRunStillAsks();
     void uninstallWithoutBackup();
     void uninstallWaitsWhileTheGameRuns();
     void uninstallRestoresBackup_data();
@@ -35,6 +36,8 @@ private slots:
     void lastOptionChosenWins();
     void soundQualityTagIsComparedWholeAndExact_data();
     void soundQualityTagIsComparedWholeAndExact();
+    void todayNoteFollowsTheChoice_data();
+    void todayNoteFollowsTheChoice();
 
     // Number fields (KeyFilterTests.cpp)
     void typing_data();

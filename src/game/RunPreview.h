@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// What the player is told about today's game: the note of a page and the preview before applying.
+namespace game {
+
+// A line as the pages write it: the name, then a blank and the value between double quotes; a bare
+// command has no value.
+struct ConsoleLine {
+    std::string name;
+    std::string value;
+};
+ConsoleLine parseLine(std::string_view line);
+
+// For each line the game does not take as written, or whose value costs the player something, a phrase
+// saying so (for a page's note); a phrase said already is not repeated. Empty when every line is fine.
+std::vector<std::string> concerns(const std::vector<std::string>& lines);
+
+// True when the line's value costs the player something.
+bool costsThePlayer(const std::string& line);
+
+// The details of the question before applying, from the lines of the run as the workspace holds them
+// (CR LF or LF ends): a line counting them by fate, `extraNote` when given, then each line with its fate.
+std::string previewOfRun(std::string_view runLines, std::string_view extraNote = {});
+
+} // namespace game
