@@ -36,7 +36,7 @@ constexpr std::array<Setting, 34> Rows{{
     {"gl_polyoffset", true, "", true, "4", {}, Range{0.001, 25}, "", false, "depth offset of decals"},
     // Saved; capped at 2 in multiplayer (#2218).
     {"brightness", true, "", true, "0", {}, Range{0, 2}, "", false, "lifts dark areas from the next map",
-     {When::Above, "1", "the picture looks washed out"}},
+     {When::Above, "1", "the picture may look washed out"}},
     // Clamped to 1.8-3 (#1249), default 2.2 since 2023 (#3719).
     {"gamma", true, "", true, "2.2", Range{1.8, 3}, {}, "", false, "brightness of the whole picture"},
     // Forced in this game, cheats or not (a Valve developer in #232).
@@ -92,7 +92,7 @@ constexpr std::array<Setting, 34> Rows{{
     {"scr_conspeed", false, "dead since 2013", false, "", {}, {}, "", false, "probably no effect"},
     // Saved; the SDK reads a controller when it is 1.
     {"joystick", true, "", true, "0", {}, {}, "", false, "reads a game controller",
-     {When::Equals, "1", "a drifting stick moves you"}},
+     {When::Equals, "1", "a drifting stick may move you"}},
     // Commands, never saved; thirdperson does nothing on a server with more than one player (SDK, #3105).
     {"thirdperson", true, "", false, "", {}, {}, "", false,
      "does nothing on a server with more than one player"},

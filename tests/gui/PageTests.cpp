@@ -230,7 +230,7 @@ void WizardTests::todayNoteFollowsTheChoice_data() {
     QTest::addColumn<QString>("after");
     const QString soundWorse =
         "In today's game: the sound gets worse; the game's own default is the last option.";
-    const QString washedOut = "In today's game: the picture looks washed out";
+    const QString washedOut = "In today's game: the picture may look washed out";
     QTest::newRow("texture mode, last option")
         << "frmTweak14" << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down} << QString()
         << "In today's game: textures look blocky; the game's own default is the last option." << QString();
