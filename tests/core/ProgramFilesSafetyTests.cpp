@@ -40,7 +40,7 @@ struct PlantedCase {
     const char* name;
     const char* file; // under cstrike
     Plant plant;
-    bool applied; // the tweak was applied before the file was planted: Uninstall is tried, else Apply
+    enum { Prepare, Apply, Uninstall } tried; // what meets the planted file; the steps before it ran first
 };
 
 class PlantedFile : public testing::TestWithParam<PlantedCase> {};
@@ -52,8 +52,9 @@ TEST_P(PlantedFile, IsRefusedWithItsPathBeforeAnyByteInsideOrOutsideChanges) {
     writeBytes(outside / "target", Outside);
     writeBytes(game.script(), UserScript);
     writeBytes(game.cstrike() / "config.cfg", "rate \"20000\"\r\nexec userconfig.cfg\r\n");
-    PrepareWorkspace(game.root(), {"rate \"9999\""});
-    if (planted.applied) {
+    if (planted.tried != PlantedCase::Prepare)
+        PrepareWorkspace(game.root(), {"rate \"9999\""});
+    if (planted.tried == PlantedCase::Uninstall) {
         ApplyWorkspace(game.root());
         writeBytes(game.cstrike() / "config.cfg", "rate \"9999\"\r\nexec userconfig.cfg\r\n");
     }
@@ -69,7 +70,11 @@ TEST_P(PlantedFile, IsRefusedWithItsPathBeforeAnyByteInsideOrOutsideChanges) {
     const auto outsideBefore = snapshot(outside);
 
     try {
-        planted.applied ? (void)UninstallTweak(game.root()) : ApplyWorkspace(game.root());
+        if (planted.tried == PlantedCase::Prepare)
+            PrepareWorkspace(game.root(), {"x"});
+        else
+            planted.tried == PlantedCase::Apply ? ApplyWorkspace(game.root())
+                                                : (void)UninstallTweak(game.root());
         ADD_FAILURE() << "not refused";
     } catch (const FileError& error) {
         EXPECT_EQ(error.code(), make_error_code(GameFileProblem::NotARegularFile)) << error.code().message();
@@ -82,31 +87,20 @@ TEST_P(PlantedFile, IsRefusedWithItsPathBeforeAnyByteInsideOrOutsideChanges) {
 
 INSTANTIATE_TEST_SUITE_P(
     , PlantedFile,
-    testing::Values(PlantedCase{"ZentrimoCfgLinkedOut", "zentrimo.cfg", Plant::LinkOut, false},
-                    PlantedCase{"WorkspaceLinkedOut", "autoexec.tmp", Plant::LinkOut, false},
-                    PlantedCase{"ExecRecordLinkedOut", "zentrimo-userconfig.added", Plant::LinkOut, false},
-                    PlantedCase{"ValuesRecordLinkedOut", "zentrimo-config.before", Plant::LinkOut, false},
-                    PlantedCase{"BackupLinkedOut", "Zentrimo.dll", Plant::LinkOut, true},
-                    PlantedCase{"ZentrimoCfgFolder", "zentrimo.cfg", Plant::Folder, false},
-                    PlantedCase{"ZentrimoCfgFolderAtUninstall", "zentrimo.cfg", Plant::Folder, true},
-                    PlantedCase{"ValuesRecordFifo", "zentrimo-config.before", Plant::Fifo, true},
-                    PlantedCase{"ExecRecordFolder", "zentrimo-userconfig.added", Plant::Folder, true},
-                    PlantedCase{"UserConfigFifo", "userconfig.cfg", Plant::Fifo, false},
-                    PlantedCase{"ConfigFolderAtUninstall", "config.cfg", Plant::Folder, true}),
+    testing::Values(
+        PlantedCase{"BackupLinkedOutAtPrepare", "Zentrimo.dll", Plant::LinkOut, PlantedCase::Prepare},
+        PlantedCase{"ZentrimoCfgLinkedOut", "zentrimo.cfg", Plant::LinkOut, PlantedCase::Apply},
+        PlantedCase{"WorkspaceLinkedOut", "autoexec.tmp", Plant::LinkOut, PlantedCase::Apply},
+        PlantedCase{"ExecRecordLinkedOut", "zentrimo-userconfig.added", Plant::LinkOut, PlantedCase::Apply},
+        PlantedCase{"ValuesRecordLinkedOut", "zentrimo-config.before", Plant::LinkOut, PlantedCase::Apply},
+        PlantedCase{"BackupLinkedOut", "Zentrimo.dll", Plant::LinkOut, PlantedCase::Uninstall},
+        PlantedCase{"ZentrimoCfgFolder", "zentrimo.cfg", Plant::Folder, PlantedCase::Apply},
+        PlantedCase{"ZentrimoCfgFolderAtUninstall", "zentrimo.cfg", Plant::Folder, PlantedCase::Uninstall},
+        PlantedCase{"ValuesRecordFifo", "zentrimo-config.before", Plant::Fifo, PlantedCase::Uninstall},
+        PlantedCase{"ExecRecordFolder", "zentrimo-userconfig.added", Plant::Folder, PlantedCase::Uninstall},
+        PlantedCase{"UserConfigFifo", "userconfig.cfg", Plant::Fifo, PlantedCase::Apply},
+        PlantedCase{"ConfigFolderAtUninstall", "config.cfg", Plant::Folder, PlantedCase::Uninstall}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(PlantedBackup, ALinkAsTheBackupIsNeverTakenForThePlayersScript) {
-    GameFolder game;
-    const fs::path outside = uniqueTempFolder("zentrimo-outside");
-    writeBytes(outside / "target", Outside);
-    writeBytes(game.script(), UserScript);
-    fs::create_symlink(outside / "target", game.backup());
-    EXPECT_THROW(PrepareWorkspace(game.root(), {"x"}), FileError);
-    EXPECT_EQ(readBytes(game.script()), UserScript);
-    EXPECT_EQ(readBytes(outside / "target"), Outside);
-    EXPECT_EQ(game.cstrikeNames(), (std::set<std::string>{"autoexec.cfg", "Zentrimo.dll"}));
-    fs::remove_all(outside);
-}
 
 // What else a player or another program may have left: each changes nothing it should not.
 TEST(PlayersFiles, OwnZentrimoCfgChangedRecordsALinkedUserConfigAndAMissingBackup) {
