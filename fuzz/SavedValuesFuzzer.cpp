@@ -1,7 +1,7 @@
 // config.cfg's reader and the saved values' record on any text: a record read back is the bytes it was
 // read from, and giving values back never reaches outside the text.
-#include "GameConfig.h"
-#include "SavedValues.h"
+#include "game/GameConfig.h"
+#include "workspace/SavedValues.h"
 
 #include <cstdint>
 #include <cstdlib>

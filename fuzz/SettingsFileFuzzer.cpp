@@ -1,5 +1,5 @@
 // The settings-file reader on any text, with the entry's names as given and blank-padded in capitals.
-#include "IniFile.h"
+#include "registry/IniFile.h"
 
 #include <cstdint>
 #include <cstdlib>

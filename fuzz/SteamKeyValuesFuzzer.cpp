@@ -1,8 +1,8 @@
 // Steam's KeyValues reader (libraryfolders.vdf, appmanifest_*.acf) on any text; what it builds is
 // looked up as the library search does.
-#include "SteamKeyValues.h"
+#include "registry/SteamKeyValues.h"
 
-#include "TextCase.h"
+#include "files/AsciiCase.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -15,10 +15,10 @@ namespace {
 // Every entry is found again by its own key, in any case: the first of its kind under that key.
 void lookUpEveryEntry(const KeyValue& block) {
     for (const KeyValue& child : block.children) {
-        const std::string capitals = registry::toUpperAscii(child.key);
+        const std::string capitals = files::toUpperAscii(child.key);
         if (child.isBlock) {
             const KeyValue* found = block.block(capitals);
-            if (!found || !found->isBlock || !registry::equalsIgnoringCase(found->key, child.key))
+            if (!found || !found->isBlock || !files::equalsIgnoringCase(found->key, child.key))
                 std::abort();
             lookUpEveryEntry(child);
         } else if (!block.text(capitals)) {

@@ -1,13 +1,13 @@
 // The Wine registry reader on any text, asked for a value the seeds hold and for a key's default.
-#include "TextCase.h"
-#include "WineRegistryFile.h"
+#include "files/AsciiCase.h"
+#include "registry/WineRegistryFile.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
 
+using files::toUpperAscii;
 using registry::StoredValue;
-using registry::toUpperAscii;
 using registry::wine::readValue;
 
 namespace {
@@ -21,7 +21,7 @@ void check(const StoredValue& found, const StoredValue& foundInCapitals) {
 
 void readBothWays(std::string_view text, std::string_view keyPath, std::string_view valueName) {
     check(readValue(text, keyPath, valueName),
-          readValue(text, toUpperAscii(keyPath), toUpperAscii(valueName)));
+          readValue(text, files::toUpperAscii(keyPath), files::toUpperAscii(valueName)));
 }
 
 } // namespace

@@ -1,7 +1,7 @@
-#include "MusicLoop.h"
+#include "app/MusicLoop.h"
 
-#include "GameFiles.h"
-#include "Services.h"
+#include "common/Services.h"
+#include "workspace/GameFiles.h"
 
 #include <QDir>
 

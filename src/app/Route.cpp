@@ -1,16 +1,16 @@
-#include "Route.h"
+#include "app/Route.h"
 
-#include "DirectoryPage.h"
-#include "ErrorBoundary.h"
-#include "FolderPicker.h"
-#include "PlayerPath.h"
-#include "Registry.h"
-#include "RunState.h"
-#include "SectionStartPage.h"
-#include "Services.h"
-#include "SettingsPage.h"
-#include "StartWindow.h"
-#include "SteamLibrary.h"
+#include "app/StartWindow.h"
+#include "common/ErrorBoundary.h"
+#include "common/PlayerPath.h"
+#include "common/RunState.h"
+#include "common/Services.h"
+#include "location/DirectoryPage.h"
+#include "location/FolderPicker.h"
+#include "registry/Registry.h"
+#include "registry/SteamLibrary.h"
+#include "wizard/SectionStartPage.h"
+#include "wizard/SettingsPage.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
-#include "StartWindow.h"
+#include "app/StartWindow.h"
 
-#include "FormStyle.h"
-#include "MusicLoop.h"
-#include "PlacedControls.h"
-#include "RunState.h"
-#include "Services.h"
+#include "app/MusicLoop.h"
+#include "common/FormStyle.h"
+#include "common/PlacedControls.h"
+#include "common/RunState.h"
+#include "common/Services.h"
 
 #include <QApplication>
 #include <QButtonGroup>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Form.h"
+#include "common/Form.h"
 
 #include <array>
 

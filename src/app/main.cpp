@@ -1,6 +1,6 @@
-#include "QtServices.h"
-#include "Route.h"
-#include "RunState.h"
+#include "app/Route.h"
+#include "common/QtServices.h"
+#include "common/RunState.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,9 +1,9 @@
-#include "ErrorBoundary.h"
+#include "common/ErrorBoundary.h"
 
-#include "CorePath.h"
-#include "FileError.h"
-#include "PlayerPath.h"
-#include "Services.h"
+#include "common/CorePath.h"
+#include "common/PlayerPath.h"
+#include "common/Services.h"
+#include "workspace/FileError.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "FocusRing.h"
+#include "common/FocusRing.h"
 
-#include "FormStyle.h"
+#include "common/FormStyle.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,7 +1,7 @@
-#include "Form.h"
+#include "common/Form.h"
 
-#include "FocusRing.h"
-#include "FormStyle.h"
+#include "common/FocusRing.h"
+#include "common/FormStyle.h"
 
 #include <QKeyEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "FormStyle.h"
+#include "common/FormStyle.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "JoinedLabel.h"
+#include "common/JoinedLabel.h"
 
 #include <QAbstractButton>
 #include <QLabel>

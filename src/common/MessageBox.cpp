@@ -1,7 +1,7 @@
-#include "MessageBox.h"
+#include "common/MessageBox.h"
 
-#include "FocusRing.h"
-#include "FormStyle.h"
+#include "common/FocusRing.h"
+#include "common/FormStyle.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FormStyle.h"
+#include "common/FormStyle.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,7 +1,9 @@
-#include "PlayerPath.h"
+#include "common/PlayerPath.h"
 
-#include "FileError.h"
-#include "GameFiles.h"
+#include "workspace/FileError.h"
+#include "workspace/GameFiles.h"
+
+#include "files/Utf8Path.h"
 
 #include <QDir>
 
@@ -51,7 +53,7 @@ QString playerFolder(const QString& gameRoot) {
         const fs::path throughWine = workspace::gameFilePath(gameRoot.toStdString(), "");
         const fs::path folder = asThePlayerKnowsIt(throughWine);
         if (folder != throughWine)
-            return QString::fromStdString(workspace::utf8Of(folder));
+            return QString::fromStdString(files::utf8Of(folder));
     } catch (const workspace::FileError&) {
         // A root the core refuses is shown as it was given, and refused again when confirmed.
     }
@@ -68,7 +70,7 @@ QList<std::pair<QString, QString>> wineDrives() {
             std::error_code error;
             if (!folder.empty() && fs::is_directory(folder, error))
                 drives.emplace_back(QStringLiteral("%1:").arg(QChar::fromLatin1(letter).toUpper()),
-                                    QDir::cleanPath(QString::fromStdString(workspace::utf8Of(folder))));
+                                    QDir::cleanPath(QString::fromStdString(files::utf8Of(folder))));
         }
     } catch (const workspace::FileError&) {
         // A prefix that cannot be looked at has no drives to offer.

@@ -1,7 +1,7 @@
-#include "QtServices.h"
+#include "common/QtServices.h"
 
-#include "MessageBox.h"
-#include "SystemMusicPlayer.h"
+#include "common/MessageBox.h"
+#include "common/SystemMusicPlayer.h"
 
 #include <QApplication>
 #include <QMessageBox>

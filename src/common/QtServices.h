@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Services.h"
+#include "common/Services.h"
 
 #include <memory>
 

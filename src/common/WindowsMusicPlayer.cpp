@@ -1,4 +1,4 @@
-#include "SystemMusicPlayer.h"
+#include "common/SystemMusicPlayer.h"
 
 #include <QDir>
 

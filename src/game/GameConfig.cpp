@@ -1,4 +1,6 @@
-#include "GameConfig.h"
+#include "game/GameConfig.h"
+
+#include "files/AsciiCase.h"
 
 #include <algorithm>
 
@@ -8,10 +10,6 @@ namespace {
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r';
-}
-
-char lowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 // The words of one command, as the engine's tokenizer splits them.
@@ -80,7 +78,7 @@ std::vector<SettingCommand> settingCommands(std::string_view script) {
             std::vector<std::string> words = wordsOf(script.substr(begin, end - begin));
             if (words.size() < 2)
                 continue;
-            std::ranges::transform(words[0], words[0].begin(), lowerAscii);
+            words[0] = files::toLowerAscii(words[0]);
             found.push_back({std::move(words[0]), std::move(words[1]), begin, end,
                              isLineBlank(lineBegin, begin) && isLineBlank(end, lineEnd)});
         }
@@ -91,8 +89,7 @@ std::vector<SettingCommand> settingCommands(std::string_view script) {
 
 std::optional<SettingCommand> lastSetting(const std::vector<SettingCommand>& commands,
                                           std::string_view name) {
-    std::string lower(name);
-    std::ranges::transform(lower, lower.begin(), lowerAscii);
+    const std::string lower = files::toLowerAscii(name);
     const auto last = std::ranges::find(commands.rbegin(), commands.rend(), lower, &SettingCommand::name);
     if (last == commands.rend())
         return std::nullopt;

@@ -1,6 +1,6 @@
-#include "RunPreview.h"
+#include "game/RunPreview.h"
 
-#include "TodaysGame.h"
+#include "game/TodaysGame.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,6 @@
-#include "TodaysGame.h"
+#include "game/TodaysGame.h"
+
+#include "files/AsciiCase.h"
 
 #include <algorithm>
 #include <array>
@@ -100,14 +102,6 @@ constexpr std::array<Setting, 34> Rows{{
 }};
 // clang-format on
 
-char lowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, {}, lowerAscii, lowerAscii);
-}
-
 // A value that reads as a number whole, as the engine's own numbers do.
 std::optional<double> wholeNumber(std::string_view text) {
     double number = 0;
@@ -139,8 +133,8 @@ std::span<const Setting> todaysGame() {
 }
 
 const Setting* findSetting(std::string_view name) {
-    const auto row =
-        std::ranges::find_if(Rows, [name](const Setting& s) { return equalsIgnoringCase(s.name, name); });
+    const auto row = std::ranges::find_if(
+        Rows, [name](const Setting& s) { return files::equalsIgnoringCase(s.name, name); });
     return row == Rows.end() ? nullptr : &*row;
 }
 
@@ -159,7 +153,7 @@ bool sameValue(std::string_view a, std::string_view b) {
     const auto numberB = wholeNumber(b);
     if (numberA && numberB)
         return *numberA == *numberB;
-    return equalsIgnoringCase(a, b);
+    return files::equalsIgnoringCase(a, b);
 }
 
 Verdict judge(const Setting& setting, std::string_view value) {

@@ -1,4 +1,4 @@
-#include "DirectoryList.h"
+#include "location/DirectoryList.h"
 
 #include <QDir>
 #include <QKeyEvent>

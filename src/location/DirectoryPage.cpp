@@ -1,11 +1,11 @@
-#include "DirectoryPage.h"
+#include "location/DirectoryPage.h"
 
-#include "CorePath.h"
-#include "ErrorBoundary.h"
-#include "GameFiles.h"
-#include "PlacedControls.h"
-#include "RunState.h"
-#include "Services.h"
+#include "common/CorePath.h"
+#include "common/ErrorBoundary.h"
+#include "common/PlacedControls.h"
+#include "common/RunState.h"
+#include "common/Services.h"
+#include "workspace/GameFiles.h"
 
 #include <QLineEdit>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Form.h"
+#include "common/Form.h"
 
 class QLineEdit;
 struct RunState;

@@ -1,4 +1,4 @@
-#include "DriveList.h"
+#include "location/DriveList.h"
 
 #include <QDir>
 #include <QFile>

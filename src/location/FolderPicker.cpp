@@ -1,8 +1,8 @@
-#include "FolderPicker.h"
+#include "location/FolderPicker.h"
 
-#include "DirectoryList.h"
-#include "PlacedControls.h"
-#include "Services.h"
+#include "common/PlacedControls.h"
+#include "common/Services.h"
+#include "location/DirectoryList.h"
 
 #include <QDir>
 #include <QSignalBlocker>

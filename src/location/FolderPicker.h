@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DriveList.h"
-#include "Form.h"
+#include "common/Form.h"
+#include "location/DriveList.h"
 
 class DirectoryList;
 class Services;

@@ -1,6 +1,6 @@
-#include "IniFile.h"
+#include "registry/IniFile.h"
 
-#include "TextCase.h"
+#include "files/AsciiCase.h"
 
 #include <algorithm>
 #include <optional>
@@ -39,12 +39,12 @@ std::optional<std::string> findEntry(std::istream& file, std::string_view sectio
         text = trim(text);
         const std::size_t close = text.rfind(']');
         if (text.starts_with('[') && close != std::string_view::npos) {
-            inSection = equalsIgnoringCase(trim(text.substr(1, close - 1)), section);
+            inSection = files::equalsIgnoringCase(trim(text.substr(1, close - 1)), section);
             continue;
         }
         const std::size_t equals = text.find('=');
         if (inSection && equals != std::string_view::npos &&
-            equalsIgnoringCase(trim(text.substr(0, equals)), key))
+            files::equalsIgnoringCase(trim(text.substr(0, equals)), key))
             return std::string(trim(text.substr(equals + 1)));
     }
     return std::nullopt;

@@ -1,8 +1,8 @@
-#include "Registry.h"
+#include "registry/Registry.h"
 
-#include "RegistryPlatform.h"
-#include "TextCase.h"
-#include "Utf8Path.h"
+#include "files/AsciiCase.h"
+#include "files/Utf8Path.h"
+#include "registry/RegistryPlatform.h"
 
 #include <algorithm>
 #include <array>
@@ -91,10 +91,11 @@ constexpr std::array<InstallKey, 2> InstallKeys{{
 }};
 
 const InstallKey* installKeyOf(const std::string& keyPath, const std::string& valueName) {
-    if (!equalsIgnoringCase(valueName, InstallPathName))
+    if (!files::equalsIgnoringCase(valueName, InstallPathName))
         return nullptr;
-    const auto found = std::ranges::find_if(
-        InstallKeys, [&](const InstallKey& install) { return equalsIgnoringCase(keyPath, install.key); });
+    const auto found = std::ranges::find_if(InstallKeys, [&](const InstallKey& install) {
+        return files::equalsIgnoringCase(keyPath, install.key);
+    });
     return found == InstallKeys.end() ? nullptr : &*found;
 }
 
@@ -120,13 +121,13 @@ std::optional<std::int32_t> readInstallPathElsewhere(const InstallKey& install, 
 } // namespace
 
 std::optional<HiveHandle> GetHiveHandle(const std::string& hiveName) {
-    const std::string upper = toUpperAscii(hiveName);
+    const std::string upper = files::toUpperAscii(hiveName);
     for (const auto& [name, hive] : HiveNames) {
         if (upper == name)
             return HiveHandle{hive, {}};
     }
     std::error_code error;
-    if (std::filesystem::is_regular_file(pathFromUtf8(hiveName), error))
+    if (std::filesystem::is_regular_file(files::pathFromUtf8(hiveName), error))
         return HiveHandle{std::nullopt, hiveName};
     return std::nullopt;
 }
@@ -138,7 +139,7 @@ std::int32_t ReadRegValue(const std::string& hiveName, const std::string& keyPat
     const std::optional<HiveHandle> handle = GetHiveHandle(hiveName);
     if (!handle)
         return StatusUnrecognisedHive;
-    const std::string code = toUpperAscii(typeCode);
+    const std::string code = files::toUpperAscii(typeCode);
     if (!handle->hive) {
         if (code == "S")
             output =

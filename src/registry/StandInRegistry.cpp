@@ -1,12 +1,12 @@
 // A build without the Windows registry reads Wine's registry files, and searches native Steam and
 // Steam for Windows in Wine prefixes.
-#include "IniFile.h"
-#include "RegistryFile.h"
-#include "RegistryPlatform.h"
-#include "SteamLibrary.h"
-#include "StoredValue.h"
-#include "WinePrefixes.h"
-#include "WineRegistryFile.h"
+#include "files/WholeFile.h"
+#include "registry/IniFile.h"
+#include "registry/RegistryPlatform.h"
+#include "registry/SteamLibrary.h"
+#include "registry/StoredValue.h"
+#include "registry/WinePrefixes.h"
+#include "registry/WineRegistryFile.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -26,18 +26,18 @@ struct StoreAnswer {
     StoredValue value;
 };
 
-std::int32_t errorOf(FileOutcome outcome) {
+std::int32_t errorOf(files::FileOutcome outcome) {
     switch (outcome) {
-    case FileOutcome::Read:
-    case FileOutcome::Missing:
+    case files::FileOutcome::Read:
+    case files::FileOutcome::Missing:
         return StatusOk;
-    case FileOutcome::NotRegular:
+    case files::FileOutcome::NotRegular:
         return ErrorCantOpen;
-    case FileOutcome::TooLarge:
+    case files::FileOutcome::TooLarge:
         return ErrorFileTooLarge;
-    case FileOutcome::Denied:
+    case files::FileOutcome::Denied:
         return ErrorAccessDenied;
-    case FileOutcome::Failed:
+    case files::FileOutcome::Failed:
         break;
     }
     return ErrorCantRead;
@@ -62,9 +62,9 @@ StoreAnswer readWineRegistry(Hive hive, std::string_view keyPath, std::string_vi
     const fs::path prefix = defaultPrefix();
     if (prefix.empty() || (hive != Hive::CurrentUser && hive != Hive::LocalMachine))
         return {};
-    const RegistryFile file =
-        readRegistryFile(prefix / (hive == Hive::CurrentUser ? "user.reg" : "system.reg"));
-    if (file.outcome != FileOutcome::Read)
+    const files::WholeFile file =
+        files::readWholeFile(prefix / (hive == Hive::CurrentUser ? "user.reg" : "system.reg"));
+    if (file.outcome != files::FileOutcome::Read)
         return {errorOf(file.outcome), {}};
     return {StatusOk, wine::readValue(file.text, keyPath, valueName)};
 }
@@ -101,7 +101,7 @@ std::optional<std::string> findSteamHalfLife() {
 // A file that cannot be read gives the fallback, as GetPrivateProfileStringA does.
 std::string readIniString(const std::string& file, const std::string& section, const std::string& key,
                           const std::string& fallback) {
-    RegistryFile read = readRegistryFile(file);
+    files::WholeFile read = files::readWholeFile(file);
     std::istringstream stream(std::move(read.text));
     return ini::readProfileString(stream, section, key, fallback, IniBufferSize);
 }

@@ -1,7 +1,7 @@
-#include "SteamKeyValues.h"
+#include "registry/SteamKeyValues.h"
 
-#include "RegistryFile.h"
-#include "TextCase.h"
+#include "files/AsciiCase.h"
+#include "files/WholeFile.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -18,7 +18,7 @@ constexpr int MaxDepth = 64;
 template <typename Predicate>
 const KeyValue* findChild(const KeyValue& parent, std::string_view key, Predicate wanted) {
     auto found = std::ranges::find_if(parent.children, [&](const KeyValue& child) {
-        return wanted(child) && equalsIgnoringCase(child.key, key);
+        return wanted(child) && files::equalsIgnoringCase(child.key, key);
     });
     return found == parent.children.end() ? nullptr : &*found;
 }
@@ -157,8 +157,8 @@ std::optional<KeyValue> parseKeyValues(std::string_view text) {
 }
 
 std::optional<KeyValue> readKeyValuesFile(const std::filesystem::path& file) {
-    const RegistryFile read = readRegistryFile(file, MaxFileSize);
-    if (read.outcome != FileOutcome::Read)
+    const files::WholeFile read = files::readWholeFile(file, MaxFileSize);
+    if (read.outcome != files::FileOutcome::Read)
         return std::nullopt;
     return parseKeyValues(read.text);
 }

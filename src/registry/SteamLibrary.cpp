@@ -1,7 +1,8 @@
-#include "SteamLibrary.h"
+#include "registry/SteamLibrary.h"
 
-#include "PathLookup.h"
-#include "SteamKeyValues.h"
+#include "files/NameLookup.h"
+#include "files/Utf8Path.h"
+#include "registry/SteamKeyValues.h"
 
 #include <algorithm>
 #include <array>
@@ -41,7 +42,7 @@ bool isNumber(std::string_view text) {
 // The numbered entries: a block with a "path" in current files, the path itself in old ones.
 std::vector<fs::path> listedLibraries(const SteamRoot& root) {
     std::vector<fs::path> listed;
-    const std::optional<fs::path> steamApps = entryIgnoringCase(root.folder, "steamapps");
+    const std::optional<fs::path> steamApps = files::entryIgnoringCase(root.folder, "steamapps");
     std::optional<KeyValue> file =
         steamApps ? readKeyValuesFile(*steamApps / "libraryfolders.vdf") : std::nullopt;
     const KeyValue* folders = file ? file->block("libraryfolders") : nullptr;
@@ -52,7 +53,7 @@ std::vector<fs::path> listedLibraries(const SteamRoot& root) {
         if (!isNumber(entry.key) || !text)
             continue;
         std::optional<fs::path> path =
-            root.winePrefix ? throughDriveLinks(*root.winePrefix, *text) : pathFromText(*text);
+            root.winePrefix ? files::throughDriveLinks(*root.winePrefix, *text) : files::pathFromText(*text);
         if (path && path->is_absolute())
             listed.push_back(std::move(*path));
     }
@@ -76,14 +77,14 @@ std::optional<fs::path> manifestGameFolder(const fs::path& steamApps, std::strin
     if (!state || isMarkedUninstalled(*state))
         return std::nullopt;
     const std::optional<std::string> installDir = state->text("installdir");
-    const std::optional<fs::path> common = entryIgnoringCase(steamApps, "common");
+    const std::optional<fs::path> common = files::entryIgnoringCase(steamApps, "common");
     std::optional<fs::path> folder =
-        installDir && common ? followIgnoringCase(*common, *installDir) : std::nullopt;
+        installDir && common ? files::followIgnoringCase(*common, *installDir) : std::nullopt;
     return folder && isDirectory(*folder) ? folder : std::nullopt;
 }
 
 bool holdsGameConfig(const fs::path& folder) {
-    const std::optional<fs::path> config = followIgnoringCase(folder, "cstrike/config.cfg");
+    const std::optional<fs::path> config = files::followIgnoringCase(folder, "cstrike/config.cfg");
     std::error_code error;
     return config && fs::is_regular_file(*config, error);
 }
@@ -93,11 +94,11 @@ bool holdsGameConfig(const fs::path& folder) {
 std::vector<SteamRoot> nativeRoots(const fs::path& home, const std::optional<fs::path>& steamDir) {
     std::vector<fs::path> folders;
     if (steamDir)
-        appendResolvedFolder(folders, *steamDir);
+        files::appendResolvedFolder(folders, *steamDir);
     // A relative home would make the search depend on the working folder.
     if (home.is_absolute())
         for (std::string_view root : HomeRoots)
-            appendResolvedFolder(folders, home / root);
+            files::appendResolvedFolder(folders, home / root);
     std::vector<SteamRoot> roots;
     for (fs::path& folder : folders)
         roots.push_back({std::move(folder), std::nullopt});
@@ -116,14 +117,15 @@ std::optional<std::string> HalfLifeSearch::answer() const {
 }
 
 bool HalfLifeSearch::searchLibrary(const fs::path& library) {
-    if (!appendResolvedFolder(m_libraries, library))
+    if (!files::appendResolvedFolder(m_libraries, library))
         return false;
-    const std::optional<fs::path> steamApps = entryIgnoringCase(m_libraries.back(), "steamapps");
+    const std::optional<fs::path> steamApps = files::entryIgnoringCase(m_libraries.back(), "steamapps");
     if (!steamApps)
         return false;
     for (std::string_view manifestName : ManifestNames) {
         std::optional<fs::path> folder = manifestGameFolder(*steamApps, manifestName);
-        const std::optional<std::string> text = folder ? textOfPath(folder->make_preferred()) : std::nullopt;
+        const std::optional<std::string> text =
+            folder ? files::textOfPath(folder->make_preferred()) : std::nullopt;
         if (!text)
             continue;
         if (holdsGameConfig(*folder)) {

@@ -1,7 +1,7 @@
-#include "PathLookup.h"
-#include "RegistryPlatform.h"
-#include "SteamLibrary.h"
-#include "Utf8Path.h"
+#include "files/NameLookup.h"
+#include "files/Utf8Path.h"
+#include "registry/RegistryPlatform.h"
+#include "registry/SteamLibrary.h"
 
 #include <array>
 #include <cstring>
@@ -91,7 +91,7 @@ std::optional<std::string> findSteamHalfLife() {
     if (ReadRegValue("HKCU", "Software\\Valve\\Steam", "SteamPath", "S", std::string(), steamPath) !=
         StatusOk)
         return std::nullopt;
-    const std::optional<std::filesystem::path> folder = pathFromText(std::get<std::string>(steamPath));
+    const std::optional<std::filesystem::path> folder = files::pathFromText(std::get<std::string>(steamPath));
     if (!folder || !folder->is_absolute())
         return std::nullopt;
     steam::HalfLifeSearch search;
@@ -103,7 +103,7 @@ std::string readIniString(const std::string& file, const std::string& section, c
                           const std::string& fallback) {
     // A bare file name would be looked for in the Windows folder, not where the existence test found it.
     std::error_code error;
-    const std::filesystem::path given = pathFromUtf8(file);
+    const std::filesystem::path given = files::pathFromUtf8(file);
     const std::filesystem::path absolute = std::filesystem::absolute(given, error);
     std::array<wchar_t, IniBufferSize> buffer{};
     const DWORD copied = GetPrivateProfileStringW(

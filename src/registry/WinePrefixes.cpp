@@ -1,8 +1,8 @@
-#include "WinePrefixes.h"
+#include "registry/WinePrefixes.h"
 
-#include "PathLookup.h"
-#include "RegistryFile.h"
-#include "WineRegistryFile.h"
+#include "files/NameLookup.h"
+#include "files/WholeFile.h"
+#include "registry/WineRegistryFile.h"
 
 #include <array>
 #include <string_view>
@@ -25,25 +25,25 @@ std::vector<fs::path> winePrefixes(const fs::path& home, const std::optional<fs:
     std::vector<fs::path> prefixes;
     // Wine itself refuses a relative prefix.
     if (winePrefix && winePrefix->is_absolute())
-        appendResolvedFolder(prefixes, *winePrefix);
+        files::appendResolvedFolder(prefixes, *winePrefix);
     if (!home.is_absolute())
         return prefixes;
-    appendResolvedFolder(prefixes, home / ".wine");
+    files::appendResolvedFolder(prefixes, home / ".wine");
     for (std::string_view collection : PrefixCollections)
-        for (const fs::path& prefix : subfoldersInOrder(home / collection))
-            appendResolvedFolder(prefixes, prefix);
+        for (const fs::path& prefix : files::subfoldersInOrder(home / collection))
+            files::appendResolvedFolder(prefixes, prefix);
     return prefixes;
 }
 
 std::optional<steam::SteamRoot> prefixSteamRoot(const fs::path& prefix) {
-    const RegistryFile file = readRegistryFile(prefix / "user.reg");
-    if (file.outcome != FileOutcome::Read)
+    const files::WholeFile file = files::readWholeFile(prefix / "user.reg");
+    if (file.outcome != files::FileOutcome::Read)
         return std::nullopt;
     const StoredValue steamPath = readValue(file.text, "Software\\Valve\\Steam", "SteamPath");
     if (!steamPath.data)
         return std::nullopt;
     // Text ends at its first zero, as a Windows program reads it.
-    std::optional<fs::path> folder = throughDriveLinks(prefix, steamPath.data->c_str());
+    std::optional<fs::path> folder = files::throughDriveLinks(prefix, steamPath.data->c_str());
     if (!folder)
         return std::nullopt;
     return steam::SteamRoot{std::move(*folder), prefix};

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SteamLibrary.h"
+#include "registry/SteamLibrary.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "WineRegistryFile.h"
+#include "registry/WineRegistryFile.h"
 
-#include "TextCase.h"
+#include "files/AsciiCase.h"
 
 #include <algorithm>
 #include <array>
@@ -231,7 +231,7 @@ std::optional<NamedData> takeValue(std::string_view line, Lines& lines) {
 
 // Wine leaves out keys that hold nothing but subkeys; their subkeys' sections show them.
 bool namesKeyOrSubkey(std::string_view section, std::string_view keyPath) {
-    return equalsIgnoringCase(section.substr(0, keyPath.size()), keyPath) &&
+    return files::equalsIgnoringCase(section.substr(0, keyPath.size()), keyPath) &&
            (section.size() == keyPath.size() || section[keyPath.size()] == '\\');
 }
 
@@ -248,12 +248,12 @@ StoredValue readValue(std::string_view text, std::string_view keyPath, std::stri
         std::string_view rest = skipBlanks(line);
         if (consume(rest, "[")) {
             const std::optional<std::string> section = takeEscaped(rest, ']');
-            inKey = section && equalsIgnoringCase(*section, keyPath);
+            inKey = section && files::equalsIgnoringCase(*section, keyPath);
             found.keyFound = found.keyFound || (section && namesKeyOrSubkey(*section, keyPath));
         } else if (inKey) {
             // Comments and options (;; and #time=...) are no values; a repeated value replaces.
             std::optional<NamedData> value = takeValue(rest, lines);
-            if (value && equalsIgnoringCase(value->name, valueName))
+            if (value && files::equalsIgnoringCase(value->name, valueName))
                 found.data = std::move(value->data);
         }
     }

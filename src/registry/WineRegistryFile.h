@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StoredValue.h"
+#include "registry/StoredValue.h"
 
 #include <string_view>
 

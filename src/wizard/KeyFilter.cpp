@@ -1,6 +1,6 @@
-#include "KeyFilter.h"
+#include "wizard/KeyFilter.h"
 
-#include "Services.h"
+#include "common/Services.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "PageSpec.h"
+#include "wizard/PageSpec.h"
 
 namespace wizard {
 

@@ -1,7 +1,7 @@
-#include "PageLook.h"
+#include "wizard/PageLook.h"
 
-#include "Form.h"
-#include "FormStyle.h"
+#include "common/Form.h"
+#include "common/FormStyle.h"
 
 #include <QLabel>
 #include <QLayout>

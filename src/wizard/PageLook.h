@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PageSpec.h"
+#include "wizard/PageSpec.h"
 
 #include <QSize>
 #include <QString>

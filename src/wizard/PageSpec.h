@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RunState.h"
+#include "common/RunState.h"
 
 #include <QString>
 

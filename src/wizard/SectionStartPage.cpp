@@ -1,16 +1,16 @@
-#include "SectionStartPage.h"
+#include "wizard/SectionStartPage.h"
 
-#include "ErrorBoundary.h"
-#include "FileError.h"
-#include "FileSteps.h"
-#include "FormStyle.h"
-#include "GameFiles.h"
-#include "OwnSettings.h"
-#include "PageLook.h"
-#include "RunPreview.h"
-#include "RunningGame.h"
-#include "Services.h"
-#include "Workspace.h"
+#include "common/ErrorBoundary.h"
+#include "common/FormStyle.h"
+#include "common/Services.h"
+#include "game/RunPreview.h"
+#include "wizard/PageLook.h"
+#include "workspace/FileError.h"
+#include "workspace/FileSteps.h"
+#include "workspace/GameFiles.h"
+#include "workspace/OwnSettings.h"
+#include "workspace/RunningGame.h"
+#include "workspace/Workspace.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Form.h"
-#include "PageSpec.h"
+#include "common/Form.h"
+#include "wizard/PageSpec.h"
 
 class QPushButton;
 class Services;

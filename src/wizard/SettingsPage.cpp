@@ -1,13 +1,13 @@
-#include "SettingsPage.h"
+#include "wizard/SettingsPage.h"
 
-#include "ErrorBoundary.h"
-#include "FormStyle.h"
-#include "JoinedLabel.h"
-#include "KeyFilter.h"
-#include "PageLook.h"
-#include "Services.h"
-#include "TodayNote.h"
-#include "Workspace.h"
+#include "common/ErrorBoundary.h"
+#include "common/FormStyle.h"
+#include "common/JoinedLabel.h"
+#include "common/Services.h"
+#include "wizard/KeyFilter.h"
+#include "wizard/PageLook.h"
+#include "wizard/TodayNote.h"
+#include "workspace/Workspace.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

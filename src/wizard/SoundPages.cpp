@@ -1,6 +1,6 @@
-#include "PageSpec.h"
+#include "wizard/PageSpec.h"
 
-#include "Workspace.h"
+#include "workspace/Workspace.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "TodayNote.h"
+#include "wizard/TodayNote.h"
 
-#include "RunPreview.h"
-#include "TodaysGame.h"
+#include "game/RunPreview.h"
+#include "game/TodaysGame.h"
 
 #include <algorithm>
 

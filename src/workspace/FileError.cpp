@@ -1,6 +1,8 @@
-#include "FileError.h"
+#include "workspace/FileError.h"
 
-#include "GameFiles.h"
+#include "workspace/GameFiles.h"
+
+#include "files/Utf8Path.h"
 
 #include <utility>
 
@@ -10,8 +12,8 @@ FileError::FileError(int errorNumber, std::filesystem::path path)
     : FileError(std::error_code(errorNumber, platformCategory()), std::move(path)) {}
 
 FileError::FileError(const std::error_code& error, std::filesystem::path path)
-    : std::runtime_error(utf8Of(path) + ": " + error.message() + " (error " + std::to_string(error.value()) +
-                         ")"),
+    : std::runtime_error(files::utf8Of(path) + ": " + error.message() + " (error " +
+                         std::to_string(error.value()) + ")"),
       m_code(error), m_systemText(error.message()), m_path(std::move(path)) {}
 
 namespace {

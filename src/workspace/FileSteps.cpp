@@ -1,8 +1,10 @@
-#include "FileSteps.h"
+#include "workspace/FileSteps.h"
 
-#include "FileError.h"
-#include "GameFiles.h"
-#include "SystemFiles.h"
+#include "files/WholeFile.h"
+
+#include "workspace/FileError.h"
+#include "workspace/GameFiles.h"
+#include "workspace/SystemFiles.h"
 
 #include <cerrno>
 #include <random>
@@ -67,7 +69,7 @@ void FileSteps::checkReplaceable(const fs::path& file) const {
         throw FileError(GameFileProblem::NotARegularFile, target);
     if (!facts->writable)
         throw FileError(std::make_error_code(std::errc::permission_denied), target);
-    if (facts->size > MaxGameFileSize)
+    if (facts->size > files::MaxFileBytes)
         throw FileError(std::make_error_code(std::errc::file_too_large), target);
 }
 
@@ -87,10 +89,10 @@ std::string FileSteps::readWhole(const fs::path& file) const {
     before(FileStep::Open, file);
     sys::OpenFile in = *sys::open(file, sys::Opening::Read);
     before(FileStep::Stat, file);
-    if (in.facts().size > MaxGameFileSize)
+    if (in.facts().size > files::MaxFileBytes)
         throw FileError(std::make_error_code(std::errc::file_too_large), file);
     before(FileStep::Read, file);
-    return in.readAll(MaxGameFileSize);
+    return in.readAll(files::MaxFileBytes);
 }
 
 std::optional<std::string> FileSteps::readIfPresent(const fs::path& file) const {

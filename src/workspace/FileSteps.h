@@ -65,7 +65,4 @@ private:
     StepHook m_hook;
 };
 
-// Far above any real script; a larger file is refused rather than read into memory.
-inline constexpr std::uintmax_t MaxGameFileSize = 64u << 20;
-
 } // namespace workspace

@@ -29,10 +29,6 @@ inline constexpr const char* SavedValuesRecordSuffix = "\\cstrike\\zentrimo-conf
 // A root holding a NUL throws FileError (BadGameRoot) before any file is looked at.
 std::filesystem::path gameFilePath(const std::string& gameRoot, const char* suffix);
 
-// Paths travel through the core as UTF-8 text on every platform.
-std::filesystem::path pathFromUtf8(const std::string& text);
-std::string utf8Of(const std::filesystem::path& path);
-
 // True for a file that exists and is neither hidden nor a system file; on Linux a regular
 // file (a folder of that name is not the file). Only "no such file" (or "not a folder" on the way)
 // is false; any other failure to look throws FileError.

@@ -1,8 +1,10 @@
-#include "OwnSettings.h"
+#include "workspace/OwnSettings.h"
 
-#include "FileError.h"
-#include "GameFiles.h"
-#include "Workspace.h"
+#include "workspace/FileError.h"
+#include "workspace/GameFiles.h"
+#include "workspace/Workspace.h"
+
+#include "files/AsciiCase.h"
 
 #include <algorithm>
 #include <cctype>
@@ -33,9 +35,7 @@ bool isExecLine(std::string_view line) {
         line.remove_prefix(1);
     while (!line.empty() && blank(line.back()))
         line.remove_suffix(1);
-    return std::equal(line.begin(), line.end(), ExecLine.begin(), ExecLine.end(), [](char a, char b) {
-        return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-    });
+    return files::equalsIgnoringCase(line, ExecLine);
 }
 
 bool holdsExecLine(std::string_view text) {

@@ -1,7 +1,7 @@
-#include "SavedValues.h"
+#include "workspace/SavedValues.h"
 
-#include "GameConfig.h"
-#include "TodaysGame.h"
+#include "game/GameConfig.h"
+#include "game/TodaysGame.h"
 
 #include <algorithm>
 #include <set>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileSteps.h"
+#include "workspace/FileSteps.h"
 
 #include <optional>
 #include <string>

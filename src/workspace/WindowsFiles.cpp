@@ -1,6 +1,6 @@
-#include "SystemFiles.h"
+#include "workspace/SystemFiles.h"
 
-#include "FileError.h"
+#include "workspace/FileError.h"
 
 #include <map>
 #include <string>

@@ -1,6 +1,6 @@
-#include "RunningGame.h"
+#include "workspace/RunningGame.h"
 
-#include "GameFiles.h"
+#include "workspace/GameFiles.h"
 
 #include <windows.h>
 

@@ -1,9 +1,9 @@
-#include "Workspace.h"
+#include "workspace/Workspace.h"
 
-#include "FileError.h"
-#include "GameFiles.h"
-#include "OwnSettings.h"
-#include "SavedValues.h"
+#include "workspace/FileError.h"
+#include "workspace/GameFiles.h"
+#include "workspace/OwnSettings.h"
+#include "workspace/SavedValues.h"
 
 namespace workspace {
 

@@ -1,9 +1,9 @@
 // What the game saved while the program's settings ran comes back as the player had it.
-#include "FileError.h"
 #include "GameStartupOrder.h"
-#include "TodaysGame.h"
-#include "Workspace.h"
 #include "WorkspaceTestGame.h"
+#include "game/TodaysGame.h"
+#include "workspace/FileError.h"
+#include "workspace/Workspace.h"
 
 #include <sstream>
 

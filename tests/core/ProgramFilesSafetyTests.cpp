@@ -1,9 +1,9 @@
 // The program's own files are never a door out of the game folder, and nothing changes before a
 // problem is shown. POSIX only: links, FIFOs and processes started from the game folder.
-#include "FileError.h"
-#include "RunningGame.h"
-#include "Workspace.h"
 #include "WorkspaceTestGame.h"
+#include "workspace/FileError.h"
+#include "workspace/RunningGame.h"
+#include "workspace/Workspace.h"
 
 #include <csignal>
 #include <map>

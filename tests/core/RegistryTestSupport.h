@@ -1,7 +1,7 @@
 #pragma once
 
 #include "GameSearchFiles.h"
-#include "Registry.h"
+#include "registry/Registry.h"
 
 #include <gtest/gtest.h>
 

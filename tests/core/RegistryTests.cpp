@@ -1,5 +1,5 @@
-#include "Registry.h"
 #include "RegistryTestSupport.h"
+#include "registry/Registry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The stand-in that a build without the Windows registry reads: Wine's registry files, then Steam.
 #ifndef _WIN32
 
-#include "Registry.h"
-#include "RegistryFile.h"
 #include "RegistryTestSupport.h"
+#include "files/WholeFile.h"
+#include "registry/Registry.h"
 
 #include <gtest/gtest.h>
 
@@ -91,12 +91,12 @@ TEST_F(WineRegistry, AKeyOfFortyThousandValuesReadsInAMoment) {
 // Sparse files: the size alone refuses them, before a byte is read.
 TEST_F(WineRegistry, RegistryFilesOverTheLimitAreRefusedAsTooLarge) {
     writeUserReg("[Software\\\\Test]\n\"Value\"=\"user\"\n");
-    std::filesystem::resize_file(m_prefix / "user.reg", MaxRegistryFileSize + 1);
+    std::filesystem::resize_file(m_prefix / "user.reg", files::MaxFileBytes + 1);
     EXPECT_EQ(readHkcu("Software\\Test", "Value", "S"), Result(ErrorFileTooLarge, "default"s));
     writeFile(m_prefix / "system.reg",
               std::string(WineHeader) + "[Software\\\\Test]\n\"Value\"=\"machine\"\n");
     EXPECT_EQ(read("HKLM", "Software\\Test", "Value", "S", ""s), Result(0, "machine"s));
-    std::filesystem::resize_file(m_prefix / "system.reg", MaxRegistryFileSize + 1);
+    std::filesystem::resize_file(m_prefix / "system.reg", files::MaxFileBytes + 1);
     EXPECT_EQ(read("HKLM", "Software\\Test", "Value", "S", ""s), Result(ErrorFileTooLarge, ""s));
 }
 

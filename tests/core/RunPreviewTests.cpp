@@ -1,4 +1,4 @@
-#include "RunPreview.h"
+#include "game/RunPreview.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "GameStartupOrder.h"
-#include "Workspace.h"
 #include "WorkspaceTestGame.h"
+#include "workspace/Workspace.h"
 
 #include <sstream>
 
@@ -142,8 +142,9 @@ TEST(LetterCase, ThePlayersScriptIsFoundUnderItsOwnName) {
     ApplyWorkspace(game.root());
     EXPECT_EQ(readBytes(game.cstrike() / "Autoexec.cfg"), UserScript + bannerBytes() + "rate \"9999\"\r\n");
     EXPECT_EQ(readBytes(game.cstrike() / "USERCONFIG.CFG"), "bind j +jump\r\n" + ExecLine);
-    EXPECT_EQ(game.cstrikeNames(), (std::set<std::string>{"Autoexec.cfg", "USERCONFIG.CFG", "Zentrimo.dll",
-                                                          "zentrimo-config.before", "zentrimo-userconfig.added", "zentrimo.cfg"}));
+    EXPECT_EQ(game.cstrikeNames(),
+              (std::set<std::string>{"Autoexec.cfg", "USERCONFIG.CFG", "Zentrimo.dll",
+                                     "zentrimo-config.before", "zentrimo-userconfig.added", "zentrimo.cfg"}));
     UninstallTweak(game.root());
     EXPECT_EQ(readBytes(game.cstrike() / "Autoexec.cfg"), UserScript);
     EXPECT_EQ(game.cstrikeNames(), (std::set<std::string>{"Autoexec.cfg", "USERCONFIG.CFG"}));

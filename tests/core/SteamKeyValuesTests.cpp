@@ -1,4 +1,4 @@
-#include "SteamKeyValues.h"
+#include "registry/SteamKeyValues.h"
 
 #include <gtest/gtest.h>
 

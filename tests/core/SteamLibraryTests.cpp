@@ -1,5 +1,5 @@
 #include "RegistryTestSupport.h"
-#include "SteamLibrary.h"
+#include "registry/SteamLibrary.h"
 
 #include <gtest/gtest.h>
 

@@ -2,11 +2,11 @@
 // native Steam and Steam for Windows in Wine prefixes, on fake homes laid out as players have them.
 #ifndef _WIN32
 
-#include "PathLookup.h"
-#include "RegistryFile.h"
 #include "RegistryTestSupport.h"
-#include "SteamLibrary.h"
-#include "WinePrefixes.h"
+#include "files/NameLookup.h"
+#include "files/WholeFile.h"
+#include "registry/SteamLibrary.h"
+#include "registry/WinePrefixes.h"
 
 #include <gtest/gtest.h>
 
@@ -102,13 +102,13 @@ TEST(ThroughDriveLinks, TakesOnlyDrivePathsThatStayOnTheDrive) {
     fs::create_directories(temp.path() / "dosdevices");
     fs::create_directory_symlink(drive, temp.path() / "dosdevices/c:");
     const fs::path c = temp.path() / "dosdevices/c:";
-    EXPECT_EQ(throughDriveLinks(temp.path(), "C:\\"), c);
-    EXPECT_EQ(throughDriveLinks(temp.path(), "c:/games//HALF-LIFE/"), c / "Games/Half-Life");
-    EXPECT_EQ(throughDriveLinks(temp.path(), "C:\\\\Games"), c / "Games");
+    EXPECT_EQ(files::throughDriveLinks(temp.path(), "C:\\"), c);
+    EXPECT_EQ(files::throughDriveLinks(temp.path(), "c:/games//HALF-LIFE/"), c / "Games/Half-Life");
+    EXPECT_EQ(files::throughDriveLinks(temp.path(), "C:\\\\Games"), c / "Games");
     for (const char* other :
          {"C:Games", "D:\\Games", "\\\\server\\share\\Games", "/Games", "1:\\Games", "C:\\Games\\..\\Games",
           "C:\\Games\\.\\Half-Life", "C:\\Games\\Half-Life\\cstrike", ""})
-        EXPECT_EQ(throughDriveLinks(temp.path(), other), std::nullopt) << other;
+        EXPECT_EQ(files::throughDriveLinks(temp.path(), other), std::nullopt) << other;
 }
 
 // Every place at once; each answers once those before it are gone.
@@ -208,7 +208,7 @@ TEST_F(SteamInWine, UnreadableUserRegIsPassedOver) {
     writeSystemReg("[Software\\\\Valve\\\\CounterStrike]\n\"InstallPath\"=\"C:\\\\Retail\\\\CS\"\n");
     const std::string game = installGameAt(steamDir());
     writeUserReg("");
-    fs::resize_file(m_prefix / "user.reg", MaxRegistryFileSize + 1);
+    fs::resize_file(m_prefix / "user.reg", files::MaxFileBytes + 1);
     EXPECT_EQ(installPath(HalfLifeKey), Result(0, game));
     EXPECT_EQ(installPath(CounterStrikeKey), Result(0, "C:\\Retail\\CS"s));
     EXPECT_EQ(read("HKCU", "Software\\Test", "Value", "S", ""s), Result(ErrorFileTooLarge, ""s));
@@ -223,7 +223,7 @@ TEST_F(SteamInWine, BrokenPrefixesArePassedOverQuickly) {
     fs::remove(games / "a-fifo/user.reg");
     ASSERT_EQ(mkfifo((games / "a-fifo/user.reg").c_str(), 0600), 0);
     makeWineSteam(games / "b-huge");
-    fs::resize_file(games / "b-huge/user.reg", MaxRegistryFileSize + 1);
+    fs::resize_file(games / "b-huge/user.reg", files::MaxFileBytes + 1);
     makeWineSteam(games / "c-loop");
     fs::remove(games / "c-loop/dosdevices/c:");
     fs::create_directory_symlink("c:", games / "c-loop/dosdevices/c:");
@@ -233,7 +233,7 @@ TEST_F(SteamInWine, BrokenPrefixesArePassedOverQuickly) {
     installGameAt(makeWineSteam(games / "e-elsewhere", "/home/player/steam"));
     const fs::path crowded = games / "f-crowded";
     installGameAt(makeWineSteam(crowded, "c:/program files (x86)/STEAM"));
-    for (std::size_t i = 0; i < MaxListedEntries; ++i)
+    for (std::size_t i = 0; i < files::MaxListedEntries; ++i)
         fs::create_directory(crowded / "drive_c/Program Files (x86)" / ("folder" + std::to_string(i)));
     const std::string game = installGameAt(makeWineSteam(games / "g-good"));
 
@@ -245,14 +245,14 @@ TEST_F(SteamInWine, BrokenPrefixesArePassedOverQuickly) {
 TEST_F(SteamInWine, CrowdedFoldersAreNotListed) {
     const fs::path folder = m_temp.path() / "crowded";
     fs::create_directories(folder / "Wanted");
-    for (std::size_t i = 1; i < MaxListedEntries; ++i)
+    for (std::size_t i = 1; i < files::MaxListedEntries; ++i)
         fs::create_directory(folder / ("folder" + std::to_string(i)));
-    EXPECT_EQ(entryIgnoringCase(folder, "wanted"), folder / "Wanted");
-    EXPECT_EQ(subfoldersInOrder(folder).size(), MaxListedEntries);
+    EXPECT_EQ(files::entryIgnoringCase(folder, "wanted"), folder / "Wanted");
+    EXPECT_EQ(files::subfoldersInOrder(folder).size(), files::MaxListedEntries);
     fs::create_directory(folder / "one-more");
-    EXPECT_EQ(entryIgnoringCase(folder, "wanted"), std::nullopt);
-    EXPECT_EQ(entryIgnoringCase(folder, "Wanted"), folder / "Wanted");
-    EXPECT_TRUE(subfoldersInOrder(folder).empty());
+    EXPECT_EQ(files::entryIgnoringCase(folder, "wanted"), std::nullopt);
+    EXPECT_EQ(files::entryIgnoringCase(folder, "Wanted"), folder / "Wanted");
+    EXPECT_TRUE(files::subfoldersInOrder(folder).empty());
 }
 
 } // namespace

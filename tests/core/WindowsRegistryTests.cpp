@@ -1,8 +1,8 @@
 // The Windows registry and settings files themselves, through keys and files each test makes and removes.
 #ifdef _WIN32
 
-#include "Registry.h"
 #include "RegistryTestSupport.h"
+#include "registry/Registry.h"
 
 #include <gtest/gtest.h>
 

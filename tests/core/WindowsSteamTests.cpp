@@ -2,8 +2,8 @@
 // then puts back as they were.
 #ifdef _WIN32
 
-#include "Registry.h"
 #include "RegistryTestSupport.h"
+#include "registry/Registry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,10 @@
 // The workspace on Windows itself: folders outside ASCII, files other programs hold open, the
 // read-only attribute, and errors numbered and worded as Windows numbers and words them.
-#include "FileError.h"
-#include "GameFiles.h"
-#include "Workspace.h"
 #include "WorkspaceTestGame.h"
+#include "files/Utf8Path.h"
+#include "workspace/FileError.h"
+#include "workspace/GameFiles.h"
+#include "workspace/Workspace.h"
 
 #define WIN32_LEAN_AND_MEAN
 #ifndef NOMINMAX
@@ -28,7 +29,7 @@ protected:
     }
     ~ForeignGame() override { fs::remove_all(m_parent); }
 
-    fs::path folder() const { return m_parent / pathFromUtf8(GetParam()); }
+    fs::path folder() const { return m_parent / files::pathFromUtf8(GetParam()); }
     std::string root() const { return utf8Of(folder()); }
     std::optional<std::string> read(const char* name) const { return readBytes(folder() / "cstrike" / name); }
 
@@ -104,7 +105,7 @@ TEST(WindowsFiles, ErrorsAreNumberedAndWordedAsWindowsDoes) {
         std::wstring expected(text);
         while (!expected.empty() && std::iswspace(expected.back()))
             expected.pop_back();
-        EXPECT_EQ(pathFromUtf8(error.systemText()).wstring(), expected);
+        EXPECT_EQ(files::pathFromUtf8(error.systemText()).wstring(), expected);
     }
 }
 

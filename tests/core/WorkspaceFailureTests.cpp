@@ -1,6 +1,6 @@
-#include "FileError.h"
-#include "Workspace.h"
 #include "WorkspaceTestGame.h"
+#include "workspace/FileError.h"
+#include "workspace/Workspace.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -12,7 +12,8 @@ namespace {
 
 const std::string UserScript = "bind w +forward\r\n";
 const std::set<std::string> GameFileNames{
-    "autoexec.cfg", "autoexec.tmp", "userconfig.cfg", "Zentrimo.dll", "zentrimo-config.before", "zentrimo-userconfig.added",
+    "autoexec.cfg", "autoexec.tmp",           "userconfig.cfg",
+    "Zentrimo.dll", "zentrimo-config.before", "zentrimo-userconfig.added",
     "zentrimo.cfg"};
 const std::set<std::string> PreparedNames{"autoexec.cfg", "autoexec.tmp", "Zentrimo.dll"};
 const std::string PlayersUserConfig = "bind j +jump\r\n";
@@ -139,7 +140,8 @@ TEST_F(WorkspaceFailure, OperationsTakeTheirStepsInOrder) {
         visibleSteps([&](const FileSteps& files) { ApplyWorkspace(game.root(), files); }),
         (std::vector<std::string>{"create autoexec.cfg~", "write autoexec.cfg~", "rename autoexec.cfg",
                                   "create zentrimo-config.before~", "write zentrimo-config.before~",
-                                  "rename zentrimo-config.before", "create zentrimo.cfg~", "write zentrimo.cfg~", "rename zentrimo.cfg",
+                                  "rename zentrimo-config.before", "create zentrimo.cfg~",
+                                  "write zentrimo.cfg~", "rename zentrimo.cfg",
                                   "create zentrimo-userconfig.added~", "write zentrimo-userconfig.added~",
                                   "rename zentrimo-userconfig.added", "create userconfig.cfg~",
                                   "write userconfig.cfg~", "rename userconfig.cfg", "remove autoexec.tmp"}));

@@ -1,6 +1,6 @@
-#include "FileError.h"
-#include "Workspace.h"
 #include "WorkspaceTestGame.h"
+#include "workspace/FileError.h"
+#include "workspace/Workspace.h"
 
 #include <cerrno>
 #include <cstdlib>

@@ -1,8 +1,10 @@
 // Attacks from outside the program on a POSIX file system: planted links and FIFOs, a second
 // instance, failing look-ups, bad roots, huge files and kills at any moment.
-#include "FileError.h"
-#include "Workspace.h"
+#include "workspace/FileError.h"
+#include "workspace/Workspace.h"
+
 #include "WorkspaceTestGame.h"
+#include "files/WholeFile.h"
 
 #include <cerrno>
 #include <csignal>
@@ -135,7 +137,7 @@ TEST(GameRoot, EmptyOrHoldingANulIsRefusedBeforeAnyFileIsTouched) {
 TEST(GameFiles, AScriptFarTooLargeIsRefusedUnread) {
     GameFolder game;
     writeBytes(game.script(), "");
-    fs::resize_file(game.script(), MaxGameFileSize + 1);
+    fs::resize_file(game.script(), files::MaxFileBytes + 1);
     EXPECT_EQ(failureOf([&] { PrepareWorkspace(game.root(), {}); }), std::errc::file_too_large);
     EXPECT_EQ(game.cstrikeNames(), std::set<std::string>{"autoexec.cfg"});
 }

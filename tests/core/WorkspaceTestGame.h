@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GameFiles.h"
+#include "workspace/GameFiles.h"
 
 #include <gtest/gtest.h>
 

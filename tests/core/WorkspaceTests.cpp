@@ -1,5 +1,5 @@
-#include "Workspace.h"
 #include "WorkspaceTestGame.h"
+#include "workspace/Workspace.h"
 
 using namespace workspace;
 using namespace std::string_literals;
@@ -121,8 +121,9 @@ TEST_F(WorkspaceLifecycle, ApplyReplacesTheScriptAndDeletesOnlyTheWorkspace) {
     ApplyWorkspace(game.root());
     EXPECT_EQ(readBytes(game.script()), UserScript + bannerBytes() + DecalsLine + "rate \"9999\"\r\n");
     EXPECT_EQ(readBytes(game.backup()), UserScript);
-    EXPECT_EQ(game.cstrikeNames(), (std::set<std::string>{"autoexec.cfg", "userconfig.cfg", "Zentrimo.dll",
-                                                          "zentrimo-config.before", "zentrimo-userconfig.added", "zentrimo.cfg"}));
+    EXPECT_EQ(game.cstrikeNames(),
+              (std::set<std::string>{"autoexec.cfg", "userconfig.cfg", "Zentrimo.dll",
+                                     "zentrimo-config.before", "zentrimo-userconfig.added", "zentrimo.cfg"}));
 }
 
 TEST_F(WorkspaceLifecycle, UninstallWithoutBackupTouchesNothing) {

@@ -1,9 +1,9 @@
-#include "ErrorBoundary.h"
-#include "FileError.h"
-#include "FormStyle.h"
 #include "Harness.h"
-#include "MessageBox.h"
-#include "PlayerPath.h"
+#include "common/ErrorBoundary.h"
+#include "common/FormStyle.h"
+#include "common/MessageBox.h"
+#include "common/PlayerPath.h"
+#include "workspace/FileError.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -41,7 +41,8 @@ private slots:
 
     void theBoundaryNamesAPathAsThePlayerKnowsIt() {
 #ifdef Q_OS_WIN
-        QSKIP("Linux only: Wine's drive links are the Linux program's; under Windows, Wine shows its drives itself");
+        QSKIP(
+            "Linux only: Wine's drive links are the Linux program's; under Windows, Wine shows its drives itself");
 #endif
         FakeServices services;
         const QString game = m_game.filePath("cstrike/autoexec.cfg");
@@ -73,7 +74,8 @@ private slots:
     }
     void wineDrivesLeadToThePlayersFolders() {
 #ifdef Q_OS_WIN
-        QSKIP("Linux only: Wine's drive links are the Linux program's; under Windows, Wine shows its drives itself");
+        QSKIP(
+            "Linux only: Wine's drive links are the Linux program's; under Windows, Wine shows its drives itself");
 #endif
         QFETCH(QString, path);
         QFETCH(QString, expected);
@@ -86,7 +88,8 @@ private slots:
 
     void aWindowsFolderIsShownAsThePlayersOwn() {
 #ifdef Q_OS_WIN
-        QSKIP("Linux only: Wine's drive links are the Linux program's; under Windows, Wine shows its drives itself");
+        QSKIP(
+            "Linux only: Wine's drive links are the Linux program's; under Windows, Wine shows its drives itself");
 #endif
         QVERIFY(QDir(m_game.path()).mkpath("Half-Life"));
         const QString native = QString(m_game.path()).replace('/', '\\');

@@ -1,9 +1,9 @@
 #include "Harness.h"
 
-#include "DirectoryPage.h"
-#include "FolderPicker.h"
-#include "MusicLoop.h"
-#include "StartWindow.h"
+#include "app/MusicLoop.h"
+#include "app/StartWindow.h"
+#include "location/DirectoryPage.h"
+#include "location/FolderPicker.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Route.h"
-#include "RunState.h"
-#include "Services.h"
+#include "app/Route.h"
+#include "common/RunState.h"
+#include "common/Services.h"
 
 #include <QColor>
 #include <QLineEdit>

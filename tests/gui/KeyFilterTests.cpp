@@ -1,6 +1,6 @@
 #include "WizardTests.h"
 
-#include "PageSpec.h"
+#include "wizard/PageSpec.h"
 
 #include <QClipboard>
 #include <QMimeData>

@@ -1,9 +1,9 @@
-#include "DirectoryList.h"
-#include "DirectoryPage.h"
-#include "DriveList.h"
-#include "FolderPicker.h"
-#include "FormStyle.h"
 #include "Harness.h"
+#include "common/FormStyle.h"
+#include "location/DirectoryList.h"
+#include "location/DirectoryPage.h"
+#include "location/DriveList.h"
+#include "location/FolderPicker.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "DirectoryPage.h"
-#include "FocusRing.h"
 #include "Harness.h"
-#include "PageSpec.h"
-#include "StartWindow.h"
+#include "app/StartWindow.h"
+#include "common/FocusRing.h"
+#include "location/DirectoryPage.h"
+#include "wizard/PageSpec.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "Harness.h"
-#include "MusicLoop.h"
-#include "SystemMusicPlayer.h"
+#include "app/MusicLoop.h"
+#include "common/SystemMusicPlayer.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "WizardTests.h"
 
-#include "FocusRing.h"
-#include "PageSpec.h"
+#include "common/FocusRing.h"
+#include "wizard/PageSpec.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "DirectoryPage.h"
 #include "Harness.h"
-#include "StartWindow.h"
+#include "app/StartWindow.h"
+#include "location/DirectoryPage.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -184,7 +184,8 @@ private slots:
         QString visited;
         int numberFields = 0;
         bool keypad = false;
-        for (QWidget* form = Program::visibleForm(); !program.services.exitCode_; form = Program::visibleForm()) {
+        for (QWidget* form = Program::visibleForm(); !program.services.exitCode_;
+             form = Program::visibleForm()) {
             QApplication::setActiveWindow(form);
             QVERIFY(QTest::qWaitForWindowActive(form));
             visited += form->objectName() + ' ';
@@ -205,7 +206,8 @@ private slots:
             keypad = !keypad;
             QTest::keyClick(form->focusWidget(), keypad ? Qt::Key_Enter : Qt::Key_Return,
                             keypad ? Qt::KeypadModifier : Qt::NoModifier);
-            QVERIFY2(program.services.exitCode_ || Program::visibleForm() != form, qPrintable(form->objectName()));
+            QVERIFY2(program.services.exitCode_ || Program::visibleForm() != form,
+                     qPrintable(form->objectName()));
         }
         QStringList forms;
         for (const QByteArray& line : dataFile("wizard/keyboard-run.txt").split('\n'))
@@ -231,7 +233,8 @@ private slots:
             startNormalEdition(program);
             int fields = 0;
             program.services.answers = {true};
-            for (QWidget* form = Program::visibleForm(); !program.services.exitCode_; form = Program::visibleForm()) {
+            for (QWidget* form = Program::visibleForm(); !program.services.exitCode_;
+                 form = Program::visibleForm()) {
                 QApplication::setActiveWindow(form);
                 QVERIFY(QTest::qWaitForWindowActive(form));
                 if (qobject_cast<QCheckBox*>(form->focusWidget()))
@@ -248,7 +251,8 @@ private slots:
                     QTest::keyClicks(field, QString::number(++fields % 4));
                 }
                 QTest::mouseClick(onwardButton(form), Qt::LeftButton);
-                QVERIFY2(program.services.exitCode_ || Program::visibleForm() != form, qPrintable(form->objectName()));
+                QVERIFY2(program.services.exitCode_ || Program::visibleForm() != form,
+                         qPrintable(form->objectName()));
             }
             QCOMPARE(program.services.errors.join("|"), QString());
             QCOMPARE(program.services.exitCode_, std::optional(0));
@@ -307,11 +311,13 @@ private slots:
         program.services.answers = {true};
         program.show("frmTweak0");
         QStringList visited;
-        for (QWidget* form = Program::visibleForm(); !program.services.exitCode_; form = Program::visibleForm()) {
+        for (QWidget* form = Program::visibleForm(); !program.services.exitCode_;
+             form = Program::visibleForm()) {
             visited << form->objectName();
             QAbstractButton* skip = buttonCaptioned(form, "&Skip setting");
             QTest::mouseClick(skip ? skip : onwardButton(form), Qt::LeftButton);
-            QVERIFY2(program.services.exitCode_ || Program::visibleForm() != form, qPrintable(form->objectName()));
+            QVERIFY2(program.services.exitCode_ || Program::visibleForm() != form,
+                     qPrintable(form->objectName()));
         }
         QStringList forms;
         for (const QByteArray& line : dataFile("wizard/keyboard-run.txt").split('\n'))
@@ -394,7 +400,9 @@ private slots:
     }
 
 private:
-    QString cstrike(const QString& file) const { return m_game->filePath(QStringLiteral("cstrike/") + file); }
+    QString cstrike(const QString& file) const {
+        return m_game->filePath(QStringLiteral("cstrike/") + file);
+    }
     // The Steam edition's registry value names the folder.
     void registerGame(const QString& folder) {
         useUserRegistry(

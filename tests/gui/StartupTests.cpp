@@ -1,8 +1,8 @@
-#include "DirectoryPage.h"
-#include "FormStyle.h"
 #include "Harness.h"
-#include "MusicLoop.h"
-#include "StartWindow.h"
+#include "app/MusicLoop.h"
+#include "app/StartWindow.h"
+#include "common/FormStyle.h"
+#include "location/DirectoryPage.h"
 
 #include <QApplication>
 #include <QDir>

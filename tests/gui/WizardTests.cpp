@@ -3,10 +3,10 @@
 #include <QFile>
 #include <QProcess>
 
-#include "FileError.h"
-#include "PageLook.h"
-#include "PageSpec.h"
-#include "SettingsPage.h"
+#include "wizard/PageLook.h"
+#include "wizard/PageSpec.h"
+#include "wizard/SettingsPage.h"
+#include "workspace/FileError.h"
 
 #include <QDir>
 #include <QLabel>
@@ -140,8 +140,9 @@ void WizardTests::uninstallWaitsWhileTheGameRuns() {
     run.click("frmTweak0", "cmdUninstall");
     standIn.kill();
     standIn.waitForFinished();
-    QCOMPARE(run.services.messages, QStringList{"Counter-Strike is running. Close it first: it saves its settings "
-                                                "when it quits, and would undo the uninstall."});
+    QCOMPARE(run.services.messages,
+             QStringList{"Counter-Strike is running. Close it first: it saves its settings "
+                         "when it quits, and would undo the uninstall."});
     QCOMPARE(run.services.exitCode_, std::nullopt);
     QCOMPARE(Program::visibleForms(), QStringList{"frmTweak0"});
     QCOMPARE(game.read("autoexec.cfg"), "own\r\n" + banner());

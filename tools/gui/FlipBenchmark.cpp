@@ -2,8 +2,8 @@
 // on screen, measured inside the program, beside the same flip between two bare Qt windows. Run it on a
 // real display (tools/benchmark.sh starts one); offscreen it measures the program's own work alone.
 
-#include "DirectoryPage.h"
 #include "Harness.h"
+#include "location/DirectoryPage.h"
 
 #include <QElapsedTimer>
 #include <QLineEdit>

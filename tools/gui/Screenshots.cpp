@@ -2,12 +2,12 @@
 // all at once: the forms as they open (the focus ring where the keyboard is), the boxes with the texts
 // the program really shows, each reached the way a player reaches it.
 
-#include "DirectoryList.h"
-#include "DirectoryPage.h"
 #include "Harness.h"
-#include "MessageBox.h"
-#include "PageSpec.h"
-#include "StartWindow.h"
+#include "app/StartWindow.h"
+#include "common/MessageBox.h"
+#include "location/DirectoryList.h"
+#include "location/DirectoryPage.h"
+#include "wizard/PageSpec.h"
 
 #include <QDir>
 #include <QTest>

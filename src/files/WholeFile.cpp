@@ -1,4 +1,4 @@
-#include "RegistryFile.h"
+#include "files/WholeFile.h"
 
 #include <array>
 #include <cerrno>
@@ -11,7 +11,7 @@
 #include <unistd.h>
 #endif
 
-namespace registry {
+namespace files {
 namespace {
 
 #ifdef _WIN32
@@ -81,7 +81,7 @@ FileOutcome readAll(int descriptor, std::uintmax_t limit, std::string& text) {
 
 } // namespace
 
-RegistryFile readRegistryFile(const std::filesystem::path& file, std::uintmax_t limit) {
+WholeFile readWholeFile(const std::filesystem::path& file, std::uintmax_t limit) {
     const int descriptor = openForReading(file);
     if (descriptor < 0)
         return {outcomeOfOpenError(errno), {}};
@@ -102,4 +102,4 @@ RegistryFile readRegistryFile(const std::filesystem::path& file, std::uintmax_t 
     return {outcome, outcome == FileOutcome::Read ? std::move(text) : std::string()};
 }
 
-} // namespace registry
+} // namespace files

@@ -1,9 +1,9 @@
 // Registry files that are not regular files, or are too large: refused at once, never waited on.
-#include "Registry.h"
-#include "RegistryFile.h"
-#include "RegistryPlatform.h"
 #include "RegistryTestSupport.h"
-#include "SteamKeyValues.h"
+#include "files/WholeFile.h"
+#include "registry/Registry.h"
+#include "registry/RegistryPlatform.h"
+#include "registry/SteamKeyValues.h"
 
 #include <gtest/gtest.h>
 
@@ -40,26 +40,27 @@ template <typename Read> auto promptly(const fs::path& fifo, Read read) {
     return result.get();
 }
 
-TEST(RegistryFile, ReadsARegularFileWholeUpToTheLimit) {
+TEST(WholeFile, ReadsARegularFileWholeUpToTheLimit) {
     TempFolder temp;
     writeFile(temp.path() / "ten", "0123456789");
-    const RegistryFile read = readRegistryFile(temp.path() / "ten", 10);
-    EXPECT_EQ(read.outcome, FileOutcome::Read);
+    const files::WholeFile read = files::readWholeFile(temp.path() / "ten", 10);
+    EXPECT_EQ(read.outcome, files::FileOutcome::Read);
     EXPECT_EQ(read.text, "0123456789");
-    const RegistryFile over = readRegistryFile(temp.path() / "ten", 9);
-    EXPECT_EQ(over.outcome, FileOutcome::TooLarge);
+    const files::WholeFile over = files::readWholeFile(temp.path() / "ten", 9);
+    EXPECT_EQ(over.outcome, files::FileOutcome::TooLarge);
     EXPECT_EQ(over.text, "");
-    EXPECT_EQ(readRegistryFile(temp.path() / "none").outcome, FileOutcome::Missing);
-    EXPECT_EQ(readRegistryFile(temp.path() / "ten" / "below").outcome, FileOutcome::Missing);
+    EXPECT_EQ(files::readWholeFile(temp.path() / "none").outcome, files::FileOutcome::Missing);
+    EXPECT_EQ(files::readWholeFile(temp.path() / "ten" / "below").outcome, files::FileOutcome::Missing);
 }
 
-TEST(RegistryFile, RefusesFifosFoldersDevicesAndSocketsAtOnce) {
+TEST(WholeFile, RefusesFifosFoldersDevicesAndSocketsAtOnce) {
     TempFolder temp;
     const fs::path fifo = temp.path() / "fifo";
     makeFifo(fifo);
-    EXPECT_EQ(promptly(fifo, [&] { return readRegistryFile(fifo).outcome; }), FileOutcome::NotRegular);
-    EXPECT_EQ(readRegistryFile(temp.path()).outcome, FileOutcome::NotRegular);
-    EXPECT_EQ(readRegistryFile("/dev/zero").outcome, FileOutcome::NotRegular);
+    EXPECT_EQ(promptly(fifo, [&] { return files::readWholeFile(fifo).outcome; }),
+              files::FileOutcome::NotRegular);
+    EXPECT_EQ(files::readWholeFile(temp.path()).outcome, files::FileOutcome::NotRegular);
+    EXPECT_EQ(files::readWholeFile("/dev/zero").outcome, files::FileOutcome::NotRegular);
 
     const fs::path socketPath = temp.path() / "socket";
     sockaddr_un address{};
@@ -68,7 +69,7 @@ TEST(RegistryFile, RefusesFifosFoldersDevicesAndSocketsAtOnce) {
     const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
     ASSERT_GE(listener, 0);
     ASSERT_EQ(bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
-    EXPECT_EQ(readRegistryFile(socketPath).outcome, FileOutcome::NotRegular);
+    EXPECT_EQ(files::readWholeFile(socketPath).outcome, files::FileOutcome::NotRegular);
     close(listener);
 }
 
@@ -107,7 +108,7 @@ TEST(SettingsFileRefusal, AFifoOrOversizedFileGivesTheFallback) {
     const std::string large = (temp.path() / "large.ini").string();
     writeFile(large, "[Video]\nWidth=1024\n");
     EXPECT_EQ(read(large, "Video", "Width", "S", "640"s), Result(0, "1024"s));
-    fs::resize_file(large, MaxRegistryFileSize + 1);
+    fs::resize_file(large, files::MaxFileBytes + 1);
     EXPECT_EQ(read(large, "Video", "Width", "S", "640"s), Result(0, "640"s));
 }
 

@@ -1,14 +1,13 @@
-#include "PathLookup.h"
+#include "files/NameLookup.h"
 
-#include "TextCase.h"
-#include "Utf8Path.h"
+#include "files/AsciiCase.h"
+#include "files/Utf8Path.h"
 
 #include <algorithm>
-#include <exception>
 
 namespace fs = std::filesystem;
 
-namespace registry {
+namespace files {
 namespace {
 
 // Every entry's path, or nothing when the folder cannot be listed in full.
@@ -31,26 +30,6 @@ bool isPlainName(std::string_view name) {
 }
 
 } // namespace
-
-std::optional<fs::path> pathFromText(std::string_view text) {
-    // The file calls would end the name at a NUL: some other file.
-    if (text.find('\0') != std::string_view::npos)
-        return std::nullopt;
-    try {
-        return pathFromUtf8(text);
-    } catch (const std::exception&) { // not UTF-8, where names are UTF-16
-        return std::nullopt;
-    }
-}
-
-std::optional<std::string> textOfPath(const fs::path& path) {
-    try {
-        const std::u8string text = path.u8string();
-        return std::string(text.begin(), text.end());
-    } catch (const std::exception&) { // a lone UTF-16 surrogate
-        return std::nullopt;
-    }
-}
 
 std::optional<fs::path> entryIgnoringCase(const fs::path& folder, std::string_view name) {
     const std::optional<fs::path> exact = pathFromText(name);
@@ -122,4 +101,4 @@ std::vector<fs::path> subfoldersInOrder(const fs::path& folder) {
     return folders;
 }
 
-} // namespace registry
+} // namespace files

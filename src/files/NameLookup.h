@@ -7,16 +7,12 @@
 #include <string_view>
 #include <vector>
 
-// Looking up names as Wine and Steam do: letter case aside. Nothing here throws or waits on a file;
-// whatever cannot be looked at counts as missing.
-namespace registry {
+// Looking up names as the game, Wine and Steam do: letter case aside. Nothing here throws or waits on
+// a file; whatever cannot be looked at counts as missing.
+namespace files {
 
 // A folder with more entries is not listed: a damaged or hostile one would make a search crawl.
 inline constexpr std::size_t MaxListedEntries = 4096;
-
-// UTF-8 text and paths both ways; nothing for text the platform cannot name a file with.
-std::optional<std::filesystem::path> pathFromText(std::string_view text);
-std::optional<std::string> textOfPath(const std::filesystem::path& path);
 
 // The entry of folder for name: name itself when it exists, else the first entry in byte order
 // that matches it without regard to ASCII case. Nothing when neither exists.
@@ -41,4 +37,4 @@ bool appendResolvedFolder(std::vector<std::filesystem::path>& folders, const std
 // The folders in folder (links to folders included), in byte order of their names.
 std::vector<std::filesystem::path> subfoldersInOrder(const std::filesystem::path& folder);
 
-} // namespace registry
+} // namespace files

@@ -4,14 +4,14 @@
 #include <filesystem>
 #include <string>
 
-namespace registry {
+namespace files {
 
-// Far above any real registry or settings file, so that only a damaged or hostile one is refused.
-inline constexpr std::uintmax_t MaxRegistryFileSize = 64 * 1024 * 1024;
+// Far above any real script, registry or settings file, so that only a damaged or hostile one is refused.
+inline constexpr std::uintmax_t MaxFileBytes = 64u << 20;
 
 enum class FileOutcome { Read, Missing, NotRegular, TooLarge, Denied, Failed };
 
-struct RegistryFile {
+struct WholeFile {
     FileOutcome outcome;
     std::string text; // the whole file when read
 };
@@ -19,6 +19,6 @@ struct RegistryFile {
 // Reads a whole file without ever waiting: anything but a regular file (a FIFO, device, socket or
 // folder) is refused at once, and so is a file larger than limit. Missing means no such file, or
 // a path through something that is no folder.
-RegistryFile readRegistryFile(const std::filesystem::path& file, std::uintmax_t limit = MaxRegistryFileSize);
+WholeFile readWholeFile(const std::filesystem::path& file, std::uintmax_t limit = MaxFileBytes);
 
-} // namespace registry
+} // namespace files
