@@ -1,6 +1,6 @@
 // Steam's KeyValues reader (libraryfolders.vdf, appmanifest_*.acf) on any text; what it builds is
 // looked up as the library search does.
-#include "registry/SteamKeyValues.h"
+#include "search/SteamKeyValues.h"
 
 #include "files/AsciiCase.h"
 
@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <string_view>
 
-using registry::steam::KeyValue;
+using search::steam::KeyValue;
 
 namespace {
 
@@ -31,7 +31,7 @@ void lookUpEveryEntry(const KeyValue& block) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::optional<KeyValue> root =
-        registry::steam::parseKeyValues(std::string_view(reinterpret_cast<const char*>(data), size));
+        search::steam::parseKeyValues(std::string_view(reinterpret_cast<const char*>(data), size));
     if (root)
         lookUpEveryEntry(*root);
     return 0;

@@ -1,10 +1,9 @@
 #pragma once
 
+#include "app/WindowSwap.h"
 #include "wizard/PageSpec.h"
 
 #include <QObject>
-#include <QPointer>
-#include <QTimer>
 #include <QWidget>
 
 #include <memory>
@@ -12,15 +11,14 @@
 
 class DirectoryPage;
 class FolderPicker;
-class InputBlock;
 struct RunState;
 class Services;
 class StartWindow;
 enum class Edition;
 
 // Which window opens after which, and what passes between them, in one place. The windows only say
-// what happened (confirmed, back, folder picked, next, skip); the route opens the next one over the
-// one that spoke, centred where it stood, and hides the last one once the next is on screen. Each window
+// what happened (confirmed, back, folder picked, next, skip); the route swaps the one that spoke for the
+// next (see WindowSwap). Each window
 // is made the first time it is needed and from then on only hidden and shown, so its controls keep their
 // state for the rest of the run. Closing any window with its close control ends the program (exit code
 // 0, no file touched).
@@ -40,10 +38,7 @@ public:
     QWidget* wizardForm(const QString& name);
 
     // True while the last window stays on screen until the next one is.
-    bool flipping() const { return !m_leaving.isNull(); }
-
-    // Shows a window and gives it the keyboard.
-    static void show(QWidget* window);
+    bool flipping() const { return m_swap.swapping(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -55,7 +50,6 @@ private:
     QWidget* makeForm(const wizard::PageSpec& page, std::size_t index);
     QWidget* makeForm(const wizard::SectionSpec& section, std::size_t index);
     void open(QWidget* from, QWidget* to);
-    void finishFlip();
     void leaveStartWindow(Edition edition);
     void leaveWizardForm(std::size_t index);
 
@@ -67,9 +61,5 @@ private:
     std::unique_ptr<FolderPicker> m_folderPicker;
     std::vector<wizard::Step> m_steps;
     std::vector<std::unique_ptr<QWidget>> m_wizardForms;
-    // The window that stays until `m_arriving` is painted; it takes no input meanwhile.
-    QPointer<QWidget> m_leaving;
-    QPointer<QWidget> m_arriving;
-    std::unique_ptr<InputBlock> m_leavingInput;
-    QTimer m_flipTimeout;
+    WindowSwap m_swap;
 };

@@ -5,12 +5,12 @@
 
 namespace files {
 
-// The prefix Wine runs programs in: $WINEPREFIX when set, else ~/.wine; empty without either.
-inline std::filesystem::path defaultWinePrefix(const std::optional<std::filesystem::path>& winePrefix,
-                                               const std::optional<std::filesystem::path>& home) {
-    if (winePrefix && !winePrefix->empty())
-        return *winePrefix;
-    return home && !home->empty() ? *home / ".wine" : std::filesystem::path();
-}
+// The prefix Wine runs programs in: winePrefix ($WINEPREFIX) when set, else ~/.wine; empty without
+// either.
+std::filesystem::path defaultWinePrefix(const std::optional<std::filesystem::path>& winePrefix,
+                                        const std::optional<std::filesystem::path>& home);
+
+// The same for this process's $WINEPREFIX and $HOME, an empty variable counting as unset.
+std::filesystem::path winePrefixOfThisProcess();
 
 } // namespace files

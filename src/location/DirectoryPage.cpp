@@ -5,6 +5,7 @@
 #include "common/PlacedControls.h"
 #include "common/RunState.h"
 #include "common/Services.h"
+#include "location/GamePlaces.h"
 #include "workspace/GameFiles.h"
 
 #include <QLineEdit>
@@ -53,6 +54,19 @@ QString DirectoryPage::directory() const {
 void DirectoryPage::setDirectory(const QString& directory) {
     m_directoryBox->setText(directory);
     m_directoryBox->end(false);
+}
+
+void DirectoryPage::proposeFolderOf(search::GameEdition edition) {
+    const ProposedFolder proposed = proposedFolder(edition, search::environmentOfThisProcess());
+    setDirectory(proposed.folder);
+    if (!proposed.folder.isEmpty())
+        return;
+    const QString notFound = QStringLiteral(
+        "Half-life root not found, try specify another dir. Or choose another cstrike version");
+    if (proposed.problem.isEmpty())
+        m_services.showMessage(notFound);
+    else
+        m_services.showError(proposed.problem + QLatin1Char('\n') + notFound);
 }
 
 void DirectoryPage::confirm() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Form.h"
+#include "search/GameSearch.h"
 
 class QLineEdit;
 struct RunState;
@@ -16,6 +17,8 @@ public:
     QString directory() const;
     // Shows the folder in the box, scrolled to its end.
     void setDirectory(const QString& directory);
+    // Shows the folder the edition is installed in, or says that none was found and why.
+    void proposeFolderOf(search::GameEdition edition);
 
 signals:
     void back();

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <exception>
 #include <filesystem>
 #include <string_view>
 #include <utility>
@@ -75,49 +74,6 @@ std::int32_t interpret(const std::string& typeCode, const platform::StoredRead& 
     return number ? StatusOk : ErrorMoreData;
 }
 
-// The two install paths the start window asks for, and where else they may be recorded.
-struct InstallKey {
-    std::string_view key;
-    // Where 32-bit installers' machine-wide keys land on 64-bit Windows and in a 64-bit Wine prefix.
-    std::string_view machineKey32;
-    bool onSteam;
-};
-
-constexpr std::string_view InstallPathName = "InstallPath";
-constexpr std::array<InstallKey, 2> InstallKeys{{
-    {"Software\\valve\\half-life", "Software\\Wow6432Node\\valve\\half-life", true},
-    // The retail edition: Steam's Half-Life is not it.
-    {"Software\\valve\\counterstrike", "Software\\Wow6432Node\\valve\\counterstrike", false},
-}};
-
-const InstallKey* installKeyOf(const std::string& keyPath, const std::string& valueName) {
-    if (!files::equalsIgnoringCase(valueName, InstallPathName))
-        return nullptr;
-    const auto found = std::ranges::find_if(InstallKeys, [&](const InstallKey& install) {
-        return files::equalsIgnoringCase(keyPath, install.key);
-    });
-    return found == InstallKeys.end() ? nullptr : &*found;
-}
-
-// The install path where the current user's key lacks it: the machine-wide key (as 64-bit, then as
-// 32-bit programs see it), then for the Steam edition the Steam installs. Nothing when none has it.
-std::optional<std::int32_t> readInstallPathElsewhere(const InstallKey& install, const std::string& typeCode,
-                                                     const std::string& valueName, RegValue& output) {
-    for (std::string_view machineKey : {install.key, install.machineKey32}) {
-        const auto stored = platform::readStoredValue(Hive::LocalMachine, std::string(machineKey), valueName);
-        if (interpret(typeCode, stored, output) == StatusOk)
-            return StatusOk;
-    }
-    std::optional<std::string> folder;
-    try {
-        folder = install.onSteam ? platform::findSteamHalfLife() : std::nullopt;
-    } catch (const std::exception&) { // no error of the search reaches the caller; it finds nothing
-    }
-    if (!folder)
-        return std::nullopt;
-    return interpret(typeCode, {StatusOk, StatusOk, *folder + '\0'}, output);
-}
-
 } // namespace
 
 std::optional<HiveHandle> GetHiveHandle(const std::string& hiveName) {
@@ -146,12 +102,7 @@ std::int32_t ReadRegValue(const std::string& hiveName, const std::string& keyPat
                 untilZero(platform::readIniString(handle->iniFile, keyPath, valueName, textOf(defaultValue)));
         return StatusOk;
     }
-    const std::int32_t status =
-        interpret(code, platform::readStoredValue(*handle->hive, keyPath, valueName), output);
-    const InstallKey* install = installKeyOf(keyPath, valueName);
-    if (status == StatusOk || *handle->hive != Hive::CurrentUser || !install)
-        return status;
-    return readInstallPathElsewhere(*install, code, valueName, output).value_or(status);
+    return interpret(code, platform::readStoredValue(*handle->hive, keyPath, valueName), output);
 }
 
 } // namespace registry

@@ -21,9 +21,6 @@ struct StoredRead {
 
 StoredRead readStoredValue(Hive hive, const std::string& keyPath, const std::string& valueName);
 
-// Half-Life's folder in the Steam installs found on this system (UTF-8), or nothing.
-std::optional<std::string> findSteamHalfLife();
-
 inline constexpr std::size_t IniBufferSize = 255;
 
 // The text GetPrivateProfileStringA copies into a buffer of IniBufferSize characters; file, names

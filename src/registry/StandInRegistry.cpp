@@ -1,14 +1,11 @@
-// A build without the Windows registry reads Wine's registry files, and searches native Steam and
-// Steam for Windows in Wine prefixes.
+// A build without the Windows registry reads Wine's registry files.
 #include "files/WholeFile.h"
+#include "files/WinePrefix.h"
 #include "registry/IniFile.h"
 #include "registry/RegistryPlatform.h"
-#include "registry/SteamLibrary.h"
 #include "registry/StoredValue.h"
-#include "registry/WinePrefixes.h"
 #include "registry/WineRegistryFile.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <sstream>
@@ -43,23 +40,9 @@ std::int32_t errorOf(files::FileOutcome outcome) {
     return ErrorCantRead;
 }
 
-// An unset or empty variable names nothing.
-std::optional<fs::path> pathFromEnvironment(const char* name) {
-    const char* value = std::getenv(name);
-    return value && *value ? std::optional<fs::path>(value) : std::nullopt;
-}
-
-// The prefix Wine runs programs in: $WINEPREFIX, else ~/.wine.
-fs::path defaultPrefix() {
-    if (std::optional<fs::path> prefix = pathFromEnvironment("WINEPREFIX"))
-        return *prefix;
-    const std::optional<fs::path> home = pathFromEnvironment("HOME");
-    return home ? *home / ".wine" : fs::path();
-}
-
 // HKCU from user.reg and HKLM from system.reg; other hives hold nothing, and so does a missing file.
 StoreAnswer readWineRegistry(Hive hive, std::string_view keyPath, std::string_view valueName) {
-    const fs::path prefix = defaultPrefix();
+    const fs::path prefix = files::winePrefixOfThisProcess();
     if (prefix.empty() || (hive != Hive::CurrentUser && hive != Hive::LocalMachine))
         return {};
     const files::WholeFile file =
@@ -80,22 +63,6 @@ StoredRead readStoredValue(Hive hive, const std::string& keyPath, const std::str
     if (!found.value.data)
         return {StatusOk, ErrorFileNotFound, {}};
     return {StatusOk, StatusOk, *found.value.data};
-}
-
-// Native Steam first, then Steam for Windows in each Wine prefix; a folder that holds the game's
-// config ends the search.
-std::optional<std::string> findSteamHalfLife() {
-    const fs::path home = pathFromEnvironment("HOME").value_or(fs::path());
-    steam::HalfLifeSearch search;
-    for (const steam::SteamRoot& root : steam::nativeRoots(home, pathFromEnvironment("STEAM_DIR")))
-        if (search.search(root))
-            return search.answer();
-    for (const fs::path& prefix : wine::winePrefixes(home, pathFromEnvironment("WINEPREFIX"))) {
-        const std::optional<steam::SteamRoot> root = wine::prefixSteamRoot(prefix);
-        if (root && search.search(*root))
-            break;
-    }
-    return search.answer();
 }
 
 // A file that cannot be read gives the fallback, as GetPrivateProfileStringA does.

@@ -1,4 +1,3 @@
-#include "files/NameLookup.h"
 #include "files/Utf8Path.h"
 #include "registry/RegistryPlatform.h"
 #include "registry/SteamLibrary.h"
@@ -83,20 +82,6 @@ StoredRead readStoredValue(Hive hive, const std::string& keyPath, const std::str
     if (stored.valueStatus == ERROR_SUCCESS)
         stored.valueStatus = closed;
     return stored;
-}
-
-// Steam for Windows records its folder as SteamPath, in lower case with forward slashes.
-std::optional<std::string> findSteamHalfLife() {
-    RegValue steamPath;
-    if (ReadRegValue("HKCU", "Software\\Valve\\Steam", "SteamPath", "S", std::string(), steamPath) !=
-        StatusOk)
-        return std::nullopt;
-    const std::optional<std::filesystem::path> folder = files::pathFromText(std::get<std::string>(steamPath));
-    if (!folder || !folder->is_absolute())
-        return std::nullopt;
-    steam::HalfLifeSearch search;
-    search.search({*folder, std::nullopt});
-    return search.answer();
 }
 
 std::string readIniString(const std::string& file, const std::string& section, const std::string& key,

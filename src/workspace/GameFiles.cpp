@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
 #include <optional>
 
 namespace workspace {
@@ -24,11 +23,6 @@ namespace {
 bool hasDriveLetter(const std::string& path) {
     return path.size() >= 3 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':' &&
            (path[2] == '\\' || path[2] == '/');
-}
-
-std::optional<fs::path> pathFromEnvironment(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? std::optional<fs::path>(value) : std::nullopt;
 }
 
 // base followed by tail ('/'-separated, starting with '/'), each named component found as the game and
@@ -51,8 +45,7 @@ fs::path throughWineDrive(const std::string& windowsPath) {
     std::string rest = windowsPath.substr(2);
     std::replace(rest.begin(), rest.end(), '\\', '/');
     const char drive = files::lowerAscii(windowsPath[0]);
-    const fs::path prefix =
-        files::defaultWinePrefix(pathFromEnvironment("WINEPREFIX"), pathFromEnvironment("HOME"));
+    const fs::path prefix = files::winePrefixOfThisProcess();
     return underFoundAsTheGame(prefix.native() + "/dosdevices", std::string("/") + drive + ':' + rest);
 }
 #endif

@@ -1,9 +1,9 @@
-#include "registry/SteamKeyValues.h"
+#include "search/SteamKeyValues.h"
 
 #include <gtest/gtest.h>
 
-using registry::steam::KeyValue;
-using registry::steam::parseKeyValues;
+using search::steam::KeyValue;
+using search::steam::parseKeyValues;
 
 namespace {
 

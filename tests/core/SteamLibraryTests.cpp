@@ -1,5 +1,5 @@
 #include "RegistryTestSupport.h"
-#include "registry/SteamLibrary.h"
+#include "search/SteamLibrary.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <utility>
 
 namespace fs = std::filesystem;
-using namespace registry::steam;
+using namespace search::steam;
 using namespace registry::test;
 
 namespace {

@@ -5,8 +5,9 @@
 #include "RegistryTestSupport.h"
 #include "files/NameLookup.h"
 #include "files/WholeFile.h"
-#include "registry/SteamLibrary.h"
-#include "registry/WinePrefixes.h"
+#include "search/GameSearch.h"
+#include "search/SteamLibrary.h"
+#include "search/WinePrefixes.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +18,7 @@
 using namespace std::string_literals;
 using namespace registry;
 using namespace registry::test;
+using namespace search;
 namespace fs = std::filesystem;
 
 namespace {
@@ -34,7 +36,14 @@ protected:
         return fs::canonical(installGame(library, game)).string();
     }
 
-    static Result installPath(const char* key) { return read("HKCU", key, "InstallPath", "S", ""s); }
+    // What the search answers for the edition whose key this is: the folder, else the user's registry's
+    // status.
+    static Result installPath(const char* key) {
+        const search::FoundFolder found = search::gameFolder(
+            key == std::string_view(HalfLifeKey) ? search::GameEdition::Steam : search::GameEdition::Retail,
+            search::environmentOfThisProcess());
+        return found.folder ? Result(0, *found.folder) : Result(found.registryStatus, ""s);
+    }
 
     void writeSystemReg(std::string_view body) const {
         writeFile(m_prefix / "system.reg", std::string(WineHeader).append(body));
@@ -180,6 +189,8 @@ TEST_F(SteamInWine, LinkedPrefixesAndLibrariesAreSearchedOnce) {
         search.search(root);
     search.search(*wine::prefixSteamRoot(m_prefix));
     EXPECT_EQ(search.libraries(), (std::vector<fs::path>{fs::canonical(steamDir()), nativeSteam, steam}));
+    // The picker is offered the same libraries.
+    EXPECT_EQ(search::steamLibraries(search::environmentOfThisProcess()), search.libraries());
 }
 
 TEST_F(SteamInWine, MachineWideValuesServeBothEditionsAfterTheUsersOwn) {
@@ -190,8 +201,8 @@ TEST_F(SteamInWine, MachineWideValuesServeBothEditionsAfterTheUsersOwn) {
     installGameAt(steamDir());
     EXPECT_EQ(installPath(HalfLifeKey), Result(0, "C:\\WON\\Half-Life"s));
     EXPECT_EQ(installPath(CounterStrikeKey), Result(0, "C:\\Retail\\CS"s));
-    EXPECT_EQ(read("hkcu", "SOFTWARE\\VALVE\\COUNTERSTRIKE", "installpath", "s", ""s),
-              Result(0, "C:\\Retail\\CS"s));
+    // The registry answers only what it holds: the search is not in it.
+    EXPECT_EQ(read("hkcu", "SOFTWARE\\VALVE\\COUNTERSTRIKE", "installpath", "s", ""s), NotFound);
     writeUserReg("[Software\\\\Valve\\\\CounterStrike]\n\"InstallPath\"=\"D:\\\\Mine\"\n");
     EXPECT_EQ(installPath(CounterStrikeKey), Result(0, "D:\\Mine"s));
     writeUserReg("");

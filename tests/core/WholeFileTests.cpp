@@ -3,7 +3,8 @@
 #include "files/WholeFile.h"
 #include "registry/Registry.h"
 #include "registry/RegistryPlatform.h"
-#include "registry/SteamKeyValues.h"
+#include "search/GameSearch.h"
+#include "search/SteamKeyValues.h"
 
 #include <gtest/gtest.h>
 
@@ -91,12 +92,16 @@ TEST_F(SpecialRegistryFile, AnUnreadableHiveIsPassedOverForSteamAtOnce) {
     fs::create_directories(steamDir() / "steamapps" / "common" / "Half-Life");
     const std::string game = fs::canonical(steamDir() / "steamapps" / "common" / "Half-Life").string();
     makeFifo(m_prefix / "user.reg");
-    EXPECT_EQ(promptly(m_prefix / "user.reg",
-                       [] { return readHkcu("Software\\valve\\half-life", "InstallPath", "S"); }),
-              Result(0, game));
-    EXPECT_EQ(promptly(m_prefix / "user.reg",
-                       [] { return readHkcu("Software\\valve\\counterstrike", "InstallPath", "S"); }),
-              Result(ErrorCantOpen, "default"s));
+    const auto folderOf = [](search::GameEdition edition) {
+        return search::gameFolder(edition, search::environmentOfThisProcess());
+    };
+    const search::FoundFolder steam =
+        promptly(m_prefix / "user.reg", [&] { return folderOf(search::GameEdition::Steam); });
+    EXPECT_EQ(steam.folder, game);
+    const search::FoundFolder retail =
+        promptly(m_prefix / "user.reg", [&] { return folderOf(search::GameEdition::Retail); });
+    EXPECT_EQ(retail.folder, std::nullopt);
+    EXPECT_EQ(retail.registryStatus, ErrorCantOpen);
 }
 
 // A file that cannot be read gives the fallback, as the Windows API does.
@@ -125,7 +130,8 @@ TEST(SteamFileRefusal, AFifoManifestIsPassedOverAtOnce) {
     TempFolder temp;
     const fs::path manifest = temp.path() / "appmanifest_70.acf";
     makeFifo(manifest);
-    EXPECT_EQ(promptly(manifest, [&] { return steam::readKeyValuesFile(manifest).has_value(); }), false);
+    EXPECT_EQ(promptly(manifest, [&] { return search::steam::readKeyValuesFile(manifest).has_value(); }),
+              false);
 }
 
 } // namespace

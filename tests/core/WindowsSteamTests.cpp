@@ -4,6 +4,7 @@
 
 #include "RegistryTestSupport.h"
 #include "registry/Registry.h"
+#include "search/GameSearch.h"
 
 #include <gtest/gtest.h>
 
@@ -116,9 +117,10 @@ std::string utf8(const fs::path& path) {
 }
 
 std::string installPath(const char* key) {
-    RegValue value;
-    ReadRegValue("HKCU", key, "InstallPath", "S", ""s, value);
-    return std::get<std::string>(value);
+    const search::GameEdition edition = std::string_view(key) == "Software\\valve\\half-life"
+                                            ? search::GameEdition::Steam
+                                            : search::GameEdition::Retail;
+    return search::gameFolder(edition, search::environmentOfThisProcess()).folder.value_or("");
 }
 
 class WindowsSteam : public ::testing::TestWithParam<const wchar_t*> {

@@ -152,7 +152,7 @@ QWidget* Program::form(const QString& name) {
 
 QWidget* Program::show(const QString& name) {
     QWidget* shown = form(name);
-    Route::show(shown);
+    WindowSwap::show(shown);
     return shown;
 }
 

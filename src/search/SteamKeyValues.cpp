@@ -1,4 +1,4 @@
-#include "registry/SteamKeyValues.h"
+#include "search/SteamKeyValues.h"
 
 #include "files/AsciiCase.h"
 #include "files/WholeFile.h"
@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cstdint>
 
-namespace registry::steam {
+namespace search::steam {
 namespace {
 
 // Steam's own files stay far below both; the limits keep a damaged file from costing
@@ -163,4 +163,4 @@ std::optional<KeyValue> readKeyValuesFile(const std::filesystem::path& file) {
     return parseKeyValues(read.text);
 }
 
-} // namespace registry::steam
+} // namespace search::steam

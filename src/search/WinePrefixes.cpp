@@ -1,4 +1,4 @@
-#include "registry/WinePrefixes.h"
+#include "search/WinePrefixes.h"
 
 #include "files/NameLookup.h"
 #include "files/WholeFile.h"
@@ -9,7 +9,7 @@
 
 namespace fs = std::filesystem;
 
-namespace registry::wine {
+namespace search::wine {
 namespace {
 
 // Folders that hold one prefix per game or bottle.
@@ -39,7 +39,8 @@ std::optional<steam::SteamRoot> prefixSteamRoot(const fs::path& prefix) {
     const files::WholeFile file = files::readWholeFile(prefix / "user.reg");
     if (file.outcome != files::FileOutcome::Read)
         return std::nullopt;
-    const StoredValue steamPath = readValue(file.text, "Software\\Valve\\Steam", "SteamPath");
+    const registry::StoredValue steamPath =
+        registry::wine::readValue(file.text, "Software\\Valve\\Steam", "SteamPath");
     if (!steamPath.data)
         return std::nullopt;
     // Text ends at its first zero, as a Windows program reads it.
@@ -49,4 +50,4 @@ std::optional<steam::SteamRoot> prefixSteamRoot(const fs::path& prefix) {
     return steam::SteamRoot{std::move(*folder), prefix};
 }
 
-} // namespace registry::wine
+} // namespace search::wine

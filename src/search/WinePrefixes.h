@@ -1,12 +1,12 @@
 #pragma once
 
-#include "registry/SteamLibrary.h"
+#include "search/SteamLibrary.h"
 
 #include <filesystem>
 #include <optional>
 #include <vector>
 
-namespace registry::wine {
+namespace search::wine {
 
 // The Wine prefixes that exist, in the order searched: winePrefix ($WINEPREFIX), ~/.wine, then each
 // in byte order of its name: Lutris' ~/Games/NAME, Bottles' bottles, Bottles' Flatpak bottles.
@@ -18,4 +18,4 @@ std::vector<std::filesystem::path> winePrefixes(const std::filesystem::path& hom
 // prefix's drive links. Nothing when the file or the value is missing or unreadable.
 std::optional<steam::SteamRoot> prefixSteamRoot(const std::filesystem::path& prefix);
 
-} // namespace registry::wine
+} // namespace search::wine

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace registry::steam {
+namespace search::steam {
 
 // One entry of Valve's KeyValues text (libraryfolders.vdf, appmanifest_*.acf): a key with
 // either a text value or a block of further entries.
@@ -29,4 +29,4 @@ std::optional<KeyValue> parseKeyValues(std::string_view text);
 // Nothing when the file is missing, not a regular file, unreadable, too large or malformed.
 std::optional<KeyValue> readKeyValuesFile(const std::filesystem::path& file);
 
-} // namespace registry::steam
+} // namespace search::steam

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace registry::steam {
+namespace search::steam {
 
 // A Steam folder to search. Steam for Windows run inside a Wine prefix writes Windows paths into
 // its files; they lead where that prefix's drive links lead.
@@ -18,6 +18,10 @@ struct SteamRoot {
 // native, Flatpak and Snap locations under home (which is ignored unless absolute).
 std::vector<SteamRoot> nativeRoots(const std::filesystem::path& home,
                                    const std::optional<std::filesystem::path>& steamDir);
+
+// The root's folder, then the libraries its libraryfolders.vdf lists (current or old format), in the
+// file's order; as written, not resolved.
+std::vector<std::filesystem::path> librariesOf(const SteamRoot& root);
 
 // Half-Life's folder (app 70, or Counter-Strike, app 10, which installs into the same folder) in Steam
 // folders given one after another in the order of searching.
@@ -43,4 +47,4 @@ private:
     std::optional<std::string> m_firstFound;
 };
 
-} // namespace registry::steam
+} // namespace search::steam

@@ -1,17 +1,18 @@
-#include "registry/SteamLibrary.h"
+#include "search/SteamLibrary.h"
 
 #include "files/NameLookup.h"
 #include "files/Utf8Path.h"
-#include "registry/SteamKeyValues.h"
+#include "search/SteamKeyValues.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <iterator>
 #include <string_view>
 
 namespace fs = std::filesystem;
 
-namespace registry::steam {
+namespace search::steam {
 namespace {
 
 constexpr std::array<std::string_view, 7> HomeRoots{
@@ -105,11 +106,16 @@ std::vector<SteamRoot> nativeRoots(const fs::path& home, const std::optional<fs:
     return roots;
 }
 
+std::vector<fs::path> librariesOf(const SteamRoot& root) {
+    std::vector<fs::path> libraries{root.folder};
+    std::ranges::move(listedLibraries(root), std::back_inserter(libraries));
+    return libraries;
+}
+
 bool HalfLifeSearch::search(const SteamRoot& root) {
-    if (m_withConfig || searchLibrary(root.folder))
-        return true;
-    return std::ranges::any_of(listedLibraries(root),
-                               [this](const fs::path& library) { return searchLibrary(library); });
+    return m_withConfig || std::ranges::any_of(librariesOf(root), [this](const fs::path& library) {
+               return searchLibrary(library);
+           });
 }
 
 std::optional<std::string> HalfLifeSearch::answer() const {
@@ -138,4 +144,4 @@ bool HalfLifeSearch::searchLibrary(const fs::path& library) {
     return false;
 }
 
-} // namespace registry::steam
+} // namespace search::steam
