@@ -3,7 +3,8 @@
 # zentrimo-windows.zip: one folder that holds the program, its music, the DLLs and a readme.
 set(CPACK_PACKAGE_NAME zentrimo)
 set(CPACK_PACKAGE_VENDOR Vaskor)
-set(CPACK_PACKAGE_CONTACT "Zentrimo maintainers <maintainers@users.noreply.c-seed-b2560705.example>")
+set(CPACK_PACKAGE_CONTACT "The Zentrimo project")
+set(CPACK_RESOURCE_FILE_LICENSE "${CMAKE_SOURCE_DIR}/LICENSE")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Tune the classic Counter-Strike's start-up script")
 set(CPACK_PACKAGE_DESCRIPTION
     "A wizard that finds the game folder, walks through video, sound, network and other settings, and

@@ -5,23 +5,13 @@
 # (default 40: the ratio of medians of 15 runs still wanders by about 0.08 from one call to the next). Uses $DISPLAY, or a virtual display with a window manager of its own when there is none.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source tools/lib.sh
 runs="${1:-40}"
 tools/install-deps.sh xvfb openbox x11-utils python3
-cmake --preset default >/dev/null
-cmake --build --preset default -j 2 --target zentrimo zentrimo_bare_window zentrimo_flip_benchmark
+cmake --preset default -DZENTRIMO_TOOLS=ON >/dev/null
+cmake --build --preset default --target zentrimo zentrimo_bare_window zentrimo_flip_benchmark
 
-if [ -z "${DISPLAY:-}" ]; then
-    display=90
-    while [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
-    Xvfb ":$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb=$!
-    export DISPLAY=":$display"
-    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
-    openbox >/dev/null 2>&1 &
-    manager=$!
-    trap 'kill "$manager" "$xvfb" 2>/dev/null' EXIT
-    sleep 1
-fi
+[ -n "${DISPLAY:-}" ] || startVirtualDisplay openbox
 
 echo "== Flips: the key on one form to the next form painted"
 build/tools/gui/zentrimo_flip_benchmark 2>/dev/null | grep -v -e '^PASS' -e '^\*\*\*' -e '^Config' -e '^Totals'

@@ -6,10 +6,10 @@ cd "$(dirname "$0")/.."
 tools/install-deps.sh dpkg-dev desktop-file-utils appstream
 
 desktop-file-validate assets/zentrimo.desktop
-appstreamcli validate --no-net assets/*.metainfo.xml
 
 cmake --preset default
 cmake --build --preset default --target zentrimo
+appstreamcli validate --no-net build/assets/*.metainfo.xml
 rm -f build/zentrimo_*.deb
 (cd build && cpack -G DEB)
 package=$(echo build/zentrimo_*.deb)
@@ -27,6 +27,11 @@ program="$root/usr/bin/zentrimo"
 version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --version)
 echo "$version"
 [ "$version" = "Zentrimo $(dpkg-deb -f "$package" Version)" ]
+# The licence, and the AppStream file naming it and the package's version.
+cmp LICENSE "$root/usr/share/doc/zentrimo/copyright"
+metainfo=$(echo "$root"/usr/share/metainfo/*.metainfo.xml)
+grep -q '<project_license>GPL-3.0-or-later</project_license>' "$metainfo"
+grep -q "<release version=\"$(dpkg-deb -f "$package" Version)\"" "$metainfo"
 
 # Started without a screen, the program runs until it is stopped when its music is where it looks,
 # and says on the console which piece is missing otherwise (its error box then waits for a click).

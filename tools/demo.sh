@@ -3,6 +3,7 @@
 # Wine registry that points both editions at it, and starts the program on it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source tools/lib.sh
 tools/install-deps.sh
 cmake --preset default
 cmake --build --preset default --target zentrimo
@@ -10,14 +11,9 @@ cmake --build --preset default --target zentrimo
 demo="$PWD/build/demo"
 game="$demo/Half-Life"
 prefix="$demo/wineprefix"
-mkdir -p "$game/cstrike" "$prefix/dosdevices"
-
-# The game's own files; a player's script is kept as it is from one demo run to the next, so that
-# "Uninstall" has something to restore.
-[ -f "$game/cstrike/config.cfg" ] || printf 'unbindall\r\nbind "w" "+forward"\r\nname "Player"\r\n' \
-    >"$game/cstrike/config.cfg"
-[ -f "$game/cstrike/autoexec.cfg" ] || printf '// my own settings\r\nbind "F1" "buy m4a1"\r\nfps_max "100"\r\n' \
-    >"$game/cstrike/autoexec.cfg"
+mkdir -p "$prefix/dosdevices"
+# The player's script is kept from one demo run to the next, so that "Uninstall" has something to restore.
+makeDemoGame "$game"
 
 # Wine reaches the Unix root through drive Z:, and writes install paths in that form.
 ln -sfn / "$prefix/dosdevices/z:"

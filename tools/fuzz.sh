@@ -9,8 +9,8 @@ seconds=${1:-20}
 
 # libclang-rt-14-dev holds clang 14's libFuzzer and sanitizer runtimes.
 tools/install-deps.sh clang-14 libclang-rt-14-dev
-cmake --preset fuzz
-cmake --build --preset fuzz -j2
+cmake --preset fuzz -DCMAKE_CXX_COMPILER=clang++-14
+cmake --build --preset fuzz
 
 mkdir -p build-fuzz/findings
 for target in wine_registry steam_keyvalues settings_file saved_values; do

@@ -5,8 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
-cmake --preset default >/dev/null
-cmake --build --preset default -j 2 --target zentrimo_screenshots
+cmake --preset default -DZENTRIMO_TOOLS=ON >/dev/null
+cmake --build --preset default --target zentrimo_screenshots
 
 render() {
     rm -rf "$1"

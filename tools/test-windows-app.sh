@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the Windows program and its window tests against Qt for MinGW-w64
-# (../shared/qt6-mingw), and in a fresh Wine prefix without a display:
+# (../shared/qt6-mingw, or $ZENTRIMO_WINDOWS_QT), and in a fresh Wine prefix without a display:
 #  - runs the window tests through CTest, offscreen;
 #  - makes the zip (tools/package-windows.sh), unpacks it into a fresh folder and starts the program
 #    there under Xvfb with Qt's windows platform, on a demo game folder that the prefix's registry
@@ -11,41 +11,28 @@
 # Screenshots go to build-windows/screenshots/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source tools/lib.sh
 started=$SECONDS
 tools/install-deps.sh g++-mingw-w64-x86-64-posix wine wine64 fonts-wine fonts-dejavu-core xvfb x11-utils xdotool imagemagick
-cmake --preset windows
+configureWindows
 cmake --build --preset windows
 tools/package-windows.sh
 
 build=$PWD/build-windows
 export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C.UTF-8
 unset DISPLAY WAYLAND_DISPLAY
-rm -rf "$WINEPREFIX" "$build/screenshots" && mkdir -p "$WINEPREFIX" "$build/screenshots"
-xvfb=
-# Wine's services outlive the programs that start them and would hold CTest's output open: one server,
-# started first and stopped last, owns them.
-startWine() {
-    wineserver -p >/dev/null 2>&1
-    wine wineboot --init >/dev/null 2>&1
-}
-trap '[ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null; wineserver -k 2>/dev/null || true' EXIT
+rm -rf "$build/screenshots" && mkdir -p "$build/screenshots"
+onExit stopWine
 startWine
 ctest --preset windows
-wineserver -k && wineserver -w
+stopWine
 
-# The program itself in a fresh prefix, on a screen: Xvfb on the first free display number from 90,
-# which Wine's services start on too.
-display=90
-while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=":$display"
-for _ in {1..60}; do xdpyinfo >/dev/null 2>&1 && break || sleep 0.5; done
+# The program itself in a fresh prefix, on a screen, which Wine's services start on too.
+startVirtualDisplay
 # The music plays to ALSA's null device, silent and in time, on a machine with or without sound.
 export ALSA_CONFIG_PATH="$build/tests/gui/null-sound.conf" WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winepulse.drv=d"
 # Qt's messages reach the console (Wine gives QT_X to the program as WINEQT_X).
 export WINEQT_FORCE_STDERR_LOGGING=1
-rm -rf "$WINEPREFIX" && mkdir -p "$WINEPREFIX"
 startWine
 
 # A fresh folder of its own for every start of the unpacked program.
@@ -57,9 +44,7 @@ unpack() {
 
 # The game's own files in the prefix's C: drive, and the Steam edition's registry value naming them.
 game="$WINEPREFIX/drive_c/Games/Half-Life"
-mkdir -p "$game/cstrike"
-printf 'unbindall\r\nbind "w" "+forward"\r\nname "Player"\r\n' >"$game/cstrike/config.cfg"
-printf '// my own settings\r\nfps_max "100"\r\n' >"$game/cstrike/autoexec.cfg"
+makeDemoGame "$game"
 wine reg add 'HKCU\Software\valve\half-life' /v InstallPath /t REG_SZ /d 'C:\Games\Half-Life' /f >/dev/null
 
 # The program's windows on screen, all titled "Zentrimo", one id a line.
@@ -93,6 +78,7 @@ awaitExit() {
 
 echo "The zipped program on the demo game folder:"
 unpack unpacked
+grep -q 'GNU GENERAL PUBLIC LICENSE' "$(dirname "$program")/LICENSE.txt" || { echo "The zip holds no licence." >&2 && exit 1; }
 wine "$program" >"$build/program.log" 2>&1 &
 pid=$!
 awaitChange "" "the start"

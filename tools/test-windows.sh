@@ -3,6 +3,7 @@
 # build-windows-core/ and runs them through CTest under Wine, in a fresh prefix without a display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source tools/lib.sh
 tools/install-deps.sh g++-mingw-w64-x86-64-posix wine wine64 locales
 cmake --preset windows-core
 cmake --build --preset windows-core
@@ -11,10 +12,6 @@ export WINEPREFIX="$PWD/build-windows-core/wineprefix" WINEDEBUG=-all WINEDLLOVE
 # Wine names files outside ASCII in the locale's character set: UTF-8, whatever this machine's is.
 export LC_ALL=C.UTF-8
 unset DISPLAY WAYLAND_DISPLAY
-rm -rf "$WINEPREFIX" && mkdir -p "$WINEPREFIX"
-# Wine's services outlive the test that starts them and would hold CTest's output open: one server,
-# started first and stopped last, owns them.
-wineserver -p >/dev/null 2>&1
-trap 'wineserver -k || true' EXIT
-wine wineboot --init >/dev/null 2>&1
+onExit stopWine
+startWine
 ctest --preset windows-core
