@@ -1,6 +1,5 @@
 #include "files/Utf8Path.h"
 #include "registry/RegistryPlatform.h"
-#include "registry/SteamLibrary.h"
 
 #include <array>
 #include <cstring>

@@ -30,7 +30,7 @@ protected:
     ~ForeignGame() override { fs::remove_all(m_parent); }
 
     fs::path folder() const { return m_parent / files::pathFromUtf8(GetParam()); }
-    std::string root() const { return utf8Of(folder()); }
+    std::string root() const { return files::utf8Of(folder()); }
     std::optional<std::string> read(const char* name) const { return readBytes(folder() / "cstrike" / name); }
 
 private:

@@ -2,11 +2,13 @@
 // with the game's folder, and "&Next" there on to the wizard.
 #include "GameSearchFiles.h"
 #include "Harness.h"
+#include "location/GamePlaces.h"
 
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <array>
 #include <functional>
 
@@ -97,6 +99,7 @@ private slots:
         for (std::size_t index = 0; index < Layouts.size(); ++index)
             QTest::newRow(Layouts[index].first) << static_cast<int>(index);
     }
+    // The picker is offered the library the folder page found the game in, wherever Steam is.
     void normalCstrikeLeadsToTheGameAndOnToTheWizard() {
         QFETCH(int, layout);
         QTemporaryDir home;
@@ -115,6 +118,34 @@ private slots:
         program.click("frmDir", "cmdNext2");
         QVERIFY(Program::shown("frmTweak0") && !Program::shown("frmDir"));
         QCOMPARE(QString::fromStdString(program.state.gameRoot), folder);
+        QCOMPARE(program.services.messages, QStringList());
+
+        const QList<Drive> places = gamePlaces(search::environmentOfThisProcess());
+        const bool offered = std::any_of(places.begin(), places.end(), [&](const Drive& place) {
+            return place.label.startsWith(QLatin1String("Steam library")) &&
+                   folder.startsWith(place.root + QLatin1Char('/'));
+        });
+        QCOMPARE(offered, folder.contains(QLatin1String("/steamapps/common/"), Qt::CaseInsensitive));
+    }
+
+    // A registry that cannot be read is not taken for one without the game.
+    void anUnreadableRegistryIsShownAsAnError() {
+        QTemporaryDir home;
+        const fs::path homePath = fs::canonical(home.path().toStdString());
+        qputenv("HOME", QByteArray::fromStdString(homePath.string()));
+        qputenv("WINEPREFIX", QByteArray::fromStdString((homePath / "wineprefix").string()));
+        qunsetenv("STEAM_DIR");
+        fs::create_directories(homePath / "wineprefix/user.reg");
+
+        Program program;
+        program.startAndReveal();
+        program.click("frmMain", "optVersion_0");
+        program.click("frmMain", "cmdNext1");
+        QVERIFY(Program::shown("frmDir"));
+        QCOMPARE(program.field("frmDir", "txtDir")->text(), QString());
+        QCOMPARE(program.services.errors,
+                 QStringList("Error 1011: the registry could not be read.\nHalf-life root not found, try specify "
+                             "another dir. Or choose another cstrike version"));
         QCOMPARE(program.services.messages, QStringList());
     }
 };
