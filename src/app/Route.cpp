@@ -7,6 +7,7 @@
 #include "location/DirectoryPage.h"
 #include "location/FolderPicker.h"
 #include "location/GamePlaces.h"
+#include "wizard/GameReportWindow.h"
 #include "wizard/SectionStartPage.h"
 #include "wizard/SettingsPage.h"
 
@@ -57,6 +58,16 @@ FolderPicker& Route::folderPicker() {
     return *m_folderPicker;
 }
 
+wizard::GameReportWindow& Route::gameReportWindow() {
+    if (!m_gameReportWindow) {
+        m_gameReportWindow = std::make_unique<wizard::GameReportWindow>(m_state);
+        keep(m_gameReportWindow.get());
+        connect(m_gameReportWindow.get(), &wizard::GameReportWindow::closed, this,
+                [this] { open(m_gameReportWindow.get(), m_reportOpener); });
+    }
+    return *m_gameReportWindow;
+}
+
 const std::vector<wizard::Step>& Route::steps() {
     // Made when the wizard is first reached, not while the start window comes up.
     if (m_steps.empty()) {
@@ -93,6 +104,10 @@ QWidget* Route::makeForm(const wizard::PageSpec& page, std::size_t index) {
 QWidget* Route::makeForm(const wizard::SectionSpec& section, std::size_t index) {
     auto* made = new wizard::SectionStartPage(section, m_services, m_state);
     connect(made, &wizard::SectionStartPage::next, this, [this, index] { leaveWizardForm(index); });
+    connect(made, &wizard::SectionStartPage::checkGame, this, [this, made] {
+        m_reportOpener = made;
+        open(made, &gameReportWindow());
+    });
     return made;
 }
 

@@ -11,6 +11,9 @@
 
 class DirectoryPage;
 class FolderPicker;
+namespace wizard {
+class GameReportWindow;
+}
 struct RunState;
 class Services;
 class StartWindow;
@@ -34,6 +37,7 @@ public:
     StartWindow& startWindow();
     DirectoryPage& directoryPage();
     FolderPicker& folderPicker();
+    wizard::GameReportWindow& gameReportWindow();
     // The wizard's form of that name, frmTweak0 to frmFinish0; nullptr for any other name.
     QWidget* wizardForm(const QString& name);
 
@@ -59,6 +63,9 @@ private:
     std::unique_ptr<StartWindow> m_startWindow;
     std::unique_ptr<DirectoryPage> m_directoryPage;
     std::unique_ptr<FolderPicker> m_folderPicker;
+    std::unique_ptr<wizard::GameReportWindow> m_gameReportWindow;
+    // The form the report was opened from, which its Close goes back to.
+    QWidget* m_reportOpener = nullptr;
     std::vector<wizard::Step> m_steps;
     std::vector<std::unique_ptr<QWidget>> m_wizardForms;
     WindowSwap m_swap;

@@ -14,7 +14,7 @@ void guarded(Services& services, const std::function<void()>& handler) {
         services.showError(QStringLiteral("Error %1: %2\n%3")
                                .arg(error.errorNumber())
                                .arg(QString::fromStdString(error.systemText()),
-                                    shownPath(asThePlayerKnowsIt(error.path()))));
+                                    shownPath(files::asThePlayerKnowsIt(error.path()))));
         services.endProgram(1);
     } catch (const std::exception& error) {
         services.showError(QString::fromLocal8Bit(error.what()));

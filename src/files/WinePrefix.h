@@ -13,4 +13,13 @@ std::filesystem::path defaultWinePrefix(const std::optional<std::filesystem::pat
 // The same for this process's $WINEPREFIX and $HOME, an empty variable counting as unset.
 std::filesystem::path winePrefixOfThisProcess();
 
+// Wine reaches the player's folders through one link per drive in its prefix's dosdevices folder ("z:" to
+// "/", "c:" to "../drive_c"); the player knows each folder by the folder the link points to.
+
+// The folder a drive link points to; empty when `link` is none.
+std::filesystem::path driveFolder(const std::filesystem::path& link);
+
+// The path with a leading drive link replaced by the folder the link points to; any other path as it is.
+std::filesystem::path asThePlayerKnowsIt(const std::filesystem::path& path);
+
 } // namespace files

@@ -72,6 +72,11 @@ SectionStartPage::SectionStartPage(SectionSpec section, Services& services, RunS
         buttons->addWidget(enter);
         m_focusButton = enter;
     }
+    if (m_section.checkButton) {
+        QPushButton* check = makeButton(*m_section.checkButton, this);
+        connect(check, &QPushButton::clicked, this, &SectionStartPage::checkGame);
+        buttons->addWidget(check);
+    }
     buttons->addStretch();
     if (m_section.leaveLabel) {
         QLabel* label = makeLabel(*m_section.leaveLabel, this);

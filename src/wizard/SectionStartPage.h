@@ -18,6 +18,7 @@ public:
 
 signals:
     void next();
+    void checkGame();
 
 protected:
     void showEvent(QShowEvent* event) override;

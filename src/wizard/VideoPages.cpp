@@ -57,6 +57,7 @@ SectionSpec welcomePage() {
                                   "or on the project's issue tracker."}},
             .pictureResource = ":/pictures/welcome.svg",
             .enterButton = Text{"cmdTweak", "&Start Tweak"},
+            .checkButton = Text{"cmdCheck0", "&Check game"},
             .leaveButton = {"cmdUninstall", "&Uninstall"},
             .leaveLabel = Text{"Label4", "Uninstall Tweak if installed:"},
             .leave = LeaveAction::Uninstall};

@@ -82,7 +82,7 @@ private slots:
         const auto underPrefix = [&](const QString& text) {
             return text.startsWith('/') ? text : m_prefix->filePath(text);
         };
-        QCOMPARE(QString::fromStdString(asThePlayerKnowsIt(underPrefix(path).toStdString()).string()),
+        QCOMPARE(QString::fromStdString(files::asThePlayerKnowsIt(underPrefix(path).toStdString()).string()),
                  underPrefix(expected));
     }
 

@@ -1,0 +1,34 @@
+#include "app/ReportCommand.h"
+
+#include "files/WinePrefix.h"
+#include "game/FolderReport.h"
+#include "search/Environment.h"
+#include "search/GameSearch.h"
+#include "workspace/FileError.h"
+#include "workspace/GameFiles.h"
+
+int reportOnConsole(const std::optional<std::string>& gameRoot, bool json, std::ostream& out,
+                    std::ostream& error) {
+    const search::Environment environment = search::environmentOfThisProcess();
+    std::optional<std::string> root = gameRoot;
+    if (!root)
+        root = search::gameFolder(search::GameEdition::Steam, environment).folder;
+    if (!root)
+        root = search::gameFolder(search::GameEdition::Retail, environment).folder;
+    if (!root) {
+        error << "Half-life root not found, try specify another dir. Or choose another cstrike version\n";
+        return 2;
+    }
+    try {
+        if (!workspace::fileExists(workspace::gameFilePath(*root, workspace::GameConfigSuffix))) {
+            error << "Couldn't find counter-strike config file, try specify another path\n";
+            return 2;
+        }
+        out << game::folderReport(files::asThePlayerKnowsIt(workspace::gameFilePath(*root, "")), environment,
+                                  json ? game::ReportFormat::Json : game::ReportFormat::Text);
+    } catch (const workspace::FileError& failure) {
+        error << failure.what() << '\n';
+        return 1;
+    }
+    return out ? 0 : 1;
+}
