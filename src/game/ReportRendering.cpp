@@ -84,7 +84,8 @@ std::string settingJson(const VariableSetting& setting) {
     if (setting.overriddenLeftOut > 0)
         json += ", \"overriddenLeftOut\": " + std::to_string(setting.overriddenLeftOut);
     json += ", \"today\": " + (setting.verdict ? jsonString(fateName(setting.verdict->fate)) : "null");
-    json += ", \"gameUses\": " + (setting.verdict ? jsonString(setting.verdict->gameUses) : "null");
+    const bool inGame = setting.verdict && setting.verdict->fate != Fate::NotInGame;
+    json += ", \"gameUses\": " + (inGame ? jsonString(setting.verdict->gameUses) : "null");
     return json + "}";
 }
 

@@ -269,15 +269,16 @@ private:
             return;
         }
         m_bytesRun += text->size();
-        m_report.files.push_back(shown);
         m_runs.push_back({shown, files::toLowerAscii(shown.substr(shown.rfind('/') + 1)), parent});
         const std::size_t run = m_runs.size() - 1;
         if (m_bufferBytes + text->size() + 2 < CommandBufferBytes) {
+            m_report.files.push_back(shown);
             push(text, run, false, 2);
             return;
         }
         // Cmd_Exec_f with a file larger than the room left: what waits runs first.
         executeBuffer();
+        m_report.files.push_back(shown);
         push(text, run, true, 0);
         executeBuffer();
     }
@@ -367,7 +368,7 @@ private:
         variable.order = m_order;
         if (name == "cl_filterstuffcmd" && sameValue(value, "0"))
             warn(WarningKind::Tampering, place,
-                 std::string(text) + ": lets servers run any command on your game; a server may have set it");
+                 std::string(text) + ": lets servers run commands in your game that 1 would filter out; a server may have set it");
     }
 
     void finish(std::size_t run) {
