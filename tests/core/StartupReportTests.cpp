@@ -1,13 +1,20 @@
 // The game's start-up read from whole folders, against golden reports checked by hand.
+#include "files/Utf8Path.h"
+#include "files/WholeFile.h"
 #include "game/LaunchOptions.h"
 #include "game/ReportRendering.h"
 #include "game/StartupReport.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <fstream>
 #include <iterator>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace fs = std::filesystem;
 
@@ -54,6 +61,130 @@ TEST(StartupReport, FoldersReadAsTheirGoldenReports) {
         EXPECT_EQ(withoutDataFolder(game::reportText(report)), bytesOf(folder / "report.txt")) << c.folder;
         EXPECT_EQ(withoutDataFolder(game::reportJson(report)), bytesOf(folder / "report.json")) << c.folder;
     }
+}
+
+// A game root of its own for a test, made from (path, bytes) pairs and removed after it.
+class MadeFolder {
+public:
+    MadeFolder()
+        : m_root(fs::temp_directory_path() /
+                 ("zentrimo-startup-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                  "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
+        fs::remove_all(m_root);
+    }
+    ~MadeFolder() { fs::remove_all(m_root); }
+    fs::path write(const std::string& relative, std::string_view bytes) const {
+        const fs::path file = m_root / relative;
+        fs::create_directories(file.parent_path());
+        std::ofstream(file, std::ios::binary) << bytes;
+        return file;
+    }
+    const fs::path& root() const { return m_root; }
+
+private:
+    fs::path m_root;
+};
+
+const game::VariableSetting* settingNamed(const game::StartupReport& report, std::string_view name) {
+    const auto found = std::ranges::find(report.settings, name, &game::VariableSetting::name);
+    return found == report.settings.end() ? nullptr : &*found;
+}
+
+TEST(StartupReport, FilesThatCannotBeReadAreNamedAndSkippedAtOnce) {
+    const MadeFolder game;
+    game.write("cstrike/autoexec.cfg", "exec huge.cfg\nexec folder.cfg\nexec pipe.cfg\ngamma 2.5\n");
+    fs::resize_file(game.write("cstrike/huge.cfg", ""), files::MaxFileBytes + 1);
+    fs::create_directories(game.root() / "cstrike/folder.cfg");
+    std::string unreadable =
+        "unreadable, cstrike/autoexec.cfg line 1: cstrike/huge.cfg is larger than 64 MiB: skipped\n"
+        "  unreadable, cstrike/autoexec.cfg line 2: cstrike/folder.cfg is not a regular file: skipped\n";
+#ifndef _WIN32
+    // A FIFO without a writer would make an ordinary read wait for ever.
+    ASSERT_EQ(::mkfifo((game.root() / "cstrike/pipe.cfg").c_str(), 0600), 0);
+    unreadable +=
+        "  unreadable, cstrike/autoexec.cfg line 3: cstrike/pipe.cfg is not a regular file: skipped\n";
+#else
+    unreadable += "  missing, cstrike/autoexec.cfg line 3: couldn't exec pipe.cfg\n";
+#endif
+    const auto started = std::chrono::steady_clock::now();
+    const game::StartupReport report = game::readStartup(game.root(), std::nullopt);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
+    const std::string text = game::reportText(report);
+    EXPECT_NE(text.find("Warnings:\n  " + unreadable), std::string::npos) << text;
+    EXPECT_EQ(report.files, std::vector<std::string>{"cstrike/autoexec.cfg"});
+    ASSERT_TRUE(settingNamed(report, "gamma"));
+    EXPECT_EQ(settingNamed(report, "gamma")->value, "2.5");
+}
+
+// Cmd_Exec_f runs a file too large for the command buffer after the commands that wait: an autoexec.cfg
+// over 16 KiB runs after the launch options, and undoes them.
+TEST(StartupReport, AFileLargerThanTheCommandBufferRunsAfterWhatWaits) {
+    const MadeFolder game;
+    game.write("valve/valve.rc", "exec autoexec.cfg\nstuffcmds\n");
+    game.write("cstrike/autoexec.cfg", std::string(20000, '\n') + "gamma 2\nexec small.cfg\nrate 30000\n");
+    game.write("cstrike/small.cfg", "rate 20000\nm_filter 0\n");
+    game.write("cstrike/config.cfg", "m_filter 1\n");
+    const game::StartupReport report =
+        game::readStartup(game.root(), game::LaunchOptions{"+gamma 3 +rate 25000", "test"});
+    EXPECT_EQ(report.files, (std::vector<std::string>{"valve/valve.rc", "cstrike/config.cfg",
+                                                      "cstrike/autoexec.cfg", "cstrike/small.cfg"}));
+    ASSERT_TRUE(settingNamed(report, "gamma") && settingNamed(report, "rate") &&
+                settingNamed(report, "m_filter"));
+    EXPECT_EQ(settingNamed(report, "gamma")->place.line, 20001u);
+    EXPECT_EQ(settingNamed(report, "rate")->value, "30000");
+    EXPECT_EQ(settingNamed(report, "m_filter")->place.file, "cstrike/small.cfg");
+}
+
+TEST(LaunchOptions, TheSteamUserWhoseFileChangedLastIsChosenAndNamed) {
+    const MadeFolder steam;
+    const auto config = [](std::string_view options) {
+        return R"("UserLocalConfigStore" { "software" { "valve" { "steam" { "apps" { "10" { "LaunchOptions" ")" +
+               std::string(options) + R"(" } } } } } })";
+    };
+    const fs::path older = steam.write("userdata/222/config/localconfig.vdf", config("+gamma 2"));
+    const fs::path newer = steam.write("userdata/111/config/localconfig.vdf", config("+gamma 3"));
+    steam.write("userdata/333/config/localconfig.vdf", "\"broken");
+    fs::last_write_time(older, fs::last_write_time(newer) - std::chrono::hours(1));
+    const auto options = game::steamLaunchOptions(steam.root());
+    ASSERT_TRUE(options);
+    EXPECT_EQ(options->text, "+gamma 3");
+    EXPECT_EQ(options->steamUser, "111");
+    EXPECT_EQ(options->steamUsers, 2u);
+    EXPECT_EQ(options->source, files::utf8Of(newer));
+
+    fs::last_write_time(older, fs::last_write_time(newer) + std::chrono::hours(1));
+    EXPECT_EQ(game::steamLaunchOptions(steam.root())->text, "+gamma 2");
+    EXPECT_FALSE(game::steamLaunchOptions(steam.root() / "userdata"));
+}
+
+struct Escape {
+    const char* what;
+    std::string_view text;
+    std::string_view json;
+};
+
+const Escape Escapes[] = {
+    {"quotes, backslashes and control bytes", "a\"b\\c\td\x01\x7F", R"("a\"b\\c\u0009d\u0001\u007F")"},
+    {"valid UTF-8 as it is", "J\xC3\xBCrgen \xE2\x82\xAC \xF0\x9F\x8E\xAE",
+     "\"J\xC3\xBCrgen \xE2\x82\xAC \xF0\x9F\x8E\xAE\""},
+    {"Latin-1 bytes", "J\xFCrgen", R"("J\u00FCrgen")"},
+    {"a sequence cut short", "\xE2\x82", R"("\u00E2\u0082")"},
+    {"overlong forms and surrogates", "\xC0\xAF\xED\xA0\x80", R"("\u00C0\u00AF\u00ED\u00A0\u0080")"},
+};
+
+TEST(ReportJson, AnyBytesBecomeValidJson) {
+    for (const Escape& escape : Escapes)
+        EXPECT_EQ(game::jsonString(escape.text), escape.json) << escape.what;
+}
+
+TEST(ReportJson, AValueThatIsNotUtf8IsEscapedInTheReport) {
+    const MadeFolder game;
+    game.write("cstrike/config.cfg", "name \"J\xFCrgen\"\n");
+    const std::string json = game::reportJson(game::readStartup(game.root(), std::nullopt));
+    EXPECT_NE(
+        json.find(R"({"name": "name", "value": "J\u00FCrgen", "file": "cstrike/config.cfg", "line": 1,)"),
+        std::string::npos)
+        << json;
 }
 
 } // namespace
