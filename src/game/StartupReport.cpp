@@ -354,7 +354,10 @@ private:
             found = m_variables.emplace(name, Variable{}).first;
         } else {
             Variable& earlier = found->second;
-            ineffective(earlier.order, earlier.place, earlier.command, "set again by " + describe(place));
+            if (m_ineffective.size() < MaxListed)
+                ineffective(earlier.order, earlier.place, earlier.command, "set again by " + describe(place));
+            else
+                ++m_report.leftOut;
             earlier.overridden.push_back({earlier.place, earlier.value});
             if (earlier.overridden.size() > MaxOverridden) {
                 earlier.overridden.erase(earlier.overridden.begin());
@@ -367,8 +370,10 @@ private:
         variable.command = text;
         variable.order = m_order;
         if (name == "cl_filterstuffcmd" && sameValue(value, "0"))
-            warn(WarningKind::Tampering, place,
-                 std::string(text) + ": lets servers run commands in your game that 1 would filter out; a server may have set it");
+            warn(
+                WarningKind::Tampering, place,
+                std::string(text) +
+                    ": lets servers run commands in your game that 1 would filter out; a server may have set it");
     }
 
     void finish(std::size_t run) {

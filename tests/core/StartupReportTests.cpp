@@ -125,7 +125,7 @@ TEST(StartupReport, AFileLargerThanTheCommandBufferRunsAfterWhatWaits) {
     game.write("cstrike/small.cfg", "rate 20000\nm_filter 0\n");
     game.write("cstrike/config.cfg", "m_filter 1\n");
     const game::StartupReport report =
-        game::readStartup(game.root(), game::LaunchOptions{"+gamma 3 +rate 25000", "test"});
+        game::readStartup(game.root(), game::LaunchOptions{"+gamma 3 +rate 25000", "test", "", 0});
     EXPECT_EQ(report.files, (std::vector<std::string>{"valve/valve.rc", "cstrike/config.cfg",
                                                       "cstrike/autoexec.cfg", "cstrike/small.cfg"}));
     ASSERT_TRUE(settingNamed(report, "gamma") && settingNamed(report, "rate") &&
