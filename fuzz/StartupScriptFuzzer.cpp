@@ -72,6 +72,7 @@ const fs::path& gameRoot() {
             fs::temp_directory_path() / ("zentrimo-startup-fuzz-" + std::to_string(::getpid()));
         fs::create_directories(made / "cstrike");
         std::ofstream(made / "cstrike" / "config.cfg") << "gamma \"2.2\"\nexec userconfig.cfg\n";
+        std::atexit([] { fs::remove_all(gameRoot()); });
         return made;
     }();
     return root;
