@@ -67,15 +67,19 @@ bool isValidJsonText(const std::string& json) {
 }
 
 const fs::path& gameRoot() {
-    static const fs::path root = [] {
-        const fs::path made =
-            fs::temp_directory_path() / ("zentrimo-startup-fuzz-" + std::to_string(::getpid()));
-        fs::create_directories(made / "cstrike");
-        std::ofstream(made / "cstrike" / "config.cfg") << "gamma \"2.2\"\nexec userconfig.cfg\n";
-        std::atexit([] { fs::remove_all(gameRoot()); });
+    // Never destroyed, so that it can still be removed when the process ends.
+    static const fs::path* const root = [] {
+        auto* made =
+            new fs::path(fs::temp_directory_path() / ("zentrimo-startup-fuzz-" + std::to_string(::getpid())));
+        fs::create_directories(*made / "cstrike");
+        std::ofstream(*made / "cstrike" / "config.cfg") << "gamma \"2.2\"\nexec userconfig.cfg\n";
+        std::atexit([] {
+            std::error_code error;
+            fs::remove_all(gameRoot(), error);
+        });
         return made;
     }();
-    return root;
+    return *root;
 }
 
 } // namespace

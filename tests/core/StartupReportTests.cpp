@@ -90,6 +90,96 @@ const game::VariableSetting* settingNamed(const game::StartupReport& report, std
     return found == report.settings.end() ? nullptr : &*found;
 }
 
+struct SmallFolder {
+    const char* what;
+    std::vector<std::pair<std::string, std::string_view>> files;
+    std::string_view launchOptions;
+    std::string_view text; // the report after its first line
+};
+
+const SmallFolder SmallFolders[] = {
+    {"names exec finds, refuses or passes over",
+     {{"valve/valve.rc", "exec autoexec.cfg\n"},
+      {"cstrike/autoexec.cfg", "exec Sub/x.cfg\nexec sub/X.CFG\nexec UserConfig.cfg\nexec my_userconfig.cfg\n"
+                               "exec ~/x.cfg\nexec x.CFG.bak\nexec x.RC\n"},
+      {"cstrike/sub/x.cfg", "cl_sub 1\n"},
+      {"cstrike/config.cfg", ""}},
+     "",
+     "Scripts, in the order the game runs them:\n  1. valve/valve.rc\n  2. cstrike/autoexec.cfg\n"
+     "  3. cstrike/sub/x.cfg\n  4. cstrike/config.cfg\n\n"
+     "Settings as the game will have them:\n  cl_sub \"1\"  cstrike/sub/x.cfg line 1\n\n"
+     "Warnings:\n  missing, cstrike/autoexec.cfg line 1: couldn't exec Sub/x.cfg\n"
+     "  missing, cstrike/autoexec.cfg line 3: couldn't exec UserConfig.cfg\n"
+     "  refused, cstrike/autoexec.cfg line 5: exec ~/x.cfg: invalid path\n"
+     "  refused, cstrike/autoexec.cfg line 6: exec x.CFG.bak: not a .cfg or .rc file\n"
+     "  missing, cstrike/autoexec.cfg line 7: couldn't exec x.RC\n"},
+    {"commands that set no variable",
+     {{"cstrike/autoexec.cfg",
+       "thirdperson 1\n+jump now\nsetinfo model gordon\nsay hello world\n"
+       "alias go \"say go\"\ngo 1\nGAMMA \"2.5\" extra words\nstuffcmds now\nunbind w\n"}},
+     "+fps_max 60",
+     "Scripts, in the order the game runs them:\n  valve.rc is in neither cstrike nor valve: read as the standard "
+     "one, exec autoexec.cfg then the launch options\n  1. cstrike/autoexec.cfg\n\n"
+     "Settings as the game will have them:\n  fps_max \"60\"  launch options\n"
+     "  gamma \"2.5\"  cstrike/autoexec.cfg line 7: takes effect\n\n"
+     "Warnings:\n  missing, the game: couldn't exec config.cfg\n"},
+    {"signs of a server only where they are",
+     {{"cstrike/autoexec.cfg", "exec other.cfg\n"},
+      {"cstrike/other.cfg", "connect 192.0.2.1\nbind k \"+attack; say connect\"\ncl_filterstuffcmd 1\n"},
+      {"cstrike/config.cfg", "exec USERCONFIG.cfg\nbind j \"retry\"\n"}},
+     "",
+     "Scripts, in the order the game runs them:\n  valve.rc is in neither cstrike nor valve: read as the standard "
+     "one, exec autoexec.cfg then the launch options\n  1. cstrike/autoexec.cfg\n  2. cstrike/other.cfg\n"
+     "  3. cstrike/config.cfg\n\n"
+     "Settings as the game will have them:\n  cl_filterstuffcmd \"1\"  cstrike/other.cfg line 3\n\n"
+     "Warnings:\n  missing, cstrike/config.cfg line 1: couldn't exec USERCONFIG.cfg\n"
+     "  tampering, cstrike/config.cfg line 2: bind j runs retry: it joins a server; a server may have "
+     "put it here\n  tampering, cstrike/config.cfg line 2: 1 command after exec userconfig.cfg, where the game "
+     "writes none: a server may have added them\n"},
+    {"launch options that run valve.rc again",
+     {{"valve/valve.rc", "exec autoexec.cfg\nstuffcmds\n"}, {"cstrike/config.cfg", "gamma 2.2\n"}},
+     "-novid +exec valve.rc +gamma 9",
+     "Scripts, in the order the game runs them:\n  1. valve/valve.rc\n  2. cstrike/config.cfg\n\n"
+     "Settings as the game will have them:\n  gamma \"2.2\"  cstrike/config.cfg line 1: takes effect\n\n"
+     "Lines that never take effect:\n  launch options: gamma 9: set again by cstrike/config.cfg line 1\n\n"
+     "Warnings:\n  loop, launch options: exec valve.rc runs valve/valve.rc again while it is still running: the "
+     "game repeats it until its command buffer (16 KiB) overflows; its lines are read once here\n"},
+};
+
+TEST(StartupReport, SmallFoldersReadAsExpected) {
+    for (const SmallFolder& folder : SmallFolders) {
+        const MadeFolder game;
+        for (const auto& [path, bytes] : folder.files)
+            game.write(path, bytes);
+        const auto options =
+            folder.launchOptions.empty()
+                ? std::nullopt
+                : std::optional(game::LaunchOptions{std::string(folder.launchOptions), "", "", 0});
+        const std::string text = game::reportText(game::readStartup(game.root(), options));
+        const std::size_t scripts = text.find("Scripts,");
+        EXPECT_EQ(scripts == std::string::npos ? text : text.substr(scripts), folder.text) << folder.what;
+    }
+}
+
+// A hostile script cannot fill the memory: lists stop at their limits and count the rest.
+TEST(StartupReport, ListsStopAtTheirLimitsAndCountTheRest) {
+    const MadeFolder game;
+    std::string script;
+    for (int i = 0; i < 1200; ++i)
+        script += "gl_ztrick " + std::to_string(i) + "\nexec none" + std::to_string(i) + ".cfg\n";
+    game.write("cstrike/config.cfg", script);
+    const game::StartupReport report = game::readStartup(game.root(), std::nullopt);
+    ASSERT_EQ(report.settings.size(), 1u);
+    EXPECT_EQ(report.settings[0].value, "1199");
+    ASSERT_EQ(report.settings[0].overridden.size(), 32u);
+    EXPECT_EQ(report.settings[0].overridden.front().value, "1167");
+    EXPECT_EQ(report.settings[0].overriddenLeftOut, 1167u);
+    EXPECT_EQ(report.ineffective.size(), 1000u);
+    EXPECT_EQ(report.warnings.size(), 1000u);
+    // 199 lines set again and the last line's own reason beyond 1000 lines, 200 warnings beyond 1000.
+    EXPECT_EQ(report.leftOut, 400u);
+}
+
 TEST(StartupReport, FilesThatCannotBeReadAreNamedAndSkippedAtOnce) {
     const MadeFolder game;
     game.write("cstrike/autoexec.cfg", "exec huge.cfg\nexec folder.cfg\nexec pipe.cfg\ngamma 2.5\n");
