@@ -6,14 +6,6 @@ namespace game {
 
 namespace {
 
-std::string placeText(const ScriptPlace& place) {
-    if (place.file.empty())
-        return "the game";
-    if (place.file == LaunchOptionsFile || place.line == 0)
-        return place.file;
-    return place.file + " line " + std::to_string(place.line);
-}
-
 std::string fateText(const Verdict& verdict, const Setting& row) {
     switch (verdict.fate) {
     case Fate::TakesEffect:

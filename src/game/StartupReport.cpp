@@ -46,14 +46,6 @@ constexpr std::array<std::string_view, 5> QuietWhenMissing{"autoexec.cfg", "user
 constexpr std::string_view EngineQueue = "exec valve.rc\nexec config.cfg\n+mlook\n";
 constexpr std::string_view StandardValveRc = "exec autoexec.cfg\nstuffcmds\n";
 
-std::string describe(const ScriptPlace& place) {
-    if (place.file.empty())
-        return "the game";
-    if (place.file == LaunchOptionsFile)
-        return std::string(LaunchOptionsFile);
-    return place.file + " line " + std::to_string(place.line);
-}
-
 std::string joined(std::span<const std::string_view> words) {
     std::string text;
     for (const std::string_view word : words)
@@ -355,7 +347,8 @@ private:
         } else {
             Variable& earlier = found->second;
             if (m_ineffective.size() < MaxListed)
-                ineffective(earlier.order, earlier.place, earlier.command, "set again by " + describe(place));
+                ineffective(earlier.order, earlier.place, earlier.command,
+                            "set again by " + placeText(place));
             else
                 ++m_report.leftOut;
             earlier.overridden.push_back({earlier.place, earlier.value});
@@ -459,6 +452,14 @@ private:
 
 StartupReport readStartup(const fs::path& gameRoot, const std::optional<LaunchOptions>& options) {
     return StartupRun(gameRoot, options).result();
+}
+
+std::string placeText(const ScriptPlace& place) {
+    if (place.file.empty())
+        return "the game";
+    if (place.file == LaunchOptionsFile || place.line == 0)
+        return place.file;
+    return place.file + " line " + std::to_string(place.line);
 }
 
 std::string_view kindName(WarningKind kind) {

@@ -75,6 +75,9 @@ struct StartupReport {
 
 StartupReport readStartup(const std::filesystem::path& gameRoot, const std::optional<LaunchOptions>& options);
 
+// A place for a person: "cstrike/config.cfg line 12", "launch options", "the game".
+std::string placeText(const ScriptPlace& place);
+
 // Names a kind as the JSON writes it: "tampering", "cost", ...
 std::string_view kindName(WarningKind kind);
 

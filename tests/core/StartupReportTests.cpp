@@ -11,6 +11,7 @@
 #include <chrono>
 #include <fstream>
 #include <iterator>
+#include <map>
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -88,6 +89,23 @@ private:
 const game::VariableSetting* settingNamed(const game::StartupReport& report, std::string_view name) {
     const auto found = std::ranges::find(report.settings, name, &game::VariableSetting::name);
     return found == report.settings.end() ? nullptr : &*found;
+}
+
+// Every file's bytes and time of change under a folder.
+std::map<fs::path, std::pair<std::string, fs::file_time_type>> snapshotOf(const fs::path& folder) {
+    std::map<fs::path, std::pair<std::string, fs::file_time_type>> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        if (entry.is_regular_file())
+            files[entry.path()] = {bytesOf(entry.path()), entry.last_write_time()};
+    return files;
+}
+
+TEST(StartupReport, ReadingChangesNoFile) {
+    for (const Case& c : Cases) {
+        const auto before = snapshotOf(Data / c.folder);
+        game::readStartup(Data / c.folder / "game", game::steamLaunchOptions(Data / c.folder / "steam"));
+        EXPECT_EQ(snapshotOf(Data / c.folder), before) << c.folder;
+    }
 }
 
 struct SmallFolder {
@@ -245,6 +263,16 @@ TEST(LaunchOptions, TheSteamUserWhoseFileChangedLastIsChosenAndNamed) {
     fs::last_write_time(older, fs::last_write_time(newer) + std::chrono::hours(1));
     EXPECT_EQ(game::steamLaunchOptions(steam.root())->text, "+gamma 2");
     EXPECT_FALSE(game::steamLaunchOptions(steam.root() / "userdata"));
+
+    // The one who played last set none: the others' options are not theirs.
+    const fs::path latest =
+        steam.write("userdata/444/config/localconfig.vdf", R"("UserLocalConfigStore" { })");
+    fs::last_write_time(latest, fs::last_write_time(older) + std::chrono::hours(1));
+    const auto none = game::steamLaunchOptions(steam.root());
+    ASSERT_TRUE(none);
+    EXPECT_EQ(none->text, "");
+    EXPECT_EQ(none->steamUser, "444");
+    EXPECT_EQ(none->steamUsers, 3u);
 }
 
 struct Escape {
