@@ -13,7 +13,7 @@ cmake --preset fuzz -DCMAKE_CXX_COMPILER=clang++-14
 cmake --build --preset fuzz
 
 mkdir -p build-fuzz/findings
-for target in wine_registry steam_keyvalues settings_file saved_values; do
+for target in wine_registry steam_keyvalues settings_file saved_values startup_script; do
     # New inputs go to the first folder, so the seed corpus stays as checked in.
     mkdir -p "build-fuzz/corpus/$target"
     echo "== $target: $seconds s"

@@ -6,9 +6,8 @@
 #include <string_view>
 #include <vector>
 
-// config.cfg as the game reads it, for the lines that set a variable: commands end at a line end or at
-// a ';' outside double quotes, "//" outside quotes starts a comment, a quoted word may hold blanks, and
-// a variable takes the first word after its name.
+// config.cfg as the game reads it (game/ScriptReader.h), for the lines that set a variable: a variable
+// takes the first word after its name.
 namespace game {
 
 struct SettingCommand {

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "game/StartupReport.h"
+
+#include <string>
+#include <string_view>
+
+// A start-up report for a person and for scripts.
+namespace game {
+
+// Plain English text in short sections: the scripts that ran; the settings as the game will have them,
+// each with the line that sets it; the lines that never take effect, and why; the warnings.
+std::string reportText(const StartupReport& report);
+
+// One JSON object holding the same, settings by name; the same report gives the same bytes.
+std::string reportJson(const StartupReport& report);
+
+// Text as a JSON string, quotes included. A byte that is not part of valid UTF-8 is written as
+// \u00XX, its value read as Latin-1, so that the output is always valid JSON.
+std::string jsonString(std::string_view text);
+
+} // namespace game

@@ -1,0 +1,308 @@
+// The game's start-up read from whole folders, against golden reports checked by hand.
+#include "files/Utf8Path.h"
+#include "files/WholeFile.h"
+#include "game/LaunchOptions.h"
+#include "game/ReportRendering.h"
+#include "game/StartupReport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <fstream>
+#include <iterator>
+#include <map>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path Data = fs::path(ZENTRIMO_TEST_DATA) / "report";
+
+std::string bytesOf(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// The test data's own folder stands as DATA, so that a golden holds no path of this machine.
+std::string withoutDataFolder(std::string text) {
+    const std::string folder = Data.generic_string();
+    for (std::size_t at; (at = text.find(folder)) != std::string::npos;)
+        text.replace(at, folder.size(), "DATA");
+    return text;
+}
+
+struct Case {
+    const char* folder;
+    bool steam; // launch options from the case's steam/ folder
+    bool caseMatters;
+};
+
+// a Steam install whose autoexec.cfg config.cfg undoes; launch options; signs of a server's changes;
+// letter case and the base game's folder; chains of execs with ';', quotes, comments and loops.
+const Case Cases[] = {
+    {"steam-install", false, false}, {"launch-options", true, false}, {"tampering", false, false},
+    {"letter-case", false, true},    {"exec-chains", false, false},
+};
+
+TEST(StartupReport, FoldersReadAsTheirGoldenReports) {
+    for (const Case& c : Cases) {
+#ifdef _WIN32
+        // Names differing in case alone are one file to Windows.
+        if (c.caseMatters)
+            continue;
+#endif
+        const fs::path folder = Data / c.folder;
+        const auto options = c.steam ? game::steamLaunchOptions(folder / "steam") : std::nullopt;
+        const game::StartupReport report = game::readStartup(folder / "game", options);
+        EXPECT_EQ(withoutDataFolder(game::reportText(report)), bytesOf(folder / "report.txt")) << c.folder;
+        EXPECT_EQ(withoutDataFolder(game::reportJson(report)), bytesOf(folder / "report.json")) << c.folder;
+    }
+}
+
+// A game root of its own for a test, made from (path, bytes) pairs and removed after it.
+class MadeFolder {
+public:
+    MadeFolder()
+        : m_root(fs::temp_directory_path() /
+                 ("zentrimo-startup-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                  "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
+        fs::remove_all(m_root);
+    }
+    ~MadeFolder() { fs::remove_all(m_root); }
+    fs::path write(const std::string& relative, std::string_view bytes) const {
+        const fs::path file = m_root / relative;
+        fs::create_directories(file.parent_path());
+        std::ofstream(file, std::ios::binary) << bytes;
+        return file;
+    }
+    const fs::path& root() const { return m_root; }
+
+private:
+    fs::path m_root;
+};
+
+const game::VariableSetting* settingNamed(const game::StartupReport& report, std::string_view name) {
+    const auto found = std::ranges::find(report.settings, name, &game::VariableSetting::name);
+    return found == report.settings.end() ? nullptr : &*found;
+}
+
+// Every file's bytes and time of change under a folder.
+std::map<fs::path, std::pair<std::string, fs::file_time_type>> snapshotOf(const fs::path& folder) {
+    std::map<fs::path, std::pair<std::string, fs::file_time_type>> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        if (entry.is_regular_file())
+            files[entry.path()] = {bytesOf(entry.path()), entry.last_write_time()};
+    return files;
+}
+
+TEST(StartupReport, ReadingChangesNoFile) {
+    for (const Case& c : Cases) {
+        const auto before = snapshotOf(Data / c.folder);
+        game::readStartup(Data / c.folder / "game", game::steamLaunchOptions(Data / c.folder / "steam"));
+        EXPECT_EQ(snapshotOf(Data / c.folder), before) << c.folder;
+    }
+}
+
+struct SmallFolder {
+    const char* what;
+    std::vector<std::pair<std::string, std::string_view>> files;
+    std::string_view launchOptions;
+    std::string_view text; // the report after its first line
+};
+
+const SmallFolder SmallFolders[] = {
+    {"names exec finds, refuses or passes over",
+     {{"valve/valve.rc", "exec autoexec.cfg\n"},
+      {"cstrike/autoexec.cfg", "exec Sub/x.cfg\nexec sub/X.CFG\nexec UserConfig.cfg\nexec my_userconfig.cfg\n"
+                               "exec ~/x.cfg\nexec x.CFG.bak\nexec x.RC\n"},
+      {"cstrike/sub/x.cfg", "cl_sub 1\n"},
+      {"cstrike/config.cfg", ""}},
+     "",
+     "Scripts, in the order the game runs them:\n  1. valve/valve.rc\n  2. cstrike/autoexec.cfg\n"
+     "  3. cstrike/sub/x.cfg\n  4. cstrike/config.cfg\n\n"
+     "Settings as the game will have them:\n  cl_sub \"1\"  cstrike/sub/x.cfg line 1\n\n"
+     "Warnings:\n  missing, cstrike/autoexec.cfg line 1: couldn't exec Sub/x.cfg\n"
+     "  missing, cstrike/autoexec.cfg line 3: couldn't exec UserConfig.cfg\n"
+     "  refused, cstrike/autoexec.cfg line 5: exec ~/x.cfg: invalid path\n"
+     "  refused, cstrike/autoexec.cfg line 6: exec x.CFG.bak: not a .cfg or .rc file\n"
+     "  missing, cstrike/autoexec.cfg line 7: couldn't exec x.RC\n"},
+    {"commands that set no variable",
+     {{"cstrike/autoexec.cfg",
+       "thirdperson 1\n+jump now\nsetinfo model gordon\nsay hello world\n"
+       "alias go \"say go\"\ngo 1\nGAMMA \"2.5\" extra words\nstuffcmds now\nunbind w\n"}},
+     "+fps_max 60",
+     "Scripts, in the order the game runs them:\n  valve.rc is in neither cstrike nor valve: read as the standard "
+     "one, exec autoexec.cfg then the launch options\n  1. cstrike/autoexec.cfg\n\n"
+     "Settings as the game will have them:\n  fps_max \"60\"  launch options\n"
+     "  gamma \"2.5\"  cstrike/autoexec.cfg line 7: takes effect\n\n"
+     "Warnings:\n  missing, the game: couldn't exec config.cfg\n"},
+    {"signs of a server only where they are",
+     {{"cstrike/autoexec.cfg", "exec other.cfg\n"},
+      {"cstrike/other.cfg", "connect 192.0.2.1\nbind k \"+attack; say connect\"\ncl_filterstuffcmd 1\n"},
+      {"cstrike/config.cfg", "exec USERCONFIG.cfg\nbind j \"retry\"\n"}},
+     "",
+     "Scripts, in the order the game runs them:\n  valve.rc is in neither cstrike nor valve: read as the standard "
+     "one, exec autoexec.cfg then the launch options\n  1. cstrike/autoexec.cfg\n  2. cstrike/other.cfg\n"
+     "  3. cstrike/config.cfg\n\n"
+     "Settings as the game will have them:\n  cl_filterstuffcmd \"1\"  cstrike/other.cfg line 3\n\n"
+     "Warnings:\n  missing, cstrike/config.cfg line 1: couldn't exec USERCONFIG.cfg\n"
+     "  tampering, cstrike/config.cfg line 2: bind j runs retry: it joins a server; a server may have "
+     "put it here\n  tampering, cstrike/config.cfg line 2: 1 command after exec userconfig.cfg, where the game "
+     "writes none: a server may have added them\n"},
+    {"launch options that run valve.rc again",
+     {{"valve/valve.rc", "exec autoexec.cfg\nstuffcmds\n"}, {"cstrike/config.cfg", "gamma 2.2\n"}},
+     "-novid +exec valve.rc +gamma 9",
+     "Scripts, in the order the game runs them:\n  1. valve/valve.rc\n  2. cstrike/config.cfg\n\n"
+     "Settings as the game will have them:\n  gamma \"2.2\"  cstrike/config.cfg line 1: takes effect\n\n"
+     "Lines that never take effect:\n  launch options: gamma 9: set again by cstrike/config.cfg line 1\n\n"
+     "Warnings:\n  loop, launch options: exec valve.rc runs valve/valve.rc again while it is still running: the "
+     "game repeats it until its command buffer (16 KiB) overflows; its lines are read once here\n"},
+};
+
+TEST(StartupReport, SmallFoldersReadAsExpected) {
+    for (const SmallFolder& folder : SmallFolders) {
+        const MadeFolder game;
+        for (const auto& [path, bytes] : folder.files)
+            game.write(path, bytes);
+        const auto options =
+            folder.launchOptions.empty()
+                ? std::nullopt
+                : std::optional(game::LaunchOptions{std::string(folder.launchOptions), "", "", 0});
+        const std::string text = game::reportText(game::readStartup(game.root(), options));
+        const std::size_t scripts = text.find("Scripts,");
+        EXPECT_EQ(scripts == std::string::npos ? text : text.substr(scripts), folder.text) << folder.what;
+    }
+}
+
+// A hostile script cannot fill the memory: lists stop at their limits and count the rest.
+TEST(StartupReport, ListsStopAtTheirLimitsAndCountTheRest) {
+    const MadeFolder game;
+    std::string script;
+    for (int i = 0; i < 1200; ++i)
+        script += "gl_ztrick " + std::to_string(i) + "\nexec none" + std::to_string(i) + ".cfg\n";
+    game.write("cstrike/config.cfg", script);
+    const game::StartupReport report = game::readStartup(game.root(), std::nullopt);
+    ASSERT_EQ(report.settings.size(), 1u);
+    EXPECT_EQ(report.settings[0].value, "1199");
+    ASSERT_EQ(report.settings[0].overridden.size(), 32u);
+    EXPECT_EQ(report.settings[0].overridden.front().value, "1167");
+    EXPECT_EQ(report.settings[0].overriddenLeftOut, 1167u);
+    EXPECT_EQ(report.ineffective.size(), 1000u);
+    EXPECT_EQ(report.warnings.size(), 1000u);
+    // 199 lines set again and the last line's own reason beyond 1000 lines, 200 warnings beyond 1000.
+    EXPECT_EQ(report.leftOut, 400u);
+}
+
+TEST(StartupReport, FilesThatCannotBeReadAreNamedAndSkippedAtOnce) {
+    const MadeFolder game;
+    game.write("cstrike/autoexec.cfg", "exec huge.cfg\nexec folder.cfg\nexec pipe.cfg\ngamma 2.5\n");
+    fs::resize_file(game.write("cstrike/huge.cfg", ""), files::MaxFileBytes + 1);
+    fs::create_directories(game.root() / "cstrike/folder.cfg");
+    std::string unreadable =
+        "unreadable, cstrike/autoexec.cfg line 1: cstrike/huge.cfg is larger than 64 MiB: skipped\n"
+        "  unreadable, cstrike/autoexec.cfg line 2: cstrike/folder.cfg is not a regular file: skipped\n";
+#ifndef _WIN32
+    // A FIFO without a writer would make an ordinary read wait for ever.
+    ASSERT_EQ(::mkfifo((game.root() / "cstrike/pipe.cfg").c_str(), 0600), 0);
+    unreadable +=
+        "  unreadable, cstrike/autoexec.cfg line 3: cstrike/pipe.cfg is not a regular file: skipped\n";
+#else
+    unreadable += "  missing, cstrike/autoexec.cfg line 3: couldn't exec pipe.cfg\n";
+#endif
+    const auto started = std::chrono::steady_clock::now();
+    const game::StartupReport report = game::readStartup(game.root(), std::nullopt);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
+    const std::string text = game::reportText(report);
+    EXPECT_NE(text.find("Warnings:\n  " + unreadable), std::string::npos) << text;
+    EXPECT_EQ(report.files, std::vector<std::string>{"cstrike/autoexec.cfg"});
+    ASSERT_TRUE(settingNamed(report, "gamma"));
+    EXPECT_EQ(settingNamed(report, "gamma")->value, "2.5");
+}
+
+// Cmd_Exec_f runs a file too large for the command buffer after the commands that wait: an autoexec.cfg
+// over 16 KiB runs after the launch options, and undoes them.
+TEST(StartupReport, AFileLargerThanTheCommandBufferRunsAfterWhatWaits) {
+    const MadeFolder game;
+    game.write("valve/valve.rc", "exec autoexec.cfg\nstuffcmds\n");
+    game.write("cstrike/autoexec.cfg", std::string(20000, '\n') + "gamma 2\nexec small.cfg\nrate 30000\n");
+    game.write("cstrike/small.cfg", "rate 20000\nm_filter 0\n");
+    game.write("cstrike/config.cfg", "m_filter 1\n");
+    const game::StartupReport report =
+        game::readStartup(game.root(), game::LaunchOptions{"+gamma 3 +rate 25000", "test", "", 0});
+    EXPECT_EQ(report.files, (std::vector<std::string>{"valve/valve.rc", "cstrike/config.cfg",
+                                                      "cstrike/autoexec.cfg", "cstrike/small.cfg"}));
+    ASSERT_TRUE(settingNamed(report, "gamma") && settingNamed(report, "rate") &&
+                settingNamed(report, "m_filter"));
+    EXPECT_EQ(settingNamed(report, "gamma")->place.line, 20001u);
+    EXPECT_EQ(settingNamed(report, "rate")->value, "30000");
+    EXPECT_EQ(settingNamed(report, "m_filter")->place.file, "cstrike/small.cfg");
+}
+
+TEST(LaunchOptions, TheSteamUserWhoseFileChangedLastIsChosenAndNamed) {
+    const MadeFolder steam;
+    const auto config = [](std::string_view options) {
+        return R"("UserLocalConfigStore" { "software" { "valve" { "steam" { "apps" { "10" { "LaunchOptions" ")" +
+               std::string(options) + R"(" } } } } } })";
+    };
+    const fs::path older = steam.write("userdata/222/config/localconfig.vdf", config("+gamma 2"));
+    const fs::path newer = steam.write("userdata/111/config/localconfig.vdf", config("+gamma 3"));
+    steam.write("userdata/333/config/localconfig.vdf", "\"broken");
+    fs::last_write_time(older, fs::last_write_time(newer) - std::chrono::hours(1));
+    const auto options = game::steamLaunchOptions(steam.root());
+    ASSERT_TRUE(options);
+    EXPECT_EQ(options->text, "+gamma 3");
+    EXPECT_EQ(options->steamUser, "111");
+    EXPECT_EQ(options->steamUsers, 2u);
+    EXPECT_EQ(options->source, files::utf8Of(newer));
+
+    fs::last_write_time(older, fs::last_write_time(newer) + std::chrono::hours(1));
+    EXPECT_EQ(game::steamLaunchOptions(steam.root())->text, "+gamma 2");
+    EXPECT_FALSE(game::steamLaunchOptions(steam.root() / "userdata"));
+
+    // The one who played last set none: the others' options are not theirs.
+    const fs::path latest =
+        steam.write("userdata/444/config/localconfig.vdf", R"("UserLocalConfigStore" { })");
+    fs::last_write_time(latest, fs::last_write_time(older) + std::chrono::hours(1));
+    const auto none = game::steamLaunchOptions(steam.root());
+    ASSERT_TRUE(none);
+    EXPECT_EQ(none->text, "");
+    EXPECT_EQ(none->steamUser, "444");
+    EXPECT_EQ(none->steamUsers, 3u);
+}
+
+struct Escape {
+    const char* what;
+    std::string_view text;
+    std::string_view json;
+};
+
+const Escape Escapes[] = {
+    {"quotes, backslashes and control bytes", "a\"b\\c\td\x01\x7F", R"("a\"b\\c\u0009d\u0001\u007F")"},
+    {"valid UTF-8 as it is", "J\xC3\xBCrgen \xE2\x82\xAC \xF0\x9F\x8E\xAE",
+     "\"J\xC3\xBCrgen \xE2\x82\xAC \xF0\x9F\x8E\xAE\""},
+    {"Latin-1 bytes", "J\xFCrgen", R"("J\u00FCrgen")"},
+    {"a sequence cut short", "\xE2\x82", R"("\u00E2\u0082")"},
+    {"overlong forms and surrogates", "\xC0\xAF\xED\xA0\x80", R"("\u00C0\u00AF\u00ED\u00A0\u0080")"},
+};
+
+TEST(ReportJson, AnyBytesBecomeValidJson) {
+    for (const Escape& escape : Escapes)
+        EXPECT_EQ(game::jsonString(escape.text), escape.json) << escape.what;
+}
+
+TEST(ReportJson, AValueThatIsNotUtf8IsEscapedInTheReport) {
+    const MadeFolder game;
+    game.write("cstrike/config.cfg", "name \"J\xFCrgen\"\n");
+    const std::string json = game::reportJson(game::readStartup(game.root(), std::nullopt));
+    EXPECT_NE(
+        json.find(R"({"name": "name", "value": "J\u00FCrgen", "file": "cstrike/config.cfg", "line": 1,)"),
+        std::string::npos)
+        << json;
+}
+
+} // namespace
