@@ -13,6 +13,7 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -22,7 +23,8 @@ namespace wizard {
 GameReportWindow::GameReportWindow(RunState& state)
     : Form(QStringLiteral("frmCheck0"), QStringLiteral("Zentrimo"), PageBackground), m_state(state) {
     const TwipsScale& scale = this->scale();
-    QLabel* heading = makeHeading({QStringLiteral("Label1"), QStringLiteral("What the game will use when it starts")}, this);
+    QLabel* heading = makeHeading(
+        {QStringLiteral("Label1"), QStringLiteral("What the game will use when it starts")}, this);
     m_reportBox = new QPlainTextEdit(this);
     m_reportBox->setObjectName(QStringLiteral("txtReport"));
     m_reportBox->setReadOnly(true);
@@ -59,8 +61,7 @@ void GameReportWindow::showEvent(QShowEvent* event) {
     std::string text;
     try {
         text = game::folderReport(files::asThePlayerKnowsIt(workspace::gameFilePath(m_state.gameRoot, "")),
-                                  search::environmentOfThisProcess(),
-                                  game::ReportFormat::Text);
+                                  search::environmentOfThisProcess(), game::ReportFormat::Text);
     } catch (const workspace::FileError& error) {
         text = error.what();
     }

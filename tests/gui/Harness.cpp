@@ -4,6 +4,7 @@
 #include "app/StartWindow.h"
 #include "location/DirectoryPage.h"
 #include "location/FolderPicker.h"
+#include "wizard/GameReportWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -144,6 +145,8 @@ QWidget* Program::form(const QString& name) {
         return &route.directoryPage();
     if (name == QLatin1String("frmSpecify"))
         return &route.folderPicker();
+    if (name == QLatin1String("frmCheck0"))
+        return &route.gameReportWindow();
     QWidget* wizardForm = route.wizardForm(name);
     if (!wizardForm)
         qFatal("No form is named %s", qPrintable(name));
