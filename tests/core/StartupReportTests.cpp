@@ -258,7 +258,7 @@ TEST(LaunchOptions, TheSteamUserWhoseFileChangedLastIsChosenAndNamed) {
     EXPECT_EQ(options->text, "+gamma 3");
     EXPECT_EQ(options->steamUser, "111");
     EXPECT_EQ(options->steamUsers, 2u);
-    EXPECT_EQ(options->source, files::utf8Of(newer));
+    EXPECT_EQ(files::pathFromUtf8(options->source), fs::path(newer).make_preferred());
 
     fs::last_write_time(older, fs::last_write_time(newer) + std::chrono::hours(1));
     EXPECT_EQ(game::steamLaunchOptions(steam.root())->text, "+gamma 2");
