@@ -166,6 +166,11 @@ const SmallFolder SmallFolders[] = {
 
 TEST(StartupReport, SmallFoldersReadAsExpected) {
     for (const SmallFolder& folder : SmallFolders) {
+#ifdef _WIN32
+        // Windows finds every name without regard to case, folders too.
+        if (std::string_view(folder.what) == "names exec finds, refuses or passes over")
+            continue;
+#endif
         const MadeFolder game;
         for (const auto& [path, bytes] : folder.files)
             game.write(path, bytes);
