@@ -124,7 +124,8 @@ struct Variable {
 class StartupRun {
 public:
     StartupRun(const fs::path& root, const std::optional<LaunchOptions>& options) : m_root(root) {
-        m_report.gameRoot = files::utf8Of(root);
+        // With '/' between names, as the scripts' own paths are written, on every system.
+        m_report.gameRoot = files::utf8Of(fs::path(root.generic_u8string()));
         m_report.launchOptions = options;
         if (options)
             m_stuffed = std::make_shared<const std::string>(stuffedCommands(options->text));
