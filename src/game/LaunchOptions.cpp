@@ -68,7 +68,8 @@ std::optional<LaunchOptions> steamLaunchOptions(const fs::path& steamFolder) {
             continue;
         ++users;
         if (!chosen || changed > chosenTime) {
-            chosen = LaunchOptions{*text, files::utf8Of(fs::path(file.generic_u8string())), files::utf8Of(user.filename()), 0};
+            chosen = LaunchOptions{*text, files::utf8Of(fs::path(file.generic_u8string())),
+                                   files::utf8Of(user.filename()), 0};
             chosenTime = changed;
         }
     }

@@ -211,7 +211,8 @@ TEST(StartupReport, FilesThatCannotBeReadAreNamedAndSkippedAtOnce) {
     std::string unreadable =
         "unreadable, cstrike/autoexec.cfg line 1: cstrike/huge.cfg is larger than 64 MiB: skipped\n";
 #ifndef _WIN32
-    unreadable += "  unreadable, cstrike/autoexec.cfg line 2: cstrike/folder.cfg is not a regular file: skipped\n";
+    unreadable +=
+        "  unreadable, cstrike/autoexec.cfg line 2: cstrike/folder.cfg is not a regular file: skipped\n";
 #else
     // Windows refuses to open a folder as a file: access denied.
     unreadable += "  unreadable, cstrike/autoexec.cfg line 2: cstrike/folder.cfg may not be read: skipped\n";
