@@ -78,14 +78,15 @@ private slots:
         QFETCH(int, exitCode);
         QFETCH(QString, golden);
         QFETCH(QString, error);
-        if (registered) {
-            const QString prefix = m_home->filePath(QStringLiteral("wineprefix"));
-            QVERIFY(QDir().mkpath(prefix + QStringLiteral("/dosdevices")));
-            QVERIFY(QFile::link(QStringLiteral("/"), prefix + QStringLiteral("/dosdevices/z:")));
-            useUserRegistry(prefix, "WINE REGISTRY Version 2\n\n[Software\\\\Valve\\\\Half-Life] 1733650000\n"
-                                    "\"InstallPath\"=\"" +
-                                        registeredPath(m_game).toUtf8().replace('\\', "\\\\") + "\"\n");
-        }
+        const QString prefix = m_home->filePath(QStringLiteral("wineprefix"));
+        QVERIFY(QDir().mkpath(prefix + QStringLiteral("/dosdevices")));
+        QVERIFY(QFile::link(QStringLiteral("/"), prefix + QStringLiteral("/dosdevices/z:")));
+        // Windows keeps its registry from one row to the next: every row writes the one it needs.
+        QByteArray userReg = "WINE REGISTRY Version 2\n";
+        if (registered)
+            userReg += "\n[Software\\\\Valve\\\\Half-Life] 1733650000\n\"InstallPath\"=\"" +
+                       registeredPath(m_game).toUtf8().replace('\\', "\\\\") + "\"\n";
+        useUserRegistry(prefix, userReg);
         std::optional<std::string> given;
         if (root == QLatin1String("game"))
             given = m_game.toStdString();
