@@ -361,14 +361,6 @@ private slots:
         QCOMPARE(offered.filter(library).size(), 1);
         QCOMPARE(offered.first(), "Home (" + QDir::homePath() + ")");
     }
-
-    void closingEitherFormEndsTheProgramCleanly() {
-        for (const QString form : {"frmDir", "frmSpecify"}) {
-            Location location;
-            QVERIFY(!location.show(form)->close());
-            QCOMPARE(location.services.exitCode_, 0);
-        }
-    }
 };
 
 QTEST_MAIN(LocationTests)

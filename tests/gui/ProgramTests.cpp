@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPoint>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -98,14 +99,147 @@ QString described(const QWidget* form, const QString& gameRoot) {
     return text;
 }
 
-// Starts the program and chooses "Normal Cstrike", whose folder the registry knows.
-void startNormalEdition(Program& program) {
-    program.startAndReveal();
-    program.click("frmMain", "optVersion_1");
-    program.click("frmMain", "cmdNext1");
+const QString ApplyQuestion = "Do you want to apply settings before quit?";
+
+// The keyboard run's transcript form by form: each form's name and how it looked as it came.
+QList<std::pair<QString, QString>> keyboardRun() {
+    QList<std::pair<QString, QString>> forms;
+    for (const QString& form :
+         QString::fromUtf8(dataFile("wizard/keyboard-run.txt"))
+             .split(QRegularExpression("(?=^frm)", QRegularExpression::MultilineOption), Qt::SkipEmptyParts))
+        forms.append({form.section(' ', 0, 0), form});
+    return forms;
 }
 
+using Files = QMap<QString, QByteArray>;
+
+// The files of <folder>/cstrike by name.
+Files filesOf(const QString& folder) {
+    Files files;
+    for (const QString& name : QDir(folder + "/cstrike").entryList(QDir::Files))
+        files[name] = readFile(folder + "/cstrike/" + name);
+    return files;
+}
+
+void compareFiles(const QString& folder, const Files& expected) {
+    const Files found = filesOf(folder);
+    QCOMPARE(found.keys(), expected.keys());
+    for (const QString& name : expected.keys())
+        QCOMPARE(found[name], expected[name]);
+}
+
+// A run through the forms, noting how each looked as it came.
+struct Walk {
+    Program& program;
+    QString game;
+    QString transcript{};
+    int met = 0;
+    int count = 0; // number fields passed or typed into
+    QString last{};
+
+    // The next form is alone on screen and takes the keyboard; the folder page shows the game's folder.
+    void meet(const QString& name) {
+        if (name == last)
+            return;
+        QCOMPARE(Program::visibleForms(), QStringList{name});
+        QWidget* form = program.form(name);
+        QApplication::setActiveWindow(form);
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        transcript += described(form, game);
+        last = name;
+        ++met;
+        if (name == QLatin1String("frmDir")) {
+            QCOMPARE(program.field(name, "txtDir")->text(), game);
+            QCOMPARE(program.field(name, "txtDir")->toolTip(), game);
+        }
+    }
+    // Steps "control field=text..." on the form on screen: the control is clicked, the field retyped.
+    void follow(const QString& script) {
+        for (const QString& step : script.split(' ', Qt::SkipEmptyParts)) {
+            const QString form = Program::visibleForm()->objectName();
+            meet(form);
+            if (QTest::currentTestFailed())
+                return;
+            if (step.contains('='))
+                program.retype(form, step.section('=', 0, 0), step.section('=', 1));
+            else
+                program.click(form, step);
+        }
+    }
+};
+
+using OnForm = void (*)(Walk&, QWidget*);
+
+// The arrows choose "Specify yourself"; Enter in a number field beeps and stays; the onward button's
+// Alt key goes on.
+void byMnemonics(Walk& walk, QWidget* form) {
+    if (form->objectName() == QLatin1String("frmMain")) {
+        QTest::keyClick(form->focusWidget(), Qt::Key_Down);
+        QTest::keyClick(form->focusWidget(), Qt::Key_Down);
+    } else if (qobject_cast<QLineEdit*>(form->focusWidget()) && form->objectName() != "frmDir") {
+        QTest::keyClick(form->focusWidget(), Qt::Key_Return);
+        QCOMPARE(walk.program.services.beeps, ++walk.count);
+        QCOMPARE(Program::visibleForm(), form);
+    }
+    const QString caption = onwardButton(form)->text();
+    QTest::keyClick(form, caption.at(caption.indexOf('&') + 1).toLower().toLatin1(), Qt::AltModifier);
+}
+
+// Normal Cstrike; a number field refuses Enter and Tab leaves it; keypad Enter on every other form.
+void byEnter(Walk& walk, QWidget* form) {
+    if (form->objectName() == QLatin1String("frmMain"))
+        QTest::keyClick(form->focusWidget(), Qt::Key_Down);
+    for (QWidget* focus = form->focusWidget();
+         qobject_cast<QLineEdit*>(focus) && form->objectName() != QLatin1String("frmDir");
+         focus = form->focusWidget()) {
+        QTest::keyClick(focus, Qt::Key_Return);
+        QCOMPARE(walk.program.services.beeps, ++walk.count);
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    const bool keypad = walk.met % 2;
+    QTest::keyClick(form->focusWidget(), keypad ? Qt::Key_Enter : Qt::Key_Return,
+                    keypad ? Qt::KeypadModifier : Qt::NoModifier);
+}
+
+// Space ticks the box that has the keyboard, the arrows choose the last option, new digits go in every
+// field, the mouse presses on.
+void changeEverything(Walk& walk, QWidget* form) {
+    if (qobject_cast<QCheckBox*>(form->focusWidget()))
+        QTest::keyClick(form->focusWidget(), Qt::Key_Space);
+    for (int option = 1; option < form->findChildren<QRadioButton*>().size(); ++option)
+        QTest::keyClick(form->focusWidget(), Qt::Key_Down);
+    for (QLineEdit* field : inReadingOrder<QLineEdit>(form))
+        // Digits that differ from every field's first text and pass every range test.
+        if (form->objectName() != QLatin1String("frmDir"))
+            walk.program.retype(form->objectName(), field->objectName(), QString::number(++walk.count % 4));
+    QTest::mouseClick(onwardButton(form), Qt::LeftButton);
+}
+
+void skipping(Walk&, QWidget* form) {
+    QAbstractButton* skip = buttonCaptioned(form, "&Skip setting");
+    QTest::mouseClick(skip ? skip : onwardButton(form), Qt::LeftButton);
+}
+
+// A run through the program and what it leaves.
+struct Run {
+    QString folder{};      // the game's below the test's own; none: the test's own
+    QByteArray autoexec{}; // the player's start-up script before the run, if any
+    // frmMain starts the program; a wizard form opens alone on the game's folder.
+    QString start = "frmMain";
+    QString script{};
+    OnForm onEachForm = nullptr; // then on each form that comes, until the program ends
+    QString apply{};             // the answer to the question; none: not asked
+    QStringList forms{};         // met in this order, each as it looked in the keyboard run
+    QStringList messages{};
+    int beeps = 0;
+    QByteArray preview{}; // the question's details
+    Files files{};
+    QString uninstall{}; // a next run's steps that uninstall and leave the files as they were
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Run)
 
 // The whole program walked from the first window to the last, compared byte for byte with golden files.
 class ProgramTests : public QObject {
@@ -121,227 +255,186 @@ private slots:
         qputenv("STEAM_DIR", m_home.path().toLocal8Bit());
     }
     // A game folder of each test's own, which the registry names (the Wine registry by its Windows path,
-    // through drive Z:).
+    // through drive Z:) and where the folder picker starts.
     void init() {
         m_game.emplace();
-        QVERIFY(QDir(m_game->path()).mkpath(QStringLiteral("cstrike")));
-        writeFile(cstrike("config.cfg"), "name \"Player\"\r\n");
-        registerGame(m_game->path());
-    }
-
-    // Keys alone, from the start window through the folder picker to the finish page, every form
-    // left as it comes.
-    void keyboardOnly() {
-        const QString previousFolder = QDir::currentPath();
+        makeGame(m_game->path());
         QDir::setCurrent(m_game->path());
-        Program program;
-        program.services.answers = {false};
-        program.startAndReveal();
-        QString transcript;
-        int fieldsPassed = 0;
-        for (QWidget* form = Program::visibleForm(); !program.services.exitCode_;) {
-            QApplication::setActiveWindow(form);
-            QVERIFY(QTest::qWaitForWindowActive(form));
-            transcript += described(form, QDir::toNativeSeparators(m_game->path()));
-            if (form->objectName() == QLatin1String("frmMain")) {
-                // The arrows choose "Specify yourself".
-                QTest::keyClick(form->focusWidget(), Qt::Key_Down);
-                QTest::keyClick(form->focusWidget(), Qt::Key_Down);
-            } else if (qobject_cast<QLineEdit*>(form->focusWidget()) && form->objectName() != "frmDir") {
-                // Enter in a number field beeps and stays.
-                QTest::keyClick(form->focusWidget(), Qt::Key_Return);
-                QCOMPARE(program.services.beeps, ++fieldsPassed);
-                QCOMPARE(Program::visibleForm(), form);
-            }
-            const QString caption = onwardButton(form)->text();
-            QTest::keyClick(form, caption.at(caption.indexOf('&') + 1).toLower().toLatin1(), Qt::AltModifier);
-            QTRY_VERIFY(program.services.exitCode_ || Program::visibleForm() != form);
-            form = Program::visibleForm();
-        }
-        QCOMPARE(program.services.exitCode_, std::optional(0));
-        QCOMPARE(program.services.questions, QStringList{"Do you want to apply settings before quit?"});
-        // What the game makes of each line, behind the question's "Show Details...".
-        QCOMPARE(program.services.details.join("").split('\n'),
-                 QString::fromUtf8(dataFile("today/untouched-run-preview.txt")).split('\n'));
-        QCOMPARE(program.services.messages, QStringList());
-        QCOMPARE(program.state.gameRoot, QDir::toNativeSeparators(m_game->path()).toStdString());
-        QDir::setCurrent(previousFolder);
-        // Line by line, so that a failure names the line.
-        QCOMPARE(transcript.split('\n'), QString::fromUtf8(dataFile("wizard/keyboard-run.txt")).split('\n'));
-        QCOMPARE(readFile(cstrike("autoexec.tmp")), dataFile("wizard/untouched-run-autoexec.tmp"));
-        // Page 1 made an empty start-up script where there was none, and backed it up.
-        QCOMPARE(readFile(cstrike("autoexec.cfg")), QByteArray());
-        QCOMPARE(readFile(cstrike("Zentrimo.dll")), QByteArray());
     }
+    void cleanup() { QDir::setCurrent(m_previousFolder); }
 
-    // Enter alone goes on from every form, through the registry's folder, which the Wine registry holds
-    // in Windows form and the folder page shows as the player's own. A number field refuses Enter; Tab
-    // leaves it. Keypad Enter works as well.
-    void enterGoesOnEverywhere() {
-        Program program;
-        program.services.answers = {false};
-        program.startAndReveal();
-        QString visited;
-        int numberFields = 0;
-        bool keypad = false;
-        for (QWidget* form = Program::visibleForm(); !program.services.exitCode_;
-             form = Program::visibleForm()) {
-            QApplication::setActiveWindow(form);
-            QVERIFY(QTest::qWaitForWindowActive(form));
-            visited += form->objectName() + ' ';
-            if (form->objectName() == QLatin1String("frmMain"))
-                QTest::keyClick(form->focusWidget(), Qt::Key_Down); // Normal Cstrike
-            if (form->objectName() == QLatin1String("frmDir")) {
-                const auto* box = program.field("frmDir", "txtDir");
-                QCOMPARE(box->text(), QDir::toNativeSeparators(m_game->path()));
-                QCOMPARE(box->toolTip(), box->text());
-            }
-            for (QWidget* focus = form->focusWidget();
-                 qobject_cast<QLineEdit*>(focus) && form->objectName() != QLatin1String("frmDir");
-                 focus = form->focusWidget()) {
-                QTest::keyClick(focus, Qt::Key_Return);
-                QCOMPARE(program.services.beeps, ++numberFields);
-                QTest::keyClick(focus, Qt::Key_Tab);
-            }
-            keypad = !keypad;
-            QTest::keyClick(form->focusWidget(), keypad ? Qt::Key_Enter : Qt::Key_Return,
-                            keypad ? Qt::KeypadModifier : Qt::NoModifier);
-            QVERIFY2(program.services.exitCode_ || Program::visibleForm() != form,
-                     qPrintable(form->objectName()));
-        }
-        QStringList forms;
-        for (const QByteArray& line : dataFile("wizard/keyboard-run.txt").split('\n'))
-            if (line.startsWith("frm") && !line.startsWith("frmSpecify"))
-                forms << QString::fromLatin1(line.left(line.indexOf(' ')));
-        QCOMPARE(visited.split(' ', Qt::SkipEmptyParts), forms);
-        QCOMPARE(numberFields, 12);
-        QCOMPARE(program.services.questions, QStringList{"Do you want to apply settings before quit?"});
-        QCOMPARE(program.services.messages, QStringList());
-        QCOMPARE(program.services.exitCode_, std::optional(0));
-        QCOMPARE(program.state.gameRoot, QDir::toNativeSeparators(m_game->path()).toStdString());
-        QCOMPARE(readFile(cstrike("autoexec.tmp")), dataFile("wizard/untouched-run-autoexec.tmp"));
-    }
-
-    // Through the registry's folder: Space ticks every box as it takes the keyboard, new digits go in
-    // every field, the arrows choose every last option, the mouse presses the buttons; then the next
-    // run uninstalls.
-    void everythingChangedThenUninstall() {
+    void runs_data() {
+        QTest::addColumn<Run>("run");
+        QStringList all;
+        for (const auto& [name, look] : keyboardRun())
+            all << name;
+        QStringList registered = all;
+        registered.removeOne("frmSpecify");
+        const QStringList wizard = all.mid(all.indexOf("frmTweak0"));
         const QByteArray players = dataFile("wizard/player-autoexec.cfg");
-        writeFile(cstrike("autoexec.cfg"), players);
+        const QByteArray config = "name \"Player\"\r\n";
+        const QByteArray untouched = dataFile("wizard/untouched-run-autoexec.tmp");
+        const QString normalEdition = "optVersion_1 cmdNext1 ";
+        // Page 1 made an empty start-up script where there was none, and backed it up.
+        const auto started = [&](const QByteArray& lines) {
+            return Files{
+                {"autoexec.cfg", ""}, {"autoexec.tmp", lines}, {"config.cfg", config}, {"Zentrimo.dll", ""}};
+        };
+        // The game's values the lines replace are kept for the uninstall.
+        const auto applied = [&](const QByteArray& autoexec, const QByteArray& replaced) {
+            return Files{{"autoexec.cfg", autoexec},
+                         {"config.cfg", config},
+                         {"userconfig.cfg", "exec zentrimo.cfg\r\n"},
+                         {"zentrimo-config.before", replaced},
+                         {"zentrimo-userconfig.added", "exec zentrimo.cfg\r\n"},
+                         {"zentrimo.cfg", autoexec.mid(autoexec.indexOf(banner()) + banner().size())},
+                         {"Zentrimo.dll", players}};
+        };
+
+        // From the start window through the folder picker to the finish page.
+        QTest::newRow("keyboard only") << Run{.onEachForm = &byMnemonics,
+                                              .apply = "no",
+                                              .forms = all,
+                                              .beeps = 10,
+                                              .preview = dataFile("today/untouched-run-preview.txt"),
+                                              .files = started(untouched)};
+        QTest::newRow("enter goes on everywhere")
+            << Run{.onEachForm = &byEnter,
+                   .apply = "no",
+                   .forms = registered,
+                   .beeps = 12,
+                   .preview = dataFile("today/untouched-run-preview.txt"),
+                   .files = started(untouched)};
+        QTest::newRow("everything changed, then uninstall")
+            << Run{.autoexec = players,
+                   .script = normalEdition,
+                   .onEachForm = &changeEverything,
+                   .apply = "yes",
+                   .forms = registered,
+                   .preview = dataFile("today/changed-run-preview.txt"),
+                   .files = applied(dataFile("wizard/changed-run-autoexec.cfg"),
+                                    dataFile("wizard/changed-run-config.before")),
+                   .uninstall = normalEdition + "cmdNext2 cmdUninstall"};
+        // On Windows the windows and the core hand such names over as UTF-16 and UTF-8.
+        QTest::newRow("game folder named outside ASCII")
+            << Run{.folder = "Jörg € Łódź Игры",
+                   .script = normalEdition + "cmdNext2 cmdTweak cmdTweak1",
+                   .forms = {"frmMain", "frmDir", "frmTweak0", "frmTweak1"},
+                   .files = started(banner() + "r_decals \"200\"\r\n")};
+        QTest::newRow("skip everything") << Run{.autoexec = players,
+                                                .start = "frmTweak0",
+                                                .onEachForm = &skipping,
+                                                .apply = "yes",
+                                                .forms = wizard,
+                                                .preview = "This run wrote no lines.\n",
+                                                .files = applied(players + banner(), "")};
+        // The first offset is refused with a message.
+        QTest::newRow("mixed, then uninstall") << Run{
+            .autoexec = players,
+            .start = "frmTweak0",
+            .script =
+                "cmdTweak txtDecals=350 cmdTweak1 check2 cmdNext2 cmdSkip3 cmdNext4 check5 cmdNext5 cmdSkip6 "
+                "txtTweak7=30 cmdTweak7 txtTweak7=-05 cmdTweak7 cmdTweak8 txtLGamma=3 cmdNext9 cmdSkip10 "
+                "txtMip=2 cmdtweak11 check12 cmdTweak12 cmdTweak13 optTweak14_2 cmdTweak14 cmdSound0 checkS1 "
+                "cmdSNext1 cmdSSkip2 cmdSNext3 checkS4 cmdSNext4 optSound5_3 cmdSNext5 cmdInternet0 cmdINext1 "
+                "cmdISkip2 txtRate=5000 cmdINext3 txtPre=150 cmdINext4 checkI5 cmdINext5 cmdINext6 cmdMisc0 "
+                "cmdMNext1 cmdMSkip2 cmdMNext3 checkM4 cmdMNext4 checkM5 cmdMNext5 cmdQuitEnd",
+            .apply = "yes",
+            .forms = wizard,
+            .messages = {"Poly-Offset Must be between -25 and 25"},
+            .preview = dataFile("today/full-run-preview.txt"),
+            .files =
+                applied(dataFile("wizard/full-run-autoexec.cfg"), dataFile("wizard/full-run-config.before")),
+            .uninstall = "cmdUninstall"};
+    }
+    void runs() {
+        QFETCH(Run, run);
+        const QString game = run.folder.isEmpty() ? m_game->path() : m_game->filePath(run.folder);
+        if (!run.folder.isEmpty())
+            makeGame(game);
+        if (!run.autoexec.isEmpty())
+            writeFile(game + "/cstrike/autoexec.cfg", run.autoexec);
+        const Files before = filesOf(game);
+        const auto walk = [&](Walk& walked, const QString& steps, OnForm onEachForm) {
+            if (run.start == QLatin1String("frmMain"))
+                walked.program.startAndReveal();
+            else {
+                walked.program.state.gameRoot = walked.game.toStdString();
+                walked.program.show(run.start);
+            }
+            walked.follow(steps);
+            for (QWidget* form = Program::visibleForm(); onEachForm && !walked.program.services.exitCode_;
+                 form = Program::visibleForm()) {
+                walked.meet(form->objectName());
+                if (QTest::currentTestFailed())
+                    return;
+                onEachForm(walked, form);
+                QTRY_VERIFY2(walked.program.services.exitCode_ || Program::visibleForm() != form,
+                             qPrintable(form->objectName()));
+            }
+        };
         {
             Program program;
-            startNormalEdition(program);
-            int fields = 0;
-            program.services.answers = {true};
-            for (QWidget* form = Program::visibleForm(); !program.services.exitCode_;
-                 form = Program::visibleForm()) {
-                QApplication::setActiveWindow(form);
-                QVERIFY(QTest::qWaitForWindowActive(form));
-                if (qobject_cast<QCheckBox*>(form->focusWidget()))
-                    QTest::keyClick(form->focusWidget(), Qt::Key_Space);
-                for (int option = 1; option < form->findChildren<QRadioButton*>().size(); ++option)
-                    QTest::keyClick(form->focusWidget(), Qt::Key_Down);
-                for (QLineEdit* field : inReadingOrder<QLineEdit>(form)) {
-                    if (form->objectName() == QLatin1String("frmDir"))
-                        continue;
-                    QTest::keyClick(field, Qt::Key_End);
-                    for (qsizetype left = field->text().size(); left > 0; --left)
-                        QTest::keyClick(field, Qt::Key_Backspace);
-                    // Digits that differ from every field's first text and pass every range test.
-                    QTest::keyClicks(field, QString::number(++fields % 4));
-                }
-                QTest::mouseClick(onwardButton(form), Qt::LeftButton);
-                QVERIFY2(program.services.exitCode_ || Program::visibleForm() != form,
-                         qPrintable(form->objectName()));
-            }
-            QCOMPARE(program.services.errors.join("|"), QString());
-            QCOMPARE(program.services.exitCode_, std::optional(0));
-            QCOMPARE(program.services.messages, QStringList());
-            QCOMPARE(program.services.beeps, 0);
+            if (!run.apply.isEmpty())
+                program.services.answers = {run.apply == QLatin1String("yes")};
+            Walk walked{program, QDir::toNativeSeparators(game)};
+            walk(walked, run.script, run.onEachForm);
+            if (QTest::currentTestFailed())
+                return;
+            QString expected;
+            for (const auto& [name, look] : keyboardRun())
+                if (run.forms.contains(name))
+                    expected += look;
+            // Line by line, so that a failure names the line.
+            QCOMPARE(walked.transcript.split('\n'), expected.split('\n'));
+            QCOMPARE(program.services.errors, QStringList());
+            QCOMPARE(program.services.messages, run.messages);
+            QCOMPARE(program.services.beeps, run.beeps);
+            QCOMPARE(program.services.questions,
+                     run.apply.isEmpty() ? QStringList() : QStringList{ApplyQuestion});
+            // What the game makes of each line, behind the question's "Show Details...".
             QCOMPARE(program.services.details.join("").split('\n'),
-                     QString::fromUtf8(dataFile("today/changed-run-preview.txt")).split('\n'));
+                     QString::fromUtf8(run.preview).split('\n'));
+            QCOMPARE(program.services.exitCode_, run.apply.isEmpty() ? std::nullopt : std::optional(0));
+            QCOMPARE(program.state.gameRoot, walked.game.toStdString());
         }
-        QCOMPARE(readFile(cstrike("autoexec.cfg")), dataFile("wizard/changed-run-autoexec.cfg"));
-        QCOMPARE(readFile(cstrike("Zentrimo.dll")), players);
-        // The lines also run from the program's own file, after the game's config.cfg.
-        const QByteArray applied = dataFile("wizard/changed-run-autoexec.cfg");
-        QCOMPARE(readFile(cstrike("zentrimo.cfg")), applied.mid(applied.indexOf(banner()) + banner().size()));
-        QCOMPARE(readFile(cstrike("userconfig.cfg")), QByteArray("exec zentrimo.cfg\r\n"));
-
+        compareFiles(game, run.files);
+        if (!run.folder.isEmpty())
+            compareFiles(m_game->path(), Files{{"config.cfg", "name \"Player\"\r\n"}});
+        if (run.uninstall.isEmpty() || QTest::currentTestFailed())
+            return;
         Program again;
-        startNormalEdition(again);
-        QTest::mouseClick(onwardButton(Program::visibleForm()), Qt::LeftButton);
-        QTest::mouseClick(buttonCaptioned(Program::visibleForm(), "&Uninstall"), Qt::LeftButton);
+        Walk walked{again, QDir::toNativeSeparators(game)};
+        walk(walked, run.uninstall, nullptr);
         QCOMPARE(again.services.messages, QStringList{"Tweak have been succesfully uninstalled"});
         QCOMPARE(again.services.exitCode_, std::optional(0));
-        QCOMPARE(readFile(cstrike("autoexec.cfg")), players);
-        QCOMPARE(QDir(cstrike({})).entryList(QDir::Files), (QStringList{"autoexec.cfg", "config.cfg"}));
+        compareFiles(game, before);
     }
 
-    // A folder named outside ASCII comes whole from the registry to the folder page, and the wizard
-    // writes in it: on Windows the windows and the core hand such names over as UTF-16 and UTF-8.
-    void gameFolderNamedOutsideAscii() {
-        const QString game = m_game->filePath(QStringLiteral("Jörg € Łódź Игры"));
-        QVERIFY(QDir(game).mkpath(QStringLiteral("cstrike")));
-        writeFile(game + QStringLiteral("/cstrike/config.cfg"), "name \"Player\"\r\n");
-        registerGame(game);
-        Program program;
-        startNormalEdition(program);
-#ifdef Q_OS_WIN
-        QCOMPARE(program.route.directoryPage().directory(), registeredPath(game));
-#else
-        // The Wine registry's Windows-form folder is shown as the player knows it.
-        QCOMPARE(program.route.directoryPage().directory(), game);
-#endif
-        program.click("frmDir", "cmdNext2");
-        program.click("frmTweak0", "cmdTweak");
-        program.click("frmTweak1", "cmdTweak1");
-        QCOMPARE(program.services.errors, QStringList());
-        QCOMPARE(program.services.messages, QStringList());
-        QVERIFY(readFile(game + QStringLiteral("/cstrike/autoexec.tmp")).startsWith(banner()));
-        QVERIFY(!QFile::exists(cstrike("autoexec.tmp")));
-    }
-
-    // Skip on every page moves on through the same forms as Next and writes the banner alone.
-    void skipEverything() {
-        const QByteArray players = dataFile("wizard/player-autoexec.cfg");
-        writeFile(cstrike("autoexec.cfg"), players);
-        Program program;
-        program.state.gameRoot = QDir::toNativeSeparators(m_game->path()).toStdString();
-        program.services.answers = {true};
-        program.show("frmTweak0");
-        QStringList visited;
-        for (QWidget* form = Program::visibleForm(); !program.services.exitCode_;
-             form = Program::visibleForm()) {
-            visited << form->objectName();
-            QAbstractButton* skip = buttonCaptioned(form, "&Skip setting");
-            QTest::mouseClick(skip ? skip : onwardButton(form), Qt::LeftButton);
-            QVERIFY2(program.services.exitCode_ || Program::visibleForm() != form,
-                     qPrintable(form->objectName()));
-        }
-        QStringList forms;
-        for (const QByteArray& line : dataFile("wizard/keyboard-run.txt").split('\n'))
-            if (line.startsWith("frm"))
-                forms << QString::fromLatin1(line.left(line.indexOf(' ')));
-        const QStringList expected = forms.mid(forms.indexOf("frmTweak0"));
-        QCOMPARE(visited, expected);
-        QCOMPARE(readFile(cstrike("autoexec.cfg")), players + banner());
-        QCOMPARE(readFile(cstrike("Zentrimo.dll")), players);
-        QCOMPARE(program.services.messages, QStringList());
-        QCOMPARE(program.services.details, QStringList{"This run wrote no lines.\n"});
-    }
-
+    // With a run under way in the game folder, closing any form ends the program and touches no file.
     void closingAnyWindowEndsTheProgramCleanly_data() {
         QTest::addColumn<QString>("form");
-        for (const char* form : {"frmMain", "frmDir", "frmSpecify", "frmTweak0", "frmTweak7", "frmFinish0"})
-            QTest::newRow(form) << form;
+        for (const auto& [form, look] : keyboardRun())
+            QTest::newRow(qPrintable(form)) << form;
     }
     void closingAnyWindowEndsTheProgramCleanly() {
         QFETCH(QString, form);
+        const QByteArray own = "bind \"w\" \"+forward\"\r\n";
+        writeFile(cstrike("autoexec.cfg"), own);
+        writeFile(cstrike("Zentrimo.dll"), own);
+        writeFile(cstrike("autoexec.tmp"), own + banner() + "r_decals \"300\"\r\n");
+        const Files before = filesOf(m_game->path());
         Program program;
-        QVERIFY(!program.show(form)->close());
+        program.state.gameRoot = QDir::toNativeSeparators(m_game->path()).toStdString();
+        if (form == QLatin1String("frmMain"))
+            program.startAndReveal();
+        else
+            program.show(form);
+        QVERIFY(!program.form(form)->close());
         QCOMPARE(program.services.exitCode_, std::optional(0));
-        QCOMPARE(QDir(cstrike({})).entryList(QDir::Files), QStringList{"config.cfg"});
+        QCOMPARE(program.services.errors + program.services.messages + program.services.questions,
+                 QStringList());
+        compareFiles(m_game->path(), before);
     }
 
     // Centred where the last one stood, kept on the screen, from the first window to the wizard's.
@@ -400,11 +493,11 @@ private slots:
     }
 
 private:
-    QString cstrike(const QString& file) const {
-        return m_game->filePath(QStringLiteral("cstrike/") + file);
-    }
-    // The Steam edition's registry value names the folder.
-    void registerGame(const QString& folder) {
+    QString cstrike(const QString& file) const { return m_game->filePath(QStringLiteral("cstrike/") + file); }
+    // A game folder with the player's config.cfg, which the Steam edition's registry value names.
+    void makeGame(const QString& folder) {
+        QVERIFY(QDir(folder).mkpath(QStringLiteral("cstrike")));
+        writeFile(folder + QStringLiteral("/cstrike/config.cfg"), "name \"Player\"\r\n");
         useUserRegistry(
             m_prefix.path(),
             "WINE REGISTRY Version 2\n\n[Software\\\\Valve\\\\Half-Life] 1733650000\n\"InstallPath\"=\"" +
@@ -414,6 +507,7 @@ private:
     QTemporaryDir m_prefix;
     std::optional<QTemporaryDir> m_game;
     QTemporaryDir m_home;
+    QString m_previousFolder = QDir::currentPath();
 };
 
 QTEST_MAIN(ProgramTests)

@@ -281,13 +281,6 @@ private slots:
         QCOMPARE(program.startWindow().windowIcon().pixmap(32).size(), QSize(32, 32));
     }
 
-    void closingTheStartWindowEndsTheProgramCleanly() {
-        StartedProgram program;
-        QVERIFY(!program.ready().close());
-        QCOMPARE(program.services.exitCode_, 0);
-        QVERIFY(program.services.errors.isEmpty());
-    }
-
 private:
     // The registry becomes what the test data file holds.
     void useRegistry(const char* file) {

@@ -22,7 +22,6 @@ private slots:
     void uninstallRestoresBackup();
     void fileErrorEndsProgram_data();
     void fileErrorEndsProgram();
-    void mixedRunAndUninstall();
 
     // Labels, Enter (PageTests.cpp)
     void clickingALabelChooses_data();
