@@ -18,13 +18,14 @@ std::string commandsOf(std::string_view script) {
     return seen;
 }
 
-struct Split {
+// One behaviour a row: the text read, and what must come of it.
+struct Case {
     const char* what;
-    std::string_view script;
-    std::string_view commands;
+    std::string_view input;
+    std::string_view expected;
 };
 
-const Split Splits[] = {
+const Case Splits[] = {
     {"line ends and CR LF", "gamma 3\r\nrate \"25000\"\n", "gamma|3|1w rate|25000|2w "},
     {"';' outside quotes ends a command", "a 1; b 2;c", "a|1|1 b|2|1 c|1 "},
     {"';' inside quotes does not", "alias x \"say a; say b\"; y", "alias|x|say a; say b|1 y|1 "},
@@ -38,8 +39,8 @@ const Split Splits[] = {
 };
 
 TEST(ScriptReader, SplitsCommandsAndWordsAsTheEngine) {
-    for (const Split& split : Splits)
-        EXPECT_EQ(commandsOf(split.script), split.commands) << split.what;
+    for (const Case& split : Splits)
+        EXPECT_EQ(commandsOf(split.input), split.expected) << split.what;
 }
 
 TEST(ScriptReader, GivesTheBytesOfEachCommandAndWhereItEnds) {
@@ -52,13 +53,7 @@ TEST(ScriptReader, GivesTheBytesOfEachCommandAndWhereItEnds) {
     EXPECT_EQ(bytes, "gamma 3@10 rate 1@23 m 2@27 ");
 }
 
-struct Stuffed {
-    const char* what;
-    std::string_view options;
-    std::string_view commands;
-};
-
-const Stuffed Stuffs[] = {
+const Case Stuffs[] = {
     {"nothing to stuff", "-novid -freq 144", ""},
     {"words up to the next '+' or '-'", "-novid +gamma 3 -freq 144 +map de_dust2 +rate 30000",
      "gamma 3\nmap de_dust2\nrate 30000\n"},
@@ -68,8 +63,8 @@ const Stuffed Stuffs[] = {
 };
 
 TEST(LaunchOptions, StuffcmdsMakesCommandsOfPlusWords) {
-    for (const Stuffed& stuffed : Stuffs)
-        EXPECT_EQ(game::stuffedCommands(stuffed.options), stuffed.commands) << stuffed.what;
+    for (const Case& stuffed : Stuffs)
+        EXPECT_EQ(game::stuffedCommands(stuffed.input), stuffed.expected) << stuffed.what;
 }
 
 } // namespace
