@@ -1,5 +1,6 @@
-// config.cfg's reader and the saved values' record on any text: a record read back is the bytes it was
-// read from, and giving values back never reaches outside the text.
+// config.cfg's reader and the saved values' record on any text: every line config.cfg gives can be
+// recorded and read back, a record read back is the bytes it was read from, and
+// giving the player's own lines back over themselves changes no byte.
 #include "game/GameConfig.h"
 #include "workspace/SavedValues.h"
 
@@ -14,8 +15,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
     if (const auto record = workspace::parseRecord(text); record && workspace::recordText(*record) != text)
         std::abort();
-    const std::vector<workspace::SavedValue> record{
-        {"gamma", "2.5", "4"}, {"rate", std::nullopt, "25000"}, {"m_filter", "0", "1"}};
+    const auto own = workspace::recordAfterApplying({}, text, text);
+    if (workspace::parseRecord(workspace::recordText(own)) != own ||
+        workspace::configGivenBack(text, own) != text)
+        std::abort();
+    const std::vector<workspace::SavedValue> record{{"gamma", "gamma \"2.5\"", "4"},
+                                                    {"rate", std::nullopt, "25000"},
+                                                    {"m_filter", "m_filter\t\"0;\" ", "1"}};
     const std::string givenBack = workspace::configGivenBack(text, record);
     const auto again = workspace::recordAfterApplying(record, text, givenBack);
     if (again.size() < record.size())

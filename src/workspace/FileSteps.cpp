@@ -7,7 +7,9 @@
 #include "workspace/SystemFiles.h"
 
 #include <cerrno>
+#include <algorithm>
 #include <random>
+#include <string_view>
 #include <system_error>
 
 namespace workspace {
@@ -19,17 +21,31 @@ namespace {
 constexpr int MaxLinkHops = 40;
 constexpr int MaxTempNameTries = 16;
 
+constexpr std::string_view TempMark = ".zentrimo-";
+constexpr std::size_t TempDigits = 12;
+constexpr std::string_view Digits = "0123456789abcdef";
+
 // A name nobody can plant a link or a FIFO under in advance. Fresh randomness for each name: a
 // generator's state would be shared by every process forked after it.
 fs::path tempNameBeside(const fs::path& target) {
-    static constexpr char Digits[] = "0123456789abcdef";
     std::random_device random;
-    std::string suffix = ".zentrimo-";
-    for (int i = 0; i < 12; ++i)
-        suffix += Digits[random() % 16];
+    std::string suffix(TempMark);
+    for (std::size_t i = 0; i < TempDigits; ++i)
+        suffix += Digits[random() % Digits.size()];
     fs::path temp = target;
     temp += suffix;
     return temp;
+}
+
+// Compared as UTF-8: any name in the folder, whatever its letters, can be looked at.
+bool isTempName(const fs::path& file) {
+    const std::u8string name = file.filename().u8string();
+    const std::size_t mark = name.size() - std::min(name.size(), TempMark.size() + TempDigits);
+    const auto digit = [](char8_t c) { return Digits.find(static_cast<char>(c)) != std::string_view::npos; };
+    return mark > 0 &&
+           std::ranges::equal(name.substr(mark, TempMark.size()), TempMark,
+                              [](char8_t a, char b) { return static_cast<char>(a) == b; }) &&
+           std::all_of(name.begin() + static_cast<std::ptrdiff_t>(mark + TempMark.size()), name.end(), digit);
 }
 
 } // namespace
@@ -59,7 +75,7 @@ bool FileSteps::ownFileExists(const fs::path& file) const {
     return facts && !facts->hidden;
 }
 
-void FileSteps::checkReplaceable(const fs::path& file) const {
+void FileSteps::checkReplaceable(const fs::path& file, WriteProtected protectedFile) const {
     const fs::path target = followLinks(file);
     before(FileStep::Stat, target);
     const auto facts = sys::lookAt(target);
@@ -67,7 +83,7 @@ void FileSteps::checkReplaceable(const fs::path& file) const {
         return;
     if (!facts->regular)
         throw FileError(GameFileProblem::NotARegularFile, target);
-    if (!facts->writable)
+    if (!facts->writable && protectedFile == WriteProtected::Refuse)
         throw FileError(std::make_error_code(std::errc::permission_denied), target);
     if (facts->size > files::MaxFileBytes)
         throw FileError(std::make_error_code(std::errc::file_too_large), target);
@@ -122,7 +138,8 @@ void FileSteps::replaceWhole(const fs::path& source, const fs::path& destination
     replaceWith(destination, readWhole(source));
 }
 
-void FileSteps::replaceWith(const fs::path& destination, const std::string& contents) const {
+void FileSteps::replaceWith(const fs::path& destination, const std::string& contents,
+                            WriteProtected protectedFile) const {
     // A link keeps being a link: the file it points to is the one replaced.
     const fs::path target = followLinks(destination);
     before(FileStep::Stat, target);
@@ -130,7 +147,7 @@ void FileSteps::replaceWith(const fs::path& destination, const std::string& cont
     if (old && !old->regular)
         throw FileError(GameFileProblem::NotARegularFile, target);
     // A rename only needs the folder to be writable; a player who write-protected the file meant it.
-    if (old && !old->writable)
+    if (old && !old->writable && protectedFile == WriteProtected::Refuse)
         throw FileError(std::make_error_code(std::errc::permission_denied), target);
 
     fs::path temp;
@@ -149,7 +166,7 @@ void FileSteps::replaceWith(const fs::path& destination, const std::string& cont
         before(FileStep::Sync, temp);
         out->sync();
         before(FileStep::Chmod, temp);
-        out->setPermissions(old ? old->permissions : sys::newFilePermissions());
+        out->takeOver(old ? *old : sys::newFileFacts());
         out->close();
         before(FileStep::Rename, target);
         sys::renameOver(temp, target);
@@ -175,6 +192,26 @@ void FileSteps::appendLines(const fs::path& file, const std::vector<std::string>
     before(FileStep::Write, file);
     out.write(bytes);
     out.close();
+}
+
+void FileSteps::removeLeftTemporaries(const fs::path& folder) const {
+    before(FileStep::List, folder);
+    std::error_code error;
+    std::vector<fs::path> left;
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error))
+        if (isTempName(entry->path()))
+            left.push_back(entry->path());
+    if (error && error != std::errc::no_such_file_or_directory)
+        throw FileError(error, folder);
+    for (const fs::path& file : left) {
+        if (isLink(file))
+            continue;
+        before(FileStep::Stat, file);
+        if (const auto facts = sys::lookAt(file); !facts || !facts->regular)
+            continue;
+        before(FileStep::Remove, file);
+        sys::removeFile(file);
+    }
 }
 
 void FileSteps::remove(const fs::path& file) const {

@@ -9,7 +9,11 @@
 namespace workspace {
 
 // Each call the operations make to the file system, in the order a replace takes them.
-enum class FileStep { Lock, Stat, Create, Open, Read, Write, Sync, Chmod, Rename, SyncFolder, Remove };
+enum class FileStep { Lock, List, Stat, Create, Open, Read, Write, Sync, Chmod, Rename, SyncFolder, Remove };
+
+// A write-protected file is refused, or (config.cfg, which the game itself rewrites so) replaced and
+// left write-protected.
+enum class WriteProtected { Refuse, Replace };
 
 // Called before each file system call with the file it acts on. Tests throw FileError from it to make
 // a chosen call fail, since permission bits stop nothing when they run as root.
@@ -34,7 +38,8 @@ public:
 
     // Refuses, before anything changes, a file that replaceWith or readWhole would refuse: not a regular
     // file (links followed), write-protected, or too large. A missing file passes.
-    void checkReplaceable(const std::filesystem::path& file) const;
+    void checkReplaceable(const std::filesystem::path& file,
+                          WriteProtected protectedFile = WriteProtected::Refuse) const;
 
     bool isLink(const std::filesystem::path& file) const;
 
@@ -47,13 +52,18 @@ public:
 
     // Writes a synced temporary file of a new, unique name beside the destination (beside its target,
     // when it is a symbolic link) and renames it over: a crash or a full disk leaves the old file
-    // whole. The destination's permissions are kept.
-    void replaceWith(const std::filesystem::path& destination, const std::string& bytes) const;
+    // whole. The destination's owner, group and permissions are kept where the system allows it.
+    void replaceWith(const std::filesystem::path& destination, const std::string& bytes,
+                     WriteProtected protectedFile = WriteProtected::Refuse) const;
     // replaceWith the source's bytes.
     void replaceWhole(const std::filesystem::path& source, const std::filesystem::path& destination) const;
 
     // Writes each line followed by CR LF after the file's last byte; creates a missing file.
     void appendLines(const std::filesystem::path& file, const std::vector<std::string>& lines) const;
+
+    // Deletes the temporary files that a run killed while replacing a file left in folder; a link or
+    // anything else under such a name stays.
+    void removeLeftTemporaries(const std::filesystem::path& folder) const;
 
     void remove(const std::filesystem::path& file) const;
     void removeIfPresent(const std::filesystem::path& file) const;

@@ -101,8 +101,26 @@ AfterConfig checkAfterGameConfig(const std::string& gameRoot, const FileSteps& f
             found.added || savedValuesRecord || (script && files.readWhole(ownSettings) == runLines(*script));
         found.ownSettingsPresent = true;
     }
-    files.checkReplaceable(gameFilePath(gameRoot, UserConfigSuffix));
     return found;
+}
+
+void checkUserConfigForApply(const std::string& gameRoot, const FileSteps& files) {
+    const auto userConfig = gameFilePath(gameRoot, UserConfigSuffix);
+    if (!holdsExecLine(files.readIfPresent(userConfig).value_or("")))
+        files.checkReplaceable(userConfig);
+}
+
+std::optional<std::string> userConfigAfterUninstall(const std::string& gameRoot, const AfterConfig& found,
+                                                    const FileSteps& files) {
+    if (!found.added)
+        return std::nullopt;
+    const auto userConfig = gameFilePath(gameRoot, UserConfigSuffix);
+    const std::string text = files.readIfPresent(userConfig).value_or("");
+    const auto place = addedBytes(text, *found.added);
+    if (!place)
+        return std::nullopt;
+    files.checkReplaceable(userConfig);
+    return text.substr(0, place->first) + text.substr(place->second);
 }
 
 void runAfterGameConfig(const std::string& gameRoot, const std::string& appliedScript,
@@ -120,18 +138,14 @@ void runAfterGameConfig(const std::string& gameRoot, const std::string& appliedS
 }
 
 void stopRunningAfterGameConfig(const std::string& gameRoot, const AfterConfig& found,
-                                const FileSteps& files) {
+                                const std::optional<std::string>& userConfigAfter, const FileSteps& files) {
     if (found.added) {
         const auto userConfig = gameFilePath(gameRoot, UserConfigSuffix);
-        const std::string text = files.readIfPresent(userConfig).value_or("");
-        if (const auto place = addedBytes(text, *found.added)) {
-            const std::string rest = text.substr(0, place->first) + text.substr(place->second);
-            // A link is the player's: the file it leads to is emptied, the link stays.
-            if (rest.empty() && !files.isLink(userConfig))
-                files.remove(userConfig);
-            else
-                files.replaceWith(userConfig, rest);
-        }
+        // A link is the player's: the file it leads to is emptied, the link stays.
+        if (userConfigAfter && userConfigAfter->empty() && !files.isLink(userConfig))
+            files.remove(userConfig);
+        else if (userConfigAfter)
+            files.replaceWith(userConfig, *userConfigAfter);
         files.remove(gameFilePath(gameRoot, AddedExecRecordSuffix));
     }
     if (found.ownSettingsAreOurs)

@@ -18,9 +18,16 @@ struct AfterConfig {
     bool ownSettingsAreOurs = false; // a zentrimo.cfg the program did not write is the player's
 };
 
-// Refuses a link or odd file under the program's names, a changed record and a userconfig.cfg that
-// could not be written.
+// Refuses a link or odd file under the program's names and a changed record.
 AfterConfig checkAfterGameConfig(const std::string& gameRoot, const FileSteps& files);
+
+// Refuses a userconfig.cfg that needs the exec line and could not be written.
+void checkUserConfigForApply(const std::string& gameRoot, const FileSteps& files);
+
+// What Uninstall leaves of userconfig.cfg (nothing left: it is deleted, unless it is a link), refusing
+// one that could not be written; nothing when it stays as it is.
+std::optional<std::string> userConfigAfterUninstall(const std::string& gameRoot, const AfterConfig& found,
+                                                    const FileSteps& files);
 
 // What an applied script holds after its last banner, and before it.
 std::string runLines(const std::string& appliedScript);
@@ -31,9 +38,9 @@ std::string withoutRun(const std::string& appliedScript);
 void runAfterGameConfig(const std::string& gameRoot, const std::string& appliedScript,
                         const FileSteps& files);
 
-// Deletes zentrimo.cfg when it is ours and takes back the exec line that runAfterGameConfig added, and
-// nothing else.
+// Deletes zentrimo.cfg when it is ours and gives userconfig.cfg the bytes userConfigAfterUninstall
+// found, and nothing else.
 void stopRunningAfterGameConfig(const std::string& gameRoot, const AfterConfig& found,
-                                const FileSteps& files);
+                                const std::optional<std::string>& userConfigAfter, const FileSteps& files);
 
 } // namespace workspace

@@ -28,8 +28,11 @@ bool absent(int error) {
 }
 
 FileFacts factsOf(const struct stat& info) {
-    return {S_ISREG(info.st_mode), static_cast<std::uintmax_t>(info.st_size),
-            static_cast<unsigned>(info.st_mode & 07777), (info.st_mode & S_IWUSR) != 0};
+    FileFacts facts{S_ISREG(info.st_mode), static_cast<std::uintmax_t>(info.st_size),
+                    static_cast<unsigned>(info.st_mode & 07777), (info.st_mode & S_IWUSR) != 0};
+    facts.owner = info.st_uid;
+    facts.group = info.st_gid;
+    return facts;
 }
 
 int descriptor(std::intptr_t handle) {
@@ -86,8 +89,19 @@ void OpenFile::sync() {
         fail(m_path);
 }
 
-void OpenFile::setPermissions(unsigned permissions) {
-    if (::fchmod(descriptor(m_handle), static_cast<mode_t>(permissions)) != 0)
+void OpenFile::takeOver(const FileFacts& old) {
+    // Only root may give a file away; anyone may give it a group of their own. What the system
+    // refuses stays the process's own, as any new file would be.
+    if (old.owner >= 0 && ::fchown(descriptor(m_handle), static_cast<uid_t>(old.owner),
+                                   static_cast<gid_t>(old.group)) != 0) {
+        if (errno != EPERM)
+            fail(m_path);
+        if (::fchown(descriptor(m_handle), static_cast<uid_t>(-1), static_cast<gid_t>(old.group)) != 0 &&
+            errno != EPERM)
+            fail(m_path);
+    }
+    // After the owner: a change of owner clears the set-user and set-group bits.
+    if (::fchmod(descriptor(m_handle), static_cast<mode_t>(old.permissions)) != 0)
         fail(m_path);
 }
 
@@ -153,10 +167,12 @@ std::optional<fs::path> linkTarget(const fs::path& file) {
     return fs::path(target);
 }
 
-unsigned newFilePermissions() {
+FileFacts newFileFacts() {
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    return 0666 & ~mask;
+    FileFacts facts;
+    facts.permissions = 0666 & ~mask;
+    return facts;
 }
 
 void renameOver(const fs::path& from, const fs::path& to) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <system_error>
 
 namespace workspace {
@@ -24,11 +25,12 @@ std::string lastComponent(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-std::string firstArgument(const fs::path& process) {
-    std::ifstream in(process / "cmdline", std::ios::binary);
-    std::string argument;
-    std::getline(in, argument, '\0');
-    return argument;
+// The text of a /proc file up to the first NUL or line end; empty when it cannot be read.
+std::string firstField(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::string field;
+    std::getline(in, field, '\0');
+    return field.substr(0, field.find('\n'));
 }
 
 bool isFolder(const fs::path& candidate, const fs::path& root) {
@@ -36,35 +38,68 @@ bool isFolder(const fs::path& candidate, const fs::path& root) {
     return !candidate.empty() && fs::equivalent(candidate, root, error);
 }
 
-} // namespace
-
-bool gameRunningFrom(const std::string& gameRoot) {
-    const fs::path root = gameFilePath(gameRoot, StartupScriptSuffix).parent_path().parent_path();
-    std::error_code error;
-    for (const auto& entry : fs::directory_iterator("/proc", error)) {
-        const std::string pid = entry.path().filename().string();
-        if (!std::ranges::all_of(pid, [](char c) { return c >= '0' && c <= '9'; }))
-            continue;
-        // A process may end at any moment: whatever cannot be read any more is simply not the game.
-        std::error_code gone;
-        const fs::path exe = fs::read_symlink(entry.path() / "exe", gone);
-        const std::string argument = firstArgument(entry.path());
-        if (!isGameProgram(lastComponent(argument)) && !isGameProgram(exe.filename().string()))
-            continue;
-        if (isFolder(exe.parent_path(), root) || isFolder(fs::read_symlink(entry.path() / "cwd", gone), root))
-            return true;
-        // Wine names the program by its Windows path.
-        const std::size_t backslash = argument.rfind('\\');
-        if (backslash != std::string::npos && argument.find(':') == 1) {
-            try {
-                if (isFolder(gameFilePath(argument.substr(0, backslash), ""), root))
-                    return true;
-            } catch (...) {
-                // An argument that names no folder here is not the game's.
-            }
+// The folder of the program a command line starts with, when it can be known: an absolute path, one
+// relative to a known working folder, or a Windows path that Wine's drives resolve.
+std::optional<fs::path> programFolder(const std::string& program, const std::optional<fs::path>& workingFolder) {
+    const std::size_t backslash = program.rfind('\\');
+    if (backslash != std::string::npos && program.find(':') == 1) {
+        try {
+            return gameFilePath(program.substr(0, backslash), "");
+        } catch (...) {
+            // A drive Wine does not know here names no folder.
+            return std::nullopt;
         }
     }
+    const fs::path path(program);
+    if (path.is_absolute())
+        return path.parent_path();
+    if (workingFolder)
+        return (*workingFolder / path).parent_path();
+    return std::nullopt;
+}
+
+std::optional<fs::path> linkOf(const fs::path& link) {
+    std::error_code unreadable;
+    fs::path target = fs::read_symlink(link, unreadable);
+    if (unreadable)
+        return std::nullopt;
+    return target;
+}
+
+bool isGameOf(const fs::path& process, const fs::path& root) {
+    const auto exe = linkOf(process / "exe");
+    const auto workingFolder = linkOf(process / "cwd");
+    // Read after the links: a process that ended meanwhile has no command line any more, and a
+    // kernel thread never has one.
+    const std::string program = firstField(process / "cmdline");
+    if (program.empty())
+        return false;
+    if (!isGameProgram(lastComponent(program)) && !(exe && isGameProgram(exe->filename().string())) &&
+        !isGameProgram(firstField(process / "comm")))
+        return false;
+    const auto named = programFolder(program, workingFolder);
+    if ((exe && isFolder(exe->parent_path(), root)) || (workingFolder && isFolder(*workingFolder, root)) ||
+        (named && isFolder(*named, root)))
+        return true;
+    // Another user's game hides both links: it may be this folder's, and would undo an uninstall.
+    return !exe && !workingFolder && !named;
+}
+
+} // namespace
+
+bool gameRunningFrom(const std::string& gameRoot, const fs::path& processes) {
+    const fs::path root = gameFilePath(gameRoot, StartupScriptSuffix).parent_path().parent_path();
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(processes, error)) {
+        const std::string pid = entry.path().filename().string();
+        if (std::ranges::all_of(pid, [](char c) { return c >= '0' && c <= '9'; }) && isGameOf(entry.path(), root))
+            return true;
+    }
     return false;
+}
+
+bool gameRunningFrom(const std::string& gameRoot) {
+    return gameRunningFrom(gameRoot, "/proc");
 }
 
 } // namespace workspace

@@ -15,6 +15,9 @@ struct FileFacts {
     unsigned permissions = 0; // POSIX mode bits; 0 where the platform has none
     bool writable = true;
     bool hidden = false; // on Windows, hidden or a system file
+    long long owner = -1; // POSIX user and group; -1 where the platform has none
+    long long group = -1;
+    unsigned attributes = 0; // Windows' attribute bits; 0 elsewhere
 };
 
 enum class Opening {
@@ -35,7 +38,9 @@ public:
     std::string readAll(std::uintmax_t limit);
     void write(const std::string& bytes);
     void sync();
-    void setPermissions(unsigned permissions);
+    // Gives the file old's owner and group where the system allows it, then its permissions (on
+    // Windows its hidden, system and archive bits; renameOver keeps read-only).
+    void takeOver(const FileFacts& old);
     void close();
 
 private:
@@ -53,9 +58,11 @@ std::optional<FileFacts> lookAt(const std::filesystem::path& file);
 // The link's target when the path is a symbolic link.
 std::optional<std::filesystem::path> linkTarget(const std::filesystem::path& file);
 
-// Permissions for a file that has none to keep: what the process would give a new file.
-unsigned newFilePermissions();
+// What a file that replaces none takes over: the permissions the process would give a new file.
+FileFacts newFileFacts();
 
+// A write-protected destination is replaced too, as the game replaces its config.cfg, and the new
+// file is write-protected again.
 void renameOver(const std::filesystem::path& from, const std::filesystem::path& to);
 // So that a rename survives a power cut; a no-op where the platform has no such call.
 void syncFolder(const std::filesystem::path& folder);

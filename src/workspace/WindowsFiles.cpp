@@ -34,6 +34,10 @@ HANDLE handleOf(std::intptr_t handle) {
 
 constexpr std::intptr_t Closed = -1;
 
+// What a replaced file keeps through its temporary file; read-only is set again after the rename.
+constexpr DWORD KeptAttributes =
+    FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
 // GetLastError() numbers with the system's own text, and the portable conditions tests compare.
 class WindowsCategory : public std::error_category {
 public:
@@ -100,8 +104,10 @@ FileFacts OpenFile::facts() const {
         fail(m_path);
     const bool regular = GetFileType(handleOf(m_handle)) == FILE_TYPE_DISK &&
                          !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
-    return {regular, (std::uintmax_t(info.nFileSizeHigh) << 32) | info.nFileSizeLow, 0,
-            !(info.dwFileAttributes & FILE_ATTRIBUTE_READONLY)};
+    FileFacts facts{regular, (std::uintmax_t(info.nFileSizeHigh) << 32) | info.nFileSizeLow, 0,
+                    !(info.dwFileAttributes & FILE_ATTRIBUTE_READONLY)};
+    facts.attributes = info.dwFileAttributes;
+    return facts;
 }
 
 std::string OpenFile::readAll(std::uintmax_t limit) {
@@ -134,7 +140,14 @@ void OpenFile::sync() {
         fail(m_path);
 }
 
-void OpenFile::setPermissions(unsigned) {}
+void OpenFile::takeOver(const FileFacts& old) {
+    FILE_BASIC_INFO info{};
+    info.FileAttributes = old.attributes & KeptAttributes;
+    if (info.FileAttributes == 0)
+        info.FileAttributes = FILE_ATTRIBUTE_NORMAL;
+    if (!SetFileInformationByHandle(handleOf(m_handle), FileBasicInfo, &info, sizeof info))
+        fail(m_path);
+}
 
 void OpenFile::close() {
     if (!CloseHandle(handleOf(std::exchange(m_handle, Closed))))
@@ -187,10 +200,12 @@ std::optional<FileFacts> lookAt(const fs::path& file) {
             return std::nullopt;
         fail(file, error);
     }
-    return FileFacts{!(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY),
-                     (std::uintmax_t(info.nFileSizeHigh) << 32) | info.nFileSizeLow, 0,
-                     !(info.dwFileAttributes & FILE_ATTRIBUTE_READONLY),
-                     (info.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0};
+    FileFacts facts{!(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY),
+                    (std::uintmax_t(info.nFileSizeHigh) << 32) | info.nFileSizeLow, 0,
+                    !(info.dwFileAttributes & FILE_ATTRIBUTE_READONLY),
+                    (info.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0};
+    facts.attributes = info.dwFileAttributes;
+    return facts;
 }
 
 std::optional<fs::path> linkTarget(const fs::path&) {
@@ -198,12 +213,23 @@ std::optional<fs::path> linkTarget(const fs::path&) {
     return std::nullopt;
 }
 
-unsigned newFilePermissions() {
-    return 0;
+FileFacts newFileFacts() {
+    return {};
 }
 
 void renameOver(const fs::path& from, const fs::path& to) {
-    if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    // Windows refuses to replace a read-only file: cleared, replaced, and set again, as the game does.
+    const DWORD attributes = GetFileAttributesW(to.c_str());
+    const bool readOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+    if (readOnly && !SetFileAttributesW(to.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY))
+        fail(to);
+    if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        const DWORD error = GetLastError();
+        if (readOnly)
+            SetFileAttributesW(to.c_str(), attributes);
+        fail(to, error);
+    }
+    if (readOnly && !SetFileAttributesW(to.c_str(), GetFileAttributesW(to.c_str()) | FILE_ATTRIBUTE_READONLY))
         fail(to);
 }
 

@@ -24,15 +24,18 @@ bool gameRunningFrom(const std::string& gameRoot) {
          more = Process32NextW(snapshot, &entry)) {
         if (lstrcmpiW(entry.szExeFile, L"hl.exe") != 0)
             continue;
+        // A game whose folder cannot be known (another user's, a protected one) may be this folder's;
+        // one that has ended since the snapshot is not.
         const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID);
-        if (!process)
+        if (!process) {
+            running = GetLastError() != ERROR_INVALID_PARAMETER;
             continue;
+        }
         wchar_t image[MAX_PATH * 4];
         DWORD length = static_cast<DWORD>(std::size(image));
-        if (QueryFullProcessImageNameW(process, 0, image, &length)) {
-            std::error_code error;
-            running = fs::equivalent(fs::path(image).parent_path(), root, error);
-        }
+        std::error_code error;
+        running = !QueryFullProcessImageNameW(process, 0, image, &length) ||
+                  fs::equivalent(fs::path(image).parent_path(), root, error);
         CloseHandle(process);
     }
     CloseHandle(snapshot);

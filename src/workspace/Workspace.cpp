@@ -5,6 +5,8 @@
 #include "workspace/OwnSettings.h"
 #include "workspace/SavedValues.h"
 
+#include "files/WholeFile.h"
+
 namespace workspace {
 
 namespace {
@@ -14,6 +16,20 @@ void holdGame(const std::string& gameRoot, const FileSteps& files) {
     if (gameRoot.empty())
         throw FileError(GameFileProblem::BadGameRoot, gameRoot);
     files.holdFolder(gameFilePath(gameRoot, StartupScriptSuffix).parent_path());
+}
+
+// As holdGame, for an operation that starts a run's changes: what a killed run left is cleared first.
+void holdGameAndTidy(const std::string& gameRoot, const FileSteps& files) {
+    holdGame(gameRoot, files);
+    files.removeLeftTemporaries(gameFilePath(gameRoot, StartupScriptSuffix).parent_path());
+}
+
+// The record as it will be written, refused before anything changes when the file could not hold it.
+std::string savedValuesText(const std::vector<SavedValue>& values, const std::filesystem::path& record) {
+    std::string text = recordText(values);
+    if (text.size() > files::MaxFileBytes)
+        throw FileError(std::make_error_code(std::errc::file_too_large), record);
+    return text;
 }
 
 // The record of the player's saved values as the program wrote it; nothing when there is none.
@@ -52,7 +68,7 @@ const std::vector<std::string>& TweakBanner() {
 
 void PrepareWorkspace(const std::string& gameRoot, const std::vector<std::string>& lines,
                       const FileSteps& files) {
-    holdGame(gameRoot, files);
+    holdGameAndTidy(gameRoot, files);
     const auto script = gameFilePath(gameRoot, StartupScriptSuffix);
     const auto backup = gameFilePath(gameRoot, BackupSuffix);
     const auto workFile = gameFilePath(gameRoot, WorkspaceSuffix);
@@ -77,30 +93,35 @@ void AppendWorkspaceLines(const std::string& gameRoot, const std::vector<std::st
 }
 
 void ApplyWorkspace(const std::string& gameRoot, const FileSteps& files) {
-    holdGame(gameRoot, files);
+    holdGameAndTidy(gameRoot, files);
     const auto workFile = gameFilePath(gameRoot, WorkspaceSuffix);
     const auto script = gameFilePath(gameRoot, StartupScriptSuffix);
     const auto record = gameFilePath(gameRoot, SavedValuesRecordSuffix);
     // Everything is looked at before the first change: a problem leaves every file as it was.
     files.ownFileExists(workFile);
     const std::string applied = files.readWhole(workFile);
-    files.checkReplaceable(script);
+    const bool scriptChanges = files.readIfPresent(script) != applied;
+    if (scriptChanges)
+        files.checkReplaceable(script);
     const AfterConfig found = checkAfterGameConfig(gameRoot, files);
     if (found.ownSettingsPresent && !found.ownSettingsAreOurs)
         throw FileError(GameFileProblem::NotZentrimosFile, gameFilePath(gameRoot, OwnSettingsSuffix));
+    checkUserConfigForApply(gameRoot, files);
     const auto savedBefore = savedValuesRecord(gameRoot, files);
     const std::string config = files.readIfPresent(gameFilePath(gameRoot, GameConfigSuffix)).value_or("");
+    const std::string recorded = savedValuesText(
+        recordAfterApplying(savedBefore.value_or(std::vector<SavedValue>{}), runLines(applied), config), record);
 
-    files.replaceWith(script, applied);
+    if (scriptChanges)
+        files.replaceWith(script, applied);
     // The player's values are recorded before the run's reach zentrimo.cfg.
-    files.replaceWith(record, recordText(recordAfterApplying(savedBefore.value_or(std::vector<SavedValue>{}),
-                                                             runLines(applied), config)));
+    files.replaceWith(record, recorded);
     runAfterGameConfig(gameRoot, applied, files);
     files.remove(workFile);
 }
 
 UninstallResult UninstallTweak(const std::string& gameRoot, const FileSteps& files) {
-    holdGame(gameRoot, files);
+    holdGameAndTidy(gameRoot, files);
     const auto backup = gameFilePath(gameRoot, BackupSuffix);
     const auto script = gameFilePath(gameRoot, StartupScriptSuffix);
     const auto config = gameFilePath(gameRoot, GameConfigSuffix);
@@ -110,23 +131,32 @@ UninstallResult UninstallTweak(const std::string& gameRoot, const FileSteps& fil
     const auto savedValues = savedValuesRecord(gameRoot, files);
     if (!backedUp && !found.added && !found.ownSettingsAreOurs && !savedValues)
         return UninstallResult::NotInstalled;
-    files.checkReplaceable(script);
-    files.checkReplaceable(config);
-    const std::string backupBytes = backedUp ? files.readWhole(backup) : std::string();
-
-    // Without the backup, the script loses what the program added to it: the last banner and the run.
+    // What each file becomes: only those that change are checked and written. Without the backup,
+    // the script loses what the program added to it: the last banner and the run.
+    const auto scriptNow = files.readIfPresent(script);
+    std::optional<std::string> scriptAfter;
     if (backedUp)
-        files.replaceWith(script, backupBytes);
-    else if (const auto applied = files.readIfPresent(script); applied && withoutRun(*applied) != *applied)
-        files.replaceWith(script, withoutRun(*applied));
-    if (savedValues) {
-        if (const auto saved = files.readIfPresent(config)) {
-            const std::string givenBack = configGivenBack(*saved, *savedValues);
-            if (givenBack != *saved)
-                files.replaceWith(config, givenBack);
-        }
+        scriptAfter = files.readWhole(backup);
+    else if (scriptNow)
+        scriptAfter = withoutRun(*scriptNow);
+    if (scriptAfter == scriptNow)
+        scriptAfter.reset();
+    if (scriptAfter)
+        files.checkReplaceable(script);
+    std::optional<std::string> configAfter;
+    if (const auto saved = savedValues ? files.readIfPresent(config) : std::nullopt) {
+        if (std::string givenBack = configGivenBack(*saved, *savedValues); givenBack != *saved)
+            configAfter = std::move(givenBack);
     }
-    stopRunningAfterGameConfig(gameRoot, found, files);
+    if (configAfter)
+        files.checkReplaceable(config, WriteProtected::Replace);
+    const auto userConfigAfter = userConfigAfterUninstall(gameRoot, found, files);
+
+    if (scriptAfter)
+        files.replaceWith(script, *scriptAfter);
+    if (configAfter)
+        files.replaceWith(config, *configAfter, WriteProtected::Replace);
+    stopRunningAfterGameConfig(gameRoot, found, userConfigAfter, files);
     if (savedValues)
         files.remove(gameFilePath(gameRoot, SavedValuesRecordSuffix));
     if (backedUp)
