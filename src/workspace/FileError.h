@@ -31,7 +31,13 @@ private:
 const std::error_category& platformCategory();
 
 // Problems that the system has no error number for.
-enum class GameFileProblem { FolderInUse = 1001, NotARegularFile, BadGameRoot, NotZentrimosFile, ChangedRecord };
+enum class GameFileProblem {
+    FolderInUse = 1001,
+    NotARegularFile,
+    BadGameRoot,
+    NotZentrimosFile,
+    ChangedRecord
+};
 std::error_code make_error_code(GameFileProblem problem);
 
 } // namespace workspace

@@ -6,8 +6,8 @@
 #include "workspace/GameFiles.h"
 #include "workspace/SystemFiles.h"
 
-#include <cerrno>
 #include <algorithm>
+#include <cerrno>
 #include <random>
 #include <string_view>
 #include <system_error>

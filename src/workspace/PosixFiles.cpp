@@ -92,8 +92,8 @@ void OpenFile::sync() {
 void OpenFile::takeOver(const FileFacts& old) {
     // Only root may give a file away; anyone may give it a group of their own. What the system
     // refuses stays the process's own, as any new file would be.
-    if (old.owner >= 0 && ::fchown(descriptor(m_handle), static_cast<uid_t>(old.owner),
-                                   static_cast<gid_t>(old.group)) != 0) {
+    if (old.owner >= 0 &&
+        ::fchown(descriptor(m_handle), static_cast<uid_t>(old.owner), static_cast<gid_t>(old.group)) != 0) {
         if (errno != EPERM)
             fail(m_path);
         if (::fchown(descriptor(m_handle), static_cast<uid_t>(-1), static_cast<gid_t>(old.group)) != 0 &&

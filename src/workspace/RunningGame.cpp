@@ -40,15 +40,20 @@ bool isFolder(const fs::path& candidate, const fs::path& root) {
 
 // The folder of the program a command line starts with, when it can be known: an absolute path, one
 // relative to a known working folder, or a Windows path that Wine's drives resolve.
-std::optional<fs::path> programFolder(const std::string& program, const std::optional<fs::path>& workingFolder) {
+std::optional<fs::path> programFolder(const std::string& program,
+                                      const std::optional<fs::path>& workingFolder) {
     const std::size_t backslash = program.rfind('\\');
     if (backslash != std::string::npos && program.find(':') == 1) {
+        // Another user's Wine may have drives this one lacks: a folder not found here is not known.
         try {
-            return gameFilePath(program.substr(0, backslash), "");
+            fs::path folder = gameFilePath(program.substr(0, backslash), "");
+            std::error_code unknown;
+            if (fs::is_directory(folder, unknown))
+                return folder;
         } catch (...) {
-            // A drive Wine does not know here names no folder.
-            return std::nullopt;
+            // A path Wine cannot take names no folder.
         }
+        return std::nullopt;
     }
     const fs::path path(program);
     if (path.is_absolute())
@@ -92,7 +97,8 @@ bool gameRunningFrom(const std::string& gameRoot, const fs::path& processes) {
     std::error_code error;
     for (const auto& entry : fs::directory_iterator(processes, error)) {
         const std::string pid = entry.path().filename().string();
-        if (std::ranges::all_of(pid, [](char c) { return c >= '0' && c <= '9'; }) && isGameOf(entry.path(), root))
+        if (std::ranges::all_of(pid, [](char c) { return c >= '0' && c <= '9'; }) &&
+            isGameOf(entry.path(), root))
             return true;
     }
     return false;

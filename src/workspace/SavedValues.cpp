@@ -1,6 +1,7 @@
 #include "workspace/SavedValues.h"
 
 #include "game/GameConfig.h"
+#include "game/ScriptReader.h"
 #include "game/TodaysGame.h"
 
 #include <algorithm>
@@ -61,7 +62,8 @@ std::optional<std::string> unescaped(std::string_view text) {
 
 // What the earlier records' lines could hold and read back: no quote, line end, ';' or comment.
 bool heldByEarlierRecords(std::string_view value) {
-    return value.find_first_of("\"\r\n;") == std::string_view::npos && value.find("//") == std::string_view::npos;
+    return value.find_first_of("\"\r\n;") == std::string_view::npos &&
+           value.find("//") == std::string_view::npos;
 }
 
 // A player's line as the earlier records held it, "value", when it is exactly the line they gave back.
@@ -127,6 +129,13 @@ LinePlace lineOf(const std::string& text, const game::SettingCommand& command) {
     const std::size_t end = std::min(text.find('\n', command.end), text.size());
     const std::size_t textEnd = end > begin && end < text.size() && text[end - 1] == '\r' ? end - 1 : end;
     return {begin, textEnd, end == text.size() ? end : end + 1};
+}
+
+// Whether a command is the only one on its line, so that the line is the player's as a whole.
+bool aloneOnLine(const std::string& text, const game::SettingCommand& command) {
+    const LinePlace line = lineOf(text, command);
+    game::ScriptReader reader(std::string_view(text).substr(line.begin, line.textEnd - line.begin));
+    return reader.next() && !reader.next();
 }
 
 // The command in a recorded line that sets name.
@@ -218,7 +227,7 @@ std::vector<SavedValue> recordAfterApplying(std::vector<SavedValue> record, cons
             continue;
         }
         std::optional<std::string> before;
-        if (const auto own = game::lastSetting(configCommands, line.name); own && own->wholeLine) {
+        if (const auto own = game::lastSetting(configCommands, line.name); own && aloneOnLine(config, *own)) {
             const LinePlace place = lineOf(config, *own);
             before = config.substr(place.begin, place.textEnd - place.begin);
         } else if (own) {
@@ -241,11 +250,13 @@ std::string configGivenBack(const std::string& config, const std::vector<SavedVa
         if (!current || !stillApplied(value, current->value))
             continue;
         const LinePlace line = lineOf(config, *current);
-        if (value.before && current->wholeLine)
+        const bool wholeLine = aloneOnLine(config, *current);
+        if (value.before && wholeLine)
             edits.push_back({line.begin, line.textEnd, *value.before});
         else if (value.before)
-            edits.push_back({current->begin, current->end, commandIn(*value.before, value.name).value_or("")});
-        else if (current->wholeLine)
+            edits.push_back(
+                {current->begin, current->end, commandIn(*value.before, value.name).value_or("")});
+        else if (wholeLine)
             edits.push_back({line.begin, line.next, ""});
         else
             edits.push_back({current->begin, current->end, ""});

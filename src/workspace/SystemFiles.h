@@ -14,7 +14,7 @@ struct FileFacts {
     std::uintmax_t size = 0;
     unsigned permissions = 0; // POSIX mode bits; 0 where the platform has none
     bool writable = true;
-    bool hidden = false; // on Windows, hidden or a system file
+    bool hidden = false;  // on Windows, hidden or a system file
     long long owner = -1; // POSIX user and group; -1 where the platform has none
     long long group = -1;
     unsigned attributes = 0; // Windows' attribute bits; 0 elsewhere

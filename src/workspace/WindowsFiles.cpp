@@ -35,8 +35,8 @@ HANDLE handleOf(std::intptr_t handle) {
 constexpr std::intptr_t Closed = -1;
 
 // What a replaced file keeps through its temporary file; read-only is set again after the rename.
-constexpr DWORD KeptAttributes =
-    FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+constexpr DWORD KeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                                 FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 
 // GetLastError() numbers with the system's own text, and the portable conditions tests compare.
 class WindowsCategory : public std::error_category {

@@ -110,7 +110,8 @@ void ApplyWorkspace(const std::string& gameRoot, const FileSteps& files) {
     const auto savedBefore = savedValuesRecord(gameRoot, files);
     const std::string config = files.readIfPresent(gameFilePath(gameRoot, GameConfigSuffix)).value_or("");
     const std::string recorded = savedValuesText(
-        recordAfterApplying(savedBefore.value_or(std::vector<SavedValue>{}), runLines(applied), config), record);
+        recordAfterApplying(savedBefore.value_or(std::vector<SavedValue>{}), runLines(applied), config),
+        record);
 
     if (scriptChanges)
         files.replaceWith(script, applied);

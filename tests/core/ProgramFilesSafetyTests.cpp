@@ -124,7 +124,10 @@ TEST(PlayersFiles, OwnZentrimoCfgChangedRecordsALinkedUserConfigAndAMissingBacku
              {"zentrimo-userconfig.added", "bind j +jump\r\nexec zentrimo.cfg\r\n"},
              {"zentrimo-config.before", "rate \"20000\" \"9999\"\r\nname \"me\" \"x\"\r\n"},
              {"zentrimo-config.before", "rate \"20000\" \"9999\"\r\nrate absent \"1\"\r\n"},
-             {"zentrimo-config.before", "rate \"20000\"\"9999\"\r\n"}}) {
+             {"zentrimo-config.before", "rate \"20000\"\"9999\"\r\n"},
+             {"zentrimo-config.before", "format 2\r\nrate \"rate %2\" \"9999\"\r\n"},
+             {"zentrimo-config.before", "format 2\r\nrate \"rate %2220000%22\" \"9999\"\r\n"},
+             {"zentrimo-config.before", "format 2\r\nrate \"name %22me;%22\" \"9999\"\r\n"}}) {
         SCOPED_TRACE("a changed record is refused: " + bytes);
         GameFolder game;
         writeBytes(game.userConfig(), "bind j +jump\r\n");
@@ -171,6 +174,60 @@ TEST(PlayersFiles, OwnZentrimoCfgChangedRecordsALinkedUserConfigAndAMissingBacku
     }
 }
 
+// What a run killed in the middle, a write-protected config.cfg and a value too large to record leave.
+TEST(PlayersFiles, LeftTemporariesReadOnlyConfigAndAnUnrecordableValue) {
+    {
+        SCOPED_TRACE("a killed run's temporary files go, a link or a player's file of a like name stays");
+        GameFolder game;
+        const fs::path outside = uniqueTempFolder("zentrimo-outside");
+        writeBytes(outside / "target", Outside);
+        for (const char* left :
+             {"autoexec.cfg.zentrimo-0123456789ab", "zentrimo-config.before.zentrimo-fedcba987654"})
+            writeBytes(game.cstrike() / left, "half");
+        for (const char* players :
+             {"notes.zentrimo-1", "maps.zentrimo-0123456789AB", ".zentrimo-0123456789ab"})
+            writeBytes(game.cstrike() / players, "mine");
+        fs::create_symlink(outside / "target", game.cstrike() / "userconfig.cfg.zentrimo-00000000000a");
+        PrepareWorkspace(game.root(), {});
+        EXPECT_EQ(game.cstrikeNames(),
+                  (std::set<std::string>{".zentrimo-0123456789ab", "Zentrimo.dll", "autoexec.cfg",
+                                         "autoexec.tmp", "maps.zentrimo-0123456789AB", "notes.zentrimo-1",
+                                         "userconfig.cfg.zentrimo-00000000000a"}));
+        EXPECT_EQ(readBytes(outside / "target"), Outside);
+        fs::remove_all(outside);
+    }
+    {
+        SCOPED_TRACE("a write-protected config.cfg with nothing to give back is left as it is");
+        GameFolder game;
+        const fs::path config = game.cstrike() / "config.cfg";
+        writeBytes(config, "rate \"20000\"\r\n");
+        PrepareWorkspace(game.root(), {"rate \"9999\""});
+        ApplyWorkspace(game.root());
+        fs::permissions(config, fs::perms::owner_read);
+        const auto changed = fs::last_write_time(config);
+        EXPECT_EQ(UninstallTweak(game.root()), UninstallResult::Restored);
+        EXPECT_EQ(readBytes(config), "rate \"20000\"\r\n");
+        EXPECT_EQ(fs::last_write_time(config), changed);
+        EXPECT_EQ(game.cstrikeNames(), (std::set<std::string>{"autoexec.cfg", "config.cfg"}));
+    }
+    {
+        SCOPED_TRACE("a value whose record would be too large stops the apply before anything changes");
+        GameFolder game;
+        // "//" only today's format holds, and there each control byte takes three.
+        writeBytes(game.cstrike() / "config.cfg", "rate \"//" + std::string(22u << 20, '\x01') + "\"\r\n");
+        PrepareWorkspace(game.root(), {"rate \"9999\""});
+        const auto before = snapshot(game.folder());
+        try {
+            ApplyWorkspace(game.root());
+            ADD_FAILURE() << "applied without a record of the player's value";
+        } catch (const FileError& error) {
+            EXPECT_EQ(error.code(), std::errc::file_too_large);
+            EXPECT_EQ(error.path(), game.cstrike() / "zentrimo-config.before");
+        }
+        EXPECT_TRUE(snapshot(game.folder()) == before);
+    }
+}
+
 // A stand-in for the game: sleep, started from the game folder under the game's name.
 pid_t startStandIn(const fs::path& workingFolder, const fs::path& program, const char* name) {
     const pid_t child = fork();
@@ -208,6 +265,47 @@ TEST(RunningGame, FoundByItsProgramsFolderOrItsWorkingFolder) {
         waitpid(child, nullptr, 0);
     }
     EXPECT_FALSE(gameRunningFrom(game.root()));
+}
+
+// Another user's processes, as /proc shows them: no exe or cwd link to read, only the command line
+// and the name; one that has ended has no command line any more.
+TEST(RunningGame, AnotherUsersGameCountsUnlessItsCommandLineNamesAnotherFolder) {
+    GameFolder game;
+    const GameFolder elsewhere;
+    const std::string here = game.folder().string(), there = elsewhere.folder().string();
+    struct Process {
+        const char* name;
+        std::string commandLine;
+        const char* comm;
+        fs::path workingFolder; // a readable cwd link when set
+        bool found;
+    };
+    for (const Process& process :
+         {Process{
+              "hl_linux named by its path here", here + "/hl_linux\0-game\0cstrike\0", "hl_linux", {}, true},
+          Process{"hl_linux named by its path elsewhere",
+                  there + "/hl_linux\0-game\0cstrike\0",
+                  "hl_linux",
+                  {},
+                  false},
+          Process{"hl_linux named without a folder", std::string("hl_linux\0", 9), "hl_linux", {}, true},
+          Process{"hl.exe on a drive not known here", "Q:\\Games\\hl.exe", "hl.exe", {}, true},
+          Process{"hl_linux started as ./hl_linux here", "./hl_linux", "hl_linux", game.folder(), true},
+          Process{"hl_linux started as ./hl_linux elsewhere", "./hl_linux", "hl_linux", elsewhere.folder(),
+                  false},
+          Process{"a game that has ended", "", "hl_linux", {}, false},
+          Process{"another program", "/usr/bin/bash", "bash", {}, false}}) {
+        SCOPED_TRACE(process.name);
+        const fs::path processes = uniqueTempFolder("zentrimo-proc");
+        fs::create_directories(processes / "4242");
+        fs::create_directories(processes / "self");
+        writeBytes(processes / "4242" / "cmdline", process.commandLine);
+        writeBytes(processes / "4242" / "comm", std::string(process.comm) + "\n");
+        if (!process.workingFolder.empty())
+            fs::create_directory_symlink(process.workingFolder, processes / "4242" / "cwd");
+        EXPECT_EQ(gameRunningFrom(game.root(), processes), process.found);
+        fs::remove_all(processes);
+    }
 }
 
 } // namespace
