@@ -6,7 +6,6 @@
 #include "workspace/GameFiles.h"
 #include "workspace/SystemFiles.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <random>
 #include <string_view>
@@ -37,15 +36,15 @@ fs::path tempNameBeside(const fs::path& target) {
     return temp;
 }
 
-// Compared as UTF-8: any name in the folder, whatever its letters, can be looked at.
+// The name a replace gives its temporary file: a file's name, the mark and the digits. Taken as UTF-8,
+// which any name in the folder has, whatever its letters.
 bool isTempName(const fs::path& file) {
     const std::u8string name = file.filename().u8string();
-    const std::size_t mark = name.size() - std::min(name.size(), TempMark.size() + TempDigits);
-    const auto digit = [](char8_t c) { return Digits.find(static_cast<char>(c)) != std::string_view::npos; };
-    return mark > 0 &&
-           std::ranges::equal(name.substr(mark, TempMark.size()), TempMark,
-                              [](char8_t a, char b) { return static_cast<char>(a) == b; }) &&
-           std::all_of(name.begin() + static_cast<std::ptrdiff_t>(mark + TempMark.size()), name.end(), digit);
+    const std::size_t length = TempMark.size() + TempDigits;
+    if (name.size() <= length)
+        return false;
+    const std::string tail(name.end() - static_cast<std::ptrdiff_t>(length), name.end());
+    return tail.starts_with(TempMark) && tail.find_first_not_of(Digits, TempMark.size()) == std::string::npos;
 }
 
 } // namespace
