@@ -14,7 +14,8 @@ namespace {
 
 constexpr std::string_view Absent = "absent";
 constexpr std::string_view LineEnd = "\r\n";
-// Records without it were written before lines were kept whole: values in quotes, no escapes.
+// Records without it hold "value" in quotes, unescaped, as earlier versions wrote them (and as they
+// are still written when that holds every line).
 constexpr std::string_view FormatLine = "format 2\r\n";
 
 bool needsEscape(unsigned char byte) {
