@@ -23,7 +23,7 @@ bool savable(const std::string& value) {
 
 bool isSaved(const std::string& name) {
     const game::Setting* setting = game::findSetting(name);
-    return setting && setting->saved && setting->name == name;
+    return setting && setting->saved.value && setting->name == name;
 }
 
 // The value the game keeps for an applied one: the value itself, or what it clamped or forced it to.

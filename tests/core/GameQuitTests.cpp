@@ -43,13 +43,13 @@ void quitGame(const GameFolder& game) {
         line.resize(line.size() - end.size());
         const std::string name = line.substr(0, line.find(' '));
         const game::Setting* setting = game::findSetting(name);
-        if (setting && setting->saved && line.find(" \"") == name.size()) {
+        if (setting && setting->saved.value && line.find(" \"") == name.size()) {
             line = name + " \"" + game::judge(*setting, started.value(name)).gameUses + '"';
             seen.insert(name);
         }
         if (line == "exec userconfig.cfg")
             for (const game::Setting& saved : game::todaysGame())
-                if (saved.saved && !seen.contains(std::string(saved.name)) &&
+                if (saved.saved.value && !seen.contains(std::string(saved.name)) &&
                     started.value(std::string(saved.name)) != "<unset>")
                     written += std::string(saved.name) + " \"" +
                                game::judge(saved, started.value(std::string(saved.name))).gameUses + '"' +
@@ -97,8 +97,8 @@ TEST_P(GameQuit, UninstallGivesBackThePlayersValuesAndKeepsTheirLaterChanges) {
     }
     int applied = 0;
     for (const game::Setting& saved : game::todaysGame())
-        applied += saved.saved && GameStartupOrder(game.cstrike()).value(std::string(saved.name)) !=
-                                      players.value(std::string(saved.name));
+        applied += saved.saved.value && GameStartupOrder(game.cstrike()).value(std::string(saved.name)) !=
+                                            players.value(std::string(saved.name));
     EXPECT_EQ(applied, 14);
     std::string expected = own;
     if (const auto& [name, value] = quit.playerChanged; !name.empty()) {
