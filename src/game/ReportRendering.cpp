@@ -151,7 +151,9 @@ std::string settingJson(const VariableSetting& setting) {
     if (setting.overriddenLeftOut > 0)
         json += ", \"overriddenLeftOut\": " + std::to_string(setting.overriddenLeftOut);
     json += ", \"today\": " + (setting.verdict ? jsonString(fateName(setting.verdict->fate)) : "null");
-    const bool inGame = setting.verdict && setting.verdict->fate != Fate::NotInGame;
+    // Nothing to tell of a value the game drops or takes from another setting.
+    const bool inGame = setting.verdict && setting.verdict->fate != Fate::NotInGame &&
+                        setting.verdict->fate != Fate::Replaced;
     json += ", \"gameUses\": " + (inGame ? jsonString(setting.verdict->gameUses) : "null");
     json += ", \"todayText\": " +
             (setting.verdict ? jsonString(todaySentences(*setting.row, *setting.verdict, setting.value))

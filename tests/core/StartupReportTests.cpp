@@ -43,10 +43,11 @@ struct Case {
 };
 
 // a Steam install whose autoexec.cfg config.cfg undoes; launch options; signs of a server's changes;
-// letter case and the base game's folder; chains of execs with ';', quotes, comments and loops.
+// letter case and the base game's folder; chains of execs with ';', quotes, comments and loops; what
+// today's game makes of the wizard's lines.
 const Case Cases[] = {
     {"steam-install", false, false}, {"launch-options", true, false}, {"tampering", false, false},
-    {"letter-case", false, true},    {"exec-chains", false, false},
+    {"letter-case", false, true},    {"exec-chains", false, false},   {"todays-game", false, false},
 };
 
 TEST(StartupReport, FoldersReadAsTheirGoldenReports) {
