@@ -82,6 +82,8 @@ Verdict judge(const Setting& setting, std::string_view value) {
     };
     if (!setting.exists.value) {
         verdict = {Fate::NotInGame, std::string(value), false, false};
+    } else if (effect.confidence == Confidence::Low) {
+        // Too weak a source to tell a player that the game undoes the line: it is left out.
     } else if (!effect.forced.empty()) {
         verdict.fate = Fate::Forced;
         verdict.gameUses = effect.forced;

@@ -29,7 +29,7 @@ struct Range {
     double highest;
 };
 
-// What the game does with a value, beside keeping it.
+// What the game does with a value, beside keeping it; left out of every verdict when its confidence is Low.
 struct Effect {
     std::optional<Range> clamp{};            // everywhere
     std::optional<Range> multiplayerClamp{}; // on a server with more than one slot

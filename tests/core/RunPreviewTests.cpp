@@ -1,4 +1,5 @@
 #include "game/RunPreview.h"
+#include "game/TodayWords.h"
 #include "game/TodaysGame.h"
 
 #include <gtest/gtest.h>
@@ -61,6 +62,56 @@ TEST(NumberText, NeverInExponentFormAndShortestThatReadsBack) {
         {1e-7, "0.0000001"}, {2.5e-5, "0.000025"}};
     for (const auto& [number, text] : Numbers)
         EXPECT_EQ(game::numberText(number), text) << text;
+}
+
+} // namespace
+
+namespace {
+
+using enum game::Confidence;
+using When = game::Risk::When;
+
+struct Worded {
+    const char* what;
+    game::Setting row;
+    std::string_view value;
+    std::string_view sentences;
+};
+
+// Rows of a game to come, each fact at each confidence: only the wording function says "may".
+const Worded Rows[] = {
+    {"a name that is surely gone",
+     {.name = "x_a", .words = "A", .exists = {false, High}, .gone = "Gone."},
+     "1",
+     "Today's game has no A (x_a) and ignores the line without a word: press \"Skip setting\", or delete the "
+     "line from your script. Gone."},
+    {"a name that may be gone",
+     {.name = "x_a", .words = "A", .exists = {false, Low}},
+     "1",
+     "Today's game may have no A (x_a) and then ignores the line without a word: press \"Skip setting\", or "
+     "delete the line from your script."},
+    {"a forced value from a weak source is left out",
+     {.name = "x_b", .words = "B", .effect = {.forced = "2", .confidence = Low}},
+     "1",
+     "B (x_b) takes effect."},
+    {"a cost for sure and one that may be",
+     {.name = "x_c", .words = "C", .risk = {When::Above, "1", "lag", High}},
+     "2",
+     "C (x_c) takes effect. With C (x_c) at 2, expect lag."},
+    {"a cost that may be",
+     {.name = "x_c", .words = "C", .risk = {When::Below, "1", "lag", Low}},
+     "0.5",
+     "C (x_c) takes effect. With C (x_c) at 0.5, you may get lag."},
+    {"a value put back for sure",
+     {.name = "x_d", .words = "D", .putBack = {true, Medium}},
+     "1",
+     "Right after the scripts, today's game puts back the D (x_d) it kept at its last quit: set it in the "
+     "game's console while you play, and the game keeps that one."},
+};
+
+TEST(TodayWords, OnlyTheWordingSaysMay) {
+    for (const Worded& w : Rows)
+        EXPECT_EQ(game::todaySentences(w.row, game::judge(w.row, w.value), w.value), w.sentences) << w.what;
 }
 
 } // namespace
