@@ -158,6 +158,16 @@ const SmallFolder SmallFolders[] = {
      "one, exec autoexec.cfg then the launch options\n  1. cstrike/autoexec.cfg\n  2. cstrike/other.cfg\n"
      "  3. cstrike/config.cfg\n\n"
      "Settings as the game will have them:\n  cl_filterstuffcmd \"1\"  cstrike/other.cfg line 3\n"},
+    {"a file run twice",
+     {{"valve/valve.rc", "exec autoexec.cfg\n"},
+      {"cstrike/autoexec.cfg", "exec a.cfg\nexec a.cfg\n"},
+      {"cstrike/a.cfg", "echo a\n"},
+      {"cstrike/config.cfg", ""}},
+     "",
+     "Launch options: none given\n\n"
+     "Scripts, in the order the game runs them:\n  1. valve/valve.rc\n  2. cstrike/autoexec.cfg\n"
+     "  3. cstrike/a.cfg\n  4. cstrike/a.cfg (run 2 of this file)\n  5. cstrike/config.cfg\n\n"
+     "Settings as the game will have them:\n  none\n"},
     {"a game without a controller",
      {{"valve/valve.rc", "exec autoexec.cfg\n"},
       {"cstrike/config.cfg", "gamma \"3\"\nexec controller.cfg\nexec userconfig.cfg\n"}},
