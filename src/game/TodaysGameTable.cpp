@@ -37,7 +37,7 @@ constexpr std::array<Setting, 34> Rows{{
     {.name = "brightness", .words = "Brightness", .exists = {true, High, "config"},
      .saved = {true, High, "config"}, .defaultValue = {"0", High, "config"},
      .effect = {.multiplayerClamp = Range{0, 2}, .sources = "client view.cpp, #2218"},
-     .risk = {When::Above, "1", "a washed-out picture", Low, "GAME-FACTS risk, no threshold in any source"}},
+     .risk = {When::Above, "1", "a washed-out picture", Low, "no source gives a threshold"}},
     {.name = "gamma", .words = "Gamma", .exists = {true, High, "config"},
      .saved = {true, High, "config"}, .defaultValue = {"2.2", High, "#3719"},
      .effect = {.clamp = Range{1.8, 3}, .sources = "client view.cpp, #1249"}},
@@ -82,7 +82,7 @@ constexpr std::array<Setting, 34> Rows{{
      .effect = {.multiplayerClamp = Range{1000, 100000}, .confidence = High, .sources = "#1799, ReHLDS sv_main.cpp"},
      // The store is read back in the 2019-2022 client (sys_dll.cpp); no source says the 2023 build does.
      .putBack = {true, Low, "client sys_dll.cpp ForceReloadProfile, #2237"},
-     .risk = {When::Below, "20000", "choke and lag", Low, "#2342, no threshold in any source"}},
+     .risk = {When::Below, "20000", "choke and lag", Low, "#2342; no source gives a threshold"}},
     {.name = "pushlatency", .words = "Push latency", .exists = {false, Low, "no Steam build holds it"},
      .gone = "No Steam build holds it."},
     {.name = "cl_allowdownload", .words = "Downloads", .exists = {true, High, "config"},
