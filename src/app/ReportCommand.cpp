@@ -21,7 +21,9 @@ int reportOnConsole(const std::optional<std::string>& gameRoot, bool json, std::
     }
     try {
         if (!workspace::fileExists(workspace::gameFilePath(*root, workspace::GameConfigSuffix))) {
-            error << "Couldn't find counter-strike config file, try specify another path\n";
+            error << *root
+                  << " holds no cstrike/config.cfg: it is not the game's folder. Give the Half-Life "
+                     "folder that holds cstrike.\n";
             return 2;
         }
         out << game::folderReport(files::asThePlayerKnowsIt(workspace::gameFilePath(*root, "")), environment,
@@ -30,5 +32,10 @@ int reportOnConsole(const std::optional<std::string>& gameRoot, bool json, std::
         error << failure.what() << '\n';
         return 1;
     }
-    return out ? 0 : 1;
+    // A full disk or a closed pipe shows only when the text leaves the buffer.
+    if (!out.flush()) {
+        error << "The report could not be written.\n";
+        return 1;
+    }
+    return 0;
 }

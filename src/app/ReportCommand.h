@@ -6,6 +6,8 @@
 
 // `zentrimo --report [--json] [GAMEROOT]`: the report of the game's start-up on the console, for a
 // person or (json) for scripts. Without GAMEROOT, the folder the start window would find: "Normal
-// Cstrike"'s, else "Retail Cstrike"'s. Returns the exit code: 0 with the report on `out`; 2 with the
-// folder page's message on `error` when there is no folder or it has no cstrike/config.cfg.
-int reportOnConsole(const std::optional<std::string>& gameRoot, bool json, std::ostream& out, std::ostream& error);
+// Cstrike"'s, else "Retail Cstrike"'s. Returns the exit code: 0 with the report on `out`; 2 with a message
+// on `error` when there is no folder or it has no cstrike/config.cfg; 1 when the report cannot be read or
+// written.
+int reportOnConsole(const std::optional<std::string>& gameRoot, bool json, std::ostream& out,
+                    std::ostream& error);

@@ -1,3 +1,4 @@
+#include "app/ConsoleOptions.h"
 #include "app/ReportCommand.h"
 #include "app/Route.h"
 #include "common/CorePath.h"
@@ -5,7 +6,6 @@
 #include "common/RunState.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 
 #include <cstdio>
 #include <cstdlib>
@@ -31,39 +31,46 @@ void writeToTheStartingConsole() {
 }
 #endif
 
-// Answers --help, --version and --report on the console before any window system is needed, as
-// desktop programs do, and exits; leaves every other argument to QApplication.
+// The folder as the system gave it: a name that is not text in the system's encoding keeps its bytes.
+std::string gameRootArgument(int argc, char* argv[], const QString& given) {
+#ifndef Q_OS_WIN
+    for (int i = 1; i < argc; ++i)
+        if (QString::fromLocal8Bit(argv[i]) == given)
+            return argv[i];
+#else
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+#endif
+    return toCorePath(given);
+}
+
+// Answers --help, --version, --report and any argument it does not know on the console before any
+// window system is needed, as desktop programs do, and exits; returns only to open the window.
 void answerConsoleOptions(int argc, char* argv[]) {
     const QCoreApplication console(argc, argv);
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Tunes Counter-Strike through its start-up script."));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption report(
-        QStringLiteral("report"),
-        QStringLiteral("Prints what the game will use when it starts, and which file sets each setting."));
-    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("With --report: as one JSON object."));
-    parser.addOption(report);
-    parser.addOption(json);
-    parser.addPositionalArgument(
-        QStringLiteral("GAMEROOT"),
-        QStringLiteral("With --report: the game folder; else the one the start window would find."),
-        QStringLiteral("[GAMEROOT]"));
-    parser.parse(QCoreApplication::arguments());
-    // Qt's own options are the window system's, which this console pass does not load.
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
-        parser.showHelp();
-    if (parser.isSet(version))
-        parser.showVersion();
-    if (!parser.isSet(report))
+    const ConsoleRequest request = consoleRequest(QCoreApplication::arguments());
+    switch (request.action) {
+    case ConsoleRequest::Action::Window:
         return;
+    case ConsoleRequest::Action::Help:
+        std::cout << usageText(request).toStdString();
+        std::exit(std::cout.flush() ? 0 : 1);
+    case ConsoleRequest::Action::Version:
+        std::cout << QCoreApplication::applicationName().toStdString() << ' '
+                  << QCoreApplication::applicationVersion().toStdString() << '\n';
+        std::exit(std::cout.flush() ? 0 : 1);
+    case ConsoleRequest::Action::Usage:
+        std::cerr << usageText(request).toStdString();
+        std::exit(UsageExitCode);
+    case ConsoleRequest::Action::Report:
+        break;
+    }
 #ifdef Q_OS_WIN
     writeToTheStartingConsole();
 #endif
-    const QStringList folders = parser.positionalArguments();
     const std::optional<std::string> gameRoot =
-        folders.isEmpty() ? std::nullopt : std::optional(toCorePath(folders.first()));
-    std::exit(reportOnConsole(gameRoot, parser.isSet(json), std::cout, std::cerr));
+        request.gameRoot ? std::optional(gameRootArgument(argc, argv, *request.gameRoot)) : std::nullopt;
+    std::exit(reportOnConsole(gameRoot, request.json, std::cout, std::cerr));
 }
 
 } // namespace

@@ -1,27 +1,15 @@
 #include "game/ReportRendering.h"
 
+#include "game/TodayWords.h"
+
+#include <algorithm>
+#include <array>
 #include <cstdio>
+#include <map>
 
 namespace game {
 
 namespace {
-
-std::string fateText(const Verdict& verdict, const Setting& row) {
-    switch (verdict.fate) {
-    case Fate::TakesEffect:
-        return "takes effect";
-    case Fate::Clamped:
-        return (verdict.multiplayerOnly ? "in multiplayer the game uses " : "the game uses ") +
-               verdict.gameUses;
-    case Fate::Forced:
-        return "forced to " + std::string(row.forced) + " by the game";
-    case Fate::NoEffect:
-        return "no effect";
-    case Fate::NotInGame:
-        break;
-    }
-    return "not in today's game";
-}
 
 // The length of the valid UTF-8 sequence at the start of text, or 0.
 std::size_t utf8Length(std::string_view text) {
@@ -42,6 +30,93 @@ std::size_t utf8Length(std::string_view text) {
         (lead == 0xF0 && byte(1) < 0x90) || (lead == 0xF4 && byte(1) >= 0x90))
         return 0;
     return length;
+}
+
+// Text from a script as a terminal may show it: control characters (C0, DEL, and C1 in UTF-8) and bytes
+// that are not UTF-8 are written as \xNN, so that no script can move the cursor or hide a line.
+std::string shown(std::string_view text) {
+    std::string safe;
+    while (!text.empty()) {
+        const std::size_t length = utf8Length(text);
+        const auto byte = static_cast<unsigned char>(text.front());
+        const bool c1 = length == 2 && byte == 0xC2 && static_cast<unsigned char>(text[1]) < 0xA0;
+        const bool control = length == 1 && (byte < 0x20 || byte == 0x7F);
+        if (length == 0 || control || c1) {
+            for (std::size_t i = 0; i < std::max<std::size_t>(length, 1); ++i) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\x%02x", static_cast<unsigned char>(text[i]));
+                safe += escaped;
+            }
+        } else {
+            safe += text.substr(0, length);
+        }
+        text.remove_prefix(std::max<std::size_t>(length, 1));
+    }
+    return safe;
+}
+
+std::string shownPlace(const ScriptPlace& place) {
+    return shown(placeText(place));
+}
+
+// The headings of the warnings, in the order the report shows them; the lines that never take effect
+// stand between the signs of tampering and the costs.
+struct WarningGroup {
+    WarningKind kind;
+    std::string_view heading;
+};
+constexpr std::array<WarningGroup, 7> WarningGroups{{
+    {WarningKind::Tampering, "Signs of tampering"},
+    {WarningKind::Cost, "What some settings cost you"},
+    {WarningKind::Unreadable, "Scripts the program cannot read"},
+    {WarningKind::Missing, "Scripts that are missing"},
+    {WarningKind::Refused, "Lines the game refuses"},
+    {WarningKind::Loop, "Scripts that run themselves"},
+    {WarningKind::Limit, "Limits reached"},
+}};
+
+std::string warningsOfKind(const StartupReport& report, const WarningGroup& group) {
+    std::string text;
+    for (const Warning& warning : report.warnings)
+        if (warning.kind == group.kind)
+            text += "  " + shownPlace(warning.place) + ": " + shown(warning.text) + "\n";
+    return text.empty() ? text : std::string(group.heading) + ":\n" + text + "\n";
+}
+
+std::string ineffectiveText(const StartupReport& report) {
+    if (report.ineffective.empty())
+        return {};
+    std::string text = "Lines that never take effect:\n";
+    for (const IneffectiveLine& line : report.ineffective)
+        text += "  " + shownPlace(line.place) + ": " + shown(line.command) + ": " + shown(line.why) + "\n";
+    return text + "\n";
+}
+
+std::string warningsText(const StartupReport& report) {
+    std::string text = warningsOfKind(report, WarningGroups[0]) + ineffectiveText(report);
+    for (std::size_t i = 1; i < WarningGroups.size(); ++i)
+        text += warningsOfKind(report, WarningGroups[i]);
+    return text;
+}
+
+std::string scriptsText(const StartupReport& report) {
+    std::string text = "Scripts, in the order the game runs them:\n";
+    if (report.standardValveRc)
+        text +=
+            "  valve.rc is in neither cstrike nor valve: read as the standard one, exec autoexec.cfg then "
+            "the launch options\n";
+    std::map<std::string_view, int> runs;
+    for (std::size_t i = 0; i < report.files.size(); ++i) {
+        const std::string& file = report.files[i];
+        text += "  " + std::to_string(i + 1) + ". " + shown(file);
+        // The reader keeps no place of the exec that runs a file again; its run is counted instead.
+        if (const int run = ++runs[file]; run > 1)
+            text += " (run " + std::to_string(run) + " of this file)";
+        text += "\n";
+    }
+    if (report.files.empty())
+        text += "  none\n";
+    return text;
 }
 
 std::string jsonLine(const ScriptPlace& place) {
@@ -76,8 +151,13 @@ std::string settingJson(const VariableSetting& setting) {
     if (setting.overriddenLeftOut > 0)
         json += ", \"overriddenLeftOut\": " + std::to_string(setting.overriddenLeftOut);
     json += ", \"today\": " + (setting.verdict ? jsonString(fateName(setting.verdict->fate)) : "null");
-    const bool inGame = setting.verdict && setting.verdict->fate != Fate::NotInGame;
+    // Nothing to tell of a value the game drops or takes from another setting.
+    const bool inGame = setting.verdict && setting.verdict->fate != Fate::NotInGame &&
+                        setting.verdict->fate != Fate::Replaced;
     json += ", \"gameUses\": " + (inGame ? jsonString(setting.verdict->gameUses) : "null");
+    json += ", \"todayText\": " +
+            (setting.verdict ? jsonString(todaySentences(*setting.row, *setting.verdict, setting.value))
+                             : "null");
     return json + "}";
 }
 
@@ -108,47 +188,30 @@ std::string jsonString(std::string_view text) {
 }
 
 std::string reportText(const StartupReport& report) {
-    std::string text = "Start-up of the game in " + report.gameRoot + "\n\n";
+    std::string text = "Start-up of the game in " + shown(report.gameRoot) + "\n\n" + warningsText(report);
     if (!report.launchOptions) {
         text += "Launch options: none given\n";
     } else {
         const LaunchOptions& options = *report.launchOptions;
-        text += "Launch options: " + (options.text.empty() ? std::string("none") : options.text) + "\n";
-        text += "  from " + options.source;
+        text +=
+            "Launch options: " + (options.text.empty() ? std::string("none") : shown(options.text)) + "\n";
+        text += "  from " + shown(options.source);
         if (options.steamUsers > 1)
-            text += " (Steam user " + options.steamUser + ", whose file changed last of " +
+            text += " (Steam user " + shown(options.steamUser) + ", whose file changed last of " +
                     std::to_string(options.steamUsers) + ")";
         text += "\n";
     }
-    text += "\nScripts, in the order the game runs them:\n";
-    if (report.standardValveRc)
-        text +=
-            "  valve.rc is in neither cstrike nor valve: read as the standard one, exec autoexec.cfg then "
-            "the launch options\n";
-    for (std::size_t i = 0; i < report.files.size(); ++i)
-        text += "  " + std::to_string(i + 1) + ". " + report.files[i] + "\n";
-    if (report.files.empty())
-        text += "  none\n";
-    text += "\nSettings as the game will have them:\n";
+    text += "\n" + scriptsText(report) + "\nSettings as the game will have them:\n";
     for (const VariableSetting& setting : report.settings) {
-        text += "  " + setting.name + " \"" + setting.value + "\"  " + placeText(setting.place);
+        text +=
+            "  " + shown(setting.name) + " \"" + shown(setting.value) + "\"  " + shownPlace(setting.place);
         if (setting.verdict)
-            text += ": " + fateText(*setting.verdict, *setting.row);
+            // Its cost stands among the warnings above.
+            text += ": " + todaySentences(*setting.row, *setting.verdict, setting.value, false);
         text += "\n";
     }
     if (report.settings.empty())
         text += "  none\n";
-    if (!report.ineffective.empty()) {
-        text += "\nLines that never take effect:\n";
-        for (const IneffectiveLine& line : report.ineffective)
-            text += "  " + placeText(line.place) + ": " + line.command + ": " + line.why + "\n";
-    }
-    if (!report.warnings.empty()) {
-        text += "\nWarnings:\n";
-        for (const Warning& warning : report.warnings)
-            text += "  " + std::string(kindName(warning.kind)) + ", " + placeText(warning.place) + ": " +
-                    warning.text + "\n";
-    }
     if (report.leftOut > 0)
         text += "\n" + std::to_string(report.leftOut) + " more lines, settings or warnings left out\n";
     return text;

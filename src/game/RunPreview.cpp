@@ -1,5 +1,6 @@
 #include "game/RunPreview.h"
 
+#include "game/TodayWords.h"
 #include "game/TodaysGame.h"
 
 #include <algorithm>
@@ -35,41 +36,6 @@ std::string str(std::string_view text) {
     return std::string(text);
 }
 
-// What the game makes of the line, in a page's words; empty when it takes the line as written.
-std::string fatePhrase(const ConsoleLine& line, const Judged& j) {
-    switch (j.verdict.fate) {
-    case Fate::NotInGame:
-        return line.name + " (" + str(j.setting->gone) + "): " + str(j.setting->today);
-    case Fate::Forced:
-        return line.name + " is forced to " + str(j.setting->forced) + " by the game";
-    case Fate::NoEffect:
-        return line.name + ": " + str(j.setting->today);
-    case Fate::Clamped:
-        return (j.verdict.multiplayerOnly ? "in multiplayer " : "") + std::string("the game uses ") +
-               j.verdict.gameUses + " for " + line.name + ", not " + line.value;
-    case Fate::TakesEffect:
-        break;
-    }
-    return {};
-}
-
-// The same in the preview's words, one for every line.
-std::string fateOfLine(const Judged& j) {
-    switch (j.verdict.fate) {
-    case Fate::NotInGame:
-        return "not in today's game";
-    case Fate::Forced:
-        return "forced to " + str(j.setting->forced) + " by the game";
-    case Fate::NoEffect:
-        return str(j.setting->today);
-    case Fate::Clamped:
-        return "the game uses " + j.verdict.gameUses + (j.verdict.multiplayerOnly ? " in multiplayer" : "");
-    case Fate::TakesEffect:
-        break;
-    }
-    return "takes effect";
-}
-
 enum Count { Takes, Changed, Without, Gone, Unknown, Counts };
 
 Count countOf(const std::optional<Judged>& j) {
@@ -78,10 +44,12 @@ Count countOf(const std::optional<Judged>& j) {
     switch (j->verdict.fate) {
     case Fate::TakesEffect:
         return Takes;
-    case Fate::Clamped:
+    case Fate::Changed:
         return Changed;
     case Fate::Forced:
     case Fate::NoEffect:
+    case Fate::Replaced:
+    case Fate::RefusedInMultiplayer:
         return Without;
     case Fate::NotInGame:
         return Gone;
@@ -90,14 +58,10 @@ Count countOf(const std::optional<Judged>& j) {
 }
 
 std::string countLine(const std::array<int, Counts>& counts, int lines) {
-    std::string text = std::to_string(lines) + (lines == 1 ? " line: " : " lines: ");
-    text += std::to_string(counts[Takes]) + (counts[Takes] == 1 ? " takes effect, " : " take effect, ");
-    text += std::to_string(counts[Changed]) + " changed by the game, ";
-    text += std::to_string(counts[Without]) + " without effect, ";
-    text += std::to_string(counts[Gone]) + " not in today's game";
-    if (counts[Unknown] > 0)
-        text += ", " + std::to_string(counts[Unknown]) + " unknown to Zentrimo";
-    return text;
+    std::vector<std::string> numbers{std::to_string(lines)};
+    for (const int count : counts)
+        numbers.push_back(std::to_string(count));
+    return english({counts[Unknown] > 0 ? Phrase::RunCountsUnknown : Phrase::RunCounts, std::move(numbers)});
 }
 
 } // namespace
@@ -133,9 +97,12 @@ std::vector<std::string> concerns(const std::vector<std::string>& lines) {
         const auto j = judged(line);
         if (!j)
             continue;
-        add(fatePhrase(line, *j));
-        if (j->verdict.risky)
-            add(str(j->setting->risk.text));
+        if (j->verdict.fate != Fate::TakesEffect)
+            add(english(fateMessage(*j->setting, j->verdict, line.value)));
+        if (const auto cost = costMessage(*j->setting, j->verdict, line.value))
+            add(english(*cost));
+        if (const auto after = afterScriptsMessage(*j->setting))
+            add(english(*after));
     }
     return phrases;
 }
@@ -150,15 +117,16 @@ std::string previewOfRun(std::string_view runLines, std::string_view extraNote) 
         start = end + 1;
         if (text.empty())
             continue;
-        const auto j = judged(parseLine(text));
+        const ConsoleLine line = parseLine(text);
+        const auto j = judged(line);
         ++lines;
         ++counts[countOf(j)];
-        listed += str(text) + ": " + (j ? fateOfLine(*j) : "unknown to Zentrimo");
-        if (j && j->verdict.risky)
-            listed += "; " + str(j->setting->risk.text);
-        listed += '\n';
+        listed +=
+            str(text) + ": " +
+            (j ? todaySentences(*j->setting, j->verdict, line.value) : english({Phrase::UnknownLine, {}})) +
+            '\n';
     }
-    std::string preview = lines == 0 ? "This run wrote no lines." : countLine(counts, lines);
+    std::string preview = lines == 0 ? english({Phrase::RunWroteNothing, {}}) : countLine(counts, lines);
     preview += '\n';
     if (!extraNote.empty())
         preview += str(extraNote) + '\n';

@@ -15,15 +15,17 @@ struct ConsoleLine {
 };
 ConsoleLine parseLine(std::string_view line);
 
-// For each line the game does not take as written, or whose value costs the player something, a phrase
-// saying so (for a page's note); a phrase said already is not repeated. Empty when every line is fine.
+// For each line the game does not take as written, whose value costs the player something, or that the
+// game undoes after the scripts, the sentences saying so (for a page's note); a sentence said already is
+// not repeated. Empty when every line is fine.
 std::vector<std::string> concerns(const std::vector<std::string>& lines);
 
 // True when the line's value costs the player something.
 bool costsThePlayer(const std::string& line);
 
 // The details of the question before applying, from the lines of the run as the workspace holds them
-// (CR LF or LF ends): a line counting them by fate, `extraNote` when given, then each line with its fate.
+// (CR LF or LF ends): a line counting them by fate, `extraNote` when given, then each line with what the
+// game makes of it, in the same sentences as the pages' notes.
 std::string previewOfRun(std::string_view runLines, std::string_view extraNote = {});
 
 } // namespace game

@@ -5,6 +5,7 @@
 #include "files/Utf8Path.h"
 #include "files/WholeFile.h"
 #include "game/ScriptReader.h"
+#include "game/TodayWords.h"
 
 #include <algorithm>
 #include <array>
@@ -57,7 +58,7 @@ bool isCommandName(const std::string& name) {
     if (name.starts_with('+') || name.starts_with('-') || std::ranges::find(Commands, name) != Commands.end())
         return true;
     const Setting* row = findSetting(name);
-    return row && row->inGame && row->defaultValue.empty();
+    return row && row->command;
 }
 
 bool runsCommand(std::string_view commands, std::string_view wanted) {
@@ -233,9 +234,11 @@ private:
                 m_report.standardValveRc = true;
                 m_runs.push_back({"", "valve.rc", parent});
                 push(std::make_shared<const std::string>(StandardValveRc), m_runs.size() - 1, false, 0);
-            } else if (std::ranges::none_of(QuietWhenMissing, [&](std::string_view quiet) {
-                           return name.find(quiet) != std::string::npos;
-                       })) {
+            } else if (std::ranges::none_of(
+                           QuietWhenMissing,
+                           [&](std::string_view quiet) { return name.find(quiet) != std::string::npos; }) &&
+                       // Every player without a controller lacks it: the game's complaint is no warning.
+                       !files::equalsIgnoringCase(name, "controller.cfg")) {
                 warn(WarningKind::Missing, from, "couldn't exec " + name);
             }
             return;
@@ -390,31 +393,12 @@ private:
         setting.row = findSetting(setting.name);
         if (setting.row) {
             setting.verdict = judge(*setting.row, setting.value);
-            if (const auto why = fateReason(*setting.row, *setting.verdict))
+            if (const auto why = neverTakesEffect(*setting.row, *setting.verdict, setting.value))
                 ineffective(variable.order, setting.place, variable.command, *why);
-            if (setting.verdict->risky)
-                warn(WarningKind::Cost, setting.place,
-                     setting.name + " \"" + setting.value + "\": " + std::string(setting.row->risk.text));
+            if (const auto cost = costMessage(*setting.row, *setting.verdict, setting.value))
+                warn(WarningKind::Cost, setting.place, english(*cost));
         }
         m_report.settings.push_back(std::move(setting));
-    }
-
-    static std::optional<std::string> fateReason(const Setting& row, const Verdict& verdict) {
-        switch (verdict.fate) {
-        case Fate::NotInGame:
-            return "not in today's game (" + std::string(row.gone) + ")";
-        case Fate::Forced:
-            return "forced to " + std::string(row.forced) + " by the game";
-        case Fate::NoEffect:
-            return std::string(row.today);
-        case Fate::Clamped:
-            if (!verdict.multiplayerOnly)
-                return "the game uses " + verdict.gameUses;
-            break;
-        case Fate::TakesEffect:
-            break;
-        }
-        return std::nullopt;
     }
 
     void ineffective(std::size_t order, const ScriptPlace& place, std::string_view command, std::string why) {
@@ -470,8 +454,10 @@ std::string_view kindName(WarningKind kind) {
 }
 
 std::string_view fateName(Fate fate) {
-    constexpr std::array<std::string_view, 5> Names{"takes-effect", "clamped", "forced", "no-effect",
-                                                    "not-in-game"};
+    // "clamped" names every changed value: the name came first, and scripts read it.
+    constexpr std::array<std::string_view, 7> Names{
+        "takes-effect",          "clamped", "forced", "no-effect", "not-in-game", "replaced",
+        "refused-in-multiplayer"};
     return Names[static_cast<std::size_t>(fate)];
 }
 

@@ -81,7 +81,8 @@ std::string placeText(const ScriptPlace& place);
 // Names a kind as the JSON writes it: "tampering", "cost", ...
 std::string_view kindName(WarningKind kind);
 
-// Names a fate as the JSON writes it: "takes-effect", "clamped", "forced", "no-effect", "not-in-game".
+// Names a fate as the JSON writes it: "takes-effect", "clamped" (any changed value), "forced", "no-effect",
+// "not-in-game", "replaced", "refused-in-multiplayer".
 std::string_view fateName(Fate fate);
 
 } // namespace game

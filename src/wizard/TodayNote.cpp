@@ -1,35 +1,39 @@
 #include "wizard/TodayNote.h"
 
 #include "game/RunPreview.h"
+#include "game/TodayWords.h"
 #include "game/TodaysGame.h"
 
 #include <algorithm>
+#include <optional>
+#include <string>
 
 namespace wizard {
 
 namespace {
 
 // The option that writes the game's own defaults, for a page whose choice costs something.
-QString defaultOption(const OptionGroup& group, const PageSpec& page) {
+std::optional<std::string> defaultOption(const OptionGroup& group, const PageSpec& page) {
     const auto isDefault = [](const std::string& line) {
         const game::ConsoleLine parsed = game::parseLine(line);
         const game::Setting* setting = game::findSetting(parsed.name);
-        return setting && !setting->defaultValue.empty() &&
-               game::sameValue(parsed.value, setting->defaultValue);
+        return setting && !setting->defaultValue.value.empty() &&
+               game::sameValue(parsed.value, setting->defaultValue.value);
     };
-    const int count = static_cast<int>(group.options.size());
-    for (int index = 0; index < count; ++index) {
+    using game::Phrase;
+    constexpr Phrase Ordinals[] = {Phrase::DefaultIsFirstOption, Phrase::DefaultIsSecondOption,
+                                   Phrase::DefaultIsThirdOption};
+    const std::size_t count = group.options.size();
+    for (std::size_t index = 0; index < count; ++index) {
         Answer choice;
         choice.option = group.options[index].tag;
         const Outcome outcome = page.lines(choice);
-        if (!outcome.lines.empty() && std::ranges::all_of(outcome.lines, isDefault)) {
-            static const char* const Ordinals[] = {"first", "second", "third"};
-            const QString ordinal =
-                index == count - 1 ? QStringLiteral("last") : QString(Ordinals[std::min(index, 2)]);
-            return QStringLiteral("the game's own default is the %1 option").arg(ordinal);
-        }
+        if (!outcome.lines.empty() && std::ranges::all_of(outcome.lines, isDefault))
+            return game::english(
+                {index == count - 1 ? Phrase::DefaultIsLastOption : Ordinals[std::min<std::size_t>(index, 2)],
+                 {}});
     }
-    return {};
+    return std::nullopt;
 }
 
 } // namespace
@@ -43,12 +47,12 @@ QString todayNote(const PageSpec& page, const Answer& answer) {
         return {};
     const auto* group = std::get_if<OptionGroup>(&page.input);
     if (group && std::ranges::any_of(outcome.lines, game::costsThePlayer))
-        if (const QString hint = defaultOption(*group, page); !hint.isEmpty())
-            phrases.push_back(hint.toStdString());
-    QString note = QStringLiteral("In today's game:");
-    for (std::size_t i = 0; i < phrases.size(); ++i)
-        note += (i == 0 ? QStringLiteral(" ") : QStringLiteral("; ")) + QString::fromStdString(phrases[i]);
-    return note + '.';
+        if (const auto hint = defaultOption(*group, page))
+            phrases.push_back(*hint);
+    QString note;
+    for (const std::string& sentence : phrases)
+        note += (note.isEmpty() ? QString() : QStringLiteral(" ")) + QString::fromStdString(sentence);
+    return note;
 }
 
 QString longestTodayNote(const PageSpec& page, const Answer& answer) {

@@ -6,8 +6,8 @@
 
 namespace wizard {
 
-// What today's game does with the lines the page writes for this answer, starting "In today's game:";
-// empty when the game takes them as written and they cost nothing, or when the page would refuse.
+// What today's game does with the lines the page writes for this answer, in whole sentences; empty when the
+// game takes them as written and they cost nothing, or when the page would refuse.
 QString todayNote(const PageSpec& page, const Answer& answer);
 
 // The longest note any choice of the page can give from `answer` (its fields as they stand), so that

@@ -79,7 +79,7 @@ std::optional<std::string> earlierValue(const std::string& name, std::string_vie
 
 bool isSaved(const std::string& name) {
     const game::Setting* setting = game::findSetting(name);
-    return setting && setting->saved && setting->name == name;
+    return setting && setting->saved.value && setting->name == name;
 }
 
 // One record line as written, its two texts still as they stand between their quotes.

@@ -49,14 +49,14 @@ void quitGame(const GameFolder& game) {
         line.resize(line.size() - end.size());
         const auto commands = game::settingCommands(line);
         const game::Setting* setting = commands.size() == 1 ? game::findSetting(commands[0].name) : nullptr;
-        if (setting && setting->saved) {
+        if (setting && setting->saved.value) {
             const std::string name(setting->name);
             line = name + " \"" + game::judge(*setting, started.value(name)).gameUses + '"';
             seen.insert(name);
         }
         if (line == "exec userconfig.cfg")
             for (const game::Setting& saved : game::todaysGame())
-                if (saved.saved && !seen.contains(std::string(saved.name)) &&
+                if (saved.saved.value && !seen.contains(std::string(saved.name)) &&
                     started.value(std::string(saved.name)) != "<unset>")
                     written += std::string(saved.name) + " \"" +
                                game::judge(saved, started.value(std::string(saved.name))).gameUses + '"' +
@@ -128,8 +128,8 @@ TEST_P(GameQuit, UninstallGivesBackThePlayersValuesAndKeepsTheirLaterChanges) {
     }
     int applied = 0;
     for (const game::Setting& saved : game::todaysGame())
-        applied += saved.saved && GameStartupOrder(game.cstrike()).value(std::string(saved.name)) !=
-                                      players.value(std::string(saved.name));
+        applied += saved.saved.value && GameStartupOrder(game.cstrike()).value(std::string(saved.name)) !=
+                                            players.value(std::string(saved.name));
     EXPECT_EQ(applied, 14);
     std::string expected = own;
     if (const auto& [name, value] = quit.playerChanged; !name.empty()) {

@@ -43,10 +43,11 @@ struct Case {
 };
 
 // a Steam install whose autoexec.cfg config.cfg undoes; launch options; signs of a server's changes;
-// letter case and the base game's folder; chains of execs with ';', quotes, comments and loops.
+// letter case and the base game's folder; chains of execs with ';', quotes, comments and loops; what
+// today's game makes of the wizard's lines.
 const Case Cases[] = {
     {"steam-install", false, false}, {"launch-options", true, false}, {"tampering", false, false},
-    {"letter-case", false, true},    {"exec-chains", false, false},
+    {"letter-case", false, true},    {"exec-chains", false, false},   {"todays-game", false, false},
 };
 
 TEST(StartupReport, FoldersReadAsTheirGoldenReports) {
@@ -112,7 +113,7 @@ struct SmallFolder {
     const char* what;
     std::vector<std::pair<std::string, std::string_view>> files;
     std::string_view launchOptions;
-    std::string_view text; // the report after its first line
+    std::string_view text; // the report after its first line and the blank line below it
 };
 
 const SmallFolder SmallFolders[] = {
@@ -123,45 +124,67 @@ const SmallFolder SmallFolders[] = {
       {"cstrike/sub/x.cfg", "cl_sub 1\n"},
       {"cstrike/config.cfg", ""}},
      "",
+     "Scripts that are missing:\n  cstrike/autoexec.cfg line 1: couldn't exec Sub/x.cfg\n"
+     "  cstrike/autoexec.cfg line 3: couldn't exec UserConfig.cfg\n"
+     "  cstrike/autoexec.cfg line 7: couldn't exec x.RC\n\n"
+     "Lines the game refuses:\n  cstrike/autoexec.cfg line 5: exec ~/x.cfg: invalid path\n"
+     "  cstrike/autoexec.cfg line 6: exec x.CFG.bak: not a .cfg or .rc file\n\n"
+     "Launch options: none given\n\n"
      "Scripts, in the order the game runs them:\n  1. valve/valve.rc\n  2. cstrike/autoexec.cfg\n"
      "  3. cstrike/sub/x.cfg\n  4. cstrike/config.cfg\n\n"
-     "Settings as the game will have them:\n  cl_sub \"1\"  cstrike/sub/x.cfg line 1\n\n"
-     "Warnings:\n  missing, cstrike/autoexec.cfg line 1: couldn't exec Sub/x.cfg\n"
-     "  missing, cstrike/autoexec.cfg line 3: couldn't exec UserConfig.cfg\n"
-     "  refused, cstrike/autoexec.cfg line 5: exec ~/x.cfg: invalid path\n"
-     "  refused, cstrike/autoexec.cfg line 6: exec x.CFG.bak: not a .cfg or .rc file\n"
-     "  missing, cstrike/autoexec.cfg line 7: couldn't exec x.RC\n"},
+     "Settings as the game will have them:\n  cl_sub \"1\"  cstrike/sub/x.cfg line 1\n"},
     {"commands that set no variable",
      {{"cstrike/autoexec.cfg",
        "thirdperson 1\n+jump now\nsetinfo model gordon\nsay hello world\n"
        "alias go \"say go\"\ngo 1\nGAMMA \"2.5\" extra words\nstuffcmds now\nunbind w\n"}},
      "+fps_max 60",
+     "Scripts that are missing:\n  the game: couldn't exec config.cfg\n\n"
+     "Launch options: +fps_max 60\n  from \n\n"
      "Scripts, in the order the game runs them:\n  valve.rc is in neither cstrike nor valve: read as the standard "
      "one, exec autoexec.cfg then the launch options\n  1. cstrike/autoexec.cfg\n\n"
      "Settings as the game will have them:\n  fps_max \"60\"  launch options\n"
-     "  gamma \"2.5\"  cstrike/autoexec.cfg line 7: takes effect\n\n"
-     "Warnings:\n  missing, the game: couldn't exec config.cfg\n"},
+     "  gamma \"2.5\"  cstrike/autoexec.cfg line 7: Gamma (gamma) takes effect.\n"},
     {"signs of a server only where they are",
      {{"cstrike/autoexec.cfg", "exec other.cfg\n"},
       {"cstrike/other.cfg", "connect 192.0.2.1\nbind k \"+attack; say connect\"\ncl_filterstuffcmd 1\n"},
       {"cstrike/config.cfg", "exec USERCONFIG.cfg\nbind j \"retry\"\n"}},
      "",
+     "Signs of tampering:\n  cstrike/config.cfg line 2: bind j runs retry: it joins a server; a server may have "
+     "put it here\n  cstrike/config.cfg line 2: 1 command after exec userconfig.cfg, where the game "
+     "writes none: a server may have added them\n\n"
+     "Scripts that are missing:\n  cstrike/config.cfg line 1: couldn't exec USERCONFIG.cfg\n\n"
+     "Launch options: none given\n\n"
      "Scripts, in the order the game runs them:\n  valve.rc is in neither cstrike nor valve: read as the standard "
      "one, exec autoexec.cfg then the launch options\n  1. cstrike/autoexec.cfg\n  2. cstrike/other.cfg\n"
      "  3. cstrike/config.cfg\n\n"
-     "Settings as the game will have them:\n  cl_filterstuffcmd \"1\"  cstrike/other.cfg line 3\n\n"
-     "Warnings:\n  missing, cstrike/config.cfg line 1: couldn't exec USERCONFIG.cfg\n"
-     "  tampering, cstrike/config.cfg line 2: bind j runs retry: it joins a server; a server may have "
-     "put it here\n  tampering, cstrike/config.cfg line 2: 1 command after exec userconfig.cfg, where the game "
-     "writes none: a server may have added them\n"},
+     "Settings as the game will have them:\n  cl_filterstuffcmd \"1\"  cstrike/other.cfg line 3\n"},
+    {"a file run twice",
+     {{"valve/valve.rc", "exec autoexec.cfg\n"},
+      {"cstrike/autoexec.cfg", "exec a.cfg\nexec a.cfg\n"},
+      {"cstrike/a.cfg", "echo a\n"},
+      {"cstrike/config.cfg", ""}},
+     "",
+     "Launch options: none given\n\n"
+     "Scripts, in the order the game runs them:\n  1. valve/valve.rc\n  2. cstrike/autoexec.cfg\n"
+     "  3. cstrike/a.cfg\n  4. cstrike/a.cfg (run 2 of this file)\n  5. cstrike/config.cfg\n\n"
+     "Settings as the game will have them:\n  none\n"},
+    {"a game without a controller",
+     {{"valve/valve.rc", "exec autoexec.cfg\n"},
+      {"cstrike/config.cfg", "gamma \"3\"\nexec controller.cfg\nexec userconfig.cfg\n"}},
+     "",
+     "Launch options: none given\n\n"
+     "Scripts, in the order the game runs them:\n  1. valve/valve.rc\n  2. cstrike/config.cfg\n\n"
+     "Settings as the game will have them:\n  gamma \"3\"  cstrike/config.cfg line 1: Gamma (gamma) takes effect.\n"},
     {"launch options that run valve.rc again",
      {{"valve/valve.rc", "exec autoexec.cfg\nstuffcmds\n"}, {"cstrike/config.cfg", "gamma 2.2\n"}},
      "-novid +exec valve.rc +gamma 9",
-     "Scripts, in the order the game runs them:\n  1. valve/valve.rc\n  2. cstrike/config.cfg\n\n"
-     "Settings as the game will have them:\n  gamma \"2.2\"  cstrike/config.cfg line 1: takes effect\n\n"
      "Lines that never take effect:\n  launch options: gamma 9: set again by cstrike/config.cfg line 1\n\n"
-     "Warnings:\n  loop, launch options: exec valve.rc runs valve/valve.rc again while it is still running: the "
-     "game repeats it until its command buffer (16 KiB) overflows; its lines are read once here\n"},
+     "Scripts that run themselves:\n  launch options: exec valve.rc runs valve/valve.rc again while it is still "
+     "running: the game repeats it until its command buffer (16 KiB) overflows; its lines are read once here\n\n"
+     "Launch options: -novid +exec valve.rc +gamma 9\n  from \n\n"
+     "Scripts, in the order the game runs them:\n  1. valve/valve.rc\n  2. cstrike/config.cfg\n\n"
+     "Settings as the game will have them:\n  gamma \"2.2\"  cstrike/config.cfg line 1: Gamma (gamma) takes "
+     "effect.\n"},
 };
 
 TEST(StartupReport, SmallFoldersReadAsExpected) {
@@ -179,8 +202,7 @@ TEST(StartupReport, SmallFoldersReadAsExpected) {
                 ? std::nullopt
                 : std::optional(game::LaunchOptions{std::string(folder.launchOptions), "", "", 0});
         const std::string text = game::reportText(game::readStartup(game.root(), options));
-        const std::size_t scripts = text.find("Scripts,");
-        EXPECT_EQ(scripts == std::string::npos ? text : text.substr(scripts), folder.text) << folder.what;
+        EXPECT_EQ(text.substr(text.find("\n\n") + 2), folder.text) << folder.what;
     }
 }
 
@@ -209,27 +231,25 @@ TEST(StartupReport, FilesThatCannotBeReadAreNamedAndSkippedAtOnce) {
     fs::resize_file(game.write("cstrike/huge.cfg", ""), files::MaxFileBytes + 1);
     fs::create_directories(game.root() / "cstrike/folder.cfg");
     std::string unreadable =
-        "unreadable, cstrike/autoexec.cfg line 1: cstrike/huge.cfg is larger than 64 MiB: skipped\n";
+        "  cstrike/autoexec.cfg line 1: cstrike/huge.cfg is larger than 64 MiB: skipped\n";
 #ifndef _WIN32
-    unreadable +=
-        "  unreadable, cstrike/autoexec.cfg line 2: cstrike/folder.cfg is not a regular file: skipped\n";
+    unreadable += "  cstrike/autoexec.cfg line 2: cstrike/folder.cfg is not a regular file: skipped\n";
 #else
     // Windows refuses to open a folder as a file: access denied.
-    unreadable += "  unreadable, cstrike/autoexec.cfg line 2: cstrike/folder.cfg may not be read: skipped\n";
+    unreadable += "  cstrike/autoexec.cfg line 2: cstrike/folder.cfg may not be read: skipped\n";
 #endif
 #ifndef _WIN32
     // A FIFO without a writer would make an ordinary read wait for ever.
     ASSERT_EQ(::mkfifo((game.root() / "cstrike/pipe.cfg").c_str(), 0600), 0);
-    unreadable +=
-        "  unreadable, cstrike/autoexec.cfg line 3: cstrike/pipe.cfg is not a regular file: skipped\n";
+    unreadable += "  cstrike/autoexec.cfg line 3: cstrike/pipe.cfg is not a regular file: skipped\n";
 #else
-    unreadable += "  missing, cstrike/autoexec.cfg line 3: couldn't exec pipe.cfg\n";
+    unreadable += "\nScripts that are missing:\n  cstrike/autoexec.cfg line 3: couldn't exec pipe.cfg\n";
 #endif
     const auto started = std::chrono::steady_clock::now();
     const game::StartupReport report = game::readStartup(game.root(), std::nullopt);
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
     const std::string text = game::reportText(report);
-    EXPECT_NE(text.find("Warnings:\n  " + unreadable), std::string::npos) << text;
+    EXPECT_NE(text.find("Scripts the program cannot read:\n" + unreadable), std::string::npos) << text;
     EXPECT_EQ(report.files, std::vector<std::string>{"cstrike/autoexec.cfg"});
     ASSERT_TRUE(settingNamed(report, "gamma"));
     EXPECT_EQ(settingNamed(report, "gamma")->value, "2.5");
@@ -314,6 +334,22 @@ TEST(ReportJson, AValueThatIsNotUtf8IsEscapedInTheReport) {
         json.find(R"({"name": "name", "value": "J\u00FCrgen", "file": "cstrike/config.cfg", "line": 1,)"),
         std::string::npos)
         << json;
+}
+
+// A script cannot reach the terminal: no byte of it that a terminal acts on is printed as it is.
+TEST(ReportText, ControlCharactersOfAScriptAreShownEscaped) {
+    const MadeFolder game;
+    game.write("cstrike/config.cfg", "name \"\x1B[8m\"\nfps_max \"9\x7F\"\ncl_a \"\xC2\x9B"
+                                     "2J\"\ncl_b \"x\xFF\"\n"
+                                     "cl_c \"J\xC3\xBCrgen\trest\"\nexec \"\x07.cfg\"\n");
+    const std::string text = game::reportText(game::readStartup(game.root(), std::nullopt));
+    for (const std::string_view shown :
+         {R"(name "\x1b[8m")", R"(fps_max "9\x7f")", R"(cl_a "\xc2\x9b2J")", R"(cl_b "x\xff")",
+          "cl_c \"J\xC3\xBCrgen\\x09rest\"", R"(couldn't exec \x07.cfg)"})
+        EXPECT_NE(text.find(shown), std::string::npos) << shown << "\n" << text;
+    EXPECT_EQ(
+        std::ranges::count_if(text, [](char c) { return (c >= 0 && c < 0x20 && c != '\n') || c == 0x7F; }), 0)
+        << text;
 }
 
 } // namespace

@@ -228,27 +228,46 @@ void WizardTests::todayNoteFollowsTheChoice_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");
-    const QString soundWorse =
-        "In today's game: the sound gets worse; the game's own default is the last option.";
-    const QString washedOut = "In today's game: the picture may look washed out";
+    const QString defaultIsLast = " The game's own default is the last option.";
+    const QString eightBit = "With 8-bit sound (loadas8bit) at 1, expect worse sound.";
+    const QString lowSound = "With High-quality sound (hisound) at 0, expect worse sound.";
+    const QString washedOut = "With Brightness (brightness) at 2, you may get a washed-out picture.";
+    const QString gamma = "Today's game uses 3 for Gamma (gamma), not 4.";
     QTest::newRow("texture mode, last option")
         << "frmTweak14" << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down} << QString()
-        << "In today's game: textures look blocky; the game's own default is the last option." << QString();
+        << "With Texture mode (gl_texturemode) at GL_NEAREST_MIPMAP_NEAREST, expect blocky textures." +
+               defaultIsLast
+        << QString();
     QTest::newRow("gamma 3") << "frmTweak8" << QList<int>{Qt::Key_Tab, Qt::Key_End, Qt::Key_Backspace} << "3"
-                             << washedOut + "; the game uses 3 for gamma, not 4." << washedOut + ".";
+                             << washedOut + " " + gamma << washedOut;
     QTest::newRow("brightness 1") << "frmTweak8" << QList<int>{Qt::Key_End, Qt::Key_Backspace} << "1"
-                                  << washedOut + "; the game uses 3 for gamma, not 4."
-                                  << "In today's game: the game uses 3 for gamma, not 4.";
-    QTest::newRow("downloads allowed") << "frmInternet5" << QList<int>{Qt::Key_Space} << QString()
-                                       << "In today's game: servers running a map you don't have will "
-                                          "disconnect you."
-                                       << QString();
+                                  << washedOut + " " + gamma << gamma;
+    QTest::newRow("dynamic lights off") << "frmTweak2" << QList<int>{Qt::Key_Space} << QString() << QString()
+                                        << "On a server with more than one slot, bots included, today's game "
+                                           "uses 1 for Dynamic lights (r_dynamic), not 0.";
+    QTest::newRow("downloads allowed")
+        << "frmInternet5" << QList<int>{Qt::Key_Space} << QString()
+        << "With Downloads (cl_allowdownload) at 0, expect to be disconnected by "
+           "every server running a map or model you lack."
+        << QString();
+    // The page asks to leave the box cleared where sound stutters: no note warns against either answer.
+    QTest::newRow("sound compatibility")
+        << "frmSound1" << QList<int>{Qt::Key_Space} << QString() << QString() << QString();
+    const QString rateKept = "Right after the scripts, today's game may put back the Rate (rate) it kept at "
+                             "its last quit: set it in the game's console while you play, and the game keeps "
+                             "that one.";
+    const QList<int> clearRate{Qt::Key_End,       Qt::Key_Backspace, Qt::Key_Backspace,
+                               Qt::Key_Backspace, Qt::Key_Backspace, Qt::Key_Backspace};
+    QTest::newRow("any rate") << "frmInternet3" << clearRate << "5000" << rateKept
+                              << "With Rate (rate) at 5000, you may get choke and lag. " + rateKept;
     QTest::newRow("16 bit 22 kHz") << "frmSound5" << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down}
-                                   << QString() << soundWorse << QString();
+                                   << QString() << eightBit + " " + lowSound + defaultIsLast << QString();
     QTest::newRow("16 bit 11 kHz") << "frmSound5" << QList<int>{Qt::Key_Down, Qt::Key_Down} << QString()
-                                   << soundWorse << soundWorse;
-    QTest::newRow("weapon hidden") << "frmTweak3" << QList<int>{Qt::Key_Space} << QString() << QString()
-                                   << "In today's game: you see no weapon and no reload.";
+                                   << eightBit + " " + lowSound + defaultIsLast << lowSound + defaultIsLast;
+    QTest::newRow("weapon hidden")
+        << "frmTweak3" << QList<int>{Qt::Key_Space} << QString() << QString()
+        << "With Weapon model (r_drawviewmodel) at 0, expect no weapon and no reload "
+           "cues.";
 }
 
 void WizardTests::todayNoteFollowsTheChoice() {

@@ -9,6 +9,8 @@
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <filesystem>
@@ -64,7 +66,8 @@ private slots:
                                                        << "";
         QTest::newRow("a folder without config.cfg")
             << "empty folder" << false << false << 2 << ""
-            << "Couldn't find counter-strike config file, try specify another path\n";
+            << "HOME holds no cstrike/config.cfg: it is not the game's folder. Give the Half-Life folder that "
+               "holds cstrike.\n";
         QTest::newRow("no folder anywhere")
             << "none" << true << false << 2 << ""
             << "Half-life root not found, try specify another dir. Or choose another cstrike version\n";
@@ -93,30 +96,90 @@ private slots:
         std::ostringstream out;
         std::ostringstream err;
         QCOMPARE(reportOnConsole(given, json, out, err), exitCode);
-        QCOMPARE(QString::fromStdString(err.str()), error);
+        QCOMPARE(QString::fromStdString(err.str()).replace(m_home->path(), "HOME"), error);
         QCOMPARE(withDataNamed(out.str()), golden.isEmpty() ? QByteArray() : goldenFile(golden));
     }
 
-    // The program itself, without a window system, as a script runs it: --json reaches the report.
-    void theProgramPrintsTheReport() {
+    // The program itself, without a window system, as a script runs it. GAME stands for the game folder,
+    // HOME for one without the game, BYTES for a copy of the game in a folder whose name is not UTF-8.
+    void theProgramAnswers_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("fullDisk"); // standard output goes to /dev/full
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("output"); // a golden file below the golden folder, or the text itself
+        QTest::addColumn<QString>("error");  // how standard error begins
+        const QString usage = "\nUsage: ";
+        QTest::newRow("--json reaches the report")
+            << QStringList{"--report", "--json", "GAME"} << false << 0 << "report.json"
+            << "";
+        QTest::newRow("Qt's own options are the window's")
+            << QStringList{"-platform", "offscreen", "--report", "GAME"} << false << 0 << "report.txt"
+            << "";
+        QTest::newRow("a folder without the game")
+            << QStringList{"--report", "HOME"} << false << 2 << ""
+            << "HOME holds no cstrike/config.cfg: it is not the game's folder.";
+        QTest::newRow("a folder name that is not UTF-8")
+            << QStringList{"--report", "BYTES"} << false << 0 << "Start-up of the game in DATA/\\xff\n"
+            << "";
+        QTest::newRow("a full disk") << QStringList{"--report", "GAME"} << true << 1 << ""
+                                     << "The report could not be written.\n";
+        QTest::newRow("an unknown option") << QStringList{"--bogus"} << false << 64 << ""
+                                           << "Unknown option 'bogus'." + usage;
+        QTest::newRow("--json alone") << QStringList{"--json", "GAME"} << false << 64 << ""
+                                      << "--json goes only with --report." + usage;
+        QTest::newRow("a folder without --report") << QStringList{"GAME"} << false << 64 << ""
+                                                   << "A game folder goes only with --report: ";
+        QTest::newRow("two folders") << QStringList{"--report", "GAME", "GAME"} << false << 64 << ""
+                                     << "--report takes one game folder, not 2." + usage;
+        QTest::newRow("the version") << QStringList{"--version"} << false << 0
+                                     << "Zentrimo " ZENTRIMO_VERSION "\n"
+                                     << "";
+    }
+    void theProgramAnswers() {
 #ifdef Q_OS_WIN
         QSKIP("the console pass is the same; starting the program under Wine is the Windows script's job");
 #endif
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, fullDisk);
+        QFETCH(int, exitCode);
+        QFETCH(QString, output);
+        QFETCH(QString, error);
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove(QStringLiteral("DISPLAY"));
+        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
         environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
         program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(ZENTRIMO_PROGRAM),
-                      {QStringLiteral("--report"), QStringLiteral("--json"), m_game});
+        if (fullDisk)
+            program.setStandardOutputFile(QStringLiteral("/dev/full"));
+        arguments.replaceInStrings(QRegularExpression("^GAME$"), m_game);
+        arguments.replaceInStrings(QRegularExpression("^HOME$"), m_home->path());
+        QString bytes;
+        // Qt cannot name what it would remove.
+        const auto removeBytes = qScopeGuard([&bytes] {
+            if (!bytes.isEmpty())
+                QProcess::execute("sh", {"-c", "rm -r \"$(printf \"$0\")\"", bytes});
+        });
+        if (arguments.contains(QStringLiteral("BYTES"))) {
+            // QProcess would pass a name as UTF-8: the shell makes the byte.
+            bytes = m_data->filePath(QStringLiteral("\\377"));
+            QVERIFY(QProcess::execute(
+                        "sh", {"-c", "cp -R \"$0\" \"$(printf \"$1\")\" && chmod -R u+w \"$(printf \"$1\")\"",
+                               m_game, bytes}) == 0);
+            program.start("sh", {"-c", "exec \"$0\" --report \"$(printf \"$1\")\"", ZENTRIMO_PROGRAM, bytes});
+        } else {
+            program.start(QStringLiteral(ZENTRIMO_PROGRAM), arguments);
+        }
         QVERIFY(program.waitForFinished(30000));
-        QCOMPARE(program.exitCode(), 0);
-        QCOMPARE(withDataNamed(program.readAllStandardOutput().toStdString()), goldenFile("report.json"));
-        program.start(QStringLiteral(ZENTRIMO_PROGRAM), {QStringLiteral("--report"), m_home->path()});
-        QVERIFY(program.waitForFinished(30000));
-        QCOMPARE(program.exitCode(), 2);
-        QCOMPARE(program.readAllStandardError(),
-                 "Couldn't find counter-strike config file, try specify another path\n");
+        QCOMPARE(program.exitCode(), exitCode);
+        const QByteArray printed = withDataNamed(program.readAllStandardOutput().toStdString());
+        if (output.endsWith(QLatin1String(".txt")) || output.endsWith(QLatin1String(".json")))
+            QCOMPARE(printed, goldenFile(output));
+        else
+            QVERIFY2(output.isEmpty() ? printed.isEmpty() : printed.startsWith(output.toUtf8()), printed);
+        const QString complaint =
+            QString::fromUtf8(program.readAllStandardError()).replace(m_home->path(), "HOME");
+        QVERIFY2(error.isEmpty() ? complaint.isEmpty() : complaint.startsWith(error), qPrintable(complaint));
     }
 
     // "&Check game" on the first wizard form shows the same report; it copies, and Close goes back.

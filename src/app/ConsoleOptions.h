@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <string>
+
+// What the command line asks of the program before any window: a window, the help or the version, the
+// report, or nothing it understands (then the usage, and exit code 64 as in BSD's sysexits).
+struct ConsoleRequest {
+    enum class Action { Window, Help, Version, Report, Usage };
+    Action action = Action::Window;
+    bool json = false;
+    std::optional<QString> gameRoot{}; // with the report: the folder given
+    QString error{};                   // with the usage: what was wrong
+};
+
+inline constexpr int UsageExitCode = 64;
+
+// The arguments as the process got them, the program's name first. Qt's own options for the window
+// system (-platform NAME, -style NAME, -reverse, ...) are let through for the window.
+ConsoleRequest consoleRequest(const QStringList& arguments);
+
+// The usage text: the program's options, then what went wrong when anything did.
+QString usageText(const ConsoleRequest& request);
