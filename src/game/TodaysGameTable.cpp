@@ -79,7 +79,8 @@ constexpr std::array<Setting, 34> Rows{{
      .gone = "No Steam build holds it; fps_max limits the frame rate now."},
     {.name = "rate", .words = "Rate", .exists = {true, High, "config"},
      .saved = {true, High, "#2237"}, .defaultValue = {"30000", High, "#3523"},
-     .effect = {.multiplayerClamp = Range{1000, 100000}, .confidence = High, .sources = "#1799, ReHLDS sv_main.cpp"},
+     // Every server holds it there, a game of one slot included: the client runs one too.
+     .effect = {.clamp = Range{1000, 100000}, .confidence = High, .sources = "#1799, ReHLDS sv_main.cpp"},
      // The store is read back in the 2019-2022 client (sys_dll.cpp); no source says the 2023 build does.
      .putBack = {true, Low, "client sys_dll.cpp ForceReloadProfile, #2237"},
      .risk = {When::Below, "20000", "choke and lag", Low, "#2342; no source gives a threshold"}},

@@ -33,7 +33,7 @@ const Case Cases[] = {
      "gl_polyoffset \"-0.0005\"\nr_dynamic \"2\"\n",
      "",
      "Lines: 6. They take effect: 1. Changed by the game: 5. Without effect: 0. Not in today's game: 0.\n"
-     "rate \"250035\": On a server with more than one slot, bots included, today's game uses 100000 for Rate "
+     "rate \"250035\": Today's game uses 100000 for Rate "
      "(rate), not 250035. Right after the scripts, today's game may put back the Rate (rate) it kept at its "
      "last quit: set it in the game's console while you play, and the game keeps that one.\n"
      "gamma \"1e1\": Today's game uses 3 for Gamma (gamma), not 1e1.\n"
