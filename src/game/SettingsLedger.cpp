@@ -1,0 +1,133 @@
+#include "game/SettingsLedger.h"
+
+#include <algorithm>
+
+namespace game {
+
+namespace {
+
+constexpr std::size_t MaxListed = 1000;
+constexpr std::size_t MaxOverridden = 32;
+constexpr std::size_t MaxVariables = 4096;
+
+bool samePlace(const ScriptPlace& a, const ScriptPlace& b) {
+    return a.file == b.file && a.line == b.line;
+}
+
+std::optional<std::string> fateReason(const Setting& row, const Verdict& verdict) {
+    switch (verdict.fate) {
+    case Fate::NotInGame:
+        return "not in today's game (" + std::string(row.gone) + ")";
+    case Fate::Forced:
+        return "forced to " + std::string(row.forced) + " by the game";
+    case Fate::NoEffect:
+        return std::string(row.today);
+    case Fate::Clamped:
+        if (!verdict.multiplayerOnly)
+            return "the game uses " + verdict.gameUses;
+        break;
+    case Fate::TakesEffect:
+        break;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+void SettingsLedger::set(const std::string& name, std::string_view value, const ScriptPlace& place,
+                         std::string_view command, std::size_t order) {
+    auto found = m_variables.find(name);
+    if (found == m_variables.end()) {
+        if (m_variables.size() == MaxVariables) {
+            ++m_report.leftOut;
+            return;
+        }
+        found = m_variables.emplace(name, Variable{}).first;
+    } else if (Variable& earlier = found->second;
+               !samePlace(earlier.place, place) || earlier.command != command) {
+        // A line run again (its file exec'd twice) replaces nothing but itself.
+        listIneffective(earlier.order, name, earlier.place, earlier.command,
+                        "set again by " + placeText(place));
+        earlier.overridden.push_back({earlier.place, earlier.value});
+        if (earlier.overridden.size() > MaxOverridden) {
+            earlier.overridden.erase(earlier.overridden.begin());
+            ++earlier.overriddenLeftOut;
+        }
+    }
+    Variable& variable = found->second;
+    variable.value = value;
+    variable.place = place;
+    variable.command = command;
+    variable.order = order;
+    if (name == "cl_filterstuffcmd" && sameValue(value, "0"))
+        warn(
+            WarningKind::Tampering, place,
+            std::string(command) +
+                ": lets servers run commands in your game that 1 would filter out; a server may have set it");
+}
+
+void SettingsLedger::ineffective(std::size_t order, const ScriptPlace& place, std::string_view command,
+                                 std::string why) {
+    listIneffective(order, {}, place, command, std::move(why));
+}
+
+// The same line set again on more than one run is listed once, from its first run.
+void SettingsLedger::listIneffective(std::size_t order, const std::string& variable, const ScriptPlace& place,
+                                     std::string_view command, std::string why) {
+    const std::string key =
+        variable + '\n' + place.file + '\n' + std::to_string(place.line) + '\n' + std::string(command);
+    if (const auto listed = m_listed.find(key); listed != m_listed.end()) {
+        m_ineffective[listed->second].line.why = std::move(why);
+        return;
+    }
+    if (m_ineffective.size() == MaxListed) {
+        ++m_report.leftOut;
+        return;
+    }
+    m_listed.emplace(key, m_ineffective.size());
+    m_ineffective.push_back({order, variable, {place, std::string(command), std::move(why)}});
+}
+
+void SettingsLedger::warn(WarningKind kind, const ScriptPlace& place, std::string text) {
+    if (m_report.warnings.size() == MaxListed) {
+        ++m_report.leftOut;
+        return;
+    }
+    m_report.warnings.push_back({kind, place, std::move(text)});
+}
+
+void SettingsLedger::finish() {
+    // A line that holds its variable's value at the end takes effect, however often it was set again.
+    std::erase_if(m_ineffective, [&](const Entry& entry) {
+        const auto holding = m_variables.find(entry.variable);
+        return holding != m_variables.end() && samePlace(holding->second.place, entry.line.place) &&
+               holding->second.command == entry.line.command;
+    });
+    m_listed.clear();
+    for (auto& [name, variable] : m_variables)
+        report(name, std::move(variable));
+    std::ranges::stable_sort(m_ineffective, {}, &Entry::order);
+    for (Entry& entry : m_ineffective)
+        m_report.ineffective.push_back(std::move(entry.line));
+}
+
+void SettingsLedger::report(const std::string& name, Variable variable) {
+    VariableSetting setting{name,
+                            std::move(variable.value),
+                            variable.place,
+                            std::move(variable.overridden),
+                            variable.overriddenLeftOut,
+                            findSetting(name),
+                            std::nullopt};
+    if (setting.row) {
+        setting.verdict = judge(*setting.row, setting.value);
+        if (const auto why = fateReason(*setting.row, *setting.verdict))
+            listIneffective(variable.order, {}, setting.place, variable.command, *why);
+        if (setting.verdict->risky)
+            warn(WarningKind::Cost, setting.place,
+                 setting.name + " \"" + setting.value + "\": " + std::string(setting.row->risk.text));
+    }
+    m_report.settings.push_back(std::move(setting));
+}
+
+} // namespace game
