@@ -21,7 +21,7 @@ CommandBuffer::Step CommandBuffer::next() {
     for (;;) {
         if (!m_chunks.empty()) {
             Chunk& chunk = m_chunks.back();
-            const ScriptCommand* command = chunk.reader.next();
+            const ScriptCommand* command = chunk.reader.next(m_words);
             if (!command) {
                 // What is left are empty commands: they leave before anything else runs.
                 m_waiting -= chunk.remaining;

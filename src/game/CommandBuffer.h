@@ -60,6 +60,7 @@ private:
     std::vector<Chunk> m_chunks; // the back is the front of the buffer
     std::vector<Feed> m_feeds;   // the back is the innermost Cmd_Exec_f
     std::size_t m_waiting = 0;
+    std::vector<std::string_view> m_words; // the words of the command given last
 };
 
 } // namespace game

@@ -5,12 +5,13 @@
 
 #include <algorithm>
 #include <array>
+#include <unordered_set>
 
 namespace game {
 
 namespace {
 
-// Sorted. From the registrations (Cmd_AddCommand) of ReHLDS (engine/cmd.cpp Cmd_Init, engine/host_cmd.cpp
+// From the registrations (Cmd_AddCommand) of ReHLDS (engine/cmd.cpp Cmd_Init, engine/host_cmd.cpp
 // Host_InitCommands) and the client reconstruction (engine/snd_dma.cpp S_Init, engine/keys.cpp,
 // engine/cl_main.cpp, engine/cl_demo.cpp, engine/console.cpp), and the client DLL's of Valve's SDK
 // (cl_dll/input.cpp, cl_dll/hud_spectator.cpp), which stands for the closed Counter-Strike client;
@@ -147,11 +148,15 @@ constexpr auto QuietWhenMissing = std::to_array<std::string_view>(
 } // namespace
 
 bool isCommandName(std::string_view lowerName) {
-    if (lowerName.starts_with('+') || lowerName.starts_with('-') ||
-        std::ranges::find(Commands, lowerName) != Commands.end())
-        return true;
-    const Setting* row = findSetting(lowerName);
-    return row && row->inGame && row->defaultValue.empty();
+    // The table's commands join the engine's, once: a name is looked up for every command run.
+    static const std::unordered_set<std::string_view> Known = [] {
+        std::unordered_set<std::string_view> known(Commands.begin(), Commands.end());
+        for (const Setting& row : todaysGame())
+            if (row.inGame && row.defaultValue.empty())
+                known.insert(row.name);
+        return known;
+    }();
+    return lowerName.starts_with('+') || lowerName.starts_with('-') || Known.contains(lowerName);
 }
 
 bool isRefusedAliasName(std::string_view lowerName) {

@@ -96,7 +96,7 @@ bool isUtf16(std::string_view bytes) {
 ScriptReader::ScriptReader(std::string_view script, std::size_t firstLine)
     : m_script(scriptText(script)), m_line(firstLine) {}
 
-const ScriptCommand* ScriptReader::next() {
+const ScriptCommand* ScriptReader::next(std::vector<std::string_view>& words) {
     while (m_at < m_script.size()) {
         const std::size_t segment = m_at;
         bool quoted = false;
@@ -119,18 +119,18 @@ const ScriptCommand* ScriptReader::next() {
         }
         const std::string_view command = m_script.substr(segment, std::min(at - segment, MaxCommandBytes));
         bool comment = false;
-        const std::size_t end = tokenize(command, m_words, comment);
-        if (m_words.empty())
+        const std::size_t end = tokenize(command, words, comment);
+        if (words.empty())
             continue;
         // A quoted first word starts at its quote.
         const std::size_t begin =
-            static_cast<std::size_t>(m_words.front().data() - m_script.data()) -
-            (m_words.front().data() > m_script.data() + segment && m_words.front().data()[-1] == '"' ? 1 : 0);
+            static_cast<std::size_t>(words.front().data() - m_script.data()) -
+            (words.front().data() > m_script.data() + segment && words.front().data()[-1] == '"' ? 1 : 0);
         const std::string_view before = m_script.substr(segment, begin - segment);
         const std::string_view after = command.substr(end);
         const bool alone =
             std::ranges::all_of(before, isAsciiBlank) && std::ranges::all_of(after, isAsciiBlank);
-        m_command = {m_words, begin, segment + end, at, line, firstOnLine && lineEnds && !comment && alone};
+        m_command = {words, begin, segment + end, at, line, firstOnLine && lineEnds && !comment && alone};
         return &m_command;
     }
     return nullptr;

@@ -30,8 +30,10 @@ class ScriptReader {
 public:
     explicit ScriptReader(std::string_view script, std::size_t firstLine = 1);
 
-    // The next command holding a word; nothing at the script's end. Valid until the next call.
-    const ScriptCommand* next();
+    // The next command holding a word; nothing at the script's end. Valid until the next call, and
+    // until words changes: the command's words are kept there.
+    const ScriptCommand* next(std::vector<std::string_view>& words);
+    const ScriptCommand* next() { return next(m_words); }
 
 private:
     std::string_view m_script;

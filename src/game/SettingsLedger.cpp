@@ -9,6 +9,7 @@ namespace {
 constexpr std::size_t MaxListed = 1000;
 constexpr std::size_t MaxOverridden = 32;
 constexpr std::size_t MaxVariables = 4096;
+constexpr std::size_t MaxOverriddenInAll = 16384; // values, up to 514 bytes each
 
 bool samePlace(const ScriptPlace& a, const ScriptPlace& b) {
     return a.file == b.file && a.line == b.line;
@@ -46,11 +47,17 @@ void SettingsLedger::set(const std::string& name, std::string_view value, const 
     } else if (Variable& earlier = found->second;
                !samePlace(earlier.place, place) || earlier.command != command) {
         // A line run again (its file exec'd twice) replaces nothing but itself.
-        listIneffective(earlier.order, name, earlier.place, earlier.command,
-                        "set again by " + placeText(place));
-        earlier.overridden.push_back({earlier.place, earlier.value});
-        if (earlier.overridden.size() > MaxOverridden) {
-            earlier.overridden.erase(earlier.overridden.begin());
+        listIneffective(earlier.order, name, earlier.place, earlier.command, {}, &place);
+        if (earlier.overridden.size() == MaxOverridden ||
+            (m_overriddenKept == MaxOverriddenInAll && !earlier.overridden.empty())) {
+            earlier.overridden.pop_front();
+            --m_overriddenKept;
+            ++earlier.overriddenLeftOut;
+        }
+        if (m_overriddenKept < MaxOverriddenInAll) {
+            earlier.overridden.push_back({earlier.place, earlier.value});
+            ++m_overriddenKept;
+        } else {
             ++earlier.overriddenLeftOut;
         }
     }
@@ -73,15 +80,18 @@ void SettingsLedger::ineffective(std::size_t order, const ScriptPlace& place, st
 
 // The same line set again on more than one run is listed once, from its first run.
 void SettingsLedger::listIneffective(std::size_t order, const std::string& variable, const ScriptPlace& place,
-                                     std::string_view command, std::string why) {
+                                     std::string_view command, std::string why, const ScriptPlace* setBy) {
+    // Once the list is full, a line is counted without looking whether it is listed already.
+    if (m_ineffective.size() == MaxListed) {
+        ++m_report.leftOut;
+        return;
+    }
+    if (setBy)
+        why = "set again by " + placeText(*setBy);
     const std::string key =
         variable + '\n' + place.file + '\n' + std::to_string(place.line) + '\n' + std::string(command);
     if (const auto listed = m_listed.find(key); listed != m_listed.end()) {
         m_ineffective[listed->second].line.why = std::move(why);
-        return;
-    }
-    if (m_ineffective.size() == MaxListed) {
-        ++m_report.leftOut;
         return;
     }
     m_listed.emplace(key, m_ineffective.size());
@@ -104,7 +114,10 @@ void SettingsLedger::finish() {
                holding->second.command == entry.line.command;
     });
     m_listed.clear();
-    for (auto& [name, variable] : m_variables)
+    std::vector<std::pair<std::string, Variable>> byName(std::make_move_iterator(m_variables.begin()),
+                                                         std::make_move_iterator(m_variables.end()));
+    std::ranges::sort(byName, {}, &std::pair<std::string, Variable>::first);
+    for (auto& [name, variable] : byName)
         report(name, std::move(variable));
     std::ranges::stable_sort(m_ineffective, {}, &Entry::order);
     for (Entry& entry : m_ineffective)
@@ -115,7 +128,8 @@ void SettingsLedger::report(const std::string& name, Variable variable) {
     VariableSetting setting{name,
                             std::move(variable.value),
                             variable.place,
-                            std::move(variable.overridden),
+                            {std::make_move_iterator(variable.overridden.begin()),
+                             std::make_move_iterator(variable.overridden.end())},
                             variable.overriddenLeftOut,
                             findSetting(name),
                             std::nullopt};

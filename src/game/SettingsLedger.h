@@ -3,9 +3,11 @@
 #include "game/StartupReport.h"
 
 #include <cstddef>
+#include <deque>
 #include <map>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 // The report's bookkeeping while start-up runs: the value each variable holds and the lines it replaced,
@@ -32,7 +34,7 @@ private:
         ScriptPlace place;
         std::string command;
         std::size_t order = 0;
-        std::vector<EarlierValue> overridden;
+        std::deque<EarlierValue> overridden;
         std::size_t overriddenLeftOut = 0;
     };
     struct Entry {
@@ -41,12 +43,14 @@ private:
         IneffectiveLine line;
     };
 
+    // why: the reason, or empty for "set again by" the place setBy.
     void listIneffective(std::size_t order, const std::string& variable, const ScriptPlace& place,
-                         std::string_view command, std::string why);
+                         std::string_view command, std::string why, const ScriptPlace* setBy = nullptr);
     void report(const std::string& name, Variable variable);
 
     StartupReport& m_report;
-    std::map<std::string, Variable> m_variables;
+    std::unordered_map<std::string, Variable> m_variables;
+    std::size_t m_overriddenKept = 0; // in all variables
     std::vector<Entry> m_ineffective;
     std::map<std::string, std::size_t> m_listed; // a line's key, its place in m_ineffective
 };

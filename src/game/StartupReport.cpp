@@ -23,7 +23,7 @@ namespace {
 constexpr std::size_t MaxListed = 1000;
 constexpr std::size_t MaxAliases = 4096;
 // Every file run, repeats included: more ends the reading.
-constexpr std::uintmax_t MaxRunBytes = 4 * files::MaxFileBytes;
+constexpr std::uintmax_t MaxRunBytes = files::MaxFileBytes;
 constexpr std::size_t MaxAliasText = 1022; // Cmd_Alias_f keeps room for its line end in 1024
 
 // Host_Init queues valve.rc; ForceReloadProfile adds config.cfg and +mlook, then runs the buffer.
@@ -57,16 +57,25 @@ struct Located {
     enum class State { Found, Missing, Unopenable } state;
     fs::path path;
     std::string shown; // as a place names it
+    FileKind kind = FileKind::Other;
+    std::shared_ptr<const std::string> bytes; // once read
 };
 
 std::string joined(std::span<const std::string_view> words) {
     std::string text;
-    for (const std::string_view word : words)
-        text += (text.empty() ? "" : " ") + std::string(word);
+    for (const std::string_view word : words) {
+        if (!text.empty())
+            text += ' ';
+        text += word;
+    }
     return text;
 }
 
 bool runsCommand(std::string_view commands, std::string_view wanted) {
+    // Most commands hold no such name: a search without regard to case spares reading them.
+    const auto holds = std::ranges::search(commands, wanted, {}, files::lowerAscii, files::lowerAscii);
+    if (holds.empty())
+        return false;
     ScriptReader reader(commands);
     while (const ScriptCommand* command = reader.next())
         if (files::equalsIgnoringCase(command->words[0], wanted))
@@ -129,16 +138,18 @@ private:
                 finish(step.run);
                 continue;
             }
+            // One place reused: its file keeps its room from command to command.
             const Run& from = m_runs[step.run];
-            const ScriptPlace place{from.file, from.alias ? from.line : step.command->line};
-            execute(step.command->words, place, step.text, step.run);
+            m_place.file = from.file;
+            m_place.line = from.alias ? from.line : step.command->line;
+            execute(step.command->words, m_place, step.text, step.run);
         }
     }
 
-    std::size_t newRun(std::string file, std::size_t line, std::size_t parent) {
+    std::size_t newRun(std::string file, std::size_t line, std::size_t parent,
+                       FileKind kind = FileKind::Other) {
         ++m_runs[parent].refs;
-        Run fresh{std::move(file), line, FileKind::Other, parent};
-        fresh.kind = kindOf(fresh.file);
+        Run fresh{std::move(file), line, kind, parent};
         if (m_free.empty()) {
             m_runs.push_back(std::move(fresh));
             return m_runs.size() - 1;
@@ -207,7 +218,7 @@ private:
             warn(WarningKind::Refused, from, *refused);
             return;
         }
-        const Located& found = locate(name);
+        Located& found = locate(name);
         if (found.state == Located::State::Unopenable) {
             warn(WarningKind::Unreadable, from,
                  found.shown + " is in a folder that may not be opened: the game cannot read it");
@@ -239,15 +250,14 @@ private:
             return;
         if (m_bytesRun > MaxRunBytes - bytes->size()) {
             if (!std::exchange(m_stopped, true))
-                warn(WarningKind::Limit, from,
-                     "start-up runs more than 256 MiB of scripts: not read further");
+                warn(WarningKind::Limit, from, "start-up runs more than 64 MiB of scripts: not read further");
             return;
         }
         m_bytesRun += bytes->size();
         if (isUtf16(*bytes))
             warn(WarningKind::Unreadable, from,
                  found.shown + " is saved as UTF-16: the game reads nothing in it");
-        const std::size_t run = newRun(found.shown, 0, parent);
+        const std::size_t run = newRun(found.shown, 0, parent, found.kind);
         m_runs[run].unlisted = true;
         // Cmd_Exec_f measures the whole file, but only its text up to a NUL goes in.
         if (m_buffer.waiting() + bytes->size() + 2 < CommandBufferBytes)
@@ -266,10 +276,10 @@ private:
     }
 
     // cstrike before valve; the last name found without regard to case. Asked once a name.
-    const Located& locate(std::string_view name) {
+    Located& locate(std::string_view name) {
         if (const auto known = m_located.find(name); known != m_located.end())
             return known->second;
-        Located found{Located::State::Missing, {}, {}};
+        Located found{Located::State::Missing, {}, {}, FileKind::Other, nullptr};
         const std::size_t slash = name.rfind('/');
         const std::string folder(name.substr(0, slash == std::string_view::npos ? 0 : slash + 1));
         const std::string last(name.substr(folder.size()));
@@ -279,13 +289,18 @@ private:
                 const auto entry = files::entryIgnoringCase(where, last);
                 const auto entryName = entry ? files::textOfPath(entry->filename()) : std::nullopt;
                 if (entryName) {
-                    found = {Located::State::Found, *entry, std::string(top) + "/" + folder + *entryName};
+                    const std::string shown = std::string(top) + "/" + folder + *entryName;
+                    found = {Located::State::Found, *entry, shown, kindOf(shown), nullptr};
                     break;
                 }
                 std::error_code error;
                 (void)fs::symlink_status(where / last, error);
                 if (error == std::errc::permission_denied && found.state == Located::State::Missing)
-                    found = {Located::State::Unopenable, {}, std::string(top) + "/" + folder + last};
+                    found = {Located::State::Unopenable,
+                             {},
+                             std::string(top) + "/" + folder + last,
+                             FileKind::Other,
+                             nullptr};
             }
         }
         return m_located.emplace(std::string(name), std::move(found)).first->second;
@@ -329,9 +344,15 @@ private:
         }
         // Each word followed by a blank, then a line end.
         std::string commands;
-        for (const std::string_view word : words.subspan(2))
-            commands += std::string(word) + ' ';
-        commands = commands.substr(0, MaxAliasText) + '\n';
+        for (const std::string_view word : words.subspan(2)) {
+            commands += word;
+            commands += ' ';
+        }
+        commands.resize(std::min(commands.size(), MaxAliasText));
+        commands += '\n';
+        // The same commands again leave the alias as it is.
+        if (const auto same = m_aliases.find(name); same != m_aliases.end() && *same->second.text == commands)
+            return;
         m_aliases[name] = {std::make_shared<const std::string>(std::move(commands)),
                            stored("alias", words, place), ++m_definitions};
     }
@@ -365,6 +386,7 @@ private:
     std::shared_ptr<const std::string> m_stuffed;
     std::vector<Run> m_runs;
     std::vector<std::size_t> m_free;
+    ScriptPlace m_place;
     std::uintmax_t m_bytesRun = 0;
     bool m_stopped = false;
     std::size_t m_order = 0;
