@@ -1,5 +1,6 @@
 #include "game/ReportRendering.h"
 
+#include <array>
 #include <cstdio>
 
 namespace game {
@@ -81,6 +82,29 @@ std::string settingJson(const VariableSetting& setting) {
     return json + "}";
 }
 
+// What the game does with rate after the scripts, as a paragraph of its own.
+std::string storedRateText(const StoredRate& rate) {
+    switch (rate.kind) {
+    case StoredRate::Kind::Read:
+        return "\nRate kept by the game:\n  after the scripts the game sets rate to \"" + rate.value +
+               "\", the rate it kept in " + rate.store + " when it last quit\n";
+    case StoredRate::Kind::None:
+        return "\nRate kept by the game:\n  " + rate.store +
+               " holds no rate: the scripts' rate holds, and the game keeps it there when it quits\n";
+    case StoredRate::Kind::Unknown:
+        break;
+    }
+    return "\nRate kept by the game:\n  the game may put back the rate it kept in " + rate.store +
+           " at its last quit, which this program cannot read: a rate set in a script may not take effect\n";
+}
+
+std::string storedRateJson(const StoredRate& rate) {
+    constexpr std::array<std::string_view, 3> Kinds{"unknown", "none", "read"};
+    return "  \"storedRate\": {\"kind\": " + jsonString(Kinds[static_cast<std::size_t>(rate.kind)]) +
+           ", \"store\": " + jsonString(rate.store) + ", \"value\": " +
+           (rate.kind == StoredRate::Kind::Read ? jsonString(rate.value) : std::string("null")) + "},\n";
+}
+
 std::string storedJson(std::string_view nameKey, const StoredCommands& stored) {
     return "{\"" + std::string(nameKey) + "\": " + jsonString(stored.name) +
            ", \"commands\": " + jsonString(stored.commands) + ", " + placeFields(stored.place) + "}";
@@ -138,6 +162,7 @@ std::string reportText(const StartupReport& report) {
     }
     if (report.settings.empty())
         text += "  none\n";
+    text += storedRateText(report.storedRate);
     if (!report.ineffective.empty()) {
         text += "\nLines that never take effect:\n";
         for (const IneffectiveLine& line : report.ineffective)
@@ -179,6 +204,7 @@ std::string reportJson(const StartupReport& report) {
         return "{\"kind\": " + jsonString(kindName(warning.kind)) + ", " + placeFields(warning.place) +
                ", \"text\": " + jsonString(warning.text) + "}";
     });
+    json += storedRateJson(report.storedRate);
     return json + "  \"leftOut\": " + std::to_string(report.leftOut) + "\n}\n";
 }
 

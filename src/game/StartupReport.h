@@ -66,7 +66,7 @@ struct Warning {
 struct StoredRate {
     enum class Kind { Unknown, None, Read };
     Kind kind = Kind::Unknown; // Unknown: the store cannot be read here
-    std::string store;         // where it is, for a person: "the Windows registry"
+    std::string store = "its own store"; // where it is, for a person: "the Windows registry"
     std::string value;         // when read
 };
 

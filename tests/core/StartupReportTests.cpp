@@ -108,6 +108,10 @@ TEST(StartupReport, ReadingChangesNoFile) {
     }
 }
 
+constexpr std::string_view RateUnknown =
+    "\nRate kept by the game:\n  the game may put back the rate it kept in its own store at its last quit, which "
+    "this program cannot read: a rate set in a script may not take effect\n";
+
 struct SmallFolder {
     const char* what;
     std::vector<std::pair<std::string, std::string_view>> files;
@@ -178,7 +182,11 @@ TEST(StartupReport, SmallFoldersReadAsExpected) {
             folder.launchOptions.empty()
                 ? std::nullopt
                 : std::optional(game::LaunchOptions{std::string(folder.launchOptions), "", "", 0});
-        const std::string text = game::reportText(game::readStartup(game.root(), options));
+        std::string text = game::reportText(game::readStartup(game.root(), options));
+        // Where the rate is kept is unknown here: said once, after the settings.
+        const std::size_t rate = text.find(RateUnknown);
+        ASSERT_NE(rate, std::string::npos) << folder.what;
+        text.erase(rate, RateUnknown.size());
         const std::size_t scripts = text.find("Scripts,");
         EXPECT_EQ(scripts == std::string::npos ? text : text.substr(scripts), folder.text) << folder.what;
     }
