@@ -4,6 +4,7 @@
 #include "game/LaunchOptions.h"
 #include "game/ReportRendering.h"
 #include "game/StartupReport.h"
+#include "game/StoredRateLookup.h"
 
 #include <gtest/gtest.h>
 
@@ -40,13 +41,36 @@ struct Case {
     const char* folder;
     bool steam; // launch options from the case's steam/ folder
     bool caseMatters;
+    const char* game = "game"; // the game root in the case's folder
+    bool storedRate = false;   // the rate kept where the program finds it; unknown otherwise
 };
 
 // a Steam install whose autoexec.cfg config.cfg undoes; launch options; signs of a server's changes;
-// letter case and the base game's folder; chains of execs with ';', quotes, comments and loops.
+// letter case and the base game's folder; chains of execs with ';', quotes, comments and loops. Then a
+// folder for each rule the engine reads scripts by: aliases run where named (one execs a file, one runs
+// itself, one takes a variable's name or a command's); a file run twice, whose lines hold from their
+// last run; commands that set nothing; a byte-order mark, bytes from 0x80, a NUL and a UTF-16 file;
+// words of one character, "//" inside a word, a 515-character word and a command cut at 1023 bytes;
+// a file of exactly the command buffer's room, and one byte more; a file read a line at a time, where
+// a tab and bytes from 0x80 end lines; and the rate a Wine prefix keeps, put back after the scripts.
 const Case Cases[] = {
-    {"steam-install", false, false}, {"launch-options", true, false}, {"tampering", false, false},
-    {"letter-case", false, true},    {"exec-chains", false, false},
+    {"steam-install", false, false},
+    {"launch-options", true, false},
+    {"tampering", false, false},
+    {"letter-case", false, true},
+    {"exec-chains", false, false},
+    {"aliases", false, false},
+    {"run-twice", false, false},
+    {"commands", false, false},
+    {"bytes", false, false},
+    {"words", false, false},
+    {"buffer-fits", false, false},
+    {"buffer-one-over", false, false},
+    {"line-at-a-time", false, false},
+#ifndef _WIN32
+    // Windows keeps the rate in its own registry, not in a prefix's file.
+    {"wine-rate", false, false, "drive_c/game", true},
+#endif
 };
 
 TEST(StartupReport, FoldersReadAsTheirGoldenReports) {
@@ -58,7 +82,9 @@ TEST(StartupReport, FoldersReadAsTheirGoldenReports) {
 #endif
         const fs::path folder = Data / c.folder;
         const auto options = c.steam ? game::steamLaunchOptions(folder / "steam") : std::nullopt;
-        const game::StartupReport report = game::readStartup(folder / "game", options);
+        const fs::path gameRoot = folder / c.game;
+        const game::StartupReport report = game::readStartup(
+            gameRoot, options, c.storedRate ? game::storedRateFor(gameRoot, std::nullopt) : game::StoredRate{});
         EXPECT_EQ(withoutDataFolder(game::reportText(report)), bytesOf(folder / "report.txt")) << c.folder;
         EXPECT_EQ(withoutDataFolder(game::reportJson(report)), bytesOf(folder / "report.json")) << c.folder;
     }
@@ -103,7 +129,7 @@ std::map<fs::path, std::pair<std::string, fs::file_time_type>> snapshotOf(const 
 TEST(StartupReport, ReadingChangesNoFile) {
     for (const Case& c : Cases) {
         const auto before = snapshotOf(Data / c.folder);
-        game::readStartup(Data / c.folder / "game", game::steamLaunchOptions(Data / c.folder / "steam"));
+        game::readStartup(Data / c.folder / c.game, game::steamLaunchOptions(Data / c.folder / "steam"));
         EXPECT_EQ(snapshotOf(Data / c.folder), before) << c.folder;
     }
 }
