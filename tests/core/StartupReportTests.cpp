@@ -16,6 +16,7 @@
 
 #ifndef _WIN32
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace fs = std::filesystem;
@@ -84,7 +85,8 @@ TEST(StartupReport, FoldersReadAsTheirGoldenReports) {
         const auto options = c.steam ? game::steamLaunchOptions(folder / "steam") : std::nullopt;
         const fs::path gameRoot = folder / c.game;
         const game::StartupReport report = game::readStartup(
-            gameRoot, options, c.storedRate ? game::storedRateFor(gameRoot, std::nullopt) : game::StoredRate{});
+            gameRoot, options,
+            c.storedRate ? game::storedRateFor(gameRoot, std::nullopt) : game::StoredRate{});
         EXPECT_EQ(withoutDataFolder(game::reportText(report)), bytesOf(folder / "report.txt")) << c.folder;
         EXPECT_EQ(withoutDataFolder(game::reportJson(report)), bytesOf(folder / "report.json")) << c.folder;
     }
@@ -236,6 +238,106 @@ TEST(StartupReport, ListsStopAtTheirLimitsAndCountTheRest) {
     // 199 lines set again and the last line's own reason beyond 1000 lines, 200 warnings beyond 1000.
     EXPECT_EQ(report.leftOut, 400u);
 }
+
+std::string repeated(std::string_view line, std::size_t times) {
+    std::string text;
+    for (std::size_t i = 0; i < times; ++i)
+        text += line;
+    return text;
+}
+
+struct Hostile {
+    const char* what;
+    std::vector<std::pair<std::string, std::string>> written;
+    std::size_t settings;     // settings in the report
+    std::size_t files;        // scripts listed
+    std::size_t warnings;     // warnings listed
+    std::size_t leftOut;      // what the lists left out
+    std::size_t overridden;   // earlier values kept, in all settings
+    std::string_view warning; // the first warning's text
+};
+
+// Each as a careful attacker would build it: the reading ends, and every list keeps to its limit.
+const Hostile HostileFolders[] = {
+    {"12000 execs of a file larger than the buffer, each nesting in the engine",
+     {{"cstrike/autoexec.cfg", repeated("exec big.cfg\n", 12000)},
+      {"cstrike/big.cfg", repeated("fps_max 99\n", 1600)},
+      {"cstrike/config.cfg", ""}},
+     1,
+     1000,
+     1,
+     // 3804 runs of big.cfg fit in 64 MiB beside autoexec.cfg: every fps_max but the last is set again,
+     // 1000 such lines listed, and the last one's own reason left out too; 1000 of the 3805 scripts listed.
+     (3804 * 1600 - 1 - 1000) + 1 + (3805 - 1000),
+     32,
+     "start-up runs more than 64 MiB of scripts: not read further"},
+    {"an alias that runs itself, 3000 times",
+     {{"cstrike/autoexec.cfg", repeated("alias l \"gamma 1; l\"; l\n", 3000)}, {"cstrike/config.cfg", ""}},
+     1,
+     2,
+     1000,
+     // A loop warned on every line, 1000 listed; gamma set again on each but the last, whose own reason
+     // (the game raises 1) is left out too.
+     (3000 - 1000) + (2999 - 1000) + 1,
+     32,
+     "l runs itself again while it is still running: the game repeats it without end; its commands are read "
+     "once here"},
+    {"5000 aliases, and 4096 variables set 33 times",
+     {{"cstrike/autoexec.cfg",
+       [] {
+           std::string text;
+           for (int i = 0; i < 5000; ++i)
+               text += "alias a" + std::to_string(i) + " x\n";
+           for (int round = 0; round < 33; ++round)
+               for (int i = 0; i < 4096; ++i)
+                   text += "v" + std::to_string(i) + " " + std::to_string(round) + "\n";
+           return text;
+       }()},
+      {"cstrike/config.cfg", ""}},
+     4096,
+     2,
+     0,
+     (5000 - 4096) + (4096 * 32 - 1000),
+     16384,
+     ""},
+};
+
+TEST(StartupReport, HostileFoldersKeepEveryListToItsLimit) {
+    for (const Hostile& hostile : HostileFolders) {
+        const MadeFolder game;
+        for (const auto& [path, bytes] : hostile.written)
+            game.write(path, bytes);
+        const game::StartupReport report = game::readStartup(game.root(), std::nullopt);
+        std::size_t overridden = 0;
+        for (const game::VariableSetting& setting : report.settings)
+            overridden += setting.overridden.size();
+        EXPECT_EQ(report.settings.size(), hostile.settings) << hostile.what;
+        EXPECT_EQ(report.files.size(), hostile.files) << hostile.what;
+        EXPECT_EQ(report.warnings.size(), hostile.warnings) << hostile.what;
+        EXPECT_EQ(report.leftOut, hostile.leftOut) << hostile.what;
+        EXPECT_EQ(overridden, hostile.overridden) << hostile.what;
+        EXPECT_EQ(report.warnings.empty() ? "" : report.warnings.front().text, hostile.warning)
+            << hostile.what;
+    }
+}
+
+#ifndef _WIN32
+// A folder that may not be entered hides its files: they are there, but cannot be read.
+TEST(StartupReport, AScriptInAFolderThatMayNotBeEnteredIsUnreadableNotMissing) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "permissions do not bind the superuser";
+    const MadeFolder game;
+    game.write("cstrike/autoexec.cfg", "exec locked/x.cfg\n");
+    game.write("cstrike/locked/x.cfg", "gamma 3\n");
+    fs::permissions(game.root() / "cstrike/locked", fs::perms::none);
+    const game::StartupReport report = game::readStartup(game.root(), std::nullopt);
+    fs::permissions(game.root() / "cstrike/locked", fs::perms::owner_all);
+    ASSERT_FALSE(report.warnings.empty());
+    EXPECT_EQ(report.warnings.front().kind, game::WarningKind::Unreadable);
+    EXPECT_EQ(report.warnings.front().text,
+              "cstrike/locked/x.cfg is in a folder that may not be opened: the game cannot read it");
+}
+#endif
 
 TEST(StartupReport, FilesThatCannotBeReadAreNamedAndSkippedAtOnce) {
     const MadeFolder game;
