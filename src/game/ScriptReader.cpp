@@ -127,7 +127,7 @@ const ScriptCommand* ScriptReader::next(std::vector<std::string_view>& words) {
             static_cast<std::size_t>(words.front().data() - m_script.data()) -
             (words.front().data() > m_script.data() + segment && words.front().data()[-1] == '"' ? 1 : 0);
         const std::string_view before = m_script.substr(segment, begin - segment);
-        const std::string_view after = command.substr(end);
+        const std::string_view after = m_script.substr(segment + end, at - segment - end);
         const bool alone =
             std::ranges::all_of(before, isAsciiBlank) && std::ranges::all_of(after, isAsciiBlank);
         m_command = {words, begin, segment + end, at, line, firstOnLine && lineEnds && !comment && alone};
