@@ -1,6 +1,7 @@
 #include "game/EngineCommands.h"
 
 #include "files/AsciiCase.h"
+#include "game/ScriptReader.h"
 #include "game/TodaysGame.h"
 
 #include <algorithm>
@@ -179,6 +180,30 @@ std::optional<std::string> execRefusal(std::string_view name) {
     if (!files::equalsIgnoringCase(extension, "cfg") && !files::equalsIgnoringCase(extension, "rc"))
         return "exec " + std::string(name) + ": not a .cfg or .rc file";
     return std::nullopt;
+}
+
+std::string joinedWords(std::span<const std::string_view> words) {
+    std::string text;
+    for (const std::string_view word : words) {
+        if (!text.empty())
+            text += ' ';
+        text += word;
+    }
+    return text;
+}
+
+bool runsCommand(std::string_view commands, std::string_view name) {
+    // Most commands hold no such name: a search without regard to case spares reading them.
+    const auto holds =
+        std::search(commands.begin(), commands.end(), name.begin(), name.end(),
+                    [](char a, char b) { return files::lowerAscii(a) == files::lowerAscii(b); });
+    if (holds == commands.end())
+        return false;
+    ScriptReader reader(commands);
+    while (const ScriptCommand* command = reader.next())
+        if (files::equalsIgnoringCase(command->words[0], name))
+            return true;
+    return false;
 }
 
 std::string unreadableReason(files::FileOutcome outcome) {

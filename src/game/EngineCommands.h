@@ -3,6 +3,7 @@
 #include "files/WholeFile.h"
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -24,6 +25,12 @@ bool isQuietWhenMissing(std::string_view name);
 
 // What exec refuses, as the engine words it; nothing for a name it runs.
 std::optional<std::string> execRefusal(std::string_view name);
+
+// Words joined by one blank each, as a bind or an alias shows its commands.
+std::string joinedWords(std::span<const std::string_view> words);
+
+// Whether commands (as a script holds them) run the command name, in any letter case.
+bool runsCommand(std::string_view commands, std::string_view name);
 
 // Why a file that exists could not be read, for a player: "is larger than 64 MiB".
 std::string unreadableReason(files::FileOutcome outcome);

@@ -1,10 +1,11 @@
 #include "game/StartupReport.h"
 
 #include "files/AsciiCase.h"
-#include "files/NameLookup.h"
 #include "files/Utf8Path.h"
 #include "game/CommandBuffer.h"
 #include "game/EngineCommands.h"
+#include "game/ScriptFiles.h"
+#include "game/ScriptRuns.h"
 #include "game/SettingsLedger.h"
 
 #include <algorithm>
@@ -30,66 +31,11 @@ constexpr std::size_t MaxAliasText = 1022; // Cmd_Alias_f keeps room for its lin
 constexpr std::string_view EngineQueue = "exec valve.rc\nexec config.cfg\n+mlook\n";
 constexpr std::string_view StandardValveRc = "exec autoexec.cfg\nstuffcmds\n";
 
-enum class FileKind { Other, Autoexec, Userconfig, Config };
-
-// One file, alias or launch options run: alive while its text waits or a run it started is alive.
-struct Run {
-    std::string file;
-    std::size_t line = 0; // an alias's commands all stand where it was named
-    FileKind kind = FileKind::Other;
-    std::size_t parent = 0;
-    std::size_t refs = 1;
-    std::size_t alias = 0; // the definition an alias run runs
-    bool unlisted = false; // a file not yet in the report's list: it is, once it starts to run
-    bool userconfigSeen = false;
-    std::size_t afterUserconfig = 0; // commands after config.cfg's exec userconfig.cfg
-    ScriptPlace firstAfter{};
-};
-
 struct Alias {
     std::shared_ptr<const std::string> text; // as it goes into the buffer
     StoredCommands stored;
     std::size_t definition;
 };
-
-// A script found, or why not.
-struct Located {
-    enum class State { Found, Missing, Unopenable } state;
-    fs::path path;
-    std::string shown; // as a place names it
-    FileKind kind = FileKind::Other;
-    std::shared_ptr<const std::string> bytes; // once read
-};
-
-std::string joined(std::span<const std::string_view> words) {
-    std::string text;
-    for (const std::string_view word : words) {
-        if (!text.empty())
-            text += ' ';
-        text += word;
-    }
-    return text;
-}
-
-bool runsCommand(std::string_view commands, std::string_view wanted) {
-    // Most commands hold no such name: a search without regard to case spares reading them.
-    const auto holds = std::ranges::search(commands, wanted, {}, files::lowerAscii, files::lowerAscii);
-    if (holds.empty())
-        return false;
-    ScriptReader reader(commands);
-    while (const ScriptCommand* command = reader.next())
-        if (files::equalsIgnoringCase(command->words[0], wanted))
-            return true;
-    return false;
-}
-
-FileKind kindOf(std::string_view shown) {
-    const std::string last = files::toLowerAscii(shown.substr(shown.rfind('/') + 1));
-    return last == "config.cfg"       ? FileKind::Config
-           : last == "autoexec.cfg"   ? FileKind::Autoexec
-           : last == "userconfig.cfg" ? FileKind::Userconfig
-                                      : FileKind::Other;
-}
 
 bool isVariableName(std::string_view lowerName) {
     const Setting* row = findSetting(lowerName);
@@ -99,14 +45,13 @@ bool isVariableName(std::string_view lowerName) {
 class StartupRun {
 public:
     StartupRun(const fs::path& root, const std::optional<LaunchOptions>& options, const StoredRate& rate)
-        : m_root(root), m_ledger(m_report) {
+        : m_files(root), m_ledger(m_report) {
         // With '/' between names, as the scripts' own paths are written, on every system.
         m_report.gameRoot = files::utf8Of(fs::path(root.generic_u8string()));
         m_report.launchOptions = options;
         m_report.storedRate = rate;
         if (options)
             m_stuffed = std::make_shared<const std::string>(stuffedCommands(options->text));
-        m_runs.push_back({});
         m_buffer.insert(std::make_shared<const std::string>(EngineQueue), EngineQueue, 0, false);
         run();
         if (rate.kind == StoredRate::Kind::Read)
@@ -139,43 +84,28 @@ private:
                 continue;
             }
             // One place reused: its file keeps its room from command to command.
-            const Run& from = m_runs[step.run];
+            const ScriptRun& from = m_runs[step.run];
             m_place.file = from.file;
             m_place.line = from.alias ? from.line : step.command->line;
             execute(step.command->words, m_place, step.text, step.run);
         }
     }
 
-    std::size_t newRun(std::string file, std::size_t line, std::size_t parent,
-                       FileKind kind = FileKind::Other) {
-        ++m_runs[parent].refs;
-        Run fresh{std::move(file), line, kind, parent};
-        if (m_free.empty()) {
-            m_runs.push_back(std::move(fresh));
-            return m_runs.size() - 1;
-        }
-        const std::size_t reused = m_free.back();
-        m_free.pop_back();
-        m_runs[reused] = std::move(fresh);
-        return reused;
-    }
-
     void finish(std::size_t id) {
-        const Run& done = m_runs[id];
+        const ScriptRun& done = m_runs[id];
         if (done.afterUserconfig > 0)
             warn(WarningKind::Tampering, done.firstAfter,
                  std::to_string(done.afterUserconfig) +
                      (done.afterUserconfig == 1 ? " command" : " commands") +
                      " after exec userconfig.cfg, where the game writes none: a server may have added them");
-        for (; id != 0 && --m_runs[id].refs == 0; id = m_runs[id].parent)
-            m_free.push_back(id);
+        m_runs.textGone(id);
     }
 
     // Cmd_ExecuteString: commands first, then aliases, then variables.
     void execute(std::span<const std::string_view> words, const ScriptPlace& place, std::string_view text,
                  std::size_t run) {
         ++m_order;
-        Run& file = m_runs[run];
+        ScriptRun& file = m_runs[run];
         if (file.userconfigSeen && file.afterUserconfig++ == 0)
             file.firstAfter = place;
         const std::string name = files::toLowerAscii(words[0]);
@@ -218,7 +148,7 @@ private:
             warn(WarningKind::Refused, from, *refused);
             return;
         }
-        Located& found = locate(name);
+        const Located& found = m_files.locate(name);
         if (found.state == Located::State::Unopenable) {
             warn(WarningKind::Unreadable, from,
                  found.shown + " is in a folder that may not be opened: the game cannot read it");
@@ -228,7 +158,7 @@ private:
             if (from.file.empty() && name == "valve.rc") {
                 m_report.standardValveRc = true;
                 m_buffer.insert(std::make_shared<const std::string>(StandardValveRc), StandardValveRc,
-                                newRun("", 0, parent), true);
+                                m_runs.start("", 0, parent), true);
             } else if (!isQuietWhenMissing(name)) {
                 warn(WarningKind::Missing, from, "couldn't exec " + std::string(name));
             }
@@ -245,9 +175,12 @@ private:
             if (run == 0)
                 break;
         }
-        const auto bytes = read(found, from);
-        if (!bytes)
+        files::FileOutcome outcome = files::FileOutcome::Read;
+        const auto bytes = m_files.read(found, outcome);
+        if (!bytes) {
+            warn(WarningKind::Unreadable, from, found.shown + " " + unreadableReason(outcome) + ": skipped");
             return;
+        }
         if (m_bytesRun > MaxRunBytes - bytes->size()) {
             if (!std::exchange(m_stopped, true))
                 warn(WarningKind::Limit, from, "start-up runs more than 64 MiB of scripts: not read further");
@@ -257,7 +190,7 @@ private:
         if (isUtf16(*bytes))
             warn(WarningKind::Unreadable, from,
                  found.shown + " is saved as UTF-16: the game reads nothing in it");
-        const std::size_t run = newRun(found.shown, 0, parent, found.kind);
+        const std::size_t run = m_runs.start(found.shown, 0, parent, found.kind);
         m_runs[run].unlisted = true;
         // Cmd_Exec_f measures the whole file, but only its text up to a NUL goes in.
         if (m_buffer.waiting() + bytes->size() + 2 < CommandBufferBytes)
@@ -272,55 +205,14 @@ private:
                  "stuffcmds: the command buffer overflows; the launch options are lost");
             return;
         }
-        m_buffer.insert(m_stuffed, *m_stuffed, newRun(std::string(LaunchOptionsFile), 0, parent), false);
+        m_buffer.insert(m_stuffed, *m_stuffed, m_runs.start(std::string(LaunchOptionsFile), 0, parent),
+                        false);
     }
 
     // cstrike before valve; the last name found without regard to case. Asked once a name.
-    Located& locate(std::string_view name) {
-        if (const auto known = m_located.find(name); known != m_located.end())
-            return known->second;
-        Located found{Located::State::Missing, {}, {}, FileKind::Other, nullptr};
-        const std::size_t slash = name.rfind('/');
-        const std::string folder(name.substr(0, slash == std::string_view::npos ? 0 : slash + 1));
-        const std::string last(name.substr(folder.size()));
-        if (const std::optional<fs::path> subfolder = files::pathFromText(folder)) {
-            for (const char* top : {"cstrike", "valve"}) {
-                const fs::path where = m_root / top / *subfolder;
-                const auto entry = files::entryIgnoringCase(where, last);
-                const auto entryName = entry ? files::textOfPath(entry->filename()) : std::nullopt;
-                if (entryName) {
-                    const std::string shown = std::string(top) + "/" + folder + *entryName;
-                    found = {Located::State::Found, *entry, shown, kindOf(shown), nullptr};
-                    break;
-                }
-                std::error_code error;
-                (void)fs::symlink_status(where / last, error);
-                if (error == std::errc::permission_denied && found.state == Located::State::Missing)
-                    found = {Located::State::Unopenable,
-                             {},
-                             std::string(top) + "/" + folder + last,
-                             FileKind::Other,
-                             nullptr};
-            }
-        }
-        return m_located.emplace(std::string(name), std::move(found)).first->second;
-    }
-
-    std::shared_ptr<const std::string> read(const Located& found, const ScriptPlace& from) {
-        if (const auto cached = m_texts.find(found.path); cached != m_texts.end())
-            return cached->second;
-        files::WholeFile file = files::readWholeFile(found.path);
-        if (file.outcome != files::FileOutcome::Read) {
-            warn(WarningKind::Unreadable, from,
-                 found.shown + " " + unreadableReason(file.outcome) + ": skipped");
-            return nullptr;
-        }
-        return m_texts[found.path] = std::make_shared<const std::string>(std::move(file.text));
-    }
-
     StoredCommands stored(std::string_view kind, std::span<const std::string_view> words,
                           const ScriptPlace& place) {
-        const std::string commands = joined(words.subspan(2));
+        const std::string commands = joinedWords(words.subspan(2));
         for (const std::string_view joins : {"connect", "retry"})
             if (runsCommand(commands, joins)) {
                 warn(WarningKind::Tampering, place,
@@ -370,7 +262,7 @@ private:
                  alias.stored.name + ": the command buffer overflows; the alias is lost");
             return;
         }
-        const std::size_t run = newRun(place.file, place.line, parent);
+        const std::size_t run = m_runs.start(place.file, place.line, parent);
         m_runs[run].alias = alias.definition;
         m_buffer.insert(alias.text, *alias.text, run, false);
     }
@@ -379,20 +271,17 @@ private:
         m_ledger.warn(kind, place, std::move(text));
     }
 
-    fs::path m_root;
+    ScriptFiles m_files;
     StartupReport m_report;
     SettingsLedger m_ledger;
     CommandBuffer m_buffer;
     std::shared_ptr<const std::string> m_stuffed;
-    std::vector<Run> m_runs;
-    std::vector<std::size_t> m_free;
+    ScriptRuns m_runs;
     ScriptPlace m_place;
     std::uintmax_t m_bytesRun = 0;
     bool m_stopped = false;
     std::size_t m_order = 0;
     std::size_t m_definitions = 0;
-    std::map<std::string, Located, std::less<>> m_located;
-    std::map<fs::path, std::shared_ptr<const std::string>> m_texts;
     std::map<std::string, StoredCommands> m_binds;
     std::map<std::string, Alias, std::less<>> m_aliases;
 };
