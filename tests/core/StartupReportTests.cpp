@@ -453,3 +453,46 @@ TEST(ReportJson, AValueThatIsNotUtf8IsEscapedInTheReport) {
 }
 
 } // namespace
+
+#ifndef _WIN32
+struct KeptRate {
+    const char* what;
+    std::string_view userReg; // nothing: no user.reg beside drive_c
+    game::StoredRate::Kind kind;
+    std::string_view value;
+};
+
+const KeptRate KeptRates[] = {
+    {"a text value", "WINE REGISTRY Version 2\n\n[Software\\\\Valve\\\\Steam] 1\n\"Rate\"=\"30000\"\n",
+     game::StoredRate::Kind::Read, "30000"},
+    {"the value's name in any case",
+     "WINE REGISTRY Version 2\n\n[Software\\\\Valve\\\\Steam] 1\n\"rate\"=\"25000\"\n",
+     game::StoredRate::Kind::Read, "25000"},
+    {"a number, which the game does not take",
+     "WINE REGISTRY Version 2\n\n[Software\\\\Valve\\\\Steam] 1\n\"Rate\"=dword:00007530\n",
+     game::StoredRate::Kind::None, ""},
+    {"the key without the value",
+     "WINE REGISTRY Version 2\n\n[Software\\\\Valve\\\\Steam] 1\n\"SteamPath\"=\"c:/s\"\n",
+     game::StoredRate::Kind::None, ""},
+    {"no Wine prefix around the game", {}, game::StoredRate::Kind::Unknown, ""},
+};
+
+// The prefix is the folder above drive_c that holds user.reg; its registry keeps the rate.
+TEST(StoredRate, TheWinePrefixAroundTheGameKeepsIt) {
+    for (const KeptRate& kept : KeptRates) {
+        const MadeFolder prefix;
+        const fs::path game =
+            prefix.write("drive_c/Games/Half-Life/cstrike/config.cfg", "").parent_path().parent_path();
+        if (!kept.userReg.empty())
+            prefix.write("user.reg", kept.userReg);
+        const game::StoredRate rate = game::storedRateFor(game, std::nullopt);
+        EXPECT_EQ(rate.kind, kept.kind) << kept.what;
+        EXPECT_EQ(rate.value, kept.value) << kept.what;
+        // A Steam folder in the prefix leads to it as well.
+        if (!kept.userReg.empty()) {
+            EXPECT_EQ(game::storedRateFor("/nonexistent", prefix.root() / "drive_c/Steam").kind, kept.kind)
+                << kept.what;
+        }
+    }
+}
+#endif
