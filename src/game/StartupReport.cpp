@@ -209,7 +209,6 @@ private:
                         false);
     }
 
-    // cstrike before valve; the last name found without regard to case. Asked once a name.
     StoredCommands stored(std::string_view kind, std::span<const std::string_view> words,
                           const ScriptPlace& place) {
         const std::string commands = joinedWords(words.subspan(2));
