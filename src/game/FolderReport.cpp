@@ -11,8 +11,8 @@ namespace game {
 std::string folderReport(const std::filesystem::path& gameRoot, const search::Environment& environment,
                          ReportFormat format) {
     const std::optional<std::filesystem::path> steam = search::steamFolderHolding(gameRoot, environment);
-    const StartupReport report =
-        readStartup(gameRoot, steam ? steamLaunchOptions(*steam) : std::nullopt, storedRateFor(gameRoot, steam));
+    const StartupReport report = readStartup(gameRoot, steam ? steamLaunchOptions(*steam) : std::nullopt,
+                                             storedRateFor(gameRoot, steam));
     return format == ReportFormat::Json ? reportJson(report) : reportText(report);
 }
 
