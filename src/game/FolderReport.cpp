@@ -3,6 +3,7 @@
 #include "game/LaunchOptions.h"
 #include "game/ReportRendering.h"
 #include "game/StartupReport.h"
+#include "game/StoredRateLookup.h"
 #include "search/GameSearch.h"
 
 namespace game {
@@ -10,7 +11,8 @@ namespace game {
 std::string folderReport(const std::filesystem::path& gameRoot, const search::Environment& environment,
                          ReportFormat format) {
     const std::optional<std::filesystem::path> steam = search::steamFolderHolding(gameRoot, environment);
-    const StartupReport report = readStartup(gameRoot, steam ? steamLaunchOptions(*steam) : std::nullopt);
+    const StartupReport report = readStartup(gameRoot, steam ? steamLaunchOptions(*steam) : std::nullopt,
+                                             storedRateFor(gameRoot, steam));
     return format == ReportFormat::Json ? reportJson(report) : reportText(report);
 }
 

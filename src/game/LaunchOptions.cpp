@@ -5,6 +5,7 @@
 #include "search/SteamKeyValues.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -39,16 +40,9 @@ std::vector<std::string> commandLineWords(std::string_view text) {
 }
 
 std::optional<std::string> launchOptionsIn(const fs::path& localConfig) {
-    const auto root = search::steam::readKeyValuesFile(localConfig);
-    if (!root)
-        return std::nullopt;
-    const search::steam::KeyValue* block = &*root;
-    for (const char* key : {"UserLocalConfigStore", "Software", "Valve", "Steam", "apps", "10"}) {
-        block = block->block(key);
-        if (!block)
-            return std::string();
-    }
-    return block->text("LaunchOptions").value_or("");
+    constexpr std::array<std::string_view, 7> Path{
+        "UserLocalConfigStore", "Software", "Valve", "Steam", "apps", "10", "LaunchOptions"};
+    return search::steam::findTextInFile(localConfig, Path);
 }
 
 } // namespace

@@ -140,6 +140,13 @@ std::string jsonArray(std::string_view name, const Items& items, Write write) {
     return json + (items.empty() ? "],\n" : "\n  ],\n");
 }
 
+// A value the game put back itself is what it kept: no "may" about it.
+std::string settingSentences(const VariableSetting& setting, bool withCost) {
+    if (setting.place.file.empty())
+        return english(fateMessage(*setting.row, *setting.verdict, setting.value));
+    return todaySentences(*setting.row, *setting.verdict, setting.value, withCost);
+}
+
 std::string settingJson(const VariableSetting& setting) {
     std::string json = "{\"name\": " + jsonString(setting.name) +
                        ", \"value\": " + jsonString(setting.value) + ", " + placeFields(setting.place) +
@@ -155,10 +162,31 @@ std::string settingJson(const VariableSetting& setting) {
     const bool inGame = setting.verdict && setting.verdict->fate != Fate::NotInGame &&
                         setting.verdict->fate != Fate::Replaced;
     json += ", \"gameUses\": " + (inGame ? jsonString(setting.verdict->gameUses) : "null");
-    json += ", \"todayText\": " +
-            (setting.verdict ? jsonString(todaySentences(*setting.row, *setting.verdict, setting.value))
-                             : "null");
+    json += ", \"todayText\": " + (setting.verdict ? jsonString(settingSentences(setting, true)) : "null");
     return json + "}";
+}
+
+// What the game does with rate after the scripts, as a paragraph of its own.
+std::string storedRateText(const StoredRate& rate) {
+    switch (rate.kind) {
+    case StoredRate::Kind::Read:
+        return "\nRate kept by the game:\n  after the scripts the game sets rate to \"" + rate.value +
+               "\", the rate it kept in " + rate.store + " when it last quit\n";
+    case StoredRate::Kind::None:
+        return "\nRate kept by the game:\n  " + rate.store +
+               " holds no rate: the scripts' rate holds, and the game keeps it there when it quits\n";
+    case StoredRate::Kind::Unknown:
+        break;
+    }
+    return "\nRate kept by the game:\n  the game may put back the rate it kept in " + rate.store +
+           " at its last quit, which this program cannot read: a rate set in a script may not take effect\n";
+}
+
+std::string storedRateJson(const StoredRate& rate) {
+    constexpr std::array<std::string_view, 3> Kinds{"unknown", "none", "read"};
+    return "  \"storedRate\": {\"kind\": " + jsonString(Kinds[static_cast<std::size_t>(rate.kind)]) +
+           ", \"store\": " + jsonString(rate.store) + ", \"value\": " +
+           (rate.kind == StoredRate::Kind::Read ? jsonString(rate.value) : std::string("null")) + "},\n";
 }
 
 std::string storedJson(std::string_view nameKey, const StoredCommands& stored) {
@@ -207,11 +235,12 @@ std::string reportText(const StartupReport& report) {
             "  " + shown(setting.name) + " \"" + shown(setting.value) + "\"  " + shownPlace(setting.place);
         if (setting.verdict)
             // Its cost stands among the warnings above.
-            text += ": " + todaySentences(*setting.row, *setting.verdict, setting.value, false);
+            text += ": " + settingSentences(setting, false);
         text += "\n";
     }
     if (report.settings.empty())
         text += "  none\n";
+    text += storedRateText(report.storedRate);
     if (report.leftOut > 0)
         text += "\n" + std::to_string(report.leftOut) + " more lines, settings or warnings left out\n";
     return text;
@@ -242,6 +271,7 @@ std::string reportJson(const StartupReport& report) {
         return "{\"kind\": " + jsonString(kindName(warning.kind)) + ", " + placeFields(warning.place) +
                ", \"text\": " + jsonString(warning.text) + "}";
     });
+    json += storedRateJson(report.storedRate);
     return json + "  \"leftOut\": " + std::to_string(report.leftOut) + "\n}\n";
 }
 

@@ -10,8 +10,9 @@
 #include <vector>
 
 // The game's start-up read as the engine reads it, without running anything: valve.rc (its stuffcmds
-// running the launch options), then config.cfg, each exec followed where it stands. Only reads; a file
-// that cannot be read is named and skipped, and a loop of execs ends where it starts again.
+// running the launch options), then config.cfg, each exec and alias followed where it stands, then the
+// rate the game keeps. Only reads; a file that cannot be read is named and skipped, and a loop of execs
+// or aliases ends where it starts again.
 namespace game {
 
 // Where a command stands: a script's path from the game root ('/' between names, the letter case on
@@ -38,7 +39,7 @@ struct VariableSetting {
     std::optional<Verdict> verdict;
 };
 
-// A bind or an alias: stored to run later, never run here.
+// A bind or an alias as stored: a bind runs later, an alias where it is named.
 struct StoredCommands {
     std::string name; // the key or alias, as written
     std::string commands;
@@ -60,6 +61,15 @@ struct Warning {
     std::string text;
 };
 
+// The rate the game keeps in its own store and sets right after config.cfg has run (client reconstruction
+// engine/sys_dll.cpp ForceReloadProfile), as far as this program can read that store.
+struct StoredRate {
+    enum class Kind { Unknown, None, Read };
+    Kind kind = Kind::Unknown;           // Unknown: the store cannot be read here
+    std::string store = "its own store"; // where it is, for a person: "the Windows registry"
+    std::string value;                   // when read
+};
+
 struct StartupReport {
     std::string gameRoot; // UTF-8
     std::optional<LaunchOptions> launchOptions;
@@ -71,9 +81,11 @@ struct StartupReport {
     std::vector<IneffectiveLine> ineffective; // in the order the lines ran
     std::vector<Warning> warnings;            // in the order they arose
     std::size_t leftOut = 0;                  // lines and warnings beyond the limits of a list
+    StoredRate storedRate;                    // what the game sets rate to after the scripts
 };
 
-StartupReport readStartup(const std::filesystem::path& gameRoot, const std::optional<LaunchOptions>& options);
+StartupReport readStartup(const std::filesystem::path& gameRoot, const std::optional<LaunchOptions>& options,
+                          const StoredRate& storedRate = {});
 
 // A place for a person: "cstrike/config.cfg line 12", "launch options", "the game".
 std::string placeText(const ScriptPlace& place);

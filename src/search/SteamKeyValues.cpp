@@ -57,6 +57,41 @@ public:
         }
     }
 
+    // One pass, no tree: only the value looked for is copied.
+    std::optional<std::string> findText(std::span<const std::string_view> path) {
+        std::optional<std::string> found;
+        std::size_t depth = 0;
+        std::size_t matched = 0; // blocks of path entered, each the first with its key
+        bool passed = false;     // the matched chain was left: what it lacks is not elsewhere
+        for (;;) {
+            Token key = next();
+            if (key.kind == Kind::End && depth == 0)
+                return found.value_or("");
+            if (key.kind == Kind::Close && depth > 0) {
+                if (depth-- == matched) {
+                    --matched;
+                    passed = true;
+                }
+                continue;
+            }
+            if (key.kind != Kind::Text)
+                return std::nullopt;
+            Token value = next();
+            const bool inChain = !passed && depth == matched && !found;
+            if (value.kind == Kind::Text) {
+                if (inChain && matched + 1 == path.size() && files::equalsIgnoringCase(key.text, path.back()))
+                    found = std::move(value.text);
+            } else if (value.kind == Kind::Open && depth < MaxDepth) {
+                ++depth;
+                if (inChain && matched + 1 < path.size() &&
+                    files::equalsIgnoringCase(key.text, path[matched]))
+                    ++matched;
+            } else {
+                return std::nullopt;
+            }
+        }
+    }
+
 private:
     enum class Kind { Text, Open, Close, End, Error };
     struct Token {
@@ -104,6 +139,15 @@ private:
     Token quoted() {
         std::string text;
         for (++m_pos; m_pos < m_text.size(); ++m_pos) {
+            // Plain runs are copied at once.
+            const std::size_t plain = m_text.find_first_of("\"\\", m_pos);
+            if (plain == std::string_view::npos)
+                break;
+            const std::string_view run = m_text.substr(m_pos, plain - m_pos);
+            if (run.find('\0') != std::string_view::npos)
+                break;
+            text += run;
+            m_pos = plain;
             char c = m_text[m_pos];
             if (c == '"') {
                 ++m_pos;
@@ -154,6 +198,18 @@ std::optional<KeyValue> parseKeyValues(std::string_view text) {
     if (!Parser(text).parseEntries(root.children, 0))
         return std::nullopt;
     return root;
+}
+
+std::optional<std::string> findText(std::string_view text, std::span<const std::string_view> path) {
+    return Parser(text).findText(path);
+}
+
+std::optional<std::string> findTextInFile(const std::filesystem::path& file,
+                                          std::span<const std::string_view> path) {
+    const files::WholeFile read = files::readWholeFile(file, MaxFileSize);
+    if (read.outcome != files::FileOutcome::Read)
+        return std::nullopt;
+    return findText(read.text, path);
 }
 
 std::optional<KeyValue> readKeyValuesFile(const std::filesystem::path& file) {

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,7 +27,14 @@ struct KeyValue {
 // an unterminated string or block, a stray brace, control bytes, or nesting too deep.
 std::optional<KeyValue> parseKeyValues(std::string_view text);
 
+// The text value at the end of path (keys of blocks, then the value's key, each the first of its kind
+// with that key, as KeyValue::block and text find them) without building the tree: an empty text when
+// a key is missing; nothing when the text is malformed, as parseKeyValues refuses it.
+std::optional<std::string> findText(std::string_view text, std::span<const std::string_view> path);
+
 // Nothing when the file is missing, not a regular file, unreadable, too large or malformed.
 std::optional<KeyValue> readKeyValuesFile(const std::filesystem::path& file);
+std::optional<std::string> findTextInFile(const std::filesystem::path& file,
+                                          std::span<const std::string_view> path);
 
 } // namespace search::steam

@@ -4,6 +4,7 @@
 #include "game/LaunchOptions.h"
 #include "game/ReportRendering.h"
 #include "game/StartupReport.h"
+#include "game/StoredRateLookup.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,7 @@
 
 #ifndef _WIN32
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace fs = std::filesystem;
@@ -40,14 +42,38 @@ struct Case {
     const char* folder;
     bool steam; // launch options from the case's steam/ folder
     bool caseMatters;
+    const char* game = "game"; // the game root in the case's folder
+    bool storedRate = false;   // the rate kept where the program finds it; unknown otherwise
 };
 
 // a Steam install whose autoexec.cfg config.cfg undoes; launch options; signs of a server's changes;
-// letter case and the base game's folder; chains of execs with ';', quotes, comments and loops; what
-// today's game makes of the wizard's lines.
+// letter case and the base game's folder; chains of execs with ';', quotes, comments and loops. Then a
+// folder for each rule the engine reads scripts by: aliases run where named (one execs a file, one runs
+// itself, one takes a variable's name or a command's); a file run twice, whose lines hold from their
+// last run; commands that set nothing; a byte-order mark, bytes from 0x80, a NUL and a UTF-16 file;
+// words of one character, "//" inside a word, a 515-character word and a command cut at 1023 bytes;
+// a file of exactly the command buffer's room, and one byte more; a file read a line at a time, where
+// a tab and bytes from 0x80 end lines; the rate a Wine prefix keeps, put back after the scripts; and
+// what today's game makes of the wizard's lines.
 const Case Cases[] = {
-    {"steam-install", false, false}, {"launch-options", true, false}, {"tampering", false, false},
-    {"letter-case", false, true},    {"exec-chains", false, false},   {"todays-game", false, false},
+    {"steam-install", false, false},
+    {"launch-options", true, false},
+    {"tampering", false, false},
+    {"letter-case", false, true},
+    {"exec-chains", false, false},
+    {"aliases", false, false},
+    {"run-twice", false, false},
+    {"commands", false, false},
+    {"bytes", false, false},
+    {"words", false, false},
+    {"buffer-fits", false, false},
+    {"buffer-one-over", false, false},
+    {"line-at-a-time", false, false},
+    {"todays-game", false, false},
+#ifndef _WIN32
+    // Windows keeps the rate in its own registry, not in a prefix's file.
+    {"wine-rate", false, false, "drive_c/game", true},
+#endif
 };
 
 TEST(StartupReport, FoldersReadAsTheirGoldenReports) {
@@ -59,7 +85,10 @@ TEST(StartupReport, FoldersReadAsTheirGoldenReports) {
 #endif
         const fs::path folder = Data / c.folder;
         const auto options = c.steam ? game::steamLaunchOptions(folder / "steam") : std::nullopt;
-        const game::StartupReport report = game::readStartup(folder / "game", options);
+        const fs::path gameRoot = folder / c.game;
+        const game::StartupReport report = game::readStartup(
+            gameRoot, options,
+            c.storedRate ? game::storedRateFor(gameRoot, std::nullopt) : game::StoredRate{});
         EXPECT_EQ(withoutDataFolder(game::reportText(report)), bytesOf(folder / "report.txt")) << c.folder;
         EXPECT_EQ(withoutDataFolder(game::reportJson(report)), bytesOf(folder / "report.json")) << c.folder;
     }
@@ -104,10 +133,14 @@ std::map<fs::path, std::pair<std::string, fs::file_time_type>> snapshotOf(const 
 TEST(StartupReport, ReadingChangesNoFile) {
     for (const Case& c : Cases) {
         const auto before = snapshotOf(Data / c.folder);
-        game::readStartup(Data / c.folder / "game", game::steamLaunchOptions(Data / c.folder / "steam"));
+        game::readStartup(Data / c.folder / c.game, game::steamLaunchOptions(Data / c.folder / "steam"));
         EXPECT_EQ(snapshotOf(Data / c.folder), before) << c.folder;
     }
 }
+
+constexpr std::string_view RateUnknown =
+    "\nRate kept by the game:\n  the game may put back the rate it kept in its own store at its last quit, which "
+    "this program cannot read: a rate set in a script may not take effect\n";
 
 struct SmallFolder {
     const char* what;
@@ -201,7 +234,11 @@ TEST(StartupReport, SmallFoldersReadAsExpected) {
             folder.launchOptions.empty()
                 ? std::nullopt
                 : std::optional(game::LaunchOptions{std::string(folder.launchOptions), "", "", 0});
-        const std::string text = game::reportText(game::readStartup(game.root(), options));
+        std::string text = game::reportText(game::readStartup(game.root(), options));
+        // Where the rate is kept is unknown here: said once, after the settings.
+        const std::size_t rate = text.find(RateUnknown);
+        ASSERT_NE(rate, std::string::npos) << folder.what;
+        text.erase(rate, RateUnknown.size());
         EXPECT_EQ(text.substr(text.find("\n\n") + 2), folder.text) << folder.what;
     }
 }
@@ -224,6 +261,106 @@ TEST(StartupReport, ListsStopAtTheirLimitsAndCountTheRest) {
     // 199 lines set again and the last line's own reason beyond 1000 lines, 200 warnings beyond 1000.
     EXPECT_EQ(report.leftOut, 400u);
 }
+
+std::string repeated(std::string_view line, std::size_t times) {
+    std::string text;
+    for (std::size_t i = 0; i < times; ++i)
+        text += line;
+    return text;
+}
+
+struct Hostile {
+    const char* what;
+    std::vector<std::pair<std::string, std::string>> written;
+    std::size_t settings;     // settings in the report
+    std::size_t files;        // scripts listed
+    std::size_t warnings;     // warnings listed
+    std::size_t leftOut;      // what the lists left out
+    std::size_t overridden;   // earlier values kept, in all settings
+    std::string_view warning; // the first warning's text
+};
+
+// Each as a careful attacker would build it: the reading ends, and every list keeps to its limit.
+const Hostile HostileFolders[] = {
+    {"12000 execs of a file larger than the buffer, each nesting in the engine",
+     {{"cstrike/autoexec.cfg", repeated("exec big.cfg\n", 12000)},
+      {"cstrike/big.cfg", repeated("fps_max 99\n", 1600)},
+      {"cstrike/config.cfg", ""}},
+     1,
+     1000,
+     1,
+     // 3804 runs of big.cfg fit in 64 MiB beside autoexec.cfg: every fps_max but the last is set again,
+     // 1000 such lines listed, and the last one's own reason left out too; 1000 of the 3805 scripts listed.
+     (3804 * 1600 - 1 - 1000) + 1 + (3805 - 1000),
+     32,
+     "start-up runs more than 64 MiB of scripts: not read further"},
+    {"an alias that runs itself, 3000 times",
+     {{"cstrike/autoexec.cfg", repeated("alias l \"gamma 1; l\"; l\n", 3000)}, {"cstrike/config.cfg", ""}},
+     1,
+     2,
+     1000,
+     // A loop warned on every line, 1000 listed; gamma set again on each but the last, whose own reason
+     // (the game raises 1) is left out too.
+     (3000 - 1000) + (2999 - 1000) + 1,
+     32,
+     "l runs itself again while it is still running: the game repeats it without end; its commands are read "
+     "once here"},
+    {"5000 aliases, and 4096 variables set 33 times",
+     {{"cstrike/autoexec.cfg",
+       [] {
+           std::string text;
+           for (int i = 0; i < 5000; ++i)
+               text += "alias a" + std::to_string(i) + " x\n";
+           for (int round = 0; round < 33; ++round)
+               for (int i = 0; i < 4096; ++i)
+                   text += "v" + std::to_string(i) + " " + std::to_string(round) + "\n";
+           return text;
+       }()},
+      {"cstrike/config.cfg", ""}},
+     4096,
+     2,
+     0,
+     (5000 - 4096) + (4096 * 32 - 1000),
+     16384,
+     ""},
+};
+
+TEST(StartupReport, HostileFoldersKeepEveryListToItsLimit) {
+    for (const Hostile& hostile : HostileFolders) {
+        const MadeFolder game;
+        for (const auto& [path, bytes] : hostile.written)
+            game.write(path, bytes);
+        const game::StartupReport report = game::readStartup(game.root(), std::nullopt);
+        std::size_t overridden = 0;
+        for (const game::VariableSetting& setting : report.settings)
+            overridden += setting.overridden.size();
+        EXPECT_EQ(report.settings.size(), hostile.settings) << hostile.what;
+        EXPECT_EQ(report.files.size(), hostile.files) << hostile.what;
+        EXPECT_EQ(report.warnings.size(), hostile.warnings) << hostile.what;
+        EXPECT_EQ(report.leftOut, hostile.leftOut) << hostile.what;
+        EXPECT_EQ(overridden, hostile.overridden) << hostile.what;
+        EXPECT_EQ(report.warnings.empty() ? "" : report.warnings.front().text, hostile.warning)
+            << hostile.what;
+    }
+}
+
+#ifndef _WIN32
+// A folder that may not be entered hides its files: they are there, but cannot be read.
+TEST(StartupReport, AScriptInAFolderThatMayNotBeEnteredIsUnreadableNotMissing) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "permissions do not bind the superuser";
+    const MadeFolder game;
+    game.write("cstrike/autoexec.cfg", "exec locked/x.cfg\n");
+    game.write("cstrike/locked/x.cfg", "gamma 3\n");
+    fs::permissions(game.root() / "cstrike/locked", fs::perms::none);
+    const game::StartupReport report = game::readStartup(game.root(), std::nullopt);
+    fs::permissions(game.root() / "cstrike/locked", fs::perms::owner_all);
+    ASSERT_FALSE(report.warnings.empty());
+    EXPECT_EQ(report.warnings.front().kind, game::WarningKind::Unreadable);
+    EXPECT_EQ(report.warnings.front().text,
+              "cstrike/locked/x.cfg is in a folder that may not be opened: the game cannot read it");
+}
+#endif
 
 TEST(StartupReport, FilesThatCannotBeReadAreNamedAndSkippedAtOnce) {
     const MadeFolder game;
@@ -353,3 +490,46 @@ TEST(ReportText, ControlCharactersOfAScriptAreShownEscaped) {
 }
 
 } // namespace
+
+#ifndef _WIN32
+struct KeptRate {
+    const char* what;
+    std::string_view userReg; // nothing: no user.reg beside drive_c
+    game::StoredRate::Kind kind;
+    std::string_view value;
+};
+
+const KeptRate KeptRates[] = {
+    {"a text value", "WINE REGISTRY Version 2\n\n[Software\\\\Valve\\\\Steam] 1\n\"Rate\"=\"30000\"\n",
+     game::StoredRate::Kind::Read, "30000"},
+    {"the value's name in any case",
+     "WINE REGISTRY Version 2\n\n[Software\\\\Valve\\\\Steam] 1\n\"rate\"=\"25000\"\n",
+     game::StoredRate::Kind::Read, "25000"},
+    {"a number, which the game does not take",
+     "WINE REGISTRY Version 2\n\n[Software\\\\Valve\\\\Steam] 1\n\"Rate\"=dword:00007530\n",
+     game::StoredRate::Kind::None, ""},
+    {"the key without the value",
+     "WINE REGISTRY Version 2\n\n[Software\\\\Valve\\\\Steam] 1\n\"SteamPath\"=\"c:/s\"\n",
+     game::StoredRate::Kind::None, ""},
+    {"no Wine prefix around the game", {}, game::StoredRate::Kind::Unknown, ""},
+};
+
+// The prefix is the folder above drive_c that holds user.reg; its registry keeps the rate.
+TEST(StoredRate, TheWinePrefixAroundTheGameKeepsIt) {
+    for (const KeptRate& kept : KeptRates) {
+        const MadeFolder prefix;
+        const fs::path game =
+            prefix.write("drive_c/Games/Half-Life/cstrike/config.cfg", "").parent_path().parent_path();
+        if (!kept.userReg.empty())
+            prefix.write("user.reg", kept.userReg);
+        const game::StoredRate rate = game::storedRateFor(game, std::nullopt);
+        EXPECT_EQ(rate.kind, kept.kind) << kept.what;
+        EXPECT_EQ(rate.value, kept.value) << kept.what;
+        // A Steam folder in the prefix leads to it as well.
+        if (!kept.userReg.empty()) {
+            EXPECT_EQ(game::storedRateFor("/nonexistent", prefix.root() / "drive_c/Steam").kind, kept.kind)
+                << kept.what;
+        }
+    }
+}
+#endif

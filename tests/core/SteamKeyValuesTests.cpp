@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <string>
+
 using search::steam::KeyValue;
 using search::steam::parseKeyValues;
 
@@ -97,6 +100,35 @@ TEST(SteamKeyValues, DeepNestingIsRefusedWithoutExhaustingTheStack) {
     for (int i = 0; i < 32; ++i)
         allowed += "a{";
     EXPECT_TRUE(parseKeyValues(allowed + std::string(32, '}')));
+}
+
+} // namespace
+
+namespace {
+
+struct Lookup {
+    const char* what;
+    std::string text;
+    std::optional<std::string> found; // for the path a / b / c
+};
+
+const Lookup Lookups[] = {
+    {"the value at the path, keys without regard to case", R"("A" { "b" { "C" "yes" } })", "yes"},
+    {"the first block of a key, not a later one", R"(a { b { } } a { b { c "later" } })", ""},
+    {"the first text of the last key, blocks passed over", R"(a { b { c { } c "one" c "two" } })", "one"},
+    {"blocks of other keys in between", R"(x { a { b { c "no" } } } a { y { } b { z "" c "v\"q\\" } })",
+     "v\"q\\"},
+    {"a missing key gives an empty text", R"(a { b { } })", ""},
+    {"a malformed text gives nothing, even after the value", R"(a { b { c "v" } } })", std::nullopt},
+    {"an unterminated block gives nothing", R"(a { b { c "v" })", std::nullopt},
+    {"nesting deeper than the tree takes gives nothing", "a { b { c \"v\" } } " + std::string(70, '{'),
+     std::nullopt},
+};
+
+TEST(SteamKeyValues, OnePassLookupFindsWhatTheTreeHolds) {
+    constexpr std::array<std::string_view, 3> Path{"a", "b", "c"};
+    for (const Lookup& lookup : Lookups)
+        EXPECT_EQ(search::steam::findText(lookup.text, Path), lookup.found) << lookup.what;
 }
 
 } // namespace
