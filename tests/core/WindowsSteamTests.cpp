@@ -3,6 +3,7 @@
 #ifdef _WIN32
 
 #include "RegistryTestSupport.h"
+#include "game/StoredRateLookup.h"
 #include "registry/Registry.h"
 #include "search/GameSearch.h"
 
@@ -185,6 +186,17 @@ TEST(WindowsMachineKey, AnswersBothEditionsAfterTheUsersOwn) {
     user.set(L"E:\\Mine");
     EXPECT_EQ(installPath("Software\\valve\\counterstrike"), "E:\\Mine");
     EXPECT_EQ(installPath("Software\\valve\\half-life"), "");
+}
+
+// The game keeps its rate as text beside Steam's own values; without it the scripts' rate holds.
+TEST(StoredRate, TheRegistryKeepsIt) {
+    const ScopedValue rate(HKEY_CURRENT_USER, L"Software\\Valve\\Steam", L"Rate");
+    ASSERT_EQ(rate.status(), ERROR_SUCCESS);
+    EXPECT_EQ(game::storedRateFor("C:\\Games\\Half-Life", std::nullopt).kind, game::StoredRate::Kind::None);
+    rate.set(L"25000");
+    const game::StoredRate kept = game::storedRateFor("C:\\Games\\Half-Life", std::nullopt);
+    EXPECT_EQ(kept.kind, game::StoredRate::Kind::Read);
+    EXPECT_EQ(kept.value, "25000");
 }
 
 } // namespace
