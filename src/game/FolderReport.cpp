@@ -13,7 +13,8 @@ std::string folderReport(const std::filesystem::path& gameRoot, const search::En
     const std::optional<std::filesystem::path> steam = search::steamFolderHolding(gameRoot, environment);
     const StartupReport report = readStartup(gameRoot, steam ? steamLaunchOptions(*steam) : std::nullopt,
                                              storedRateFor(gameRoot, steam));
-    return format == ReportFormat::Json ? reportJson(report) : reportText(report);
+    return format == ReportFormat::Json ? reportJson(report, proposedFixes(report, gameRoot))
+                                        : reportText(report);
 }
 
 } // namespace game
