@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace wizard {
@@ -28,7 +29,7 @@ GameReportWindow::GameReportWindow(RunState& state)
     m_reportBox = new QPlainTextEdit(this);
     m_reportBox->setObjectName(QStringLiteral("txtReport"));
     m_reportBox->setReadOnly(true);
-    m_reportBox->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_reportBox->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_reportBox->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     // Tab leaves the report for the buttons, as everywhere else.
     m_reportBox->setTabChangesFocus(true);
@@ -40,6 +41,7 @@ GameReportWindow::GameReportWindow(RunState& state)
     setForwardButton(close);
 
     auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(scale.pixels(ButtonGap));
     buttons->addWidget(copy);
     buttons->addStretch();
     buttons->addWidget(close);
@@ -49,7 +51,10 @@ GameReportWindow::GameReportWindow(RunState& state)
     page->addWidget(m_reportBox, 1);
     page->addLayout(buttons);
     setLayout(page);
-    setFixedSize(scale.pixels(QSize(760, 560)));
+    // Resizable, and within the screen at any scale: the buttons stay reachable.
+    const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size() * 9 / 10;
+    setMinimumSize(scale.pixels(QSize(380, 280)).boundedTo(screen));
+    resize(scale.pixels(QSize(760, 560)).boundedTo(screen));
 }
 
 QString GameReportWindow::report() const {

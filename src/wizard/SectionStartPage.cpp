@@ -66,6 +66,7 @@ SectionStartPage::SectionStartPage(SectionSpec section, Services& services, RunS
         top->addWidget(sectionPicture(*m_section.pictureResource, this), 0, Qt::AlignTop);
 
     auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(scale.pixels(ButtonGap));
     if (m_section.enterButton) {
         QPushButton* enter = makeButton(*m_section.enterButton, this);
         connect(enter, &QPushButton::clicked, this, &SectionStartPage::next);

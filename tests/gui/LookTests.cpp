@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStyleOption>
 #include <QTest>
 
@@ -182,6 +183,38 @@ private slots:
                                 .arg(sizes[0].height())
                                 .arg(sizes[1].width())
                                 .arg(sizes[1].height())));
+    }
+
+    // Every button leaves room round its caption, and buttons side by side keep apart by more than the
+    // focus rings round both, at two font sizes.
+    void buttonsHaveRoomAndKeepApart_data() { formsGrowWithTheFont_data(); }
+    void buttonsHaveRoomAndKeepApart() {
+        QFETCH(QString, form);
+        for (const int pixels : {12, 18}) {
+            useFontPixels(pixels);
+            Program program;
+            QWidget* shown = program.form(form);
+            shown->show();
+            QList<QPushButton*> buttons = shown->findChildren<QPushButton*>();
+            const QString where = QStringLiteral("%1 at %2 px").arg(form).arg(pixels);
+            for (const QPushButton* button : buttons) {
+                const QFontMetrics metrics = button->fontMetrics();
+                const int caption = metrics.horizontalAdvance(button->text().remove(QLatin1Char('&')));
+                QVERIFY2(button->width() >= caption + metrics.height() &&
+                             button->height() >= metrics.height() * 3 / 2,
+                         qPrintable(where + " " + button->objectName()));
+            }
+            for (const QPushButton* a : buttons)
+                for (const QPushButton* b : buttons) {
+                    const QRect left(a->mapTo(shown, QPoint()), a->size());
+                    const QRect right(b->mapTo(shown, QPoint()), b->size());
+                    if (a == b || left.center().x() >= right.center().x() || left.bottom() < right.top() ||
+                        right.bottom() < left.top())
+                        continue;
+                    QVERIFY2(right.left() - left.right() > 2 * FocusRing::Width + 2,
+                             qPrintable(where + " " + a->objectName() + " " + b->objectName()));
+                }
+        }
     }
 
     // The control that takes the keyboard as a form opens shows a ring round it, plain against the form.
