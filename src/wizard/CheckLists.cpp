@@ -59,8 +59,8 @@ QString placed(const game::ScriptPlace& place, std::string_view text) {
 void fillProblems(QListWidget* list, const game::FolderCheck& check) {
     std::vector<Problem> problems;
     for (std::size_t i = 0; i < check.fixes.size(); ++i)
-        problems.push_back({rankOf(check.fixes[i].kind), shown(game::english(check.fixes[i].text)),
-                            static_cast<int>(i)});
+        problems.push_back(
+            {rankOf(check.fixes[i].kind), shown(game::english(check.fixes[i].text)), static_cast<int>(i)});
     for (const game::IneffectiveLine& line : check.report.ineffective)
         if (!fixed(check, line.place))
             problems.push_back({line.why.starts_with("set again by") ? 1 : 2,
@@ -79,10 +79,15 @@ void fillProblems(QListWidget* list, const game::FolderCheck& check) {
             item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
             item->setCheckState(Qt::Unchecked);
             item->setData(Qt::UserRole, problem.fix);
+        } else {
+            item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable);
         }
     }
-    if (problems.empty())
-        new QListWidgetItem(QObject::tr("Zentrimo finds nothing to fix in the game's scripts."), list);
+    if (problems.empty()) {
+        auto* item =
+            new QListWidgetItem(QObject::tr("Zentrimo finds nothing to fix in the game's scripts."), list);
+        item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable);
+    }
 }
 
 void fillSettings(QTableWidget* table, const game::FolderCheck& check) {
@@ -94,8 +99,8 @@ void fillSettings(QTableWidget* table, const game::FolderCheck& check) {
         const QString today = setting.row && setting.verdict
                                   ? shown(game::todaySentences(*setting.row, *setting.verdict, setting.value))
                                   : shown(game::english({game::Phrase::UnknownLine, {}}));
-        const QString cells[] = {shown(setting.name), shown(setting.value), shown(game::placeText(setting.place)),
-                                 today};
+        const QString cells[] = {shown(setting.name), shown(setting.value),
+                                 shown(game::placeText(setting.place)), today};
         for (int column = 0; column < 4; ++column)
             table->setItem(row, column, new QTableWidgetItem(cells[column]));
         ++row;
@@ -110,7 +115,7 @@ void fillScripts(QListWidget* list, const game::FolderCheck& check) {
     for (const std::string& file : check.report.files) {
         const std::string name = files::toLowerAscii(file.substr(file.rfind('/') + 1));
         QString runBy = name == "valve.rc" || name == "config.cfg" ? QObject::tr("the game")
-                        : name == "autoexec.cfg"                  ? QObject::tr("valve.rc")
+                        : name == "autoexec.cfg"                   ? QObject::tr("valve.rc")
                         : name == "userconfig.cfg" || name == "controller.cfg"
                             ? QObject::tr("config.cfg")
                             : QObject::tr("an exec line in a script before it");

@@ -160,8 +160,9 @@ void GameReportWindow::fixChosen() {
         if (workspace::applyFixes(m_state.gameRoot, chosen, [](const std::string& root) {
                 return workspace::gameRunningFrom(root);
             }) == workspace::FixOutcome::GameRunning)
-            m_services.showMessage(tr("The game is running from this folder. Quit the game first: it rewrites its "
-                                      "scripts when it quits. Nothing was changed."));
+            m_services.showMessage(
+                tr("The game is running from this folder. Quit the game first: it rewrites its "
+                   "scripts when it quits. Nothing was changed."));
         readAgain();
     });
 }

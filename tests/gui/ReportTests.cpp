@@ -8,10 +8,15 @@
 #include <QClipboard>
 #include <QDirIterator>
 #include <QGuiApplication>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QScreen>
+#include <QTableWidget>
 #include <QTest>
 
 #include <filesystem>
@@ -237,6 +242,73 @@ private slots:
         const QString complaint =
             QString::fromUtf8(program.readAllStandardError()).replace(m_home->path(), "HOME");
         QVERIFY2(error.isEmpty() ? complaint.isEmpty() : complaint.startsWith(error), qPrintable(complaint));
+    }
+
+    // frmCheck0 on a tampered folder: the signs of tampering first, each fix with a check box; "Fix chosen"
+    // shows the lines and asks first, and after Yes the problems are gone; the settings filter; the scripts
+    // in the order they run; the window within the screen, resizable, its buttons inside it.
+    void theCheckWindowFixesWhatItShows() {
+        const fs::path tampered = fs::path(m_data->path().toStdString()) / "tampering";
+        fs::copy(fs::path(ZENTRIMO_TEST_DATA) / "report" / "tampering" / "game", tampered,
+                 fs::copy_options::recursive);
+        Program program;
+        program.state.gameRoot = tampered.generic_string();
+        program.showActive("frmTweak0");
+        program.click("frmTweak0", "cmdCheck0");
+        Program::settle();
+        QWidget* window = program.form("frmCheck0");
+        const QRect screen = window->screen()->availableGeometry();
+        QVERIFY(window->width() <= screen.width() && window->height() <= screen.height());
+        QVERIFY(window->minimumWidth() < window->maximumWidth());
+        for (const char* name : {"cmdCopy0", "cmdClose0"}) {
+            const auto* button = program.control<QPushButton>("frmCheck0", name);
+            QVERIFY(window->rect().contains(QRect(button->mapTo(window, QPoint()), button->size())));
+        }
+
+        auto* problems = program.control<QListWidget>("frmCheck0", "lstProblems0");
+        QCOMPARE(
+            problems->item(0)->text(),
+            "cstrike/config.cfg holds 2 lines after exec userconfig.cfg, where the game writes none, and a "
+            "server may have added them: take them out.");
+        int fixes = 0;
+        for (int row = 0; row < problems->count(); ++row)
+            if (problems->item(row)->flags() & Qt::ItemIsUserCheckable) {
+                problems->item(row)->setCheckState(Qt::Checked);
+                ++fixes;
+            }
+        QCOMPARE(fixes, 7);
+        QCOMPARE(
+            problems->item(problems->count() - 1)->text(),
+            "cstrike/config.cfg line 9: With Downloads (cl_allowdownload) at 0, expect to be disconnected by "
+            "every server running a map or model you lack.");
+
+        auto* filter = program.control<QLineEdit>("frmCheck0", "txtFilter0");
+        auto* settings = program.control<QTableWidget>("frmCheck0", "tblSettings0");
+        QTest::keyClicks(filter, "GAMMA");
+        QStringList shownRows;
+        for (int row = 0; row < settings->rowCount(); ++row)
+            if (!settings->isRowHidden(row))
+                shownRows << settings->item(row, 0)->text() + " " + settings->item(row, 1)->text() + " " +
+                                 settings->item(row, 2)->text();
+        QCOMPARE(shownRows, QStringList{"gamma 2.2 cstrike/config.cfg line 11"});
+        QCOMPARE(program.control<QListWidget>("frmCheck0", "lstScripts0")->item(2)->text(),
+                 "3. cstrike/config.cfg, run by the game");
+
+        program.services.answers = {false};
+        program.click("frmCheck0", "cmdFix0");
+        QCOMPARE(program.services.questions.size(), 1);
+        QVERIFY(
+            program.services.details.first().startsWith("--- cstrike/config.cfg\n+++ cstrike/config.cfg\n"));
+        QCOMPARE(readFile(QString::fromStdString((tampered / "cstrike" / "autoexec.cfg").string())),
+                 "// added by a server\nconnect 203.0.113.7:27015\n");
+        program.services.answers = {true};
+        program.click("frmCheck0", "cmdFix0");
+        QCOMPARE(readFile(QString::fromStdString((tampered / "cstrike" / "autoexec.cfg").string())),
+                 "// added by a server\n");
+        for (int row = 0; row < problems->count(); ++row)
+            QVERIFY2(!(problems->item(row)->flags() & Qt::ItemIsUserCheckable),
+                     qPrintable(problems->item(row)->text()));
+        QVERIFY(program.services.errors.isEmpty());
     }
 
     // "&Check game" on the first wizard form shows the same report; it copies, and Close goes back.
