@@ -5,6 +5,8 @@
 #include "files/Utf8Path.h"
 #include "files/WholeFile.h"
 #include "game/EngineCommands.h"
+#include "game/FixFolderText.h"
+#include "game/LineEdits.h"
 #include "game/ScriptFiles.h"
 #include "game/ScriptReader.h"
 
@@ -19,103 +21,7 @@ namespace game {
 
 namespace {
 
-constexpr std::string_view BackupName = "Zentrimo.dll";
-constexpr std::string_view OwnSettingsName = "zentrimo.cfg";
-
-// A file's lines without their line ends.
-std::vector<std::string_view> linesOf(std::string_view text) {
-    std::vector<std::string_view> lines;
-    for (std::size_t start = 0; start < text.size();) {
-        const std::size_t end = std::min(text.find('\n', start), text.size());
-        std::string_view line = text.substr(start, end - start);
-        if (line.ends_with('\r'))
-            line.remove_suffix(1);
-        lines.push_back(line);
-        start = end + 1;
-    }
-    return lines;
-}
-
-std::string lastName(std::string_view file) {
-    return files::toLowerAscii(file.substr(file.rfind('/') + 1));
-}
-
-// The words of the one command on a line; nothing when it holds none or more than one.
-std::optional<std::vector<std::string_view>> soleCommand(std::string_view line) {
-    std::vector<std::string_view> words;
-    ScriptReader reader(line);
-    if (!reader.next(words))
-        return std::nullopt;
-    std::vector<std::string_view> more;
-    if (reader.next(more))
-        return std::nullopt;
-    return words;
-}
-
-// The game folder's scripts as the fixes read them, each file once.
-class FolderText {
-public:
-    explicit FolderText(fs::path root) : m_root(std::move(root)), m_scripts(m_root) {
-        const auto folder = files::entryIgnoringCase(m_root, "cstrike");
-        if (const auto backup = folder ? files::entryIgnoringCase(*folder, BackupName) : std::nullopt) {
-            m_backupShown = "cstrike/" + files::textOfPath(backup->filename()).value_or("");
-            m_backupLines = linesOf(text(m_backupShown));
-        }
-    }
-
-    // The lines of a file named as a place names it; none when it cannot be read.
-    const std::vector<std::string_view>& lines(const std::string& file) {
-        if (const auto known = m_lines.find(file); known != m_lines.end())
-            return known->second;
-        return m_lines[file] = linesOf(text(file));
-    }
-
-    std::optional<std::string_view> line(const ScriptPlace& place) {
-        const auto& all = lines(place.file);
-        if (place.line == 0 || place.line > all.size())
-            return std::nullopt;
-        return all[place.line - 1];
-    }
-
-    Located locate(std::string_view name) { return m_scripts.locate(name); }
-
-    // autoexec.cfg of an installed tweak holds the backup's lines, then the program's.
-    bool isStartupScript(const std::string& file) const {
-        return file.starts_with("cstrike/") && lastName(file) == "autoexec.cfg";
-    }
-    bool isProgramsLine(const ScriptPlace& place) const {
-        return !m_backupShown.empty() && isStartupScript(place.file) && place.line > m_backupLines.size();
-    }
-
-    // The edit, and the same edit of the backup when the line stands there too: the next run and
-    // Uninstall start from the backup.
-    void addEdit(std::vector<LineEdit>& edits, const LineEdit& edit) const {
-        edits.push_back(edit);
-        if (isStartupScript(edit.file) && !edit.before.empty() && edit.line <= m_backupLines.size() &&
-            m_backupLines[edit.line - 1] == edit.before)
-            edits.push_back({m_backupShown, edit.line, edit.before, edit.after});
-    }
-
-private:
-    const std::string& text(const std::string& file) {
-        if (const auto known = m_texts.find(file); known != m_texts.end())
-            return known->second;
-        std::string bytes;
-        if (const auto path = files::pathFromText(file)) {
-            files::WholeFile whole = files::readWholeFile(m_root / *path);
-            if (whole.outcome == files::FileOutcome::Read)
-                bytes = std::move(whole.text);
-        }
-        return m_texts[file] = std::move(bytes);
-    }
-
-    fs::path m_root;
-    ScriptFiles m_scripts;
-    std::map<std::string, std::string> m_texts;
-    std::map<std::string, std::vector<std::string_view>> m_lines;
-    std::string m_backupShown;
-    std::vector<std::string_view> m_backupLines;
-};
+using namespace fixes;
 
 bool isCommand(const std::vector<std::string_view>& words, std::string_view name) {
     return files::equalsIgnoringCase(words[0], name);
@@ -372,39 +278,6 @@ std::vector<Fix> proposedFixes(const StartupReport& report, const fs::path& game
 std::string_view fixKindName(FixKind kind) {
     constexpr std::array<std::string_view, 4> Names{"tampering", "never-wins", "ignored", "filterstuffcmd"};
     return Names[static_cast<std::size_t>(kind)];
-}
-
-std::optional<std::string> withEdits(std::string_view text, const std::vector<LineEdit>& edits) {
-    const std::vector<std::string_view> lines = linesOf(text);
-    std::multimap<std::size_t, const LineEdit*> putIn;
-    std::map<std::size_t, const LineEdit*> changed;
-    for (const LineEdit& edit : edits) {
-        if (edit.line == 0 || edit.line > lines.size() + (edit.before.empty() ? 1 : 0))
-            return std::nullopt;
-        if (edit.before.empty())
-            putIn.emplace(edit.line, &edit);
-        else if (lines[edit.line - 1] != edit.before || !changed.emplace(edit.line, &edit).second)
-            return std::nullopt;
-    }
-    std::string result;
-    std::size_t at = 0; // where the line's bytes start in text
-    for (std::size_t line = 1; line <= lines.size() + 1; ++line) {
-        for (auto [it, end] = putIn.equal_range(line); it != end; ++it) {
-            if (!result.empty() && result.back() != '\n')
-                result += "\r\n";
-            result += it->second->after + "\r\n";
-        }
-        if (line > lines.size())
-            break;
-        const std::size_t next = std::min(text.find('\n', at), text.size() - 1) + 1;
-        const std::string_view whole = text.substr(at, next - at);
-        at = next;
-        if (const auto edit = changed.find(line); edit == changed.end())
-            result += whole;
-        else if (!edit->second->after.empty())
-            result += edit->second->after + std::string(whole.substr(lines[line - 1].size()));
-    }
-    return result;
 }
 
 } // namespace game

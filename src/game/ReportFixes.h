@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/LineEdits.h"
 #include "game/StartupReport.h"
 #include "game/TodayWords.h"
 
@@ -15,15 +16,6 @@
 namespace game {
 
 enum class FixKind { Tampering, NeverWins, Ignored, FilterStuffCmd };
-
-// One line's change, its line counted in the file as it is now. before empty: a line put in before that
-// line (one past the last: at the end); after empty: the line taken out. Neither holds its line end.
-struct LineEdit {
-    std::string file; // from the game root, as a place names it: "cstrike/config.cfg"
-    std::size_t line = 0;
-    std::string before;
-    std::string after;
-};
 
 struct Fix {
     std::string id; // the same for the same folder
@@ -41,9 +33,5 @@ std::vector<Fix> proposedFixes(const StartupReport& report, const std::filesyste
 
 // Names a kind as the JSON writes it: "tampering", "never-wins", "ignored", "filterstuffcmd".
 std::string_view fixKindName(FixKind kind);
-
-// text with the edits of one file made; nothing when a line no longer holds what an edit expects, or two
-// edits change the same line. A line put in ends in CR LF.
-std::optional<std::string> withEdits(std::string_view text, const std::vector<LineEdit>& edits);
 
 } // namespace game
