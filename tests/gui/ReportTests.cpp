@@ -135,6 +135,23 @@ private slots:
         QVERIFY(preview.str().ends_with(dryRun));
         QCOMPARE(snapshot(root), before);
 
+#ifndef Q_OS_WIN
+        {
+            // The game running from the folder: refused, and nothing changes.
+            fs::copy_file("/bin/sleep", tampered / "hl_linux");
+            QProcess game;
+            game.start(QString::fromStdString((tampered / "hl_linux").string()), {"30"});
+            QVERIFY(game.waitForStarted());
+            std::ostringstream refused;
+            std::ostringstream refusedError;
+            QCOMPARE(fixOnConsole({"all"}, false, root.toStdString(), refused, refusedError), 3);
+            QVERIFY(QString::fromStdString(refusedError.str()).startsWith("The game is running from "));
+            game.kill();
+            game.waitForFinished();
+            fs::remove(tampered / "hl_linux");
+            QCOMPARE(snapshot(root), before);
+        }
+#endif
         std::ostringstream applied;
         std::ostringstream appliedError;
         QCOMPARE(fixOnConsole({"all"}, false, root.toStdString(), applied, appliedError), 0);
