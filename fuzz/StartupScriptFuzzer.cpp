@@ -91,9 +91,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::ofstream(gameRoot() / "cstrike" / "autoexec.cfg", std::ios::binary | std::ios::trunc) << script;
     const game::LaunchOptions options{script.substr(0, 200), "fuzz", "", 0};
-    const std::string json = game::reportJson(game::readStartup(gameRoot(), options));
+    const auto jsonReport = [&] {
+        const game::StartupReport report = game::readStartup(gameRoot(), options);
+        return game::reportJson(report, game::proposedFixes(report, gameRoot()));
+    };
+    const std::string json = jsonReport();
     check(isValidJsonText(json));
-    check(game::reportJson(game::readStartup(gameRoot(), options)) == json);
+    check(jsonReport() == json);
     check(!game::reportText(game::readStartup(gameRoot(), std::nullopt)).empty());
     return 0;
 }

@@ -24,12 +24,20 @@ struct Parser {
         QStringLiteral("report"),
         QStringLiteral("Prints what the game will use when it starts, and which file sets each setting.")};
     QCommandLineOption json{QStringLiteral("json"), QStringLiteral("With --report: as one JSON object.")};
+    QCommandLineOption fix{
+        QStringLiteral("fix"),
+        QStringLiteral("Applies the report's fix ID (again for more, or all), and prints the "
+                       "lines it changes. The JSON report lists the ids."),
+        QStringLiteral("ID")};
+    QCommandLineOption dryRun{
+        QStringLiteral("dry-run"),
+        QStringLiteral("With --fix: prints the lines it would change, and changes nothing.")};
 
     Parser() {
         parser.setApplicationDescription(QStringLiteral("Tunes Counter-Strike through its start-up script."));
         // -platform is one option, not -p -l -a ...
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOptions({help, version, report, json});
+        parser.addOptions({help, version, report, json, fix, dryRun});
         for (const char* name : QtValueOptions) {
             QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
             option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -42,7 +50,8 @@ struct Parser {
         }
         parser.addPositionalArgument(
             QStringLiteral("GAMEROOT"),
-            QStringLiteral("With --report: the game folder; else the one the start window would find."),
+            QStringLiteral(
+                "With --report or --fix: the game folder; else the one the start window would find."),
             QStringLiteral("[GAMEROOT]"));
     }
 };
@@ -63,17 +72,26 @@ ConsoleRequest consoleRequest(const QStringList& arguments) {
         return {.action = ConsoleRequest::Action::Version};
     const QStringList words = p.parser.positionalArguments();
     const bool report = p.parser.isSet(p.report);
+    const bool fix = p.parser.isSet(p.fix);
+    if (report && fix)
+        return usage(QStringLiteral("--report and --fix go one at a time."));
     if (!report && p.parser.isSet(p.json))
         return usage(QStringLiteral("--json goes only with --report."));
-    if (!report && !words.isEmpty())
-        return usage(QStringLiteral("A game folder goes only with --report: %1").arg(words.first()));
+    if (!fix && p.parser.isSet(p.dryRun))
+        return usage(QStringLiteral("--dry-run goes only with --fix."));
+    if (!report && !fix && !words.isEmpty())
+        return usage(QStringLiteral("A game folder goes only with --report or --fix: %1").arg(words.first()));
     if (words.size() > 1)
-        return usage(QStringLiteral("--report takes one game folder, not %1.").arg(words.size()));
+        return usage(QStringLiteral("Give one game folder, not %1.").arg(words.size()));
+    const std::optional<QString> gameRoot = words.isEmpty() ? std::nullopt : std::optional(words.first());
+    if (fix)
+        return {.action = ConsoleRequest::Action::Fix,
+                .fixes = p.parser.values(p.fix),
+                .dryRun = p.parser.isSet(p.dryRun),
+                .gameRoot = gameRoot};
     if (!report)
         return {};
-    return {.action = ConsoleRequest::Action::Report,
-            .json = p.parser.isSet(p.json),
-            .gameRoot = words.isEmpty() ? std::nullopt : std::optional(words.first())};
+    return {.action = ConsoleRequest::Action::Report, .json = p.parser.isSet(p.json), .gameRoot = gameRoot};
 }
 
 QString usageText(const ConsoleRequest& request) {

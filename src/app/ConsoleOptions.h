@@ -7,12 +7,14 @@
 #include <string>
 
 // What the command line asks of the program before any window: a window, the help or the version, the
-// report, or nothing it understands (then the usage, and exit code 64 as in BSD's sysexits).
+// report, fixes, or nothing it understands (then the usage, and exit code 64 as in BSD's sysexits).
 struct ConsoleRequest {
-    enum class Action { Window, Help, Version, Report, Usage };
+    enum class Action { Window, Help, Version, Report, Fix, Usage };
     Action action = Action::Window;
     bool json = false;
-    std::optional<QString> gameRoot{}; // with the report: the folder given
+    QStringList fixes{};               // with Fix: the ids given, or "all"
+    bool dryRun = false;               // with Fix: only print what would change
+    std::optional<QString> gameRoot{}; // with the report or fixes: the folder given
     QString error{};                   // with the usage: what was wrong
 };
 

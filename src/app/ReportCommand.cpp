@@ -7,9 +7,8 @@
 #include "workspace/FileError.h"
 #include "workspace/GameFiles.h"
 
-int reportOnConsole(const std::optional<std::string>& gameRoot, bool json, std::ostream& out,
-                    std::ostream& error) {
-    const search::Environment environment = search::environmentOfThisProcess();
+std::optional<std::string> consoleGameRoot(const std::optional<std::string>& gameRoot,
+                                           const search::Environment& environment, std::ostream& error) {
     std::optional<std::string> root = gameRoot;
     if (!root)
         root = search::gameFolder(search::GameEdition::Steam, environment).folder;
@@ -17,15 +16,24 @@ int reportOnConsole(const std::optional<std::string>& gameRoot, bool json, std::
         root = search::gameFolder(search::GameEdition::Retail, environment).folder;
     if (!root) {
         error << "Half-life root not found, try specify another dir. Or choose another cstrike version\n";
-        return 2;
+        return std::nullopt;
     }
+    if (!workspace::fileExists(workspace::gameFilePath(*root, workspace::GameConfigSuffix))) {
+        error << *root
+              << " holds no cstrike/config.cfg: it is not the game's folder. Give the Half-Life "
+                 "folder that holds cstrike.\n";
+        return std::nullopt;
+    }
+    return root;
+}
+
+int reportOnConsole(const std::optional<std::string>& gameRoot, bool json, std::ostream& out,
+                    std::ostream& error) {
+    const search::Environment environment = search::environmentOfThisProcess();
     try {
-        if (!workspace::fileExists(workspace::gameFilePath(*root, workspace::GameConfigSuffix))) {
-            error << *root
-                  << " holds no cstrike/config.cfg: it is not the game's folder. Give the Half-Life "
-                     "folder that holds cstrike.\n";
+        const std::optional<std::string> root = consoleGameRoot(gameRoot, environment, error);
+        if (!root)
             return 2;
-        }
         out << game::folderReport(files::asThePlayerKnowsIt(workspace::gameFilePath(*root, "")), environment,
                                   json ? game::ReportFormat::Json : game::ReportFormat::Text);
     } catch (const workspace::FileError& failure) {

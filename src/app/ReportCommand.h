@@ -1,5 +1,7 @@
 #pragma once
 
+#include "search/Environment.h"
+
 #include <optional>
 #include <ostream>
 #include <string>
@@ -11,3 +13,9 @@
 // written.
 int reportOnConsole(const std::optional<std::string>& gameRoot, bool json, std::ostream& out,
                     std::ostream& error);
+
+// The folder a console command works on: gameRoot, else the one the start window would find. Nothing, with
+// the reason on error, when there is none or it holds no cstrike/config.cfg; throws FileError when it
+// cannot be looked at.
+std::optional<std::string> consoleGameRoot(const std::optional<std::string>& gameRoot,
+                                           const search::Environment& environment, std::ostream& error);

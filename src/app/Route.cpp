@@ -60,7 +60,7 @@ FolderPicker& Route::folderPicker() {
 
 wizard::GameReportWindow& Route::gameReportWindow() {
     if (!m_gameReportWindow) {
-        m_gameReportWindow = std::make_unique<wizard::GameReportWindow>(m_state);
+        m_gameReportWindow = std::make_unique<wizard::GameReportWindow>(m_state, m_services);
         keep(m_gameReportWindow.get());
         connect(m_gameReportWindow.get(), &wizard::GameReportWindow::closed, this,
                 [this] { open(m_gameReportWindow.get(), m_reportOpener); });

@@ -1,4 +1,5 @@
 #include "app/ConsoleOptions.h"
+#include "app/FixCommand.h"
 #include "app/ReportCommand.h"
 #include "app/Route.h"
 #include "common/CorePath.h"
@@ -44,7 +45,7 @@ std::string gameRootArgument(int argc, char* argv[], const QString& given) {
     return toCorePath(given);
 }
 
-// Answers --help, --version, --report and any argument it does not know on the console before any
+// Answers --help, --version, --report, --fix and any argument it does not know on the console before any
 // window system is needed, as desktop programs do, and exits; returns only to open the window.
 void answerConsoleOptions(int argc, char* argv[]) {
     const QCoreApplication console(argc, argv);
@@ -63,6 +64,7 @@ void answerConsoleOptions(int argc, char* argv[]) {
         std::cerr << usageText(request).toStdString();
         std::exit(UsageExitCode);
     case ConsoleRequest::Action::Report:
+    case ConsoleRequest::Action::Fix:
         break;
     }
 #ifdef Q_OS_WIN
@@ -70,6 +72,12 @@ void answerConsoleOptions(int argc, char* argv[]) {
 #endif
     const std::optional<std::string> gameRoot =
         request.gameRoot ? std::optional(gameRootArgument(argc, argv, *request.gameRoot)) : std::nullopt;
+    if (request.action == ConsoleRequest::Action::Fix) {
+        std::vector<std::string> ids;
+        for (const QString& id : request.fixes)
+            ids.push_back(id.toStdString());
+        std::exit(fixOnConsole(ids, request.dryRun, gameRoot, std::cout, std::cerr));
+    }
     std::exit(reportOnConsole(gameRoot, request.json, std::cout, std::cerr));
 }
 

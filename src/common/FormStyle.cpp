@@ -17,8 +17,8 @@ namespace {
 const QColor ChoiceMark(0, 40, 40);
 const QColor PressedBox(200, 220, 220);
 
-// Draws check boxes and options alike on every desktop style: a white box or circle as large as the
-// text, a thick dark tick or a large dark dot.
+// Draws check boxes and options alike on every desktop style, as large as the text: a white box with a
+// thick dark tick, a white ring with a large white dot.
 class ChoiceStyle : public QProxyStyle {
 public:
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
@@ -45,17 +45,22 @@ public:
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing);
         const QRectF box = QRectF(option->rect).adjusted(0.5, 0.5, -0.5, -0.5);
-        painter->setPen(QPen(ChoiceMark, 1));
-        painter->setBrush(option->state & State_Sunken ? PressedBox : QColor(Qt::white));
         const bool on = option->state & State_On;
         const qreal side = box.width();
         if (element == PE_IndicatorRadioButton) {
-            painter->drawEllipse(box);
+            // A ring on the form, and only the chosen one holds a dot: a white disc reads as chosen.
+            const qreal ring = std::max(1.5, side * 0.1);
+            painter->setPen(QPen(Qt::white, ring));
+            painter->setBrush(option->state & State_Sunken ? QBrush(PressedBox) : QBrush(Qt::NoBrush));
+            painter->drawEllipse(box.adjusted(ring / 2, ring / 2, -ring / 2, -ring / 2));
             if (on) {
-                painter->setBrush(ChoiceMark);
-                painter->drawEllipse(box.center(), side * 0.25, side * 0.25);
+                painter->setPen(Qt::NoPen);
+                painter->setBrush(Qt::white);
+                painter->drawEllipse(box.center(), side * 0.26, side * 0.26);
             }
         } else {
+            painter->setPen(QPen(ChoiceMark, 1));
+            painter->setBrush(option->state & State_Sunken ? PressedBox : QColor(Qt::white));
             painter->drawRect(box);
             if (on) {
                 QPainterPath tick;

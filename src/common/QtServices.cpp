@@ -1,5 +1,6 @@
 #include "common/QtServices.h"
 
+#include "common/LineReviewBox.h"
 #include "common/MessageBox.h"
 #include "common/SystemMusicPlayer.h"
 
@@ -32,6 +33,14 @@ void QtServices::showError(const QString& text) {
 
 bool QtServices::askYesNo(const QString& question, const QString& details) {
     return runBox(BoxKind::Question, question, details) == QMessageBox::Yes;
+}
+
+std::optional<QList<bool>> QtServices::askApplyLines(const QString& question, const QString& details,
+                                                     const QList<ReviewLine>& lines) {
+    LineReviewBox box(question, details, lines, QApplication::activeWindow());
+    if (box.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return box.kept();
 }
 
 void QtServices::beep() {

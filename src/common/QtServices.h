@@ -12,6 +12,8 @@ public:
     void showMessage(const QString& text) override;
     void showError(const QString& text) override;
     bool askYesNo(const QString& question, const QString& details = {}) override;
+    std::optional<QList<bool>> askApplyLines(const QString& question, const QString& details,
+                                             const QList<ReviewLine>& lines) override;
     void beep() override;
     MusicPlayer& music() override;
     void endProgram(int exitCode) override;

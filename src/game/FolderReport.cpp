@@ -8,12 +8,19 @@
 
 namespace game {
 
+FolderCheck checkFolder(const std::filesystem::path& gameRoot, const search::Environment& environment) {
+    const std::optional<std::filesystem::path> steam = search::steamFolderHolding(gameRoot, environment);
+    FolderCheck check{readStartup(gameRoot, steam ? steamLaunchOptions(*steam) : std::nullopt,
+                                  storedRateFor(gameRoot, steam)),
+                      {}};
+    check.fixes = proposedFixes(check.report, gameRoot);
+    return check;
+}
+
 std::string folderReport(const std::filesystem::path& gameRoot, const search::Environment& environment,
                          ReportFormat format) {
-    const std::optional<std::filesystem::path> steam = search::steamFolderHolding(gameRoot, environment);
-    const StartupReport report = readStartup(gameRoot, steam ? steamLaunchOptions(*steam) : std::nullopt,
-                                             storedRateFor(gameRoot, steam));
-    return format == ReportFormat::Json ? reportJson(report) : reportText(report);
+    const FolderCheck check = checkFolder(gameRoot, environment);
+    return format == ReportFormat::Json ? reportJson(check.report, check.fixes) : reportText(check.report);
 }
 
 } // namespace game

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/ReportFixes.h"
+#include "game/StartupReport.h"
 #include "search/Environment.h"
 
 #include <filesystem>
@@ -8,6 +10,14 @@
 namespace game {
 
 enum class ReportFormat { Text, Json };
+
+// A game folder's start-up as the engine reads it, with the launch options kept by the Steam folder whose
+// library holds it (none for a game outside Steam), and the fixes for what it finds.
+struct FolderCheck {
+    StartupReport report;
+    std::vector<Fix> fixes;
+};
+FolderCheck checkFolder(const std::filesystem::path& gameRoot, const search::Environment& environment);
 
 // The start-up report of a game folder, with the launch options kept by the Steam folder whose library
 // holds it (none for a game outside Steam).

@@ -194,6 +194,19 @@ std::string storedJson(std::string_view nameKey, const StoredCommands& stored) {
            ", \"commands\": " + jsonString(stored.commands) + ", " + placeFields(stored.place) + "}";
 }
 
+std::string fixJson(const Fix& fix) {
+    std::string json = "{\"id\": " + jsonString(fix.id) + ", \"kind\": " + jsonString(fixKindName(fix.kind)) +
+                       ", " + placeFields(fix.place) + ", \"text\": " + jsonString(english(fix.text)) +
+                       ", \"edits\": [";
+    for (std::size_t i = 0; i < fix.edits.size(); ++i) {
+        const LineEdit& edit = fix.edits[i];
+        json += std::string(i == 0 ? "" : ", ") + "{\"file\": " + jsonString(edit.file) +
+                ", \"line\": " + std::to_string(edit.line) + ", \"before\": " + jsonString(edit.before) +
+                ", \"after\": " + jsonString(edit.after) + "}";
+    }
+    return json + "]}";
+}
+
 } // namespace
 
 std::string jsonString(std::string_view text) {
@@ -246,7 +259,11 @@ std::string reportText(const StartupReport& report) {
     return text;
 }
 
-std::string reportJson(const StartupReport& report) {
+std::string shownText(std::string_view text) {
+    return shown(text);
+}
+
+std::string reportJson(const StartupReport& report, const std::vector<Fix>& fixes) {
     std::string json = "{\n  \"gameRoot\": " + jsonString(report.gameRoot) + ",\n  \"launchOptions\": ";
     if (const auto& options = report.launchOptions)
         json += "{\"text\": " + jsonString(options->text) + ", \"source\": " + jsonString(options->source) +
@@ -271,6 +288,7 @@ std::string reportJson(const StartupReport& report) {
         return "{\"kind\": " + jsonString(kindName(warning.kind)) + ", " + placeFields(warning.place) +
                ", \"text\": " + jsonString(warning.text) + "}";
     });
+    json += jsonArray("fixes", fixes, fixJson);
     json += storedRateJson(report.storedRate);
     return json + "  \"leftOut\": " + std::to_string(report.leftOut) + "\n}\n";
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/ReportFixes.h"
 #include "game/StartupReport.h"
 
 #include <string>
@@ -12,8 +13,12 @@ namespace game {
 // each with the line that sets it; the lines that never take effect, and why; the warnings.
 std::string reportText(const StartupReport& report);
 
-// One JSON object holding the same, settings by name; the same report gives the same bytes.
-std::string reportJson(const StartupReport& report);
+// One JSON object holding the same, settings by name, and the fixes proposed for it; the same report gives
+// the same bytes.
+std::string reportJson(const StartupReport& report, const std::vector<Fix>& fixes);
+
+// Text from a script as a terminal may show it: control characters and bytes that are not UTF-8 as \xNN.
+std::string shownText(std::string_view text);
 
 // Text as a JSON string, quotes included. A byte that is not part of valid UTF-8 is written as
 // \u00XX, its value read as Latin-1, so that the output is always valid JSON.

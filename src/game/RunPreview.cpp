@@ -133,4 +133,24 @@ std::string previewOfRun(std::string_view runLines, std::string_view extraNote) 
     return preview + listed;
 }
 
+std::vector<ReviewedLine> reviewOfRun(std::string_view runLines) {
+    std::vector<ReviewedLine> review;
+    for (std::size_t start = 0; start < runLines.size();) {
+        const std::size_t end = std::min(runLines.find('\n', start), runLines.size());
+        const std::string_view text = trimmed(runLines.substr(start, end - start));
+        start = end + 1;
+        if (text.empty())
+            continue;
+        const ConsoleLine line = parseLine(text);
+        const auto j = judged(line);
+        const Fate fate = j ? j->verdict.fate : Fate::TakesEffect;
+        review.push_back(
+            {str(text),
+             j ? todaySentences(*j->setting, j->verdict, line.value) : english({Phrase::UnknownLine, {}}),
+             fate == Fate::NotInGame || fate == Fate::NoEffect || fate == Fate::Forced ||
+                 fate == Fate::Replaced});
+    }
+    return review;
+}
+
 } // namespace game

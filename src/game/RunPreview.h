@@ -28,4 +28,13 @@ bool costsThePlayer(const std::string& line);
 // game makes of it, in the same sentences as the pages' notes.
 std::string previewOfRun(std::string_view runLines, std::string_view extraNote = {});
 
+// Each line of a run (blank ones left out), in order, with what today's game makes of it, for the player
+// to keep or leave out before applying.
+struct ReviewedLine {
+    std::string line;
+    std::string today;
+    bool doesNothing = false; // today's game ignores it, forces its own value or puts another in its place
+};
+std::vector<ReviewedLine> reviewOfRun(std::string_view runLines);
+
 } // namespace game

@@ -10,7 +10,7 @@ namespace {
 // In the order of Phrase. The player's words come first, the console name after them; a line that does
 // nothing says to press "Skip setting", a changed value says what it becomes.
 // clang-format off
-constexpr std::array<std::pair<Phrase, std::string_view>, 21> Phrases{{
+constexpr std::array<std::pair<Phrase, std::string_view>, 30> Phrases{{
     {Phrase::TakesEffect, "%1 (%2) takes effect."},
     {Phrase::NotInGame,
      "Today's game has no %1 (%2) and ignores the line without a word: press \"Skip setting\", or delete the line from your script. %3"},
@@ -46,6 +46,28 @@ constexpr std::array<std::pair<Phrase, std::string_view>, 21> Phrases{{
     {Phrase::RunCountsUnknown,
      "Lines: %1. They take effect: %2. Changed by the game: %3. Without effect: %4. Not in today's game: %5. "
      "Unknown to Zentrimo: %6."},
+    {Phrase::FixRebindKey,
+     "The key %1 joins a server (%3), and a server may have bound it so: bind it back to the game's own %2."},
+    {Phrase::FixUnbindKey,
+     "The key %1 joins a server (%2), and a server may have bound it so: take the line out; the game names no "
+     "default for the key, so it is left unbound."},
+    {Phrase::FixRemoveAlias,
+     "The alias %1 joins a server (%2), and a server may have put it there: take the line out."},
+    {Phrase::FixRemoveConnect,
+     "%1 joins a server whenever the game starts (%2), and a server may have put it there: take the line out."},
+    {Phrase::FixAfterUserconfig,
+     "%2 holds %1 lines after exec userconfig.cfg, where the game writes none, and a server may have added "
+     "them: take them out."},
+    {Phrase::FixAfterUserconfigOne,
+     "%2 holds a line after exec userconfig.cfg, where the game writes none, and a server may have added it: "
+     "take it out."},
+    {Phrase::FixFilterStuffCmd,
+     "Servers may run commands in your game that the filter (cl_filterstuffcmd) would stop (%1): set it to 1."},
+    {Phrase::FixMoveToUserconfig,
+     "Your %1 (%2) at %3 never takes effect, because %5 sets it again: move the line to %4, which runs after "
+     "it."},
+    {Phrase::FixRemoveIgnored,
+     "Today's game has no %1 (%2) and ignores the lines that set it (%3): take them out."},
 }};
 // clang-format on
 

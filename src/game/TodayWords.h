@@ -34,6 +34,15 @@ enum class Phrase {
     RunWroteNothing,
     RunCounts,
     RunCountsUnknown,
+    FixRebindKey,
+    FixUnbindKey,
+    FixRemoveAlias,
+    FixRemoveConnect,
+    FixAfterUserconfig,
+    FixAfterUserconfigOne,
+    FixFilterStuffCmd,
+    FixMoveToUserconfig,
+    FixRemoveIgnored,
 };
 
 // A phrase and the words that fill its placeholders, in order.

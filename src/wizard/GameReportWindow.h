@@ -1,20 +1,25 @@
 #pragma once
 
 #include "common/Form.h"
+#include "game/FolderReport.h"
 
+class QLineEdit;
+class QListWidget;
 class QPlainTextEdit;
+class QTableWidget;
 struct RunState;
 class Services;
 
 namespace wizard {
 
-// The game's start-up as it will run (frmCheck0): each setting as the game will have it and the file
-// that sets it, the player's lines that never take effect and why, the warnings. Read afresh each time
-// it opens; it changes no file. "Co&py report" puts the text on the clipboard, "&Close" goes back.
+// The game's start-up as it will run (frmCheck0): the problems first, each fix with a check box and
+// "&Fix chosen", which shows the lines it changes and asks first; the settings as a table that sorts and
+// filters; the scripts in the order they run; the whole report. Read afresh each time it opens and after
+// a fix. "Co&py report" puts the report on the clipboard, "&Close" goes back.
 class GameReportWindow : public Form {
     Q_OBJECT
 public:
-    explicit GameReportWindow(RunState& state);
+    GameReportWindow(RunState& state, Services& services);
 
     QString report() const;
 
@@ -25,7 +30,17 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void readAgain();
+    void fixChosen();
+    void filterSettings(const QString& text);
+
     RunState& m_state;
+    Services& m_services;
+    game::FolderCheck m_check;
+    QListWidget* m_problems;
+    QTableWidget* m_settings;
+    QLineEdit* m_filter;
+    QListWidget* m_scripts;
     QPlainTextEdit* m_reportBox;
 };
 

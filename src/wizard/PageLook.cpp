@@ -3,6 +3,7 @@
 #include "common/Form.h"
 #include "common/FormStyle.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
@@ -49,6 +50,11 @@ QPushButton* makeButton(const Text& button, QWidget* parent) {
     auto* made = new QPushButton(button.text, parent);
     made->setObjectName(button.name);
     made->setAutoDefault(true);
+    // Room around the caption, as much as a line of text is high, whatever the style's own margins.
+    const QFontMetrics metrics = made->fontMetrics();
+    const int room = metrics.height();
+    made->setMinimumSize(metrics.horizontalAdvance(QString(button.text).remove(QLatin1Char('&'))) + 2 * room,
+                         room * 2);
     return made;
 }
 

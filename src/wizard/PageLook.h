@@ -29,6 +29,9 @@ QLabel* makePicture(const QString& name, const QString& resource, QSize size, QW
 // A push button with its objectName and caption (the caption's & gives its Alt shortcut); Enter
 // presses it while it has the keyboard.
 QPushButton* makeButton(const Text& button, QWidget* parent);
+
+// Between buttons side by side, in pixels at the forms' size: more than two focus rings.
+inline constexpr int ButtonGap = 12;
 // Gives the page its layout and a fixed size: PageSize or what the layout needs.
 void finishPage(Form* page, QLayout* layout);
 

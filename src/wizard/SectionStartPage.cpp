@@ -8,6 +8,7 @@
 #include "workspace/FileError.h"
 #include "workspace/FileSteps.h"
 #include "workspace/GameFiles.h"
+#include "workspace/LeaveOut.h"
 #include "workspace/OwnSettings.h"
 #include "workspace/RunningGame.h"
 #include "workspace/Workspace.h"
@@ -41,6 +42,21 @@ QString previewOfWorkspace(const std::string& gameRoot) {
     return QString::fromStdString(game::previewOfRun(workspace::runLines(text.value_or("")), running));
 }
 
+// The run's lines for the player to keep or leave out; none when the workspace cannot be read.
+QList<ReviewLine> linesOfWorkspace(const std::string& gameRoot) {
+    QList<ReviewLine> lines;
+    try {
+        const auto text = workspace::FileSteps().readIfPresent(
+            workspace::gameFilePath(gameRoot, workspace::WorkspaceSuffix));
+        for (const game::ReviewedLine& line : game::reviewOfRun(workspace::runLines(text.value_or(""))))
+            lines.push_back(
+                {QString::fromStdString(line.line), QString::fromStdString(line.today), line.doesNothing});
+    } catch (const workspace::FileError&) {
+        // The preview says why; the question still stands.
+    }
+    return lines;
+}
+
 QLabel* sectionPicture(const QString& resource, Form* page) {
     QSize size = QSvgRenderer(resource).defaultSize();
     if (!size.isEmpty())
@@ -66,6 +82,7 @@ SectionStartPage::SectionStartPage(SectionSpec section, Services& services, RunS
         top->addWidget(sectionPicture(*m_section.pictureResource, this), 0, Qt::AlignTop);
 
     auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(scale.pixels(ButtonGap));
     if (m_section.enterButton) {
         QPushButton* enter = makeButton(*m_section.enterButton, this);
         connect(enter, &QPushButton::clicked, this, &SectionStartPage::next);
@@ -124,9 +141,13 @@ void SectionStartPage::uninstall() {
 
 void SectionStartPage::quit() {
     guarded(m_services, [this] {
-        if (m_services.askYesNo(QStringLiteral("Do you want to apply settings before quit?"),
-                                previewOfWorkspace(m_state.gameRoot)))
+        const auto kept = m_services.askApplyLines(
+            QStringLiteral("Do you want to apply settings before quit?"),
+            previewOfWorkspace(m_state.gameRoot), linesOfWorkspace(m_state.gameRoot));
+        if (kept) {
+            workspace::leaveOutRunLines(m_state.gameRoot, std::vector<bool>(kept->begin(), kept->end()));
             workspace::ApplyWorkspace(m_state.gameRoot);
+        }
         m_services.endProgram(0);
     });
 }

@@ -86,6 +86,7 @@ SettingsPage::SettingsPage(PageSpec page, Services& services, RunState& state)
     layout->addWidget(m_todayNote);
 
     auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(scale.pixels(ButtonGap));
     layout->addStretch();
     layout->addLayout(buttons);
     QPushButton* nextButton = makeButton({m_page.nextButton, QStringLiteral("&Next")}, this);

@@ -33,6 +33,8 @@ public:
             return "Zentrimo did not write this file, so it stays as it is; move it away and try again";
         case GameFileProblem::ChangedRecord:
             return "This record is not as Zentrimo wrote it; nothing was changed";
+        case GameFileProblem::ChangedSinceRead:
+            return "This file changed after Zentrimo read it; nothing was changed, check the game again";
         }
         return "Unknown problem";
     }

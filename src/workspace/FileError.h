@@ -36,7 +36,8 @@ enum class GameFileProblem {
     NotARegularFile,
     BadGameRoot,
     NotZentrimosFile,
-    ChangedRecord
+    ChangedRecord,
+    ChangedSinceRead
 };
 std::error_code make_error_code(GameFileProblem problem);
 

@@ -90,7 +90,9 @@ TEST(StartupReport, FoldersReadAsTheirGoldenReports) {
             gameRoot, options,
             c.storedRate ? game::storedRateFor(gameRoot, std::nullopt) : game::StoredRate{});
         EXPECT_EQ(withoutDataFolder(game::reportText(report)), bytesOf(folder / "report.txt")) << c.folder;
-        EXPECT_EQ(withoutDataFolder(game::reportJson(report)), bytesOf(folder / "report.json")) << c.folder;
+        EXPECT_EQ(withoutDataFolder(game::reportJson(report, game::proposedFixes(report, gameRoot))),
+                  bytesOf(folder / "report.json"))
+            << c.folder;
     }
 }
 
@@ -466,7 +468,7 @@ TEST(ReportJson, AnyBytesBecomeValidJson) {
 TEST(ReportJson, AValueThatIsNotUtf8IsEscapedInTheReport) {
     const MadeFolder game;
     game.write("cstrike/config.cfg", "name \"J\xFCrgen\"\n");
-    const std::string json = game::reportJson(game::readStartup(game.root(), std::nullopt));
+    const std::string json = game::reportJson(game::readStartup(game.root(), std::nullopt), {});
     EXPECT_NE(
         json.find(R"({"name": "name", "value": "J\u00FCrgen", "file": "cstrike/config.cfg", "line": 1,)"),
         std::string::npos)

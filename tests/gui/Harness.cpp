@@ -27,6 +27,19 @@ bool FakeServices::askYesNo(const QString& question, const QString& details_) {
     return answer;
 }
 
+std::optional<QList<bool>> FakeServices::askApplyLines(const QString& question, const QString& details_,
+                                                       const QList<ReviewLine>& lines) {
+    reviewed = lines;
+    if (!askYesNo(question, details_))
+        return std::nullopt;
+    QList<bool> kept(lines.size(), true);
+    if (!keptLines.empty()) {
+        kept = keptLines.front();
+        keptLines.pop_front();
+    }
+    return kept;
+}
+
 QByteArray readFile(const QString& path) {
     QFile in(path);
     return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray("<missing>");

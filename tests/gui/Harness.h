@@ -29,6 +29,9 @@ public:
     void showMessage(const QString& text) override { messages << text; }
     void showError(const QString& text) override { errors << text; }
     bool askYesNo(const QString& question, const QString& details = {}) override;
+    // As askYesNo, the lines kept from keptLines, else every one.
+    std::optional<QList<bool>> askApplyLines(const QString& question, const QString& details,
+                                             const QList<ReviewLine>& lines) override;
     void beep() override { ++beeps; }
     MusicPlayer& music() override { return player; }
     // Only the first end counts, as in the program.
@@ -39,6 +42,8 @@ public:
     QStringList questions;
     QStringList details; // each question's details, in the same order
     std::deque<bool> answers;
+    std::deque<QList<bool>> keptLines;
+    QList<ReviewLine> reviewed; // the lines of the last quit question
     int beeps = 0;
     std::optional<int> exitCode_;
     FakeMusicPlayer player;

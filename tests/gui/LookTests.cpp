@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStyleOption>
 #include <QTest>
 
@@ -184,6 +185,38 @@ private slots:
                                 .arg(sizes[1].height())));
     }
 
+    // Every button leaves room round its caption, and buttons side by side keep apart by more than the
+    // focus rings round both, at two font sizes.
+    void buttonsHaveRoomAndKeepApart_data() { formsGrowWithTheFont_data(); }
+    void buttonsHaveRoomAndKeepApart() {
+        QFETCH(QString, form);
+        for (const int pixels : {12, 18}) {
+            useFontPixels(pixels);
+            Program program;
+            QWidget* shown = program.form(form);
+            shown->show();
+            QList<QPushButton*> buttons = shown->findChildren<QPushButton*>();
+            const QString where = QStringLiteral("%1 at %2 px").arg(form).arg(pixels);
+            for (const QPushButton* button : buttons) {
+                const QFontMetrics metrics = button->fontMetrics();
+                const int caption = metrics.horizontalAdvance(button->text().remove(QLatin1Char('&')));
+                QVERIFY2(button->width() >= caption + metrics.height() &&
+                             button->height() >= metrics.height() * 3 / 2,
+                         qPrintable(where + " " + button->objectName()));
+            }
+            for (const QPushButton* a : buttons)
+                for (const QPushButton* b : buttons) {
+                    const QRect left(a->mapTo(shown, QPoint()), a->size());
+                    const QRect right(b->mapTo(shown, QPoint()), b->size());
+                    if (a == b || left.center().x() >= right.center().x() || left.bottom() < right.top() ||
+                        right.bottom() < left.top())
+                        continue;
+                    QVERIFY2(right.left() - left.right() > 2 * FocusRing::Width + 2,
+                             qPrintable(where + " " + a->objectName() + " " + b->objectName()));
+                }
+        }
+    }
+
     // The control that takes the keyboard as a form opens shows a ring round it, plain against the form.
     void focusRingOnEveryFormAsItOpens_data() { formsGrowWithTheFont_data(); }
     void focusRingOnEveryFormAsItOpens() {
@@ -216,7 +249,7 @@ private slots:
     }
 
     // A chosen option and a ticked box are drawn alike on every form, their mark plain against the white
-    // box and the box plain against the form.
+    // box and the box plain against the form (4.5:1, as for small text).
     void chosenOptionAndTickedBoxPlainAndAlike() {
         GameFolder game;
         Program program(game);
@@ -243,19 +276,28 @@ private slots:
             {ticked, indicator(box), box},
         };
         for (const auto& [marked, unmarked, control] : looks) {
-            const QColor fill = unmarked.pixelColor(unmarked.rect().center());
+            // The mark: what the chosen one shows and the other does not.
             int markPixels = 0;
             for (int y = 0; y < marked.height(); ++y)
                 for (int x = 0; x < marked.width(); ++x)
-                    if (contrast(marked.pixelColor(x, y), fill) >= 3 &&
-                        contrast(unmarked.pixelColor(x, y), fill) < 1.5)
+                    if (contrast(marked.pixelColor(x, y), unmarked.pixelColor(x, y)) >= 4.5)
                         ++markPixels;
             // A tenth of the box at least.
             QVERIFY2(markPixels * 10 >= marked.width() * marked.height(), qPrintable(control->objectName()));
+            // The box or ring itself stands out from the form beside it.
             const QImage form = control->window()->grab().toImage();
             const QPoint beside =
                 control->mapTo(control->window(), indicatorRect(control).topLeft()) - QPoint(3, 0);
-            QVERIFY2(contrast(fill, form.pixelColor(beside)) >= 3, qPrintable(control->objectName()));
+            double plainest = 0;
+            for (int x = 0; x < unmarked.width(); ++x)
+                plainest = std::max(plainest, contrast(unmarked.pixelColor(x, unmarked.height() / 2),
+                                                       form.pixelColor(beside)));
+            QVERIFY2(plainest >= 4.5, qPrintable(control->objectName()));
+            // An option not chosen is empty inside, as the form: a filled disc reads as chosen.
+            if (control != box)
+                QVERIFY2(contrast(unmarked.pixelColor(unmarked.rect().center()), form.pixelColor(beside)) <
+                             1.5,
+                         qPrintable(control->objectName()));
         }
     }
 

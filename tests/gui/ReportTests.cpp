@@ -1,16 +1,22 @@
 // The report of the game's start-up: on the console (zentrimo --report) and in the window that
 // "&Check game" opens, both the golden report of a real-format folder, and neither changes a file.
 #include "Harness.h"
+#include "app/FixCommand.h"
 #include "app/ReportCommand.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDirIterator>
 #include <QGuiApplication>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QScreen>
+#include <QTableWidget>
 #include <QTest>
 
 #include <filesystem>
@@ -27,8 +33,11 @@ const fs::path Golden = fs::path(ZENTRIMO_TEST_DATA) / "report" / "steam-install
 std::map<QString, QByteArray> snapshot(const QString& folder) {
     std::map<QString, QByteArray> files;
     for (QDirIterator entry(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-         entry.hasNext();)
-        files[entry.next()] = readFile(entry.filePath());
+         entry.hasNext();) {
+        // The path first: an index and its value are read in no set order.
+        const QString path = entry.next();
+        files[path] = readFile(path);
+    }
     return files;
 }
 
@@ -100,6 +109,64 @@ private slots:
         QCOMPARE(withDataNamed(out.str()), golden.isEmpty() ? QByteArray() : goldenFile(golden));
     }
 
+    // --fix on a copy of the tampered golden folder: an unknown id and a preview change nothing; all its
+    // fixes leave the report with nothing to fix and every other byte as it was.
+    void theConsoleFixesATamperedFolder() {
+        const fs::path tampered = fs::path(m_data->path().toStdString()) / "tampering";
+        fs::copy(fs::path(ZENTRIMO_TEST_DATA) / "report" / "tampering" / "game", tampered,
+                 fs::copy_options::recursive);
+        const QString root = QString::fromStdString(tampered.generic_string());
+        const auto before = snapshot(root);
+        std::ostringstream unknown;
+        std::ostringstream unknownError;
+        QCOMPARE(fixOnConsole({"tampering-cstrike/config.cfg-5", "nope"}, false, root.toStdString(), unknown,
+                              unknownError),
+                 2);
+        QCOMPARE(unknownError.str(),
+                 "The report proposes no fix nope; zentrimo --report --json lists them.\n");
+        QCOMPARE(snapshot(root), before);
+
+        std::ostringstream preview;
+        std::ostringstream previewError;
+        QCOMPARE(fixOnConsole({"all"}, true, root.toStdString(), preview, previewError), 0);
+        const std::string dryRun = "Nothing was changed (--dry-run).\n";
+        QVERIFY(preview.str().starts_with("--- cstrike/config.cfg\n+++ cstrike/config.cfg\n@@ line 5 @@\n"
+                                          "-bind \"F1\" \"connect 203.0.113.7:27015\"\n"));
+        QVERIFY(preview.str().ends_with(dryRun));
+        QCOMPARE(snapshot(root), before);
+
+#ifndef Q_OS_WIN
+        {
+            // The game running from the folder: refused, and nothing changes.
+            fs::copy_file("/bin/sleep", tampered / "hl_linux");
+            QProcess game;
+            game.start(QString::fromStdString((tampered / "hl_linux").string()), {"30"});
+            QVERIFY(game.waitForStarted());
+            std::ostringstream refused;
+            std::ostringstream refusedError;
+            QCOMPARE(fixOnConsole({"all"}, false, root.toStdString(), refused, refusedError), 3);
+            QVERIFY(QString::fromStdString(refusedError.str()).startsWith("The game is running from "));
+            game.kill();
+            game.waitForFinished();
+            fs::remove(tampered / "hl_linux");
+            QCOMPARE(snapshot(root), before);
+        }
+#endif
+        std::ostringstream applied;
+        std::ostringstream appliedError;
+        QCOMPARE(fixOnConsole({"all"}, false, root.toStdString(), applied, appliedError), 0);
+        QCOMPARE(applied.str(), preview.str().substr(0, preview.str().size() - dryRun.size()) +
+                                    "Applied 7 fixes. The report now proposes no fix.\n");
+        auto expected = before;
+        expected[root + "/cstrike/config.cfg"] =
+            "// This file is overwritten whenever you change your user settings in the game.\n"
+            "// Add custom configurations to the file \"userconfig.cfg\".\n\nunbindall\nbind \"w\" \"+forward\"\n"
+            "cl_allowdownload \"0\"\ncl_filterstuffcmd \"1\"\ngamma \"2.2\"\nrate \"100000\"\nexec userconfig.cfg\n";
+        expected[root + "/cstrike/autoexec.cfg"] = "// added by a server\n";
+        expected[root + "/cstrike/userconfig.cfg"] = "";
+        QCOMPARE(snapshot(root), expected);
+    }
+
     // The program itself, without a window system, as a script runs it. GAME stands for the game folder,
     // HOME for one without the game, BYTES for a copy of the game in a folder whose name is not UTF-8.
     void theProgramAnswers_data() {
@@ -128,9 +195,21 @@ private slots:
         QTest::newRow("--json alone") << QStringList{"--json", "GAME"} << false << 64 << ""
                                       << "--json goes only with --report." + usage;
         QTest::newRow("a folder without --report") << QStringList{"GAME"} << false << 64 << ""
-                                                   << "A game folder goes only with --report: ";
+                                                   << "A game folder goes only with --report or --fix: ";
         QTest::newRow("two folders") << QStringList{"--report", "GAME", "GAME"} << false << 64 << ""
-                                     << "--report takes one game folder, not 2." + usage;
+                                     << "Give one game folder, not 2." + usage;
+        QTest::newRow("--dry-run alone") << QStringList{"--dry-run", "GAME"} << false << 64 << ""
+                                         << "--dry-run goes only with --fix." + usage;
+        QTest::newRow("--fix with --report")
+            << QStringList{"--fix", "all", "--report", "GAME"} << false << 64 << ""
+            << "--report and --fix go one at a time." + usage;
+        QTest::newRow("--fix with an unknown id")
+            << QStringList{"--fix", "nope", "GAME"} << false << 2 << ""
+            << "The report proposes no fix nope; zentrimo --report --json lists them.\n";
+        QTest::newRow("--fix all --dry-run changes nothing")
+            << QStringList{"--fix", "all", "--dry-run", "GAME"} << false << 0
+            << "--- cstrike/autoexec.cfg\n+++ cstrike/autoexec.cfg\n@@ line 2 @@\n-gamma \"2.5\"\n"
+            << "";
         QTest::newRow("the version") << QStringList{"--version"} << false << 0
                                      << "Zentrimo " ZENTRIMO_VERSION "\n"
                                      << "";
@@ -180,6 +259,73 @@ private slots:
         const QString complaint =
             QString::fromUtf8(program.readAllStandardError()).replace(m_home->path(), "HOME");
         QVERIFY2(error.isEmpty() ? complaint.isEmpty() : complaint.startsWith(error), qPrintable(complaint));
+    }
+
+    // frmCheck0 on a tampered folder: the signs of tampering first, each fix with a check box; "Fix chosen"
+    // shows the lines and asks first, and after Yes the problems are gone; the settings filter; the scripts
+    // in the order they run; the window within the screen, resizable, its buttons inside it.
+    void theCheckWindowFixesWhatItShows() {
+        const fs::path tampered = fs::path(m_data->path().toStdString()) / "tampering";
+        fs::copy(fs::path(ZENTRIMO_TEST_DATA) / "report" / "tampering" / "game", tampered,
+                 fs::copy_options::recursive);
+        Program program;
+        program.state.gameRoot = tampered.generic_string();
+        program.showActive("frmTweak0");
+        program.click("frmTweak0", "cmdCheck0");
+        Program::settle();
+        QWidget* window = program.form("frmCheck0");
+        const QRect screen = window->screen()->availableGeometry();
+        QVERIFY(window->width() <= screen.width() && window->height() <= screen.height());
+        QVERIFY(window->minimumWidth() < window->maximumWidth());
+        for (const char* name : {"cmdCopy0", "cmdClose0"}) {
+            const auto* button = program.control<QPushButton>("frmCheck0", name);
+            QVERIFY(window->rect().contains(QRect(button->mapTo(window, QPoint()), button->size())));
+        }
+
+        auto* problems = program.control<QListWidget>("frmCheck0", "lstProblems0");
+        QCOMPARE(
+            problems->item(0)->text(),
+            "cstrike/config.cfg holds 2 lines after exec userconfig.cfg, where the game writes none, and a "
+            "server may have added them: take them out.");
+        int fixes = 0;
+        for (int row = 0; row < problems->count(); ++row)
+            if (problems->item(row)->flags() & Qt::ItemIsUserCheckable) {
+                problems->item(row)->setCheckState(Qt::Checked);
+                ++fixes;
+            }
+        QCOMPARE(fixes, 7);
+        QCOMPARE(
+            problems->item(problems->count() - 1)->text(),
+            "cstrike/config.cfg line 9: With Downloads (cl_allowdownload) at 0, expect to be disconnected by "
+            "every server running a map or model you lack.");
+
+        auto* filter = program.control<QLineEdit>("frmCheck0", "txtFilter0");
+        auto* settings = program.control<QTableWidget>("frmCheck0", "tblSettings0");
+        QTest::keyClicks(filter, "GAMMA");
+        QStringList shownRows;
+        for (int row = 0; row < settings->rowCount(); ++row)
+            if (!settings->isRowHidden(row))
+                shownRows << settings->item(row, 0)->text() + " " + settings->item(row, 1)->text() + " " +
+                                 settings->item(row, 2)->text();
+        QCOMPARE(shownRows, QStringList{"gamma 2.2 cstrike/config.cfg line 11"});
+        QCOMPARE(program.control<QListWidget>("frmCheck0", "lstScripts0")->item(2)->text(),
+                 "3. cstrike/config.cfg, run by the game");
+
+        program.services.answers = {false};
+        program.click("frmCheck0", "cmdFix0");
+        QCOMPARE(program.services.questions.size(), 1);
+        QVERIFY(
+            program.services.details.first().startsWith("--- cstrike/config.cfg\n+++ cstrike/config.cfg\n"));
+        QCOMPARE(readFile(QString::fromStdString((tampered / "cstrike" / "autoexec.cfg").string())),
+                 "// added by a server\nconnect 203.0.113.7:27015\n");
+        program.services.answers = {true};
+        program.click("frmCheck0", "cmdFix0");
+        QCOMPARE(readFile(QString::fromStdString((tampered / "cstrike" / "autoexec.cfg").string())),
+                 "// added by a server\n");
+        for (int row = 0; row < problems->count(); ++row)
+            QVERIFY2(!(problems->item(row)->flags() & Qt::ItemIsUserCheckable),
+                     qPrintable(problems->item(row)->text()));
+        QVERIFY(program.services.errors.isEmpty());
     }
 
     // "&Check game" on the first wizard form shows the same report; it copies, and Close goes back.

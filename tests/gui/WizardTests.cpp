@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QProcess>
 
+#include "common/LineReviewBox.h"
 #include "wizard/PageLook.h"
 #include "wizard/PageSpec.h"
 #include "wizard/SettingsPage.h"
@@ -10,9 +11,11 @@
 
 #include <QDir>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace {
@@ -91,6 +94,52 @@ void WizardTests::quitting() {
         QCOMPARE(game.read("autoexec.tmp"), workspace);
     QCOMPARE(game.read("Zentrimo.dll"), own);
     QVERIFY(run.services.errors.isEmpty());
+}
+
+// The quit question lists the run's lines with what today's game does; Yes applies the ticked ones only.
+void WizardTests::quitLeavingLinesOut() {
+    GameFolder game;
+    const QByteArray own = "bind \"w\" \"+forward\"\r\n";
+    game.write("autoexec.cfg", own);
+    game.write("Zentrimo.dll", own);
+    game.write("autoexec.tmp", own + banner() + "gl_ztrick \"1\"\r\nr_decals \"300\"\r\nhisound \"1\"\r\n");
+    Program run(game);
+    run.services.answers = {true};
+    run.services.keptLines = {{false, true, true}};
+    run.show("frmSound0");
+    run.click("frmSound0", "cmdQuit0");
+    QCOMPARE(run.services.questions, QStringList{ApplyQuestion});
+    QCOMPARE(run.services.reviewed.size(), 3);
+    QCOMPARE(run.services.reviewed[0].text, "gl_ztrick \"1\"");
+    QVERIFY(run.services.reviewed[0].doesNothing && run.services.reviewed[1].doesNothing &&
+            !run.services.reviewed[2].doesNothing);
+    QVERIFY(run.services.reviewed[0].today.startsWith("Today's game has no ZTrick (gl_ztrick)"));
+    QCOMPARE(game.read("autoexec.cfg"), own + banner() + "r_decals \"300\"\r\nhisound \"1\"\r\n");
+    QCOMPARE(game.read("zentrimo.cfg"), "r_decals \"300\"\r\nhisound \"1\"\r\n");
+    QCOMPARE(game.has("autoexec.tmp"), false);
+    QCOMPARE(run.services.exitCode_, std::optional(0));
+}
+
+// The box itself: Yes the default; "Show Details..." opens the lines, all ticked; the button unticks
+// those that do nothing; the box can be resized.
+void WizardTests::reviewBoxLeavesOutTheLinesThatDoNothing() {
+    LineReviewBox box(ApplyQuestion, "Lines: 2.\n",
+                      {{"r_decals \"300\"", "replaced", true}, {"hisound \"1\"", "takes effect", false}},
+                      nullptr);
+    box.show();
+    QCOMPARE(box.windowTitle(), "Zentrimo");
+    QVERIFY(box.isSizeGripEnabled());
+    auto* list = box.findChild<QListWidget*>("lstLines");
+    QVERIFY(!list->isVisible());
+    QCOMPARE(box.kept(), (QList<bool>{true, true}));
+    box.findChild<QPushButton*>("cmdDetails")->click();
+    QVERIFY(list->isVisible());
+    QCOMPARE(list->item(0)->text(), "r_decals \"300\": replaced");
+    box.findChild<QPushButton*>("cmdLeaveOut")->click();
+    QCOMPARE(box.kept(), (QList<bool>{false, true}));
+    const auto yes = box.findChildren<QPushButton*>();
+    QVERIFY(
+        std::ranges::any_of(yes, [](QPushButton* b) { return b->isDefault() && b->text().contains("Yes"); }));
 }
 
 // A workspace that cannot be read leaves the question and its No as they were; the details say why.

@@ -16,6 +16,8 @@ private slots:
     void quitting_data();
     void quitting();
     void unreadableRunStillAsks();
+    void quitLeavingLinesOut();
+    void reviewBoxLeavesOutTheLinesThatDoNothing();
     void uninstallWithoutBackup();
     void uninstallWaitsWhileTheGameRuns();
     void uninstallRestoresBackup_data();

@@ -1,0 +1,99 @@
+#include "workspace/ApplyFixes.h"
+
+#include "workspace/FileError.h"
+#include "workspace/GameFiles.h"
+
+#include "files/AsciiCase.h"
+#include "game/ReportRendering.h"
+
+#include <algorithm>
+#include <map>
+
+namespace workspace {
+
+namespace {
+
+// "cstrike/config.cfg" as the suffix of a game file's path.
+std::filesystem::path pathOf(const std::string& gameRoot, const std::string& file) {
+    std::string suffix = "\\" + file;
+    std::ranges::replace(suffix, '/', '\\');
+    return gameFilePath(gameRoot, suffix.c_str());
+}
+
+// The game rewrites config.cfg itself, write-protected or not.
+WriteProtected protectionOf(const std::filesystem::path& path) {
+    return files::equalsIgnoringCase(path.filename().string(), "config.cfg") ? WriteProtected::Replace
+                                                                             : WriteProtected::Refuse;
+}
+
+// Each file's edits, files in the order the fixes first name them.
+std::vector<std::pair<std::string, std::vector<game::LineEdit>>>
+editsByFile(const std::vector<game::Fix>& fixes) {
+    std::vector<std::pair<std::string, std::vector<game::LineEdit>>> byFile;
+    for (const game::Fix& fix : fixes)
+        for (const game::LineEdit& edit : fix.edits) {
+            auto found = std::ranges::find(byFile, edit.file,
+                                           &std::pair<std::string, std::vector<game::LineEdit>>::first);
+            if (found == byFile.end())
+                found = byFile.insert(byFile.end(), {edit.file, {}});
+            found->second.push_back(edit);
+        }
+    return byFile;
+}
+
+} // namespace
+
+void beforeChange(const std::string& gameRoot, const std::vector<FileChange>& changes) {
+    // RESTORE POINT SEAM: the restore point of every change is made here, once it exists.
+    (void)gameRoot;
+    (void)changes;
+}
+
+std::vector<FileChange> plannedChanges(const std::string& gameRoot, const std::vector<game::Fix>& fixes,
+                                       const FileSteps& files) {
+    std::vector<FileChange> changes;
+    for (const auto& [file, edits] : editsByFile(fixes)) {
+        const std::filesystem::path path = pathOf(gameRoot, file);
+        FileChange change{path, files.readIfPresent(path), {}};
+        const auto after = game::withEdits(change.before.value_or(""), edits);
+        if (!after)
+            throw FileError(GameFileProblem::ChangedSinceRead, path);
+        files.checkReplaceable(path, protectionOf(path));
+        change.after = *after;
+        changes.push_back(std::move(change));
+    }
+    return changes;
+}
+
+std::string diffText(const std::vector<game::Fix>& fixes) {
+    std::string text;
+    for (auto& [file, edits] : editsByFile(fixes)) {
+        std::ranges::stable_sort(edits, {}, &game::LineEdit::line);
+        text += "--- " + game::shownText(file) + "\n+++ " + game::shownText(file) + "\n";
+        for (const game::LineEdit& edit : edits) {
+            text += "@@ line " + std::to_string(edit.line) + " @@\n";
+            if (!edit.before.empty())
+                text += "-" + game::shownText(edit.before) + "\n";
+            if (!edit.after.empty())
+                text += "+" + game::shownText(edit.after) + "\n";
+        }
+    }
+    return text;
+}
+
+FixOutcome applyFixes(const std::string& gameRoot, const std::vector<game::Fix>& fixes,
+                      const RunningCheck& running, const FileSteps& files) {
+    if (gameRoot.empty())
+        throw FileError(GameFileProblem::BadGameRoot, gameRoot);
+    if (running(gameRoot))
+        return FixOutcome::GameRunning;
+    files.holdFolder(gameFilePath(gameRoot, StartupScriptSuffix).parent_path());
+    const std::vector<FileChange> changes = plannedChanges(gameRoot, fixes, files);
+    beforeChange(gameRoot, changes);
+    for (const FileChange& change : changes)
+        if (change.before != change.after)
+            files.replaceWith(change.path, change.after, protectionOf(change.path));
+    return FixOutcome::Applied;
+}
+
+} // namespace workspace

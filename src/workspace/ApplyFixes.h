@@ -1,0 +1,41 @@
+#pragma once
+
+#include "game/ReportFixes.h"
+#include "workspace/FileSteps.h"
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Applying the report's fixes: every file they touch read and checked first, then each replaced whole.
+namespace workspace {
+
+// A file as the chosen fixes leave it.
+struct FileChange {
+    std::filesystem::path path;
+    std::optional<std::string> before; // nothing: the fix creates it
+    std::string after;
+};
+
+// Where a change first makes its restore point; called with everything checked and nothing changed yet.
+void beforeChange(const std::string& gameRoot, const std::vector<FileChange>& changes);
+
+// What the fixes make of each file they edit. Throws FileError: ChangedSinceRead when a line no longer
+// holds what a fix expects; any refusal replaceWith would make, before anything changes.
+std::vector<FileChange> plannedChanges(const std::string& gameRoot, const std::vector<game::Fix>& fixes,
+                                       const FileSteps& files = FileSteps());
+
+// The fixes' edits for a person: for each file, its lines taken out (-) and put in (+), by line.
+std::string diffText(const std::vector<game::Fix>& fixes);
+
+enum class FixOutcome { Applied, GameRunning };
+
+using RunningCheck = std::function<bool(const std::string& gameRoot)>;
+
+// Applies the fixes in one step; refused, with nothing read or changed, while the game runs from gameRoot.
+FixOutcome applyFixes(const std::string& gameRoot, const std::vector<game::Fix>& fixes,
+                      const RunningCheck& running, const FileSteps& files = FileSteps());
+
+} // namespace workspace
