@@ -88,7 +88,8 @@ GameScripts gameScripts(const std::string& gameRoot) {
 }
 
 RestorePoints::RestorePoints(const fs::path& pointsRoot, GameScripts game, FileSteps files)
-    : m_game(std::move(game)), m_folder(pointsRoot / folderNameOf(m_game.gameRoot)), m_files(std::move(files)) {}
+    : m_game(std::move(game)), m_folder(pointsRoot / folderNameOf(m_game.gameRoot)),
+      m_files(std::move(files)) {}
 
 std::vector<std::string> RestorePoints::completeIds() const {
     std::vector<std::string> ids;
@@ -105,7 +106,8 @@ std::vector<std::string> RestorePoints::completeIds() const {
 std::string RestorePoints::newId() const {
     std::chrono::milliseconds milliseconds{};
     const std::tm utc = utcNow(milliseconds);
-    const std::string stem = formatted(utc, "%Y%m%d-%H%M%S-") + std::to_string(1000 + milliseconds.count()).substr(1);
+    const std::string stem =
+        formatted(utc, "%Y%m%d-%H%M%S-") + std::to_string(1000 + milliseconds.count()).substr(1);
     std::string id = stem;
     for (int copy = 2; fs::exists(m_folder / id); ++copy)
         id = stem + '-' + std::to_string(copy);
@@ -159,7 +161,8 @@ void RestorePoints::prune() const {
         removePoint(ids[i]);
 }
 
-PointSummary RestorePoints::check(const std::string& id, std::vector<std::optional<std::string>>* copies) const {
+PointSummary RestorePoints::check(const std::string& id,
+                                  std::vector<std::optional<std::string>>* copies) const {
     PointSummary summary{id, std::nullopt, true};
     const fs::path point = m_folder / id;
     // A link planted as a manifest or as a copy could make a restore write anything anywhere.

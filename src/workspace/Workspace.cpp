@@ -128,7 +128,8 @@ void ApplyWorkspace(const std::string& gameRoot, const FileSteps& files, const R
     files.remove(workFile);
 }
 
-UninstallResult UninstallTweak(const std::string& gameRoot, const FileSteps& files, const RestorePoints* points) {
+UninstallResult UninstallTweak(const std::string& gameRoot, const FileSteps& files,
+                               const RestorePoints* points) {
     holdGameAndTidy(gameRoot, files);
     const auto backup = gameFilePath(gameRoot, BackupSuffix);
     const auto script = gameFilePath(gameRoot, StartupScriptSuffix);
