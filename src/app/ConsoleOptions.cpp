@@ -23,13 +23,21 @@ struct Parser {
     QCommandLineOption report{
         QStringLiteral("report"),
         QStringLiteral("Prints what the game will use when it starts, and which file sets each setting.")};
-    QCommandLineOption json{QStringLiteral("json"), QStringLiteral("With --report: as one JSON object.")};
+    QCommandLineOption restorePoints{
+        QStringLiteral("restore-points"),
+        QStringLiteral("Lists the restore points of the game folder, newest first: one is kept before "
+                       "every change.")};
+    QCommandLineOption restore{QStringLiteral("restore"),
+                               QStringLiteral("Puts the game's scripts back as restore point ID holds them."),
+                               QStringLiteral("ID")};
+    QCommandLineOption json{QStringLiteral("json"),
+                            QStringLiteral("With --report or --restore-points: as one JSON object.")};
 
     Parser() {
         parser.setApplicationDescription(QStringLiteral("Tunes Counter-Strike through its start-up script."));
         // -platform is one option, not -p -l -a ...
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOptions({help, version, report, json});
+        parser.addOptions({help, version, report, restorePoints, restore, json});
         for (const char* name : QtValueOptions) {
             QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
             option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -42,7 +50,8 @@ struct Parser {
         }
         parser.addPositionalArgument(
             QStringLiteral("GAMEROOT"),
-            QStringLiteral("With --report: the game folder; else the one the start window would find."),
+            QStringLiteral("With --report, --restore-points or --restore: the game folder; else the one the "
+                           "start window would find."),
             QStringLiteral("[GAMEROOT]"));
     }
 };
@@ -62,18 +71,31 @@ ConsoleRequest consoleRequest(const QStringList& arguments) {
     if (p.parser.isSet(p.version))
         return {.action = ConsoleRequest::Action::Version};
     const QStringList words = p.parser.positionalArguments();
-    const bool report = p.parser.isSet(p.report);
-    if (!report && p.parser.isSet(p.json))
-        return usage(QStringLiteral("--json goes only with --report."));
-    if (!report && !words.isEmpty())
-        return usage(QStringLiteral("A game folder goes only with --report: %1").arg(words.first()));
+    const int commands =
+        int(p.parser.isSet(p.report)) + int(p.parser.isSet(p.restorePoints)) + int(p.parser.isSet(p.restore));
+    if (commands > 1)
+        return usage(QStringLiteral("Give only one of --report, --restore-points and --restore."));
+    const bool listing = p.parser.isSet(p.report) || p.parser.isSet(p.restorePoints);
+    if (!listing && p.parser.isSet(p.json))
+        return usage(QStringLiteral("--json goes only with --report or --restore-points."));
+    if (commands == 0 && !words.isEmpty())
+        return usage(
+            QStringLiteral("A game folder goes only with --report, --restore-points or --restore: %1")
+                .arg(words.first()));
     if (words.size() > 1)
-        return usage(QStringLiteral("--report takes one game folder, not %1.").arg(words.size()));
-    if (!report)
+        return usage(QStringLiteral("Give one game folder, not %1.").arg(words.size()));
+    if (commands == 0)
         return {};
-    return {.action = ConsoleRequest::Action::Report,
-            .json = p.parser.isSet(p.json),
-            .gameRoot = words.isEmpty() ? std::nullopt : std::optional(words.first())};
+    ConsoleRequest request{.action = ConsoleRequest::Action::Report,
+                           .json = p.parser.isSet(p.json),
+                           .gameRoot = words.isEmpty() ? std::nullopt : std::optional(words.first())};
+    if (p.parser.isSet(p.restorePoints))
+        request.action = ConsoleRequest::Action::RestorePoints;
+    if (p.parser.isSet(p.restore)) {
+        request.action = ConsoleRequest::Action::Restore;
+        request.pointId = p.parser.value(p.restore);
+    }
+    return request;
 }
 
 QString usageText(const ConsoleRequest& request) {

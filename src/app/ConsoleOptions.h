@@ -7,12 +7,14 @@
 #include <string>
 
 // What the command line asks of the program before any window: a window, the help or the version, the
-// report, or nothing it understands (then the usage, and exit code 64 as in BSD's sysexits).
+// report, the restore points or a restore, or nothing it understands (then the usage, and exit code 64 as in
+// BSD's sysexits).
 struct ConsoleRequest {
-    enum class Action { Window, Help, Version, Report, Usage };
+    enum class Action { Window, Help, Version, Report, RestorePoints, Restore, Usage };
     Action action = Action::Window;
     bool json = false;
-    std::optional<QString> gameRoot{}; // with the report: the folder given
+    std::optional<QString> gameRoot{}; // with the report or the restore points: the folder given
+    QString pointId{};                 // with a restore: the point to restore
     QString error{};                   // with the usage: what was wrong
 };
 

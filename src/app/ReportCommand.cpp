@@ -7,8 +7,7 @@
 #include "workspace/FileError.h"
 #include "workspace/GameFiles.h"
 
-int reportOnConsole(const std::optional<std::string>& gameRoot, bool json, std::ostream& out,
-                    std::ostream& error) {
+std::optional<std::string> consoleGameRoot(const std::optional<std::string>& gameRoot, std::ostream& error) {
     const search::Environment environment = search::environmentOfThisProcess();
     std::optional<std::string> root = gameRoot;
     if (!root)
@@ -17,16 +16,25 @@ int reportOnConsole(const std::optional<std::string>& gameRoot, bool json, std::
         root = search::gameFolder(search::GameEdition::Retail, environment).folder;
     if (!root) {
         error << "Half-life root not found, try specify another dir. Or choose another cstrike version\n";
-        return 2;
+        return std::nullopt;
     }
+    if (!workspace::fileExists(workspace::gameFilePath(*root, workspace::GameConfigSuffix))) {
+        error << *root
+              << " holds no cstrike/config.cfg: it is not the game's folder. Give the Half-Life "
+                 "folder that holds cstrike.\n";
+        return std::nullopt;
+    }
+    return root;
+}
+
+int reportOnConsole(const std::optional<std::string>& gameRoot, bool json, std::ostream& out,
+                    std::ostream& error) {
     try {
-        if (!workspace::fileExists(workspace::gameFilePath(*root, workspace::GameConfigSuffix))) {
-            error << *root
-                  << " holds no cstrike/config.cfg: it is not the game's folder. Give the Half-Life "
-                     "folder that holds cstrike.\n";
+        const std::optional<std::string> root = consoleGameRoot(gameRoot, error);
+        if (!root)
             return 2;
-        }
-        out << game::folderReport(files::asThePlayerKnowsIt(workspace::gameFilePath(*root, "")), environment,
+        out << game::folderReport(files::asThePlayerKnowsIt(workspace::gameFilePath(*root, "")),
+                                  search::environmentOfThisProcess(),
                                   json ? game::ReportFormat::Json : game::ReportFormat::Text);
     } catch (const workspace::FileError& failure) {
         error << failure.what() << '\n';

@@ -11,3 +11,7 @@
 // written.
 int reportOnConsole(const std::optional<std::string>& gameRoot, bool json, std::ostream& out,
                     std::ostream& error);
+
+// The game folder a console command works on: gameRoot, else the one the start window would find. Nothing,
+// with the reason on `error`, when there is none or it has no cstrike/config.cfg (exit code 2).
+std::optional<std::string> consoleGameRoot(const std::optional<std::string>& gameRoot, std::ostream& error);

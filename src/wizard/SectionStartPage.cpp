@@ -9,6 +9,7 @@
 #include "workspace/FileSteps.h"
 #include "workspace/GameFiles.h"
 #include "workspace/OwnSettings.h"
+#include "workspace/RestorePointText.h"
 #include "workspace/RunningGame.h"
 #include "workspace/Workspace.h"
 
@@ -107,12 +108,13 @@ void SectionStartPage::showEvent(QShowEvent* event) {
 void SectionStartPage::uninstall() {
     guarded(m_services, [this] {
         if (workspace::gameRunningFrom(m_state.gameRoot)) {
-            m_services.showMessage(
-                QStringLiteral("Counter-Strike is running. Close it first: it saves its settings "
-                               "when it quits, and would undo the uninstall."));
+            m_services.showMessage(QString::fromUtf8(workspace::GameRunningRefusal));
             return;
         }
-        if (workspace::UninstallTweak(m_state.gameRoot) == workspace::UninstallResult::NotInstalled) {
+        const workspace::RestorePoints points(m_state.restorePointsRoot,
+                                              workspace::gameScripts(m_state.gameRoot));
+        if (workspace::UninstallTweak(m_state.gameRoot, workspace::FileSteps(), &points) ==
+            workspace::UninstallResult::NotInstalled) {
             m_services.showMessage(QStringLiteral(
                 "You have to install the tweak before you try to uninstall it --> No tweak installed"));
             return;
@@ -125,8 +127,11 @@ void SectionStartPage::uninstall() {
 void SectionStartPage::quit() {
     guarded(m_services, [this] {
         if (m_services.askYesNo(QStringLiteral("Do you want to apply settings before quit?"),
-                                previewOfWorkspace(m_state.gameRoot)))
-            workspace::ApplyWorkspace(m_state.gameRoot);
+                                previewOfWorkspace(m_state.gameRoot))) {
+            const workspace::RestorePoints points(m_state.restorePointsRoot,
+                                                  workspace::gameScripts(m_state.gameRoot));
+            workspace::ApplyWorkspace(m_state.gameRoot, workspace::FileSteps(), &points);
+        }
         m_services.endProgram(0);
     });
 }

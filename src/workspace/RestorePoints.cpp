@@ -93,6 +93,8 @@ RestorePoints::RestorePoints(const fs::path& pointsRoot, GameScripts game, FileS
 
 std::vector<std::string> RestorePoints::completeIds() const {
     std::vector<std::string> ids;
+    if (m_folder.empty())
+        return ids;
     std::error_code error;
     for (fs::directory_iterator entry(m_folder, error), end; !error && entry != end; entry.increment(error))
         if (m_files.exists(entry->path() / ManifestName) || m_files.isLink(entry->path() / ManifestName))
@@ -115,6 +117,9 @@ std::string RestorePoints::newId() const {
 }
 
 std::string RestorePoints::keep(MadeBy madeBy) const {
+    // Without a data folder (no home) there is nowhere to keep a point, and so no change.
+    if (m_folder.empty())
+        throw FileError(std::make_error_code(std::errc::no_such_file_or_directory), m_folder);
     std::error_code error;
     fs::create_directories(m_folder, error);
     throwIfFailed(error, m_folder);

@@ -38,7 +38,8 @@ enum class RestoreOutcome { Restored, UnknownPoint, Damaged, GameRunning };
 // The restore points of one game folder, kept in a folder of their own under pointsRoot (the player's
 // data folder, never the game's). Every change to the game's scripts first keeps a point; a point is
 // complete exactly when its manifest is written, last. The newest KeptPoints points are kept, and the
-// oldest always: the player's own state before the program changed anything.
+// oldest always: the player's own state before the program changed anything. An empty pointsRoot (no data
+// folder) has no points, and keeps none: every change is then refused.
 class RestorePoints {
 public:
     static constexpr std::size_t KeptPoints = 30;

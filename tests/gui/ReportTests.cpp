@@ -126,11 +126,12 @@ private slots:
         QTest::newRow("an unknown option") << QStringList{"--bogus"} << false << 64 << ""
                                            << "Unknown option 'bogus'." + usage;
         QTest::newRow("--json alone") << QStringList{"--json", "GAME"} << false << 64 << ""
-                                      << "--json goes only with --report." + usage;
-        QTest::newRow("a folder without --report") << QStringList{"GAME"} << false << 64 << ""
-                                                   << "A game folder goes only with --report: ";
+                                      << "--json goes only with --report or --restore-points." + usage;
+        QTest::newRow("a folder without --report")
+            << QStringList{"GAME"} << false << 64 << ""
+            << "A game folder goes only with --report, --restore-points or --restore: ";
         QTest::newRow("two folders") << QStringList{"--report", "GAME", "GAME"} << false << 64 << ""
-                                     << "--report takes one game folder, not 2." + usage;
+                                     << "Give one game folder, not 2." + usage;
         QTest::newRow("the version") << QStringList{"--version"} << false << 0
                                      << "Zentrimo " ZENTRIMO_VERSION "\n"
                                      << "";
