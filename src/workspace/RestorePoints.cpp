@@ -135,9 +135,11 @@ std::string RestorePoints::keep(MadeBy madeBy) const {
             manifest.files.push_back({file.name, true, 0, {}});
             continue;
         }
-        m_files.replaceWith(point / file.path.filename(), *bytes);
+        m_files.writeNew(point / file.path.filename(), *bytes);
         manifest.files.push_back({file.name, false, bytes->size(), sha256Hex(*bytes)});
     }
+    // The copies' names last before the manifest, the one file whose arrival makes the point.
+    m_files.syncFolder(point);
     m_files.replaceWith(point / ManifestName, manifestText(manifest));
     prune();
     return id;
