@@ -178,8 +178,7 @@ TEST_F(RestorePointsTest, DamagedPointsAreShownAndRestoreNothing) {
 #endif
         {"a manifest for another folder",
          [](const fs::path& point, const fs::path& otherGamesPoint) {
-             fs::copy_file(otherGamesPoint / "manifest", point / "manifest",
-                           fs::copy_options::overwrite_existing);
+             writeBytes(point / "manifest", *readBytes(otherGamesPoint / "manifest"));
          }},
     };
     for (const Damage& damage : damages) {
