@@ -19,6 +19,6 @@ else()
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
     # Loaded at run time as plugins, so dpkg-shlibdeps cannot see them: the window system, and the
     # GStreamer elements that Qt Multimedia plays the MP3 music through (mpg123 is in -good).
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "libnettle8, qt6-qpa-plugins, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
 endif()
 include(CPack)

@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     libgtest-dev googletest
+    nettle-dev
     "$@"
 )
 

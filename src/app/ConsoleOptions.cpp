@@ -23,7 +23,6 @@ struct Parser {
     QCommandLineOption report{
         QStringLiteral("report"),
         QStringLiteral("Prints what the game will use when it starts, and which file sets each setting.")};
-    QCommandLineOption json{QStringLiteral("json"), QStringLiteral("With --report: as one JSON object.")};
     QCommandLineOption fix{
         QStringLiteral("fix"),
         QStringLiteral("Applies the report's fix ID (again for more, or all), and prints the "
@@ -32,12 +31,21 @@ struct Parser {
     QCommandLineOption dryRun{
         QStringLiteral("dry-run"),
         QStringLiteral("With --fix: prints the lines it would change, and changes nothing.")};
+    QCommandLineOption restorePoints{
+        QStringLiteral("restore-points"),
+        QStringLiteral("Lists the restore points of the game folder, newest first: one is kept before "
+                       "every change.")};
+    QCommandLineOption restore{QStringLiteral("restore"),
+                               QStringLiteral("Puts the game's scripts back as restore point ID holds them."),
+                               QStringLiteral("ID")};
+    QCommandLineOption json{QStringLiteral("json"),
+                            QStringLiteral("With --report or --restore-points: as one JSON object.")};
 
     Parser() {
         parser.setApplicationDescription(QStringLiteral("Tunes Counter-Strike through its start-up script."));
         // -platform is one option, not -p -l -a ...
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOptions({help, version, report, json, fix, dryRun});
+        parser.addOptions({help, version, report, fix, dryRun, restorePoints, restore, json});
         for (const char* name : QtValueOptions) {
             QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
             option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -51,7 +59,8 @@ struct Parser {
         parser.addPositionalArgument(
             QStringLiteral("GAMEROOT"),
             QStringLiteral(
-                "With --report or --fix: the game folder; else the one the start window would find."),
+                "With --report, --fix, --restore-points or --restore: the game folder; else the one "
+                "the start window would find."),
             QStringLiteral("[GAMEROOT]"));
     }
 };
@@ -71,27 +80,39 @@ ConsoleRequest consoleRequest(const QStringList& arguments) {
     if (p.parser.isSet(p.version))
         return {.action = ConsoleRequest::Action::Version};
     const QStringList words = p.parser.positionalArguments();
-    const bool report = p.parser.isSet(p.report);
     const bool fix = p.parser.isSet(p.fix);
-    if (report && fix)
-        return usage(QStringLiteral("--report and --fix go one at a time."));
-    if (!report && p.parser.isSet(p.json))
-        return usage(QStringLiteral("--json goes only with --report."));
+    const int commands = int(p.parser.isSet(p.report)) + int(fix) + int(p.parser.isSet(p.restorePoints)) +
+                         int(p.parser.isSet(p.restore));
+    if (commands > 1)
+        return usage(QStringLiteral("Give only one of --report, --fix, --restore-points and --restore."));
+    const bool listing = p.parser.isSet(p.report) || p.parser.isSet(p.restorePoints);
+    if (!listing && p.parser.isSet(p.json))
+        return usage(QStringLiteral("--json goes only with --report or --restore-points."));
     if (!fix && p.parser.isSet(p.dryRun))
         return usage(QStringLiteral("--dry-run goes only with --fix."));
-    if (!report && !fix && !words.isEmpty())
-        return usage(QStringLiteral("A game folder goes only with --report or --fix: %1").arg(words.first()));
+    if (commands == 0 && !words.isEmpty())
+        return usage(
+            QStringLiteral("A game folder goes only with --report, --fix, --restore-points or --restore: %1")
+                .arg(words.first()));
     if (words.size() > 1)
         return usage(QStringLiteral("Give one game folder, not %1.").arg(words.size()));
-    const std::optional<QString> gameRoot = words.isEmpty() ? std::nullopt : std::optional(words.first());
-    if (fix)
-        return {.action = ConsoleRequest::Action::Fix,
-                .fixes = p.parser.values(p.fix),
-                .dryRun = p.parser.isSet(p.dryRun),
-                .gameRoot = gameRoot};
-    if (!report)
+    if (commands == 0)
         return {};
-    return {.action = ConsoleRequest::Action::Report, .json = p.parser.isSet(p.json), .gameRoot = gameRoot};
+    ConsoleRequest request{.action = ConsoleRequest::Action::Report,
+                           .json = p.parser.isSet(p.json),
+                           .gameRoot = words.isEmpty() ? std::nullopt : std::optional(words.first())};
+    if (fix) {
+        request.action = ConsoleRequest::Action::Fix;
+        request.fixes = p.parser.values(p.fix);
+        request.dryRun = p.parser.isSet(p.dryRun);
+    }
+    if (p.parser.isSet(p.restorePoints))
+        request.action = ConsoleRequest::Action::RestorePoints;
+    if (p.parser.isSet(p.restore)) {
+        request.action = ConsoleRequest::Action::Restore;
+        request.pointId = p.parser.value(p.restore);
+    }
+    return request;
 }
 
 QString usageText(const ConsoleRequest& request) {

@@ -7,14 +7,16 @@
 #include <string>
 
 // What the command line asks of the program before any window: a window, the help or the version, the
-// report, fixes, or nothing it understands (then the usage, and exit code 64 as in BSD's sysexits).
+// report, fixes, the restore points or a restore, or nothing it understands (then the usage, and exit code
+// 64 as in BSD's sysexits).
 struct ConsoleRequest {
-    enum class Action { Window, Help, Version, Report, Fix, Usage };
+    enum class Action { Window, Help, Version, Report, Fix, RestorePoints, Restore, Usage };
     Action action = Action::Window;
     bool json = false;
     QStringList fixes{};               // with Fix: the ids given, or "all"
     bool dryRun = false;               // with Fix: only print what would change
-    std::optional<QString> gameRoot{}; // with the report or fixes: the folder given
+    std::optional<QString> gameRoot{}; // with the report, fixes or the restore points: the folder given
+    QString pointId{};                 // with a restore: the point to restore
     QString error{};                   // with the usage: what was wrong
 };
 

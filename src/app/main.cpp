@@ -1,16 +1,20 @@
 #include "app/ConsoleOptions.h"
 #include "app/FixCommand.h"
 #include "app/ReportCommand.h"
+#include "app/RestoreCommand.h"
 #include "app/Route.h"
 #include "common/CorePath.h"
 #include "common/QtServices.h"
 #include "common/RunState.h"
 
 #include <QApplication>
+#include <QDir>
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
+#include <optional>
 
 #ifdef Q_OS_WIN
 #define WIN32_LEAN_AND_MEAN
@@ -31,6 +35,30 @@ void writeToTheStartingConsole() {
         std::freopen("CONOUT$", "w", stderr);
 }
 #endif
+
+// Where the restore points are kept: the player's data folder, read from the environment here alone.
+std::filesystem::path restorePointsRoot() {
+    const auto variable = [](const char* name) -> std::optional<std::filesystem::path> {
+        const QString value = qEnvironmentVariable(name);
+        if (value.isEmpty() || !QDir::isAbsolutePath(value))
+            return std::nullopt;
+#ifdef Q_OS_WIN
+        return std::filesystem::path(value.toStdWString());
+#else
+        // The bytes themselves: a name need not be text in the locale's encoding.
+        return std::filesystem::path(qgetenv(name).toStdString());
+#endif
+    };
+#ifdef Q_OS_WIN
+    const auto local = variable("LOCALAPPDATA");
+    return local ? *local / L"Zentrimo" / L"restore-points" : std::filesystem::path();
+#else
+    if (const auto data = variable("XDG_DATA_HOME"))
+        return *data / "zentrimo" / "restore-points";
+    const auto home = variable("HOME");
+    return home ? *home / ".local" / "share" / "zentrimo" / "restore-points" : std::filesystem::path();
+#endif
+}
 
 // The folder as the system gave it: a name that is not text in the system's encoding keeps its bytes.
 std::string gameRootArgument(int argc, char* argv[], const QString& given) {
@@ -65,6 +93,8 @@ void answerConsoleOptions(int argc, char* argv[]) {
         std::exit(UsageExitCode);
     case ConsoleRequest::Action::Report:
     case ConsoleRequest::Action::Fix:
+    case ConsoleRequest::Action::RestorePoints:
+    case ConsoleRequest::Action::Restore:
         break;
     }
 #ifdef Q_OS_WIN
@@ -78,6 +108,11 @@ void answerConsoleOptions(int argc, char* argv[]) {
             ids.push_back(id.toStdString());
         std::exit(fixOnConsole(ids, request.dryRun, gameRoot, std::cout, std::cerr));
     }
+    if (request.action == ConsoleRequest::Action::RestorePoints)
+        std::exit(restorePointsOnConsole(gameRoot, request.json, restorePointsRoot(), std::cout, std::cerr));
+    if (request.action == ConsoleRequest::Action::Restore)
+        std::exit(restoreOnConsole(request.pointId.toStdString(), gameRoot, restorePointsRoot(), std::cout,
+                                   std::cerr));
     std::exit(reportOnConsole(gameRoot, request.json, std::cout, std::cerr));
 }
 
@@ -91,6 +126,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QtServices services;
     RunState state;
+    state.restorePointsRoot = restorePointsRoot();
     // The music lies beside the program.
     Route route(services, state, QCoreApplication::applicationDirPath());
     route.start();

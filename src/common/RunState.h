@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 // What one run of the program remembers across its windows. One instance lives in main() and is passed
@@ -12,4 +13,6 @@ struct RunState {
     // The tags of the options chosen on the texture mode and sound quality pages.
     std::string textureMode;
     std::string soundQuality;
+    // Where the restore points of every game folder are kept, in the player's data folder.
+    std::filesystem::path restorePointsRoot;
 };

@@ -10,6 +10,7 @@
 #include "workspace/GameFiles.h"
 #include "workspace/LeaveOut.h"
 #include "workspace/OwnSettings.h"
+#include "workspace/RestorePointText.h"
 #include "workspace/RunningGame.h"
 #include "workspace/Workspace.h"
 
@@ -124,12 +125,13 @@ void SectionStartPage::showEvent(QShowEvent* event) {
 void SectionStartPage::uninstall() {
     guarded(m_services, [this] {
         if (workspace::gameRunningFrom(m_state.gameRoot)) {
-            m_services.showMessage(
-                QStringLiteral("Counter-Strike is running. Close it first: it saves its settings "
-                               "when it quits, and would undo the uninstall."));
+            m_services.showMessage(QString::fromUtf8(workspace::GameRunningRefusal));
             return;
         }
-        if (workspace::UninstallTweak(m_state.gameRoot) == workspace::UninstallResult::NotInstalled) {
+        const workspace::RestorePoints points(m_state.restorePointsRoot,
+                                              workspace::gameScripts(m_state.gameRoot));
+        if (workspace::UninstallTweak(m_state.gameRoot, workspace::FileSteps(), &points) ==
+            workspace::UninstallResult::NotInstalled) {
             m_services.showMessage(QStringLiteral(
                 "You have to install the tweak before you try to uninstall it --> No tweak installed"));
             return;
@@ -146,7 +148,9 @@ void SectionStartPage::quit() {
             previewOfWorkspace(m_state.gameRoot), linesOfWorkspace(m_state.gameRoot));
         if (kept) {
             workspace::leaveOutRunLines(m_state.gameRoot, std::vector<bool>(kept->begin(), kept->end()));
-            workspace::ApplyWorkspace(m_state.gameRoot);
+            const workspace::RestorePoints points(m_state.restorePointsRoot,
+                                                  workspace::gameScripts(m_state.gameRoot));
+            workspace::ApplyWorkspace(m_state.gameRoot, workspace::FileSteps(), &points);
         }
         m_services.endProgram(0);
     });

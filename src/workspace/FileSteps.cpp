@@ -182,6 +182,23 @@ void FileSteps::replaceWith(const fs::path& destination, const std::string& cont
     sys::syncFolder(target.parent_path());
 }
 
+void FileSteps::writeNew(const fs::path& file, const std::string& bytes) const {
+    before(FileStep::Create, file);
+    auto out = sys::open(file, sys::Opening::CreateNew);
+    if (!out)
+        throw FileError(std::make_error_code(std::errc::file_exists), file);
+    before(FileStep::Write, file);
+    out->write(bytes);
+    before(FileStep::Sync, file);
+    out->sync();
+    out->close();
+}
+
+void FileSteps::syncFolder(const fs::path& folder) const {
+    before(FileStep::SyncFolder, folder);
+    sys::syncFolder(folder);
+}
+
 void FileSteps::appendLines(const fs::path& file, const std::vector<std::string>& lines) const {
     std::string bytes;
     for (const std::string& line : lines)

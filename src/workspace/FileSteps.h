@@ -58,6 +58,11 @@ public:
     // replaceWith the source's bytes.
     void replaceWhole(const std::filesystem::path& source, const std::filesystem::path& destination) const;
 
+    // Writes a file under a new name in a folder the caller just made, synced, without the rename a
+    // replace takes: nothing else can have been there. syncFolder then makes the names last.
+    void writeNew(const std::filesystem::path& file, const std::string& bytes) const;
+    void syncFolder(const std::filesystem::path& folder) const;
+
     // Writes each line followed by CR LF after the file's last byte; creates a missing file.
     void appendLines(const std::filesystem::path& file, const std::vector<std::string>& lines) const;
 

@@ -44,6 +44,12 @@ std::optional<std::vector<SavedValue>> savedValuesRecord(const std::string& game
     return values;
 }
 
+// A change does not start when its point cannot be kept: keep throws first.
+void keepPoint(const RestorePoints* points, MadeBy madeBy) {
+    if (points)
+        points->keep(madeBy);
+}
+
 } // namespace
 
 std::string SettingLine(const std::string& name, const std::string& value) {
@@ -92,7 +98,7 @@ void AppendWorkspaceLines(const std::string& gameRoot, const std::vector<std::st
     files.appendLines(workFile, lines);
 }
 
-void ApplyWorkspace(const std::string& gameRoot, const FileSteps& files) {
+void ApplyWorkspace(const std::string& gameRoot, const FileSteps& files, const RestorePoints* points) {
     holdGameAndTidy(gameRoot, files);
     const auto workFile = gameFilePath(gameRoot, WorkspaceSuffix);
     const auto script = gameFilePath(gameRoot, StartupScriptSuffix);
@@ -113,6 +119,7 @@ void ApplyWorkspace(const std::string& gameRoot, const FileSteps& files) {
         recordAfterApplying(savedBefore.value_or(std::vector<SavedValue>{}), runLines(applied), config),
         record);
 
+    keepPoint(points, MadeBy::Apply);
     if (scriptChanges)
         files.replaceWith(script, applied);
     // The player's values are recorded before the run's reach zentrimo.cfg.
@@ -121,7 +128,8 @@ void ApplyWorkspace(const std::string& gameRoot, const FileSteps& files) {
     files.remove(workFile);
 }
 
-UninstallResult UninstallTweak(const std::string& gameRoot, const FileSteps& files) {
+UninstallResult UninstallTweak(const std::string& gameRoot, const FileSteps& files,
+                               const RestorePoints* points) {
     holdGameAndTidy(gameRoot, files);
     const auto backup = gameFilePath(gameRoot, BackupSuffix);
     const auto script = gameFilePath(gameRoot, StartupScriptSuffix);
@@ -153,6 +161,7 @@ UninstallResult UninstallTweak(const std::string& gameRoot, const FileSteps& fil
         files.checkReplaceable(config, WriteProtected::Replace);
     const auto userConfigAfter = userConfigAfterUninstall(gameRoot, found, files);
 
+    keepPoint(points, MadeBy::Uninstall);
     if (scriptAfter)
         files.replaceWith(script, *scriptAfter);
     if (configAfter)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "workspace/FileSteps.h"
+#include "workspace/RestorePoints.h"
 
 #include <string>
 #include <vector>
@@ -28,13 +29,16 @@ void AppendWorkspaceLines(const std::string& gameRoot, const std::vector<std::st
                           const FileSteps& files = FileSteps());
 
 // Copies the workspace file over the start-up script and has its setting lines run after config.cfg
-// too (zentrimo.cfg, run from userconfig.cfg), then deletes the workspace file.
-void ApplyWorkspace(const std::string& gameRoot, const FileSteps& files = FileSteps());
+// too (zentrimo.cfg, run from userconfig.cfg), then deletes the workspace file. With points, a point is
+// kept after the checks and before the first change.
+void ApplyWorkspace(const std::string& gameRoot, const FileSteps& files = FileSteps(),
+                    const RestorePoints* points = nullptr);
 
 enum class UninstallResult { NotInstalled, Restored };
 
 // Copies the backup over the start-up script, takes back zentrimo.cfg and its exec line, and deletes
-// the backup; NotInstalled (and no file touched) when there is no backup.
-UninstallResult UninstallTweak(const std::string& gameRoot, const FileSteps& files = FileSteps());
+// the backup; NotInstalled (and no file touched) when there is no backup. With points, as ApplyWorkspace.
+UninstallResult UninstallTweak(const std::string& gameRoot, const FileSteps& files = FileSteps(),
+                               const RestorePoints* points = nullptr);
 
 } // namespace workspace

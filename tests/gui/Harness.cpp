@@ -143,6 +143,7 @@ Program::Program(const QStringList& missingMusic) {
     for (const char* file : MusicFiles)
         if (!missingMusic.contains(QLatin1String(file)))
             writeFile(musicFolder.filePath(QLatin1String(file)), {});
+    state.restorePointsRoot = dataFolder.filePath(QStringLiteral("restore-points")).toStdWString();
     running = this;
 }
 

@@ -114,6 +114,8 @@ public:
     static void settle();
 
     QTemporaryDir musicFolder;
+    // The player's data folder, where the restore points go.
+    QTemporaryDir dataFolder;
     FakeServices services;
     RunState state;
     Route route{services, state, musicFolder.path()};

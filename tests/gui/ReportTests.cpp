@@ -193,16 +193,17 @@ private slots:
         QTest::newRow("an unknown option") << QStringList{"--bogus"} << false << 64 << ""
                                            << "Unknown option 'bogus'." + usage;
         QTest::newRow("--json alone") << QStringList{"--json", "GAME"} << false << 64 << ""
-                                      << "--json goes only with --report." + usage;
-        QTest::newRow("a folder without --report") << QStringList{"GAME"} << false << 64 << ""
-                                                   << "A game folder goes only with --report or --fix: ";
+                                      << "--json goes only with --report or --restore-points." + usage;
+        QTest::newRow("a folder without --report")
+            << QStringList{"GAME"} << false << 64 << ""
+            << "A game folder goes only with --report, --fix, --restore-points or --restore: ";
         QTest::newRow("two folders") << QStringList{"--report", "GAME", "GAME"} << false << 64 << ""
                                      << "Give one game folder, not 2." + usage;
         QTest::newRow("--dry-run alone") << QStringList{"--dry-run", "GAME"} << false << 64 << ""
                                          << "--dry-run goes only with --fix." + usage;
         QTest::newRow("--fix with --report")
             << QStringList{"--fix", "all", "--report", "GAME"} << false << 64 << ""
-            << "--report and --fix go one at a time." + usage;
+            << "Give only one of --report, --fix, --restore-points and --restore." + usage;
         QTest::newRow("--fix with an unknown id")
             << QStringList{"--fix", "nope", "GAME"} << false << 2 << ""
             << "The report proposes no fix nope; zentrimo --report --json lists them.\n";
