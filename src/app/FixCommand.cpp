@@ -6,6 +6,7 @@
 #include "workspace/ApplyFixes.h"
 #include "workspace/FileError.h"
 #include "workspace/GameFiles.h"
+#include "workspace/RestorePoints.h"
 #include "workspace/RunningGame.h"
 
 #include <algorithm>
@@ -33,7 +34,7 @@ std::optional<std::vector<game::Fix>> chosenFixes(const std::vector<game::Fix>& 
 } // namespace
 
 int fixOnConsole(const std::vector<std::string>& ids, bool dryRun, const std::optional<std::string>& gameRoot,
-                 std::ostream& out, std::ostream& error) {
+                 const std::filesystem::path& pointsRoot, std::ostream& out, std::ostream& error) {
     const search::Environment environment = search::environmentOfThisProcess();
     try {
         const std::optional<std::string> root = consoleGameRoot(gameRoot, environment, error);
@@ -46,9 +47,10 @@ int fixOnConsole(const std::vector<std::string>& ids, bool dryRun, const std::op
         out << workspace::diffText(*chosen);
         if (dryRun) {
             out << "Nothing was changed (--dry-run).\n";
-        } else if (workspace::applyFixes(*root, *chosen, [](const std::string& r) {
-                       return workspace::gameRunningFrom(r);
-                   }) == workspace::FixOutcome::GameRunning) {
+        } else if (const workspace::RestorePoints points(pointsRoot, workspace::gameScripts(*root));
+                   workspace::applyFixes(
+                       *root, *chosen, [](const std::string& r) { return workspace::gameRunningFrom(r); },
+                       workspace::FileSteps(), &points) == workspace::FixOutcome::GameRunning) {
             error << "The game is running from " << *root
                   << ": quit it first, since it rewrites its scripts when it quits. Nothing was changed.\n";
             return 3;

@@ -106,7 +106,7 @@ void answerConsoleOptions(int argc, char* argv[]) {
         std::vector<std::string> ids;
         for (const QString& id : request.fixes)
             ids.push_back(id.toStdString());
-        std::exit(fixOnConsole(ids, request.dryRun, gameRoot, std::cout, std::cerr));
+        std::exit(fixOnConsole(ids, request.dryRun, gameRoot, restorePointsRoot(), std::cout, std::cerr));
     }
     if (request.action == ConsoleRequest::Action::RestorePoints)
         std::exit(restorePointsOnConsole(gameRoot, request.json, restorePointsRoot(), std::cout, std::cerr));

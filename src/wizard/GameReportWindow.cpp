@@ -12,6 +12,7 @@
 #include "workspace/ApplyFixes.h"
 #include "workspace/FileError.h"
 #include "workspace/GameFiles.h"
+#include "workspace/RestorePoints.h"
 #include "workspace/RunningGame.h"
 
 #include <QClipboard>
@@ -157,9 +158,12 @@ void GameReportWindow::fixChosen() {
                              QString::fromStdString(workspace::diffText(chosen))))
         return;
     guarded(m_services, [&] {
-        if (workspace::applyFixes(m_state.gameRoot, chosen, [](const std::string& root) {
-                return workspace::gameRunningFrom(root);
-            }) == workspace::FixOutcome::GameRunning)
+        const workspace::RestorePoints points(m_state.restorePointsRoot,
+                                              workspace::gameScripts(m_state.gameRoot));
+        if (workspace::applyFixes(
+                m_state.gameRoot, chosen,
+                [](const std::string& root) { return workspace::gameRunningFrom(root); },
+                workspace::FileSteps(), &points) == workspace::FixOutcome::GameRunning)
             m_services.showMessage(
                 tr("The game is running from this folder. Quit the game first: it rewrites its "
                    "scripts when it quits. Nothing was changed."));

@@ -2,6 +2,7 @@
 
 #include "workspace/FileError.h"
 #include "workspace/GameFiles.h"
+#include "workspace/RestorePoints.h"
 
 #include "files/AsciiCase.h"
 #include "game/ReportRendering.h"
@@ -43,12 +44,6 @@ editsByFile(const std::vector<game::Fix>& fixes) {
 
 } // namespace
 
-void beforeChange(const std::string& gameRoot, const std::vector<FileChange>& changes) {
-    // RESTORE POINT SEAM: the restore point of every change is made here, once it exists.
-    (void)gameRoot;
-    (void)changes;
-}
-
 std::vector<FileChange> plannedChanges(const std::string& gameRoot, const std::vector<game::Fix>& fixes,
                                        const FileSteps& files) {
     std::vector<FileChange> changes;
@@ -82,14 +77,15 @@ std::string diffText(const std::vector<game::Fix>& fixes) {
 }
 
 FixOutcome applyFixes(const std::string& gameRoot, const std::vector<game::Fix>& fixes,
-                      const RunningCheck& running, const FileSteps& files) {
+                      const RunningCheck& running, const FileSteps& files, const RestorePoints* points) {
     if (gameRoot.empty())
         throw FileError(GameFileProblem::BadGameRoot, gameRoot);
     if (running(gameRoot))
         return FixOutcome::GameRunning;
     files.holdFolder(gameFilePath(gameRoot, StartupScriptSuffix).parent_path());
     const std::vector<FileChange> changes = plannedChanges(gameRoot, fixes, files);
-    beforeChange(gameRoot, changes);
+    if (points)
+        points->keep(MadeBy::Fix);
     for (const FileChange& change : changes)
         if (change.before != change.after)
             files.replaceWith(change.path, change.after, protectionOf(change.path));

@@ -12,15 +12,14 @@
 // Applying the report's fixes: every file they touch read and checked first, then each replaced whole.
 namespace workspace {
 
+class RestorePoints;
+
 // A file as the chosen fixes leave it.
 struct FileChange {
     std::filesystem::path path;
     std::optional<std::string> before; // nothing: the fix creates it
     std::string after;
 };
-
-// Where a change first makes its restore point; called with everything checked and nothing changed yet.
-void beforeChange(const std::string& gameRoot, const std::vector<FileChange>& changes);
 
 // What the fixes make of each file they edit. Throws FileError: ChangedSinceRead when a line no longer
 // holds what a fix expects; any refusal replaceWith would make, before anything changes.
@@ -35,7 +34,9 @@ enum class FixOutcome { Applied, GameRunning };
 using RunningCheck = std::function<bool(const std::string& gameRoot)>;
 
 // Applies the fixes in one step; refused, with nothing read or changed, while the game runs from gameRoot.
+// With every file checked and before the first change, points (when given) keeps a `fix` point.
 FixOutcome applyFixes(const std::string& gameRoot, const std::vector<game::Fix>& fixes,
-                      const RunningCheck& running, const FileSteps& files = FileSteps());
+                      const RunningCheck& running, const FileSteps& files = FileSteps(),
+                      const RestorePoints* points = nullptr);
 
 } // namespace workspace

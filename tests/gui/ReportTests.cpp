@@ -3,6 +3,7 @@
 #include "Harness.h"
 #include "app/FixCommand.h"
 #include "app/ReportCommand.h"
+#include "workspace/RestorePoints.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -117,10 +118,11 @@ private slots:
                  fs::copy_options::recursive);
         const QString root = QString::fromStdString(tampered.generic_string());
         const auto before = snapshot(root);
+        const fs::path points = fs::path(m_home->path().toStdString()) / "points";
         std::ostringstream unknown;
         std::ostringstream unknownError;
-        QCOMPARE(fixOnConsole({"tampering-cstrike/config.cfg-5", "nope"}, false, root.toStdString(), unknown,
-                              unknownError),
+        QCOMPARE(fixOnConsole({"tampering-cstrike/config.cfg-5", "nope"}, false, root.toStdString(), points,
+                              unknown, unknownError),
                  2);
         QCOMPARE(unknownError.str(),
                  "The report proposes no fix nope; zentrimo --report --json lists them.\n");
@@ -128,7 +130,7 @@ private slots:
 
         std::ostringstream preview;
         std::ostringstream previewError;
-        QCOMPARE(fixOnConsole({"all"}, true, root.toStdString(), preview, previewError), 0);
+        QCOMPARE(fixOnConsole({"all"}, true, root.toStdString(), points, preview, previewError), 0);
         const std::string dryRun = "Nothing was changed (--dry-run).\n";
         QVERIFY(preview.str().starts_with("--- cstrike/config.cfg\n+++ cstrike/config.cfg\n@@ line 5 @@\n"
                                           "-bind \"F1\" \"connect 203.0.113.7:27015\"\n"));
@@ -144,7 +146,7 @@ private slots:
             QVERIFY(game.waitForStarted());
             std::ostringstream refused;
             std::ostringstream refusedError;
-            QCOMPARE(fixOnConsole({"all"}, false, root.toStdString(), refused, refusedError), 3);
+            QCOMPARE(fixOnConsole({"all"}, false, root.toStdString(), points, refused, refusedError), 3);
             QVERIFY(QString::fromStdString(refusedError.str()).startsWith("The game is running from "));
             game.kill();
             game.waitForFinished();
@@ -154,7 +156,7 @@ private slots:
 #endif
         std::ostringstream applied;
         std::ostringstream appliedError;
-        QCOMPARE(fixOnConsole({"all"}, false, root.toStdString(), applied, appliedError), 0);
+        QCOMPARE(fixOnConsole({"all"}, false, root.toStdString(), points, applied, appliedError), 0);
         QCOMPARE(applied.str(), preview.str().substr(0, preview.str().size() - dryRun.size()) +
                                     "Applied 7 fixes. The report now proposes no fix.\n");
         auto expected = before;
@@ -165,6 +167,13 @@ private slots:
         expected[root + "/cstrike/autoexec.cfg"] = "// added by a server\n";
         expected[root + "/cstrike/userconfig.cfg"] = "";
         QCOMPARE(snapshot(root), expected);
+        // Only the fix that changed something kept a point, and it holds the files as they were.
+        const workspace::RestorePoints kept(points, workspace::gameScripts(root.toStdString()));
+        const auto listed = kept.list();
+        QCOMPARE(listed.size(), std::size_t(1));
+        QCOMPARE(listed[0].manifest->madeBy, workspace::MadeBy::Fix);
+        QCOMPARE(kept.restore(listed[0].id, false), workspace::RestoreOutcome::Restored);
+        QCOMPARE(snapshot(root), before);
     }
 
     // The program itself, without a window system, as a script runs it. GAME stands for the game folder,
