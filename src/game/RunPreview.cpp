@@ -64,6 +64,30 @@ std::string countLine(const std::array<int, Counts>& counts, int lines) {
     return english({counts[Unknown] > 0 ? Phrase::RunCountsUnknown : Phrase::RunCounts, std::move(numbers)});
 }
 
+// Each line of a run that holds something, with what today's game makes of it.
+struct RunLine {
+    std::string_view text;
+    std::optional<Judged> judged;
+    std::string sentences;
+};
+
+std::vector<RunLine> linesOfRun(std::string_view runLines) {
+    std::vector<RunLine> lines;
+    for (std::size_t start = 0; start < runLines.size();) {
+        const std::size_t end = std::min(runLines.find('\n', start), runLines.size());
+        const std::string_view text = trimmed(runLines.substr(start, end - start));
+        start = end + 1;
+        if (text.empty())
+            continue;
+        const ConsoleLine line = parseLine(text);
+        const auto j = judged(line);
+        lines.push_back(
+            {text, j,
+             j ? todaySentences(*j->setting, j->verdict, line.value) : english({Phrase::UnknownLine, {}})});
+    }
+    return lines;
+}
+
 } // namespace
 
 ConsoleLine parseLine(std::string_view line) {
@@ -110,23 +134,13 @@ std::vector<std::string> concerns(const std::vector<std::string>& lines) {
 std::string previewOfRun(std::string_view runLines, std::string_view extraNote) {
     std::array<int, Counts> counts{};
     std::string listed;
-    int lines = 0;
-    for (std::size_t start = 0; start < runLines.size();) {
-        const std::size_t end = std::min(runLines.find('\n', start), runLines.size());
-        const std::string_view text = trimmed(runLines.substr(start, end - start));
-        start = end + 1;
-        if (text.empty())
-            continue;
-        const ConsoleLine line = parseLine(text);
-        const auto j = judged(line);
-        ++lines;
-        ++counts[countOf(j)];
-        listed +=
-            str(text) + ": " +
-            (j ? todaySentences(*j->setting, j->verdict, line.value) : english({Phrase::UnknownLine, {}})) +
-            '\n';
+    const std::vector<RunLine> lines = linesOfRun(runLines);
+    for (const RunLine& line : lines) {
+        ++counts[countOf(line.judged)];
+        listed += str(line.text) + ": " + line.sentences + '\n';
     }
-    std::string preview = lines == 0 ? english({Phrase::RunWroteNothing, {}}) : countLine(counts, lines);
+    std::string preview = lines.empty() ? english({Phrase::RunWroteNothing, {}})
+                                        : countLine(counts, static_cast<int>(lines.size()));
     preview += '\n';
     if (!extraNote.empty())
         preview += str(extraNote) + '\n';
@@ -135,20 +149,11 @@ std::string previewOfRun(std::string_view runLines, std::string_view extraNote) 
 
 std::vector<ReviewedLine> reviewOfRun(std::string_view runLines) {
     std::vector<ReviewedLine> review;
-    for (std::size_t start = 0; start < runLines.size();) {
-        const std::size_t end = std::min(runLines.find('\n', start), runLines.size());
-        const std::string_view text = trimmed(runLines.substr(start, end - start));
-        start = end + 1;
-        if (text.empty())
-            continue;
-        const ConsoleLine line = parseLine(text);
-        const auto j = judged(line);
-        const Fate fate = j ? j->verdict.fate : Fate::TakesEffect;
-        review.push_back(
-            {str(text),
-             j ? todaySentences(*j->setting, j->verdict, line.value) : english({Phrase::UnknownLine, {}}),
-             fate == Fate::NotInGame || fate == Fate::NoEffect || fate == Fate::Forced ||
-                 fate == Fate::Replaced});
+    for (const RunLine& line : linesOfRun(runLines)) {
+        const Fate fate = line.judged ? line.judged->verdict.fate : Fate::TakesEffect;
+        review.push_back({str(line.text), line.sentences,
+                          fate == Fate::NotInGame || fate == Fate::NoEffect || fate == Fate::Forced ||
+                              fate == Fate::Replaced});
     }
     return review;
 }
