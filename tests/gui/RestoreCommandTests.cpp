@@ -2,6 +2,7 @@
 #include "Harness.h"
 #include "app/ConsoleOptions.h"
 #include "app/RestoreCommand.h"
+#include "game/ReportRendering.h"
 #include "workspace/RestorePoints.h"
 #include "workspace/Sha256.h"
 #include "workspace/Workspace.h"
@@ -93,7 +94,7 @@ private slots:
         std::ostringstream err;
         QCOMPARE(restorePointsOnConsole(game.root(), true, pointsRoot, out, err), 0);
         const std::string expected =
-            "{\"gameRoot\": \"" + game.root() + "\", \"points\": [{\"id\": \"" + id + "\", \"time\": \"" +
+            "{\"gameRoot\": " + game::jsonString(game.root()) + ", \"points\": [{\"id\": \"" + id + "\", \"time\": \"" +
             time + "\", \"madeBy\": \"apply\", \"damaged\": false, \"files\": [" +
             fileJson("autoexec.cfg", Script) + ", " + fileJson("config.cfg", Config) + ", " +
             fileJson("userconfig.cfg") + ", " + fileJson("zentrimo.cfg") + ", " +
