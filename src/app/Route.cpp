@@ -8,6 +8,7 @@
 #include "location/FolderPicker.h"
 #include "location/GamePlaces.h"
 #include "wizard/GameReportWindow.h"
+#include "wizard/RestoreWindow.h"
 #include "wizard/SectionStartPage.h"
 #include "wizard/SettingsPage.h"
 
@@ -68,6 +69,16 @@ wizard::GameReportWindow& Route::gameReportWindow() {
     return *m_gameReportWindow;
 }
 
+wizard::RestoreWindow& Route::restoreWindow() {
+    if (!m_restoreWindow) {
+        m_restoreWindow = std::make_unique<wizard::RestoreWindow>(m_state, m_services);
+        keep(m_restoreWindow.get());
+        connect(m_restoreWindow.get(), &wizard::RestoreWindow::closed, this,
+                [this] { open(m_restoreWindow.get(), m_restoreOpener); });
+    }
+    return *m_restoreWindow;
+}
+
 const std::vector<wizard::Step>& Route::steps() {
     // Made when the wizard is first reached, not while the start window comes up.
     if (m_steps.empty()) {
@@ -107,6 +118,10 @@ QWidget* Route::makeForm(const wizard::SectionSpec& section, std::size_t index) 
     connect(made, &wizard::SectionStartPage::checkGame, this, [this, made] {
         m_reportOpener = made;
         open(made, &gameReportWindow());
+    });
+    connect(made, &wizard::SectionStartPage::restorePoints, this, [this, made] {
+        m_restoreOpener = made;
+        open(made, &restoreWindow());
     });
     return made;
 }

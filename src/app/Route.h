@@ -13,7 +13,8 @@ class DirectoryPage;
 class FolderPicker;
 namespace wizard {
 class GameReportWindow;
-}
+class RestoreWindow;
+} // namespace wizard
 struct RunState;
 class Services;
 class StartWindow;
@@ -38,6 +39,7 @@ public:
     DirectoryPage& directoryPage();
     FolderPicker& folderPicker();
     wizard::GameReportWindow& gameReportWindow();
+    wizard::RestoreWindow& restoreWindow();
     // The wizard's form of that name, frmTweak0 to frmFinish0; nullptr for any other name.
     QWidget* wizardForm(const QString& name);
 
@@ -66,6 +68,9 @@ private:
     std::unique_ptr<wizard::GameReportWindow> m_gameReportWindow;
     // The form the report was opened from, which its Close goes back to.
     QWidget* m_reportOpener = nullptr;
+    std::unique_ptr<wizard::RestoreWindow> m_restoreWindow;
+    // The form the restore points were opened from, which their Close goes back to.
+    QWidget* m_restoreOpener = nullptr;
     std::vector<wizard::Step> m_steps;
     std::vector<std::unique_ptr<QWidget>> m_wizardForms;
     WindowSwap m_swap;

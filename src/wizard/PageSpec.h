@@ -96,9 +96,10 @@ struct SectionSpec {
     std::vector<Text> labels;                 // top to bottom
     std::optional<QString> pictureResource{}; // Image1, beside the labels
     std::optional<Text> enterButton{};        // {"cmdSound0", "&Continue"}; none on the finish page
-    std::optional<Text> checkButton{};        // beside the enter button: opens the report of the game's start-up
-    Text leaveButton;                         // {"cmdQuit0", "&Quit"}
-    std::optional<Text> leaveLabel{}; // a label beside the leave button ("Uninstall Tweak if installed:")
+    std::optional<Text> checkButton{};   // beside the enter button: opens the report of the game's start-up
+    std::optional<Text> restoreButton{}; // after the check button: opens the restore points
+    Text leaveButton;                    // {"cmdQuit0", "&Quit"}
+    std::optional<Text> leaveLabel{};    // a label beside the leave button ("Uninstall Tweak if installed:")
     LeaveAction leave = LeaveAction::Quit;
 };
 

@@ -95,6 +95,11 @@ SectionStartPage::SectionStartPage(SectionSpec section, Services& services, RunS
         connect(check, &QPushButton::clicked, this, &SectionStartPage::checkGame);
         buttons->addWidget(check);
     }
+    if (m_section.restoreButton) {
+        QPushButton* restore = makeButton(*m_section.restoreButton, this);
+        connect(restore, &QPushButton::clicked, this, &SectionStartPage::restorePoints);
+        buttons->addWidget(restore);
+    }
     buttons->addStretch();
     if (m_section.leaveLabel) {
         QLabel* label = makeLabel(*m_section.leaveLabel, this);

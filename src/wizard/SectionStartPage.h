@@ -19,6 +19,7 @@ public:
 signals:
     void next();
     void checkGame();
+    void restorePoints();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -58,6 +58,7 @@ SectionSpec welcomePage() {
             .pictureResource = ":/pictures/welcome.svg",
             .enterButton = Text{"cmdTweak", "&Start Tweak"},
             .checkButton = Text{"cmdCheck0", "&Check game"},
+            .restoreButton = Text{"cmdRestore0", "Restore &points..."},
             .leaveButton = {"cmdUninstall", "&Uninstall"},
             .leaveLabel = Text{"Label4", "Uninstall Tweak if installed:"},
             .leave = LeaveAction::Uninstall};

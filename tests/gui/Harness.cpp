@@ -5,6 +5,7 @@
 #include "location/DirectoryPage.h"
 #include "location/FolderPicker.h"
 #include "wizard/GameReportWindow.h"
+#include "wizard/RestoreWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -161,6 +162,8 @@ QWidget* Program::form(const QString& name) {
         return &route.folderPicker();
     if (name == QLatin1String("frmCheck0"))
         return &route.gameReportWindow();
+    if (name == QLatin1String("frmRestore0"))
+        return &route.restoreWindow();
     QWidget* wizardForm = route.wizardForm(name);
     if (!wizardForm)
         qFatal("No form is named %s", qPrintable(name));
