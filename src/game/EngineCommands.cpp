@@ -173,15 +173,15 @@ bool isQuietWhenMissing(std::string_view name) {
 }
 
 // The extension is what follows the first '.' of the last name.
-std::optional<std::string> execRefusal(std::string_view name) {
+std::optional<Message> execRefusal(std::string_view name) {
     if (name.find_first_of("\\:~") != std::string_view::npos || name.find("..") != std::string_view::npos ||
         name.front() == '/')
-        return "exec " + std::string(name) + ": invalid path";
+        return Message{Phrase::WarnExecInvalidPath, {name}};
     const std::string_view last = name.substr(name.rfind('/') + 1);
     const std::size_t dot = last.find('.');
     const std::string_view extension = dot == std::string_view::npos ? "" : last.substr(dot + 1);
     if (!files::equalsIgnoringCase(extension, "cfg") && !files::equalsIgnoringCase(extension, "rc"))
-        return "exec " + std::string(name) + ": not a .cfg or .rc file";
+        return Message{Phrase::WarnExecNotCfg, {name}};
     return std::nullopt;
 }
 
@@ -209,16 +209,16 @@ bool runsCommand(std::string_view commands, std::string_view name) {
     return false;
 }
 
-std::string unreadableReason(files::FileOutcome outcome) {
+Phrase unreadablePhrase(files::FileOutcome outcome) {
     switch (outcome) {
     case files::FileOutcome::NotRegular:
-        return "is not a regular file";
+        return Phrase::WarnNotRegular;
     case files::FileOutcome::TooLarge:
-        return "is larger than 64 MiB";
+        return Phrase::WarnTooLarge;
     case files::FileOutcome::Denied:
-        return "may not be read";
+        return Phrase::WarnDenied;
     default:
-        return "could not be read";
+        return Phrase::WarnNotRead;
     }
 }
 

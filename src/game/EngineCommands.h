@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/WholeFile.h"
+#include "game/Message.h"
 
 #include <optional>
 #include <span>
@@ -24,7 +25,7 @@ bool isRefusedAliasName(std::string_view lowerName);
 bool isQuietWhenMissing(std::string_view name);
 
 // What exec refuses, as the engine words it; nothing for a name it runs.
-std::optional<std::string> execRefusal(std::string_view name);
+std::optional<Message> execRefusal(std::string_view name);
 
 // Words joined by one blank each, as a bind or an alias shows its commands.
 std::string joinedWords(std::span<const std::string_view> words);
@@ -32,7 +33,7 @@ std::string joinedWords(std::span<const std::string_view> words);
 // Whether commands (as a script holds them) run the command name, in any letter case.
 bool runsCommand(std::string_view commands, std::string_view name);
 
-// Why a file that exists could not be read, for a player: "is larger than 64 MiB".
-std::string unreadableReason(files::FileOutcome outcome);
+// Why a file that exists could not be read, for a player: "%1 is larger than 64 MiB: skipped".
+Phrase unreadablePhrase(files::FileOutcome outcome);
 
 } // namespace game

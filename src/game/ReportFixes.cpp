@@ -96,11 +96,10 @@ void planAfterUserconfig(const StartupReport& report, FolderText& folder, FixLis
         if (edits.empty())
             continue;
         const ScriptPlace place{file, edits.front().line};
-        const Phrase phrase = edits.size() == 1 ? Phrase::FixAfterUserconfigOne : Phrase::FixAfterUserconfig;
         fixes.add({idOf(FixKind::Tampering, file + "-after-userconfig"),
                    FixKind::Tampering,
                    place,
-                   {phrase, {std::to_string(edits.size()), file}},
+                   {Phrase::FixAfterUserconfig, {file}, edits.size()},
                    {}},
                   edits);
     }
@@ -113,7 +112,7 @@ void planTamperedLine(const Warning& warning, FolderText& folder, FixList& fixes
     if (!words)
         return;
     const std::string before(*line);
-    const std::string where = placeText(warning.place);
+    const Argument where = placeWords(warning.place);
     const auto joins = [&](std::size_t from) {
         if (words->size() <= from)
             return false;
@@ -155,8 +154,8 @@ bool isOwnLine(const ScriptPlace& place, FolderText& folder) {
     return line && soleCommand(*line);
 }
 
-std::string settingWords(const VariableSetting& setting) {
-    return setting.row ? std::string(setting.row->words) : setting.name;
+Argument settingWords(const VariableSetting& setting) {
+    return setting.row ? markedText(setting.row->words) : Argument(setting.name);
 }
 
 // userconfig.cfg's line that runs the program's settings: moved lines go in before it, to stay the
@@ -213,8 +212,8 @@ void planNeverWins(const StartupReport& report, FolderText& folder, FixList& fix
                             FixKind::NeverWins,
                             moved,
                             {Phrase::FixMoveToUserconfig,
-                             {settingWords(setting), setting.name, placeText(moved), insertion->file,
-                              placeText(setting.place)}},
+                             {settingWords(setting), setting.name, placeWords(moved), insertion->file,
+                              placeWords(setting.place)}},
                             {}}});
     }
     // In the order the lines stand, so that those moved keep it.
@@ -241,21 +240,21 @@ void planIgnored(const StartupReport& report, FolderText& folder, FixList& fixes
             places.push_back(earlier.place);
         places.push_back(setting.place);
         std::vector<LineEdit> edits;
-        std::string where;
+        std::optional<Argument> where;
         for (const ScriptPlace& place : places) {
             if (!isOwnLine(place, folder) || std::ranges::any_of(edits, [&](const LineEdit& e) {
                     return e.file == place.file && e.line == place.line;
                 }))
                 continue;
             edits.push_back({place.file, place.line, std::string(*folder.line(place)), ""});
-            where += (where.empty() ? "" : ", ") + placeText(place);
+            where = where ? Message{Phrase::PlaceList, {*where, placeWords(place)}} : placeWords(place);
         }
         if (edits.empty())
             continue;
         fixes.add({idOf(FixKind::Ignored, setting.name),
                    FixKind::Ignored,
                    setting.place,
-                   {Phrase::FixRemoveIgnored, {settingWords(setting), setting.name, where}},
+                   {Phrase::FixRemoveIgnored, {settingWords(setting), setting.name, *where}},
                    {}},
                   edits);
     }

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <map>
 
 namespace game {
 
@@ -55,70 +54,6 @@ std::string shown(std::string_view text) {
     return safe;
 }
 
-std::string shownPlace(const ScriptPlace& place) {
-    return shown(placeText(place));
-}
-
-// The headings of the warnings, in the order the report shows them; the lines that never take effect
-// stand between the signs of tampering and the costs.
-struct WarningGroup {
-    WarningKind kind;
-    std::string_view heading;
-};
-constexpr std::array<WarningGroup, 7> WarningGroups{{
-    {WarningKind::Tampering, "Signs of tampering"},
-    {WarningKind::Cost, "What some settings cost you"},
-    {WarningKind::Unreadable, "Scripts the program cannot read"},
-    {WarningKind::Missing, "Scripts that are missing"},
-    {WarningKind::Refused, "Lines the game refuses"},
-    {WarningKind::Loop, "Scripts that run themselves"},
-    {WarningKind::Limit, "Limits reached"},
-}};
-
-std::string warningsOfKind(const StartupReport& report, const WarningGroup& group) {
-    std::string text;
-    for (const Warning& warning : report.warnings)
-        if (warning.kind == group.kind)
-            text += "  " + shownPlace(warning.place) + ": " + shown(warning.text) + "\n";
-    return text.empty() ? text : std::string(group.heading) + ":\n" + text + "\n";
-}
-
-std::string ineffectiveText(const StartupReport& report) {
-    if (report.ineffective.empty())
-        return {};
-    std::string text = "Lines that never take effect:\n";
-    for (const IneffectiveLine& line : report.ineffective)
-        text += "  " + shownPlace(line.place) + ": " + shown(line.command) + ": " + shown(line.why) + "\n";
-    return text + "\n";
-}
-
-std::string warningsText(const StartupReport& report) {
-    std::string text = warningsOfKind(report, WarningGroups[0]) + ineffectiveText(report);
-    for (std::size_t i = 1; i < WarningGroups.size(); ++i)
-        text += warningsOfKind(report, WarningGroups[i]);
-    return text;
-}
-
-std::string scriptsText(const StartupReport& report) {
-    std::string text = "Scripts, in the order the game runs them:\n";
-    if (report.standardValveRc)
-        text +=
-            "  valve.rc is in neither cstrike nor valve: read as the standard one, exec autoexec.cfg then "
-            "the launch options\n";
-    std::map<std::string_view, int> runs;
-    for (std::size_t i = 0; i < report.files.size(); ++i) {
-        const std::string& file = report.files[i];
-        text += "  " + std::to_string(i + 1) + ". " + shown(file);
-        // The reader keeps no place of the exec that runs a file again; its run is counted instead.
-        if (const int run = ++runs[file]; run > 1)
-            text += " (run " + std::to_string(run) + " of this file)";
-        text += "\n";
-    }
-    if (report.files.empty())
-        text += "  none\n";
-    return text;
-}
-
 std::string jsonLine(const ScriptPlace& place) {
     return place.line == 0 ? "null" : std::to_string(place.line);
 }
@@ -140,13 +75,6 @@ std::string jsonArray(std::string_view name, const Items& items, Write write) {
     return json + (items.empty() ? "],\n" : "\n  ],\n");
 }
 
-// A value the game put back itself is what it kept: no "may" about it.
-std::string settingSentences(const VariableSetting& setting, bool withCost) {
-    if (setting.place.file.empty())
-        return english(fateMessage(*setting.row, *setting.verdict, setting.value));
-    return todaySentences(*setting.row, *setting.verdict, setting.value, withCost);
-}
-
 std::string settingJson(const VariableSetting& setting) {
     std::string json = "{\"name\": " + jsonString(setting.name) +
                        ", \"value\": " + jsonString(setting.value) + ", " + placeFields(setting.place) +
@@ -162,30 +90,15 @@ std::string settingJson(const VariableSetting& setting) {
     const bool inGame = setting.verdict && setting.verdict->fate != Fate::NotInGame &&
                         setting.verdict->fate != Fate::Replaced;
     json += ", \"gameUses\": " + (inGame ? jsonString(setting.verdict->gameUses) : "null");
-    json += ", \"todayText\": " + (setting.verdict ? jsonString(settingSentences(setting, true)) : "null");
+    json += ", \"todayText\": " +
+            (setting.verdict ? jsonString(englishSentences(settingMessages(setting, true))) : "null");
     return json + "}";
-}
-
-// What the game does with rate after the scripts, as a paragraph of its own.
-std::string storedRateText(const StoredRate& rate) {
-    switch (rate.kind) {
-    case StoredRate::Kind::Read:
-        return "\nRate kept by the game:\n  after the scripts the game sets rate to \"" + rate.value +
-               "\", the rate it kept in " + rate.store + " when it last quit\n";
-    case StoredRate::Kind::None:
-        return "\nRate kept by the game:\n  " + rate.store +
-               " holds no rate: the scripts' rate holds, and the game keeps it there when it quits\n";
-    case StoredRate::Kind::Unknown:
-        break;
-    }
-    return "\nRate kept by the game:\n  the game may put back the rate it kept in " + rate.store +
-           " at its last quit, which this program cannot read: a rate set in a script may not take effect\n";
 }
 
 std::string storedRateJson(const StoredRate& rate) {
     constexpr std::array<std::string_view, 3> Kinds{"unknown", "none", "read"};
     return "  \"storedRate\": {\"kind\": " + jsonString(Kinds[static_cast<std::size_t>(rate.kind)]) +
-           ", \"store\": " + jsonString(rate.store) + ", \"value\": " +
+           ", \"store\": " + jsonString(english(rate.store)) + ", \"value\": " +
            (rate.kind == StoredRate::Kind::Read ? jsonString(rate.value) : std::string("null")) + "},\n";
 }
 
@@ -209,6 +122,13 @@ std::string fixJson(const Fix& fix) {
 
 } // namespace
 
+// A value the game put back itself is what it kept: no "may" about it.
+std::vector<Message> settingMessages(const VariableSetting& setting, bool withCost) {
+    if (setting.place.file.empty())
+        return {fateMessage(*setting.row, *setting.verdict, setting.value)};
+    return todayMessages(*setting.row, *setting.verdict, setting.value, withCost);
+}
+
 std::string jsonString(std::string_view text) {
     std::string json = "\"";
     while (!text.empty()) {
@@ -226,37 +146,6 @@ std::string jsonString(std::string_view text) {
         text.remove_prefix(std::max<std::size_t>(length, 1));
     }
     return json + "\"";
-}
-
-std::string reportText(const StartupReport& report) {
-    std::string text = "Start-up of the game in " + shown(report.gameRoot) + "\n\n" + warningsText(report);
-    if (!report.launchOptions) {
-        text += "Launch options: none given\n";
-    } else {
-        const LaunchOptions& options = *report.launchOptions;
-        text +=
-            "Launch options: " + (options.text.empty() ? std::string("none") : shown(options.text)) + "\n";
-        text += "  from " + shown(options.source);
-        if (options.steamUsers > 1)
-            text += " (Steam user " + shown(options.steamUser) + ", whose file changed last of " +
-                    std::to_string(options.steamUsers) + ")";
-        text += "\n";
-    }
-    text += "\n" + scriptsText(report) + "\nSettings as the game will have them:\n";
-    for (const VariableSetting& setting : report.settings) {
-        text +=
-            "  " + shown(setting.name) + " \"" + shown(setting.value) + "\"  " + shownPlace(setting.place);
-        if (setting.verdict)
-            // Its cost stands among the warnings above.
-            text += ": " + settingSentences(setting, false);
-        text += "\n";
-    }
-    if (report.settings.empty())
-        text += "  none\n";
-    text += storedRateText(report.storedRate);
-    if (report.leftOut > 0)
-        text += "\n" + std::to_string(report.leftOut) + " more lines, settings or warnings left out\n";
-    return text;
 }
 
 std::string shownText(std::string_view text) {
@@ -282,11 +171,11 @@ std::string reportJson(const StartupReport& report, const std::vector<Fix>& fixe
         jsonArray("aliases", report.aliases, [](const StoredCommands& s) { return storedJson("name", s); });
     json += jsonArray("ineffective", report.ineffective, [](const IneffectiveLine& line) {
         return "{" + placeFields(line.place) + ", \"command\": " + jsonString(line.command) +
-               ", \"why\": " + jsonString(line.why) + "}";
+               ", \"why\": " + jsonString(english(line.why)) + "}";
     });
     json += jsonArray("warnings", report.warnings, [](const Warning& warning) {
         return "{\"kind\": " + jsonString(kindName(warning.kind)) + ", " + placeFields(warning.place) +
-               ", \"text\": " + jsonString(warning.text) + "}";
+               ", \"text\": " + jsonString(english(warning.text)) + "}";
     });
     json += jsonArray("fixes", fixes, fixJson);
     json += storedRateJson(report.storedRate);

@@ -9,9 +9,15 @@
 // A start-up report for a person and for scripts.
 namespace game {
 
-// Plain English text in short sections: the scripts that ran; the settings as the game will have them,
+// Text in short sections: the scripts that ran; the settings as the game will have them,
 // each with the line that sets it; the lines that never take effect, and why; the warnings.
+// words: the wording of the program's language; English unless given.
+std::string reportText(const StartupReport& report, const Wording& words);
 std::string reportText(const StartupReport& report);
+
+// The sentences the report gives a setting: what the game does with it, its cost unless left out, what
+// follows the scripts.
+std::vector<Message> settingMessages(const VariableSetting& setting, bool withCost);
 
 // One JSON object holding the same, settings by name, and the fixes proposed for it; the same report gives
 // the same bytes.

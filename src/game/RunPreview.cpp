@@ -57,18 +57,18 @@ Count countOf(const std::optional<Judged>& j) {
     return Unknown;
 }
 
-std::string countLine(const std::array<int, Counts>& counts, int lines) {
-    std::vector<std::string> numbers{std::to_string(lines)};
+Message countLine(const std::array<int, Counts>& counts, int lines) {
+    std::vector<Argument> numbers{std::to_string(lines)};
     for (const int count : counts)
-        numbers.push_back(std::to_string(count));
-    return english({counts[Unknown] > 0 ? Phrase::RunCountsUnknown : Phrase::RunCounts, std::move(numbers)});
+        numbers.emplace_back(std::to_string(count));
+    return {counts[Unknown] > 0 ? Phrase::RunCountsUnknown : Phrase::RunCounts, std::move(numbers)};
 }
 
 // Each line of a run that holds something, with what today's game makes of it.
 struct RunLine {
     std::string_view text;
     std::optional<Judged> judged;
-    std::string sentences;
+    std::vector<Message> sentences;
 };
 
 std::vector<RunLine> linesOfRun(std::string_view runLines) {
@@ -83,7 +83,8 @@ std::vector<RunLine> linesOfRun(std::string_view runLines) {
         const auto j = judged(line);
         lines.push_back(
             {text, j,
-             j ? todaySentences(*j->setting, j->verdict, line.value) : english({Phrase::UnknownLine, {}})});
+             j ? todayMessages(*j->setting, j->verdict, line.value)
+               : std::vector<Message>{{Phrase::UnknownLine}}});
     }
     return lines;
 }
@@ -110,7 +111,14 @@ bool costsThePlayer(const std::string& line) {
     return j && j->verdict.risky;
 }
 
-std::vector<std::string> concerns(const std::vector<std::string>& lines) {
+std::string wordedSentences(const std::vector<Message>& messages, const Wording& words) {
+    std::string text;
+    for (const Message& message : messages)
+        text += (text.empty() ? "" : " ") + words(message);
+    return text;
+}
+
+std::vector<std::string> concerns(const std::vector<std::string>& lines, const Wording& words) {
     std::vector<std::string> phrases;
     const auto add = [&phrases](std::string phrase) {
         if (!phrase.empty() && std::ranges::find(phrases, phrase) == phrases.end())
@@ -122,40 +130,52 @@ std::vector<std::string> concerns(const std::vector<std::string>& lines) {
         if (!j)
             continue;
         if (j->verdict.fate != Fate::TakesEffect)
-            add(english(fateMessage(*j->setting, j->verdict, line.value)));
+            add(words(fateMessage(*j->setting, j->verdict, line.value)));
         if (const auto cost = costMessage(*j->setting, j->verdict, line.value))
-            add(english(*cost));
+            add(words(*cost));
         if (const auto after = afterScriptsMessage(*j->setting))
-            add(english(*after));
+            add(words(*after));
     }
     return phrases;
 }
 
-std::string previewOfRun(std::string_view runLines, std::string_view extraNote) {
+std::string previewOfRun(std::string_view runLines, std::string_view extraNote, const Wording& words) {
     std::array<int, Counts> counts{};
     std::string listed;
     const std::vector<RunLine> lines = linesOfRun(runLines);
     for (const RunLine& line : lines) {
         ++counts[countOf(line.judged)];
-        listed += str(line.text) + ": " + line.sentences + '\n';
+        listed += words({Phrase::Placed, {line.text, wordedSentences(line.sentences, words)}}) + '\n';
     }
-    std::string preview = lines.empty() ? english({Phrase::RunWroteNothing, {}})
-                                        : countLine(counts, static_cast<int>(lines.size()));
+    std::string preview =
+        words(lines.empty() ? Message{Phrase::RunWroteNothing} : countLine(counts, static_cast<int>(lines.size())));
     preview += '\n';
     if (!extraNote.empty())
         preview += str(extraNote) + '\n';
     return preview + listed;
 }
 
-std::vector<ReviewedLine> reviewOfRun(std::string_view runLines) {
+std::vector<ReviewedLine> reviewOfRun(std::string_view runLines, const Wording& words) {
     std::vector<ReviewedLine> review;
     for (const RunLine& line : linesOfRun(runLines)) {
         const Fate fate = line.judged ? line.judged->verdict.fate : Fate::TakesEffect;
-        review.push_back({str(line.text), line.sentences,
+        review.push_back({str(line.text), wordedSentences(line.sentences, words),
                           fate == Fate::NotInGame || fate == Fate::NoEffect || fate == Fate::Forced ||
                               fate == Fate::Replaced});
     }
     return review;
+}
+
+std::vector<std::string> concerns(const std::vector<std::string>& lines) {
+    return concerns(lines, englishWording());
+}
+
+std::string previewOfRun(std::string_view runLines, std::string_view extraNote) {
+    return previewOfRun(runLines, extraNote, englishWording());
+}
+
+std::vector<ReviewedLine> reviewOfRun(std::string_view runLines) {
+    return reviewOfRun(runLines, englishWording());
 }
 
 } // namespace game

@@ -31,7 +31,8 @@ void SettingsLedger::set(const std::string& name, std::string_view value, const 
     } else if (Variable& earlier = found->second;
                !samePlace(earlier.place, place) || earlier.command != command) {
         // A line run again (its file exec'd twice) replaces nothing but itself.
-        listIneffective(earlier.order, name, earlier.place, earlier.command, {}, &place);
+        listIneffective(earlier.order, name, earlier.place, earlier.command,
+                        {Phrase::WhySetAgain, {placeWords(place)}});
         if (earlier.overridden.size() == MaxOverridden ||
             (m_overriddenKept == MaxOverriddenInAll && !earlier.overridden.empty())) {
             earlier.overridden.pop_front();
@@ -51,27 +52,22 @@ void SettingsLedger::set(const std::string& name, std::string_view value, const 
     variable.command = command;
     variable.order = order;
     if (name == "cl_filterstuffcmd" && sameValue(value, "0"))
-        warn(
-            WarningKind::Tampering, place,
-            std::string(command) +
-                ": lets servers run commands in your game that 1 would filter out; a server may have set it");
+        warn(WarningKind::Tampering, place, {Phrase::WarnFilterStuffCmd, {command}});
 }
 
 void SettingsLedger::ineffective(std::size_t order, const ScriptPlace& place, std::string_view command,
-                                 std::string why) {
+                                 Message why) {
     listIneffective(order, {}, place, command, std::move(why));
 }
 
 // The same line set again on more than one run is listed once, from its first run.
 void SettingsLedger::listIneffective(std::size_t order, const std::string& variable, const ScriptPlace& place,
-                                     std::string_view command, std::string why, const ScriptPlace* setBy) {
+                                     std::string_view command, Message why) {
     // Once the list is full, a line is counted without looking whether it is listed already.
     if (m_ineffective.size() == MaxListed) {
         ++m_report.leftOut;
         return;
     }
-    if (setBy)
-        why = "set again by " + placeText(*setBy);
     const std::string key =
         variable + '\n' + place.file + '\n' + std::to_string(place.line) + '\n' + std::string(command);
     if (const auto listed = m_listed.find(key); listed != m_listed.end()) {
@@ -82,7 +78,7 @@ void SettingsLedger::listIneffective(std::size_t order, const std::string& varia
     m_ineffective.push_back({order, variable, {place, std::string(command), std::move(why)}});
 }
 
-void SettingsLedger::warn(WarningKind kind, const ScriptPlace& place, std::string text) {
+void SettingsLedger::warn(WarningKind kind, const ScriptPlace& place, Message text) {
     if (m_report.warnings.size() == MaxListed) {
         ++m_report.leftOut;
         return;
@@ -122,7 +118,7 @@ void SettingsLedger::report(const std::string& name, Variable variable) {
         if (const auto why = neverTakesEffect(*setting.row, *setting.verdict, setting.value))
             listIneffective(variable.order, {}, setting.place, variable.command, *why);
         if (const auto cost = costMessage(*setting.row, *setting.verdict, setting.value))
-            warn(WarningKind::Cost, setting.place, english(*cost));
+            warn(WarningKind::Cost, setting.place, *cost);
     }
     m_report.settings.push_back(std::move(setting));
 }

@@ -22,8 +22,8 @@ public:
     // order: when the command ran, counted from 1.
     void set(const std::string& name, std::string_view value, const ScriptPlace& place,
              std::string_view command, std::size_t order);
-    void ineffective(std::size_t order, const ScriptPlace& place, std::string_view command, std::string why);
-    void warn(WarningKind kind, const ScriptPlace& place, std::string text);
+    void ineffective(std::size_t order, const ScriptPlace& place, std::string_view command, Message why);
+    void warn(WarningKind kind, const ScriptPlace& place, Message text);
 
     // Fills the report's settings and lines that never take effect.
     void finish();
@@ -43,9 +43,9 @@ private:
         IneffectiveLine line;
     };
 
-    // why: the reason, or empty for "set again by" the place setBy.
+    // why: the reason, or "set again by" the place setBy.
     void listIneffective(std::size_t order, const std::string& variable, const ScriptPlace& place,
-                         std::string_view command, std::string why, const ScriptPlace* setBy = nullptr);
+                         std::string_view command, Message why);
     void report(const std::string& name, Variable variable);
 
     StartupReport& m_report;

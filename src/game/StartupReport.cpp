@@ -95,9 +95,7 @@ private:
         const ScriptRun& done = m_runs[id];
         if (done.afterUserconfig > 0)
             warn(WarningKind::Tampering, done.firstAfter,
-                 std::to_string(done.afterUserconfig) +
-                     (done.afterUserconfig == 1 ? " command" : " commands") +
-                     " after exec userconfig.cfg, where the game writes none: a server may have added them");
+                 {Phrase::WarnAfterUserconfig, {}, done.afterUserconfig});
         m_runs.textGone(id);
     }
 
@@ -114,7 +112,7 @@ private:
                 files::equalsIgnoringCase(words[1], "userconfig.cfg"))
                 file.userconfigSeen = true;
             if (words.size() != 2)
-                warn(WarningKind::Refused, place, "exec takes one file name: " + std::string(text));
+                warn(WarningKind::Refused, place, {Phrase::WarnExecOneName, {text}});
             else
                 exec(words[1], place, run);
         } else if (name == "stuffcmds") {
@@ -130,9 +128,7 @@ private:
             alias(words, place, text);
         } else if (name == "connect") {
             if (file.kind == FileKind::Autoexec || file.kind == FileKind::Userconfig)
-                warn(WarningKind::Tampering, place,
-                     std::string(text) +
-                         ": joins a server whenever the game starts; a server may have put it here");
+                warn(WarningKind::Tampering, place, {Phrase::WarnConnectAtStart, {text}});
         } else if (isCommandName(name)) {
         } else if (const auto named = m_aliases.find(name); named != m_aliases.end()) {
             runAlias(named->second, place, run);
@@ -150,8 +146,7 @@ private:
         }
         const Located& found = m_files.locate(name);
         if (found.state == Located::State::Unopenable) {
-            warn(WarningKind::Unreadable, from,
-                 found.shown + " is in a folder that may not be opened: the game cannot read it");
+            warn(WarningKind::Unreadable, from, {Phrase::WarnUnopenableFolder, {found.shown}});
             return;
         }
         if (found.state == Located::State::Missing) {
@@ -160,16 +155,13 @@ private:
                 m_buffer.insert(std::make_shared<const std::string>(StandardValveRc), StandardValveRc,
                                 m_runs.start("", 0, parent), true);
             } else if (!isQuietWhenMissing(name)) {
-                warn(WarningKind::Missing, from, "couldn't exec " + std::string(name));
+                warn(WarningKind::Missing, from, {Phrase::WarnMissing, {name}});
             }
             return;
         }
         for (std::size_t run = parent;; run = m_runs[run].parent) {
             if (!m_runs[run].alias && m_runs[run].file == found.shown) {
-                warn(WarningKind::Loop, from,
-                     "exec " + std::string(name) + " runs " + found.shown +
-                         " again while it is still running: the game repeats it "
-                         "until its command buffer (16 KiB) overflows; its lines are read once here");
+                warn(WarningKind::Loop, from, {Phrase::WarnExecLoop, {name, found.shown}});
                 return;
             }
             if (run == 0)
@@ -178,18 +170,17 @@ private:
         files::FileOutcome outcome = files::FileOutcome::Read;
         const auto bytes = m_files.read(found, outcome);
         if (!bytes) {
-            warn(WarningKind::Unreadable, from, found.shown + " " + unreadableReason(outcome) + ": skipped");
+            warn(WarningKind::Unreadable, from, {unreadablePhrase(outcome), {found.shown}});
             return;
         }
         if (m_bytesRun > MaxRunBytes - bytes->size()) {
             if (!std::exchange(m_stopped, true))
-                warn(WarningKind::Limit, from, "start-up runs more than 64 MiB of scripts: not read further");
+                warn(WarningKind::Limit, from, {Phrase::WarnRunLimit});
             return;
         }
         m_bytesRun += bytes->size();
         if (isUtf16(*bytes))
-            warn(WarningKind::Unreadable, from,
-                 found.shown + " is saved as UTF-16: the game reads nothing in it");
+            warn(WarningKind::Unreadable, from, {Phrase::WarnUtf16, {found.shown}});
         const std::size_t run = m_runs.start(found.shown, 0, parent, found.kind);
         m_runs[run].unlisted = true;
         // Cmd_Exec_f measures the whole file, but only its text up to a NUL goes in.
@@ -201,8 +192,7 @@ private:
 
     void stuffcmds(const ScriptPlace& from, std::size_t parent) {
         if (m_buffer.waiting() + m_stuffed->size() >= CommandBufferBytes) {
-            warn(WarningKind::Limit, from,
-                 "stuffcmds: the command buffer overflows; the launch options are lost");
+            warn(WarningKind::Limit, from, {Phrase::WarnStuffcmdsOverflow});
             return;
         }
         m_buffer.insert(m_stuffed, *m_stuffed, m_runs.start(std::string(LaunchOptionsFile), 0, parent),
@@ -215,8 +205,7 @@ private:
         for (const std::string_view joins : {"connect", "retry"})
             if (runsCommand(commands, joins)) {
                 warn(WarningKind::Tampering, place,
-                     std::string(kind) + " " + std::string(words[1]) + " runs " + std::string(joins) +
-                         ": it joins a server; a server may have put it here");
+                     {kind == "bind" ? Phrase::WarnBindJoins : Phrase::WarnAliasJoins, {words[1], joins}});
                 break;
             }
         return {std::string(words[1]), commands, place};
@@ -225,8 +214,7 @@ private:
     void alias(std::span<const std::string_view> words, const ScriptPlace& place, std::string_view text) {
         const std::string name = files::toLowerAscii(words[1]);
         if (words[1].size() >= MaxAliasName || isRefusedAliasName(name) || isVariableName(name)) {
-            m_ledger.ineffective(m_order, place, text,
-                                 "the game refuses " + std::string(words[1]) + " as an alias name");
+            m_ledger.ineffective(m_order, place, text, {Phrase::WhyAliasNameRefused, {words[1]}});
             return;
         }
         if (m_aliases.size() == MaxAliases && !m_aliases.contains(name)) {
@@ -251,14 +239,11 @@ private:
     void runAlias(const Alias& alias, const ScriptPlace& place, std::size_t parent) {
         for (std::size_t run = parent; run != 0; run = m_runs[run].parent)
             if (m_runs[run].alias == alias.definition) {
-                warn(WarningKind::Loop, place,
-                     alias.stored.name + " runs itself again while it is still running: the game repeats it "
-                                         "without end; its commands are read once here");
+                warn(WarningKind::Loop, place, {Phrase::WarnAliasLoop, {alias.stored.name}});
                 return;
             }
         if (m_buffer.waiting() + alias.text->size() >= CommandBufferBytes) {
-            warn(WarningKind::Limit, place,
-                 alias.stored.name + ": the command buffer overflows; the alias is lost");
+            warn(WarningKind::Limit, place, {Phrase::WarnAliasOverflow, {alias.stored.name}});
             return;
         }
         const std::size_t run = m_runs.start(place.file, place.line, parent);
@@ -266,7 +251,7 @@ private:
         m_buffer.insert(alias.text, *alias.text, run, false);
     }
 
-    void warn(WarningKind kind, const ScriptPlace& place, std::string text) {
+    void warn(WarningKind kind, const ScriptPlace& place, Message text) {
         m_ledger.warn(kind, place, std::move(text));
     }
 
@@ -292,12 +277,18 @@ StartupReport readStartup(const fs::path& gameRoot, const std::optional<LaunchOp
     return StartupRun(gameRoot, options, storedRate).result();
 }
 
-std::string placeText(const ScriptPlace& place) {
+Argument placeWords(const ScriptPlace& place) {
     if (place.file.empty())
-        return "the game";
-    if (place.file == LaunchOptionsFile || place.line == 0)
+        return Message{Phrase::PlaceGame};
+    if (place.file == LaunchOptionsFile)
+        return Message{Phrase::PlaceLaunchOptions};
+    if (place.line == 0)
         return place.file;
-    return place.file + " line " + std::to_string(place.line);
+    return Message{Phrase::PlaceLine, {place.file, std::to_string(place.line)}};
+}
+
+std::string placeText(const ScriptPlace& place) {
+    return english(placeWords(place));
 }
 
 std::string_view kindName(WarningKind kind) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/LaunchOptions.h"
+#include "game/Message.h"
 #include "game/TodaysGame.h"
 
 #include <cstddef>
@@ -50,7 +51,7 @@ struct StoredCommands {
 struct IneffectiveLine {
     ScriptPlace place;
     std::string command; // as written, comment and blanks around left out
-    std::string why;
+    Message why;
 };
 
 enum class WarningKind { Tampering, Cost, Unreadable, Missing, Refused, Loop, Limit };
@@ -58,7 +59,7 @@ enum class WarningKind { Tampering, Cost, Unreadable, Missing, Refused, Loop, Li
 struct Warning {
     WarningKind kind;
     ScriptPlace place;
-    std::string text;
+    Message text;
 };
 
 // The rate the game keeps in its own store and sets right after config.cfg has run (client reconstruction
@@ -66,7 +67,7 @@ struct Warning {
 struct StoredRate {
     enum class Kind { Unknown, None, Read };
     Kind kind = Kind::Unknown;           // Unknown: the store cannot be read here
-    std::string store = "its own store"; // where it is, for a person: "the Windows registry"
+    Message store{Phrase::StoreOwn}; // where it is, for a person: "the Windows registry"
     std::string value;                   // when read
 };
 
@@ -88,6 +89,7 @@ StartupReport readStartup(const std::filesystem::path& gameRoot, const std::opti
                           const StoredRate& storedRate = {});
 
 // A place for a person: "cstrike/config.cfg line 12", "launch options", "the game".
+Argument placeWords(const ScriptPlace& place);
 std::string placeText(const ScriptPlace& place);
 
 // Names a kind as the JSON writes it: "tampering", "cost", ...

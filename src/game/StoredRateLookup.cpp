@@ -36,7 +36,7 @@ StoredRate storedRateFor(const fs::path& gameRoot, const std::optional<fs::path>
 #ifdef _WIN32
     (void)gameRoot;
     (void)steam;
-    const std::string store = "the Windows registry (HKEY_CURRENT_USER\\Software\\Valve\\Steam, Rate)";
+    const Message store{Phrase::StoreWindows};
     registry::RegValue value = std::string();
     const std::int32_t status =
         registry::ReadRegValue("HKCU", std::string(SteamKey), "Rate", "S", std::string(), value);
@@ -51,7 +51,7 @@ StoredRate storedRateFor(const fs::path& gameRoot, const std::optional<fs::path>
         prefix = prefixHolding(fs::absolute(*steam));
     if (!prefix)
         return {};
-    const std::string store = "the Wine prefix's registry (" + files::utf8Of(*prefix / "user.reg") + ")";
+    const Message store{Phrase::StoreWine, {files::utf8Of(*prefix / "user.reg")}};
     const files::WholeFile file = files::readWholeFile(*prefix / "user.reg");
     if (file.outcome != files::FileOutcome::Read)
         return {StoredRate::Kind::Unknown, store, {}};

@@ -60,13 +60,13 @@ std::vector<FileChange> plannedChanges(const std::string& gameRoot, const std::v
     return changes;
 }
 
-std::string diffText(const std::vector<game::Fix>& fixes) {
+std::string diffText(const std::vector<game::Fix>& fixes, const game::Wording& words) {
     std::string text;
     for (auto& [file, edits] : editsByFile(fixes)) {
         std::ranges::stable_sort(edits, {}, &game::LineEdit::line);
         text += "--- " + game::shownText(file) + "\n+++ " + game::shownText(file) + "\n";
         for (const game::LineEdit& edit : edits) {
-            text += "@@ line " + std::to_string(edit.line) + " @@\n";
+            text += words({game::Phrase::DiffLine, {std::to_string(edit.line)}}) + "\n";
             if (!edit.before.empty())
                 text += "-" + game::shownText(edit.before) + "\n";
             if (!edit.after.empty())

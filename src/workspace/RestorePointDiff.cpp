@@ -80,12 +80,13 @@ std::vector<std::string> filesDifferingFromToday(const Manifest& manifest, const
     return names;
 }
 
-std::string restoreDiff(const GameScripts& game, const FileContents& today, const FileContents& point) {
+std::string restoreDiff(const GameScripts& game, const FileContents& today, const FileContents& point,
+                        const game::Wording& words) {
     std::string text;
     for (std::size_t i = 0; i < game.files.size(); ++i)
         if (today[i] != point[i])
             text += (text.empty() ? "" : "\n") + fileDiff(game.files[i].name, today[i], point[i]);
-    return text.empty() ? "Restoring this point changes nothing: every file is as it holds it.\n" : text;
+    return text.empty() ? words({game::Phrase::RestoreNoChange}) + "\n" : text;
 }
 
 } // namespace workspace

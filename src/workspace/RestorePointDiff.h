@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/Message.h"
 #include "workspace/RestorePoints.h"
 
 #include <optional>
@@ -19,6 +20,7 @@ std::vector<std::string> filesDifferingFromToday(const Manifest& manifest, const
 
 // What a restore to `point` would do to each file of today, as a line diff a person reads: for each file
 // that would change, a header line and its lines, "-" for a line that goes and "+" for one that comes.
-std::string restoreDiff(const GameScripts& game, const FileContents& today, const FileContents& point);
+std::string restoreDiff(const GameScripts& game, const FileContents& today, const FileContents& point,
+                        const game::Wording& words = game::englishWording());
 
 } // namespace workspace

@@ -4,9 +4,6 @@
 
 namespace workspace {
 
-const char* const GameRunningRefusal = "Counter-Strike is running. Close it first: it saves its settings "
-                                       "when it quits, and would undo the uninstall.";
-
 namespace {
 
 std::string fileJson(const PointFile& file) {
@@ -39,36 +36,40 @@ std::string pointsJson(const std::string& gameRoot, const std::vector<PointSumma
     return text + "]}\n";
 }
 
-std::string pointsText(const std::string& gameRoot, const std::vector<PointSummary>& points) {
+std::string pointsText(const std::string& gameRoot, const std::vector<PointSummary>& points,
+                       const game::Wording& words) {
+    using game::Phrase;
     if (points.empty())
-        return "The game folder " + gameRoot + " has no restore points yet.\n";
-    std::string text = "Restore points of " + gameRoot + ", newest first:\n";
+        return words({Phrase::PointsNone, {gameRoot}}) + "\n";
+    std::string text = words({Phrase::PointsHeading, {gameRoot}}) + "\n";
     for (const PointSummary& point : points) {
-        text += point.id;
         if (point.manifest)
-            text += std::string("  ") + point.manifest->time + "  made before " +
-                    madeByName(point.manifest->madeBy);
-        text += point.damaged ? "  damaged: it cannot be restored\n" : "\n";
+            text += words({point.damaged ? Phrase::PointMadeDamaged : Phrase::PointMade,
+                           {point.id, point.manifest->time, madeByName(point.manifest->madeBy)}});
+        else
+            text += point.damaged ? words({Phrase::PointDamaged, {point.id}}) : point.id;
+        text += "\n";
     }
     return text;
 }
 
-std::string restoreOutcomeText(RestoreOutcome outcome, const std::string& id) {
+game::Message restoreOutcome(RestoreOutcome outcome, const std::string& id) {
+    using game::Phrase;
     switch (outcome) {
     case RestoreOutcome::Restored:
-        return "The game's scripts are back as they were at restore point " + id +
-               ". What they held before is kept as a new restore point.\n";
+        return {Phrase::RestoreDone, {id}};
     case RestoreOutcome::UnknownPoint:
-        return "This game folder has no restore point " + id +
-               ". Nothing was changed. `zentrimo --restore-points` lists them.\n";
+        return {Phrase::RestoreUnknown, {id}};
     case RestoreOutcome::Damaged:
-        return "Restore point " + id +
-               " is damaged: its files are not as they were written, so it cannot be restored. Nothing was "
-               "changed.\n";
+        return {Phrase::RestoreDamaged, {id}};
     case RestoreOutcome::GameRunning:
-        return std::string(GameRunningRefusal) + " Nothing was changed.\n";
+        break;
     }
-    return {};
+    return {Phrase::RestoreGameRunning};
+}
+
+std::string restoreOutcomeText(RestoreOutcome outcome, const std::string& id, const game::Wording& words) {
+    return words(restoreOutcome(outcome, id)) + "\n";
 }
 
 } // namespace workspace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/Message.h"
 #include "workspace/RestorePoints.h"
 
 #include <string>
@@ -13,12 +14,12 @@ namespace workspace {
 std::string pointsJson(const std::string& gameRoot, const std::vector<PointSummary>& points);
 
 // One line a point for a person: its id, its time, what made it, and whether it is damaged.
-std::string pointsText(const std::string& gameRoot, const std::vector<PointSummary>& points);
+std::string pointsText(const std::string& gameRoot, const std::vector<PointSummary>& points,
+                       const game::Wording& words = game::englishWording());
 
-// What a restore of point id did, or why it did nothing: whole sentences, ending in a line end.
-std::string restoreOutcomeText(RestoreOutcome outcome, const std::string& id);
-
-// Why a change is refused while the game runs from its folder: it saves its settings when it quits.
-extern const char* const GameRunningRefusal;
+// What a restore of point id did, or why it did nothing; as text, ending in a line end.
+game::Message restoreOutcome(RestoreOutcome outcome, const std::string& id);
+std::string restoreOutcomeText(RestoreOutcome outcome, const std::string& id,
+                               const game::Wording& words = game::englishWording());
 
 } // namespace workspace
