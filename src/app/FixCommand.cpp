@@ -3,6 +3,7 @@
 #include "app/ReportCommand.h"
 #include "files/WinePrefix.h"
 #include "game/FolderReport.h"
+#include "wizard/CoreWords.h"
 #include "workspace/ApplyFixes.h"
 #include "workspace/FileError.h"
 #include "workspace/GameFiles.h"
@@ -10,6 +11,10 @@
 #include "workspace/RunningGame.h"
 
 #include <algorithm>
+
+#include <QCoreApplication>
+
+using wizard::said;
 
 namespace {
 
@@ -22,7 +27,11 @@ std::optional<std::vector<game::Fix>> chosenFixes(const std::vector<game::Fix>& 
         return fixes;
     for (const std::string& id : ids)
         if (std::ranges::find(fixes, id, &game::Fix::id) == fixes.end()) {
-            error << "The report proposes no fix " << id << "; zentrimo --report --json lists them.\n";
+            error << said(
+                         QCoreApplication::translate(
+                             "console", "The report proposes no fix %1; zentrimo --report --json lists them.")
+                             .arg(QString::fromStdString(id)))
+                  << '\n';
             return std::nullopt;
         }
     std::vector<game::Fix> chosen;
@@ -44,30 +53,44 @@ int fixOnConsole(const std::vector<std::string>& ids, bool dryRun, const std::op
         const auto chosen = chosenFixes(game::checkFolder(folder, environment).fixes, ids, error);
         if (!chosen)
             return 2;
-        out << workspace::diffText(*chosen);
+        out << workspace::diffText(*chosen, wizard::programWording());
         if (dryRun) {
-            out << "Nothing was changed (--dry-run).\n";
+            out << said(QCoreApplication::translate("console", "Nothing was changed (--dry-run).")) << '\n';
         } else if (const workspace::RestorePoints points(pointsRoot, workspace::gameScripts(*root));
                    workspace::applyFixes(
                        *root, *chosen, [](const std::string& r) { return workspace::gameRunningFrom(r); },
                        workspace::FileSteps(), &points) == workspace::FixOutcome::GameRunning) {
-            error << "The game is running from " << *root
-                  << ": quit it first, since it rewrites its scripts when it quits. Nothing was changed.\n";
+            error << said(QCoreApplication::translate(
+                              "console", "The game is running from %1: quit it first, since it "
+                                         "rewrites its scripts when it quits. Nothing was changed.")
+                              .arg(QString::fromStdString(*root)))
+                  << '\n';
             return 3;
         } else {
             const std::size_t left = game::checkFolder(folder, environment).fixes.size();
-            out << "Applied " << chosen->size() << (chosen->size() == 1 ? " fix" : " fixes") << ". "
-                << (left == 0 ? std::string("The report now proposes no fix.")
-                              : "The report now proposes " + std::to_string(left) +
-                                    (left == 1 ? " fix." : " fixes."))
-                << "\n";
+            const int applied = static_cast<int>(chosen->size());
+            const int proposed = static_cast<int>(left);
+            const QString appliedWords =
+                wizard::counted(QCoreApplication::translate("console", "Applied %n fixes.", nullptr, applied),
+                                "Applied %n fixes.", "Applied %n fix.", applied);
+            const QString leftWords =
+                proposed == 0
+                    ? QCoreApplication::translate("console", "The report now proposes no fix.")
+                    : wizard::counted(QCoreApplication::translate(
+                                          "console", "The report now proposes %n fixes.", nullptr, proposed),
+                                      "The report now proposes %n fixes.", "The report now proposes %n fix.",
+                                      proposed);
+            //: Two sentences, the fixes applied and those the report still proposes.
+            out << said(QCoreApplication::translate("console", "%1 %2").arg(appliedWords, leftWords)) << '\n';
         }
     } catch (const workspace::FileError& failure) {
         error << failure.what() << '\n';
         return 1;
     }
     if (!out.flush()) {
-        error << "The changes could not be written to the console.\n";
+        error << said(QCoreApplication::translate("console",
+                                                  "The changes could not be written to the console."))
+              << '\n';
         return 1;
     }
     return 0;

@@ -4,8 +4,13 @@
 #include "game/FolderReport.h"
 #include "search/Environment.h"
 #include "search/GameSearch.h"
+#include "wizard/CoreWords.h"
 #include "workspace/FileError.h"
 #include "workspace/GameFiles.h"
+
+#include <QCoreApplication>
+
+using wizard::said;
 
 std::optional<std::string> consoleGameRoot(const std::optional<std::string>& gameRoot,
                                            const search::Environment& environment, std::ostream& error) {
@@ -15,13 +20,19 @@ std::optional<std::string> consoleGameRoot(const std::optional<std::string>& gam
     if (!root)
         root = search::gameFolder(search::GameEdition::Retail, environment).folder;
     if (!root) {
-        error << "Half-life root not found, try specify another dir. Or choose another cstrike version\n";
+        //: Deliberately as the old tool words it, its faults included.
+        error << said(QCoreApplication::translate(
+                     "console",
+                     "Half-life root not found, try specify another dir. Or choose another cstrike version"))
+              << '\n';
         return std::nullopt;
     }
     if (!workspace::fileExists(workspace::gameFilePath(*root, workspace::GameConfigSuffix))) {
-        error << *root
-              << " holds no cstrike/config.cfg: it is not the game's folder. Give the Half-Life "
-                 "folder that holds cstrike.\n";
+        error << said(QCoreApplication::translate("console",
+                                                  "%1 holds no cstrike/config.cfg: it is not the game's "
+                                                  "folder. Give the Half-Life folder that holds cstrike.")
+                          .arg(QString::fromStdString(*root)))
+              << '\n';
         return std::nullopt;
     }
     return root;
@@ -35,14 +46,15 @@ int reportOnConsole(const std::optional<std::string>& gameRoot, bool json, std::
         if (!root)
             return 2;
         out << game::folderReport(files::asThePlayerKnowsIt(workspace::gameFilePath(*root, "")), environment,
-                                  json ? game::ReportFormat::Json : game::ReportFormat::Text);
+                                  json ? game::ReportFormat::Json : game::ReportFormat::Text,
+                                  wizard::programWording());
     } catch (const workspace::FileError& failure) {
         error << failure.what() << '\n';
         return 1;
     }
     // A full disk or a closed pipe shows only when the text leaves the buffer.
     if (!out.flush()) {
-        error << "The report could not be written.\n";
+        error << said(QCoreApplication::translate("console", "The report could not be written.")) << '\n';
         return 1;
     }
     return 0;

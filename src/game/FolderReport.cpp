@@ -18,9 +18,10 @@ FolderCheck checkFolder(const std::filesystem::path& gameRoot, const search::Env
 }
 
 std::string folderReport(const std::filesystem::path& gameRoot, const search::Environment& environment,
-                         ReportFormat format) {
+                         ReportFormat format, const Wording& words) {
     const FolderCheck check = checkFolder(gameRoot, environment);
-    return format == ReportFormat::Json ? reportJson(check.report, check.fixes) : reportText(check.report);
+    return format == ReportFormat::Json ? reportJson(check.report, check.fixes)
+                                        : reportText(check.report, words);
 }
 
 } // namespace game

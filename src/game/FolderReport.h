@@ -20,8 +20,8 @@ struct FolderCheck {
 FolderCheck checkFolder(const std::filesystem::path& gameRoot, const search::Environment& environment);
 
 // The start-up report of a game folder, with the launch options kept by the Steam folder whose library
-// holds it (none for a game outside Steam).
+// holds it (none for a game outside Steam). The text in `words`; the JSON always in English.
 std::string folderReport(const std::filesystem::path& gameRoot, const search::Environment& environment,
-                         ReportFormat format);
+                         ReportFormat format, const Wording& words = englishWording());
 
 } // namespace game

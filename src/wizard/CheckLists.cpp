@@ -3,6 +3,7 @@
 #include "files/AsciiCase.h"
 #include "game/ReportRendering.h"
 #include "game/TodayWords.h"
+#include "wizard/CoreWords.h"
 
 #include <QHeaderView>
 #include <QListWidget>
@@ -50,8 +51,23 @@ bool fixed(const game::FolderCheck& check, const game::ScriptPlace& place) {
     });
 }
 
-QString placed(const game::ScriptPlace& place, std::string_view text) {
-    return QObject::tr("%1: %2").arg(shown(game::placeText(place)), shown(text));
+QString shownWords(const game::Argument& words) {
+    return QString::fromStdString(game::shownText(wordsOf(words).toStdString()));
+}
+
+QString shownWords(const game::Message& message) {
+    return shownWords(game::Argument(message));
+}
+
+QString placed(const game::ScriptPlace& place, const game::Message& text) {
+    return shownWords({game::Phrase::Placed,
+                       {wordsOf(game::placeWords(place)).toStdString(), wordsOf(text).toStdString()}});
+}
+
+QString placedCommand(const game::IneffectiveLine& line) {
+    return shownWords({game::Phrase::PlacedCommand,
+                       {wordsOf(game::placeWords(line.place)).toStdString(), line.command,
+                        wordsOf(line.why).toStdString()}});
 }
 
 } // namespace
@@ -60,11 +76,10 @@ void fillProblems(QListWidget* list, const game::FolderCheck& check) {
     std::vector<Problem> problems;
     for (std::size_t i = 0; i < check.fixes.size(); ++i)
         problems.push_back(
-            {rankOf(check.fixes[i].kind), shown(game::english(check.fixes[i].text)), static_cast<int>(i)});
+            {rankOf(check.fixes[i].kind), shownWords(check.fixes[i].text), static_cast<int>(i)});
     for (const game::IneffectiveLine& line : check.report.ineffective)
         if (!fixed(check, line.place))
-            problems.push_back({line.why.starts_with("set again by") ? 1 : 2,
-                                placed(line.place, line.command + ": " + line.why)});
+            problems.push_back({line.why.phrase == game::Phrase::WhySetAgain ? 1 : 2, placedCommand(line)});
     for (const game::Warning& warning : check.report.warnings)
         if (!fixed(check, warning.place) || warning.kind == game::WarningKind::Cost)
             problems.push_back({warning.kind == game::WarningKind::Tampering ? 0
@@ -96,11 +111,15 @@ void fillSettings(QTableWidget* table, const game::FolderCheck& check) {
     table->setRowCount(static_cast<int>(check.report.settings.size()));
     int row = 0;
     for (const game::VariableSetting& setting : check.report.settings) {
-        const QString today = setting.row && setting.verdict
-                                  ? shown(game::todaySentences(*setting.row, *setting.verdict, setting.value))
-                                  : shown(game::english({game::Phrase::UnknownLine, {}}));
+        QString today;
+        if (setting.row && setting.verdict)
+            for (const game::Message& sentence :
+                 game::todayMessages(*setting.row, *setting.verdict, setting.value))
+                today += (today.isEmpty() ? QString() : QStringLiteral(" ")) + shownWords(sentence);
+        else
+            today = shownWords(game::Message{game::Phrase::UnknownLine});
         const QString cells[] = {shown(setting.name), shown(setting.value),
-                                 shown(game::placeText(setting.place)), today};
+                                 shownWords(game::placeWords(setting.place)), today};
         for (int column = 0; column < 4; ++column)
             table->setItem(row, column, new QTableWidgetItem(cells[column]));
         ++row;

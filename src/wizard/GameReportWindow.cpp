@@ -1,5 +1,7 @@
 #include "wizard/GameReportWindow.h"
 
+#include "wizard/CoreWords.h"
+
 #include "common/ErrorBoundary.h"
 #include "common/FormStyle.h"
 #include "common/RunState.h"
@@ -131,7 +133,7 @@ void GameReportWindow::readAgain() {
     try {
         m_check = game::checkFolder(files::asThePlayerKnowsIt(workspace::gameFilePath(m_state.gameRoot, "")),
                                     search::environmentOfThisProcess());
-        m_reportBox->setPlainText(QString::fromStdString(game::reportText(m_check.report)));
+        m_reportBox->setPlainText(QString::fromStdString(game::reportText(m_check.report, programWording())));
     } catch (const workspace::FileError& error) {
         m_check = {};
         m_reportBox->setPlainText(QString::fromUtf8(error.what()));
@@ -155,7 +157,7 @@ void GameReportWindow::fixChosen() {
     }
     if (!m_services.askYesNo(tr("Zentrimo will change the lines shown under \"Show Details...\". Do you want "
                                 "to change them?"),
-                             QString::fromStdString(workspace::diffText(chosen))))
+                             QString::fromStdString(workspace::diffText(chosen, programWording()))))
         return;
     guarded(m_services, [&] {
         const workspace::RestorePoints points(m_state.restorePointsRoot,

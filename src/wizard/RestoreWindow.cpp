@@ -1,5 +1,7 @@
 #include "wizard/RestoreWindow.h"
 
+#include "wizard/CoreWords.h"
+
 #include "common/ErrorBoundary.h"
 #include "common/FormStyle.h"
 #include "common/RunState.h"
@@ -152,8 +154,8 @@ void RestoreWindow::showChosen() {
                    "it cannot be restored."));
             return;
         }
-        m_diff->setPlainText(
-            QString::fromStdString(workspace::restoreDiff(game, workspace::todaysContents(game), *copies)));
+        m_diff->setPlainText(QString::fromStdString(
+            workspace::restoreDiff(game, workspace::todaysContents(game), *copies, programWording())));
         m_restore->setEnabled(true);
     });
 }
@@ -172,7 +174,8 @@ void RestoreWindow::restoreChosen() {
     guarded(m_services, [&] {
         const workspace::RestoreOutcome outcome =
             pointsOf(m_state).restore(id, workspace::gameRunningFrom(m_state.gameRoot));
-        m_services.showMessage(QString::fromStdString(workspace::restoreOutcomeText(outcome, id)).trimmed());
+        m_services.showMessage(
+            QString::fromStdString(workspace::restoreOutcomeText(outcome, id, programWording())).trimmed());
     });
     readAgain();
 }

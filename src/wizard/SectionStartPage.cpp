@@ -1,5 +1,7 @@
 #include "wizard/SectionStartPage.h"
 
+#include "wizard/CoreWords.h"
+
 #include "common/ErrorBoundary.h"
 #include "common/FormStyle.h"
 #include "common/Services.h"
@@ -34,13 +36,16 @@ QString previewOfWorkspace(const std::string& gameRoot) {
             workspace::gameFilePath(gameRoot, workspace::WorkspaceSuffix));
     } catch (const workspace::FileError& error) {
         // The question still stands: No must go on quitting as it always did.
-        return QStringLiteral("The lines of this run could not be read: %1")
+        return QObject::tr("The lines of this run could not be read: %1")
             .arg(QString::fromUtf8(error.what()));
     }
-    const std::string running = workspace::gameRunningFrom(gameRoot)
-                                    ? "Counter-Strike is running: the settings take effect at its next start."
-                                    : "";
-    return QString::fromStdString(game::previewOfRun(workspace::runLines(text.value_or("")), running));
+    const std::string running =
+        workspace::gameRunningFrom(gameRoot)
+            ? QObject::tr("Counter-Strike is running: the settings take effect at its next start.")
+                  .toStdString()
+            : "";
+    return QString::fromStdString(
+        game::previewOfRun(workspace::runLines(text.value_or("")), running, programWording()));
 }
 
 // The run's lines for the player to keep or leave out; none when the workspace cannot be read.
@@ -49,7 +54,8 @@ QList<ReviewLine> linesOfWorkspace(const std::string& gameRoot) {
     try {
         const auto text = workspace::FileSteps().readIfPresent(
             workspace::gameFilePath(gameRoot, workspace::WorkspaceSuffix));
-        for (const game::ReviewedLine& line : game::reviewOfRun(workspace::runLines(text.value_or(""))))
+        for (const game::ReviewedLine& line :
+             game::reviewOfRun(workspace::runLines(text.value_or("")), programWording()))
             lines.push_back(
                 {QString::fromStdString(line.line), QString::fromStdString(line.today), line.doesNothing});
     } catch (const workspace::FileError&) {
@@ -130,7 +136,7 @@ void SectionStartPage::showEvent(QShowEvent* event) {
 void SectionStartPage::uninstall() {
     guarded(m_services, [this] {
         if (workspace::gameRunningFrom(m_state.gameRoot)) {
-            m_services.showMessage(QString::fromUtf8(workspace::GameRunningRefusal));
+            m_services.showMessage(wordsOf(game::Message{game::Phrase::GameRunning}));
             return;
         }
         const workspace::RestorePoints points(m_state.restorePointsRoot,

@@ -3,6 +3,7 @@
 #include "game/RunPreview.h"
 #include "game/TodayWords.h"
 #include "game/TodaysGame.h"
+#include "wizard/CoreWords.h"
 
 #include <algorithm>
 #include <optional>
@@ -29,9 +30,8 @@ std::optional<std::string> defaultOption(const OptionGroup& group, const PageSpe
         choice.option = group.options[index].tag;
         const Outcome outcome = page.lines(choice);
         if (!outcome.lines.empty() && std::ranges::all_of(outcome.lines, isDefault))
-            return game::english(
-                {index == count - 1 ? Phrase::DefaultIsLastOption : Ordinals[std::min<std::size_t>(index, 2)],
-                 {}});
+            return utf8WordsOf({index == count - 1 ? Phrase::DefaultIsLastOption
+                                                   : Ordinals[std::min<std::size_t>(index, 2)]});
     }
     return std::nullopt;
 }
@@ -42,7 +42,7 @@ QString todayNote(const PageSpec& page, const Answer& answer) {
     const Outcome outcome = page.lines(answer);
     if (!outcome.refusal.isEmpty())
         return {};
-    std::vector<std::string> phrases = game::concerns(outcome.lines);
+    std::vector<std::string> phrases = game::concerns(outcome.lines, programWording());
     if (phrases.empty())
         return {};
     const auto* group = std::get_if<OptionGroup>(&page.input);
