@@ -1,0 +1,153 @@
+// The core's messages in the program's language: English, byte for byte the core's, while no translation
+// is loaded; with one, the windows and the console text speak it and the JSON stays English.
+#include "Harness.h"
+#include "app/ReportCommand.h"
+#include "game/FolderReport.h"
+#include "wizard/CheckLists.h"
+#include "wizard/CoreWords.h"
+
+#include <QListWidget>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTranslator>
+
+#include <filesystem>
+#include <map>
+#include <sstream>
+
+namespace fs = std::filesystem;
+using game::Message;
+using game::Phrase;
+
+namespace {
+
+// A translation made in the test: a few of the core's sources, and one with plural forms.
+class TestTranslation : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char*, int n) const override {
+        const auto found = Words.find({context, source});
+        if (found == Words.end())
+            return {};
+        return n == 1 && !found->second.second.isEmpty() ? found->second.second : found->second.first;
+    }
+    bool isEmpty() const override { return false; }
+
+private:
+    using Key = std::pair<std::string, std::string>;
+    const std::map<Key, std::pair<QString, QString>> Words{
+        {{"game", "%1 line %2"}, {"%1 Zeile %2", {}}},
+        {{"game", "set again by %1"}, {"erneut gesetzt von %1", {}}},
+        {{"game", "Settings as the game will have them:"},
+         {"Einstellungen, wie das Spiel sie haben wird:", {}}},
+        {{"game", "Decals"}, {"Abziehbilder", {}}},
+        {{"game", "%1 (%2) takes effect."}, {"%1 (%2) wirkt.", {}}},
+        {{"game",
+          "%n commands after exec userconfig.cfg, where the game writes none: a server may have added them"},
+         {"%n Befehle nach exec userconfig.cfg", "ein Befehl nach exec userconfig.cfg"}},
+    };
+};
+
+// Stand-ins for every placeholder: one holds a placeholder itself, which must reach the text as it is.
+std::vector<game::Argument> standIns() {
+    return {std::string("A%2"), std::string("B"), game::markedText("Decals"),
+            std::string("D"),   std::string("E"), std::string("F")};
+}
+
+} // namespace
+
+class CoreWordsTests : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyIdWithoutATranslationIsTheCoresEnglish() {
+        for (const Phrase phrase : game::allPhrases())
+            for (const std::optional<std::size_t> count :
+                 {std::optional<std::size_t>{}, std::optional<std::size_t>{1},
+                  std::optional<std::size_t>{4}}) {
+                const Message message{phrase, standIns(), count};
+                QCOMPARE(wizard::utf8WordsOf(message), game::english(message));
+            }
+    }
+
+    void aTranslationFillsItsPlaceholdersOnce() {
+        TestTranslation translation;
+        QCoreApplication::installTranslator(&translation);
+        const Message again{Phrase::WhySetAgain,
+                            {Message{Phrase::PlaceLine, {std::string("cstrike/%2.cfg"), "3"}}}};
+        QCOMPARE(wizard::wordsOf(again), QStringLiteral("erneut gesetzt von cstrike/%2.cfg Zeile 3"));
+        QCOMPARE(wizard::wordsOf(Message{Phrase::TakesEffect, {game::markedText("Decals"), "r_decals"}}),
+                 QStringLiteral("Abziehbilder (r_decals) wirkt."));
+        QCOMPARE(wizard::wordsOf(Message{Phrase::WarnAfterUserconfig, {}, 1}),
+                 QStringLiteral("ein Befehl nach exec userconfig.cfg"));
+        QCOMPARE(wizard::wordsOf(Message{Phrase::WarnAfterUserconfig, {}, 5}),
+                 QStringLiteral("5 Befehle nach exec userconfig.cfg"));
+        // What the translation lacks stays English.
+        QCOMPARE(wizard::wordsOf(Message{Phrase::PlaceGame}), QStringLiteral("the game"));
+        QCoreApplication::removeTranslator(&translation);
+        QCOMPARE(wizard::wordsOf(again), QStringLiteral("set again by cstrike/%2.cfg line 3"));
+    }
+
+    // The Check game window's problems: an own line set again later, in the loaded language.
+    void theWindowShowsTheTranslation() {
+        game::FolderCheck check;
+        check.report.ineffective.push_back(
+            {{"cstrike/autoexec.cfg", 2},
+             "r_decals \"300\"",
+             {Phrase::WhySetAgain, {game::placeWords({"cstrike/config.cfg", 9})}}});
+        QListWidget list;
+        wizard::fillProblems(&list, check);
+        QCOMPARE(list.item(0)->text(),
+                 QStringLiteral("cstrike/autoexec.cfg line 2: r_decals \"300\": set again by "
+                                "cstrike/config.cfg line 9"));
+        TestTranslation translation;
+        QCoreApplication::installTranslator(&translation);
+        wizard::fillProblems(&list, check);
+        QCoreApplication::removeTranslator(&translation);
+        QCOMPARE(list.item(0)->text(),
+                 QStringLiteral("cstrike/autoexec.cfg Zeile 2: r_decals \"300\": erneut gesetzt "
+                                "von cstrike/config.cfg Zeile 9"));
+    }
+
+    // zentrimo --report on the golden Steam install: the text in the loaded language, the JSON in English.
+    void theConsoleTextFollowsTheLanguageAndTheJsonStaysEnglish() {
+        QTemporaryDir home;
+        QTemporaryDir data;
+        qputenv("HOME", home.path().toLocal8Bit());
+        qputenv("WINEPREFIX", home.filePath(QStringLiteral("wineprefix")).toLocal8Bit());
+        qunsetenv("STEAM_DIR");
+        const fs::path golden = fs::path(ZENTRIMO_TEST_DATA) / "report" / "steam-install";
+        fs::copy(golden, fs::path(data.path().toStdString()) / "steam-install", fs::copy_options::recursive);
+        const std::string root = data.filePath(QStringLiteral("steam-install/game")).toStdString();
+        const auto report = [&](bool json) {
+            std::ostringstream out;
+            std::ostringstream error;
+            const int code = reportOnConsole(root, json, out, error);
+            return std::pair{code,
+                             QByteArray::fromStdString(out.str()).replace(data.path().toUtf8(), "DATA")};
+        };
+        const QByteArray englishText = readFile(QString::fromStdString((golden / "report.txt").string()));
+        const QByteArray englishJson = readFile(QString::fromStdString((golden / "report.json").string()));
+        QCOMPARE(report(false), std::pair(0, englishText));
+        TestTranslation translation;
+        QCoreApplication::installTranslator(&translation);
+        const auto [textCode, text] = report(false);
+        const auto [jsonCode, json] = report(true);
+        QCoreApplication::removeTranslator(&translation);
+        QCOMPARE(textCode, 0);
+        QCOMPARE(jsonCode, 0);
+        QString expected = QString::fromUtf8(englishText);
+        expected.replace(QStringLiteral("Settings as the game will have them:"),
+                         QStringLiteral("Einstellungen, wie das Spiel sie haben wird:"));
+        expected.replace(QStringLiteral("set again by "), QStringLiteral("erneut gesetzt von "));
+        expected.replace(QStringLiteral(") takes effect."), QStringLiteral(") wirkt."));
+        expected.replace(QRegularExpression(QStringLiteral("(\\.cfg|\\.rc) line (\\d+)")),
+                         QStringLiteral("\\1 Zeile \\2"));
+        QVERIFY(expected != QString::fromUtf8(englishText));
+        QCOMPARE(QString::fromUtf8(text), expected);
+        QCOMPARE(json, englishJson);
+    }
+};
+
+QTEST_MAIN(CoreWordsTests)
+#include "CoreWordsTests.moc"
