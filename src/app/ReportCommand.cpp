@@ -20,7 +20,7 @@ std::optional<std::string> consoleGameRoot(const std::optional<std::string>& gam
     if (!root)
         root = search::gameFolder(search::GameEdition::Retail, environment).folder;
     if (!root) {
-        //: Deliberately as the old tool words it, its faults included.
+        //: The English keeps its odd wording and its faults on purpose; say the same plainly.
         error << said(QCoreApplication::translate(
                      "console",
                      "Half-life root not found, try specify another dir. Or choose another cstrike version"))

@@ -12,7 +12,8 @@ Argument markedText(std::string_view english) {
 
 const PhraseSource& sourceOf(Phrase phrase) {
     const auto index = static_cast<std::size_t>(phrase);
-    return index < TodayPhraseCount ? TodayPhrases[index].source : ReportPhrases[index - TodayPhraseCount].source;
+    return index < TodayPhraseCount ? TodayPhrases[index].source
+                                    : ReportPhrases[index - TodayPhraseCount].source;
 }
 
 std::string_view englishOf(Phrase phrase) {
@@ -43,7 +44,9 @@ std::string filled(std::string_view pattern, const std::vector<std::string>& arg
         }
     }
     // A sentence left empty at the end leaves no blank behind.
-    while (!text.empty() && text.back() == ' ')
+    const bool endsInSentence = pattern.size() >= 4 && pattern.substr(pattern.size() - 4, 2) == ". " &&
+                                pattern[pattern.size() - 2] == '%';
+    while (endsInSentence && !text.empty() && text.back() == ' ')
         text.pop_back();
     return text;
 }

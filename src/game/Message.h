@@ -157,7 +157,7 @@ std::string_view englishOf(Phrase phrase);
 std::vector<Phrase> allPhrases();
 
 // The pattern with %1, %2, ... replaced by the arguments and %n by the count, in one pass: an argument
-// holding "%2" stays as it is.
+// holding "%2" stays as it is. A last sentence left empty ("... script. %3") leaves no blank behind.
 std::string filled(std::string_view pattern, const std::vector<std::string>& arguments,
                    std::optional<std::size_t> count = std::nullopt);
 // The message in English, as the JSON and an English console write it.

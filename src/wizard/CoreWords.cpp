@@ -33,12 +33,15 @@ QString wordsOf(const game::Message& message) {
 std::string utf8WordsOf(const game::Message& message) {
     const game::PhraseSource& source = game::sourceOf(message.phrase);
     const int count = message.count ? static_cast<int>(*message.count) : -1;
-    const QString pattern = translated(source.context, source.source, count);
-    std::string text = pattern.toStdString();
-    if (pattern == QString::fromUtf8(source.source.data(), static_cast<qsizetype>(source.source.size())))
+    std::string text;
+    // Asked without the count, an untranslated source comes back as it is.
+    if (translated(source.context, source.source) ==
+        QString::fromUtf8(source.source.data(), static_cast<qsizetype>(source.source.size())))
         // Not translated: the core's English, which says one in its own words.
         text = std::string(message.count == 1u && !source.englishOne.empty() ? source.englishOne
                                                                              : source.source);
+    else
+        text = translated(source.context, source.source, count).toStdString();
     std::vector<std::string> arguments;
     for (const game::Argument& argument : message.arguments)
         arguments.push_back(wordsOf(argument).toStdString());

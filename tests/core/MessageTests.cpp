@@ -15,10 +15,12 @@ using game::Phrase;
 
 namespace {
 
+// The English for one may say "a line" where the others say "%n lines".
 std::set<std::string> placeholdersOf(std::string_view text) {
     std::set<std::string> found;
     const std::string copy(text);
-    for (std::sregex_iterator it(copy.begin(), copy.end(), std::regex("%[1-9n]")), end; it != end; ++it)
+    static const std::regex Placeholder("%[1-9]");
+    for (std::sregex_iterator it(copy.begin(), copy.end(), Placeholder), end; it != end; ++it)
         found.insert(it->str());
     return found;
 }
@@ -51,6 +53,7 @@ TEST(Messages, PlaceholdersAreFilledInOnePass) {
     // A placeholder with nothing to fill stays, and an empty last sentence leaves no blank.
     EXPECT_EQ(game::filled("%1 %3", {"a"}), "a %3");
     EXPECT_EQ(game::filled("It ends. %1", {""}), "It ends.");
+    EXPECT_EQ(game::filled("from %1", {""}), "from ");
     EXPECT_EQ(game::english({Phrase::WhySetAgain, {Message{Phrase::PlaceLine, {"cstrike/%2.cfg", "%1"}}}}),
               "set again by cstrike/%2.cfg line %1");
 }

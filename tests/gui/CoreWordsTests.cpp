@@ -66,7 +66,8 @@ private slots:
                  {std::optional<std::size_t>{}, std::optional<std::size_t>{1},
                   std::optional<std::size_t>{4}}) {
                 const Message message{phrase, standIns(), count};
-                QCOMPARE(wizard::utf8WordsOf(message), game::english(message));
+                QCOMPARE(QString::fromStdString(wizard::utf8WordsOf(message)),
+                         QString::fromStdString(game::english(message)));
             }
     }
 
