@@ -3,8 +3,11 @@
 #include "Harness.h"
 #include "app/ReportCommand.h"
 #include "game/FolderReport.h"
+#include "game/RunPreview.h"
 #include "wizard/CheckLists.h"
 #include "wizard/CoreWords.h"
+#include "workspace/ApplyFixes.h"
+#include "workspace/RestorePointText.h"
 
 #include <QListWidget>
 #include <QRegularExpression>
@@ -41,6 +44,14 @@ private:
         {{"game", "Settings as the game will have them:"},
          {"Einstellungen, wie das Spiel sie haben wird:", {}}},
         {{"game", "Decals"}, {"Abziehbilder", {}}},
+        {{"game", "Shadows"}, {"Schatten", {}}},
+        {{"game",
+          "Lines: %1. They take effect: %2. Changed by the game: %3. Without effect: %4. Not in today's game: %5."},
+         {"Zeilen: %1. Wirksam: %2.", {}}},
+        {{"workspace", "Restore points of %1, newest first:"}, {"Wiederherstellungspunkte von %1:", {}}},
+        {{"workspace", "%1  %2  made before %3"}, {"%1  %2  vor %3", {}}},
+        {{"workspace", "@@ line %1 @@"}, {"@@ Zeile %1 @@", {}}},
+        {{"console", "Applied %n fixes."}, {"%n Korrekturen angewandt.", "Eine Korrektur angewandt."}},
         {{"game", "%1 (%2) takes effect."}, {"%1 (%2) wirkt.", {}}},
         {{"game",
           "%n commands after exec userconfig.cfg, where the game writes none: a server may have added them"},
@@ -87,6 +98,70 @@ private slots:
         QCOMPARE(wizard::wordsOf(Message{Phrase::PlaceGame}), QStringLiteral("the game"));
         QCoreApplication::removeTranslator(&translation);
         QCOMPARE(wizard::wordsOf(again), QStringLiteral("set again by cstrike/%2.cfg line 3"));
+    }
+
+    // The quit question's details and its review of the lines, as SectionStartPage shows them.
+    void theQuitPreviewSpeaksTheLanguage() {
+        const std::string_view run = "r_shadows \"1\"\r\n";
+        QCOMPARE(
+            QString::fromStdString(game::previewOfRun(run, {}, wizard::programWording())),
+            QStringLiteral("Lines: 1. They take effect: 1. Changed by the game: 0. Without effect: 0. Not in "
+                           "today's game: 0.\nr_shadows \"1\": Shadows (r_shadows) takes effect.\n"));
+        TestTranslation translation;
+        QCoreApplication::installTranslator(&translation);
+        const std::string preview = game::previewOfRun(run, {}, wizard::programWording());
+        const std::vector<game::ReviewedLine> review = game::reviewOfRun(run, wizard::programWording());
+        QCoreApplication::removeTranslator(&translation);
+        QCOMPARE(QString::fromStdString(preview),
+                 QStringLiteral("Zeilen: 1. Wirksam: 1.\nr_shadows \"1\": Schatten (r_shadows) wirkt.\n"));
+        QCOMPARE(review.size(), std::size_t{1});
+        QCOMPARE(QString::fromStdString(review.front().today), QStringLiteral("Schatten (r_shadows) wirkt."));
+    }
+
+    // The restore points as --restore-points lists them, and a fix's diff: translated; the JSON is not.
+    void restorePointsAndDiffsSpeakTheLanguage() {
+        workspace::Manifest manifest{"2026-12-09T19:50:00Z", workspace::MadeBy::Fix, "/games/hl", {}};
+        const std::vector<workspace::PointSummary> points{{"20261209-195000", manifest, false}};
+        const std::vector<game::Fix> fixes{{"f",
+                                            game::FixKind::Ignored,
+                                            {"cstrike/a.cfg", 4},
+                                            {Phrase::UnknownLine},
+                                            {{"cstrike/a.cfg", 4, "gl_texsort 1", ""}}}};
+        const std::string json = workspace::pointsJson("/games/hl", points);
+        TestTranslation translation;
+        QCoreApplication::installTranslator(&translation);
+        const std::string text = workspace::pointsText("/games/hl", points, wizard::programWording());
+        const std::string diff = workspace::diffText(fixes, wizard::programWording());
+        const std::string translatedJson = workspace::pointsJson("/games/hl", points);
+        QCoreApplication::removeTranslator(&translation);
+        QCOMPARE(
+            QString::fromStdString(text),
+            QStringLiteral(
+                "Wiederherstellungspunkte von /games/hl:\n20261209-195000  2026-12-09T19:50:00Z  vor fix\n"));
+        QCOMPARE(QString::fromStdString(diff),
+                 QStringLiteral("--- cstrike/a.cfg\n+++ cstrike/a.cfg\n@@ Zeile 4 @@\n-gl_texsort 1\n"));
+        QCOMPARE(translatedJson, json);
+        QCOMPARE(QString::fromStdString(workspace::pointsText("/games/hl", points)),
+                 QStringLiteral(
+                     "Restore points of /games/hl, newest first:\n20261209-195000  2026-12-09T19:50:00Z  "
+                     "made before fix\n"));
+    }
+
+    // The console's counts: English says one in its own words while no translation is loaded.
+    void consoleCountsSayOneAndMore() {
+        const auto applied = [](int n) {
+            return wizard::counted(QCoreApplication::translate("console", "Applied %n fixes.", nullptr, n),
+                                   "Applied %n fixes.", "Applied %n fix.", n);
+        };
+        QCOMPARE(applied(1), QStringLiteral("Applied 1 fix."));
+        QCOMPARE(applied(3), QStringLiteral("Applied 3 fixes."));
+        TestTranslation translation;
+        QCoreApplication::installTranslator(&translation);
+        const QString one = applied(1);
+        const QString three = applied(3);
+        QCoreApplication::removeTranslator(&translation);
+        QCOMPARE(one, QStringLiteral("Eine Korrektur angewandt."));
+        QCOMPARE(three, QStringLiteral("3 Korrekturen angewandt."));
     }
 
     // The Check game window's problems: an own line set again later, in the loaded language.
