@@ -54,7 +54,7 @@ const std::array<PhraseEntry, TodayPhraseCount> TodayPhrases{{
      "The alias %1 joins a server (%2), and a server may have put it there: take the line out.")}},
     {Phrase::FixRemoveConnect, {"game", QT_TRANSLATE_NOOP("game",
      "%1 joins a server whenever the game starts (%2), and a server may have put it there: take the line out.")}},
-    {Phrase::FixAfterUserconfig, {"game", QT_TRANSLATE_NOOP("game",
+    {Phrase::FixAfterUserconfig, {"game", QT_TRANSLATE_N_NOOP("game",
      "%1 holds %n lines after exec userconfig.cfg, where the game writes none, and a server may have added "
      "them: take them out."),
      "%1 holds a line after exec userconfig.cfg, where the game writes none, and a server may have added it: "
@@ -66,7 +66,7 @@ const std::array<PhraseEntry, TodayPhraseCount> TodayPhrases{{
      "it.")}},
     {Phrase::FixRemoveIgnored, {"game", QT_TRANSLATE_NOOP("game",
      "Today's game has no %1 (%2) and ignores the lines that set it (%3): take them out.")}},
-    {Phrase::WarnAfterUserconfig, {"game", QT_TRANSLATE_NOOP("game",
+    {Phrase::WarnAfterUserconfig, {"game", QT_TRANSLATE_N_NOOP("game",
      "%n commands after exec userconfig.cfg, where the game writes none: a server may have added them"),
      "%n command after exec userconfig.cfg, where the game writes none: a server may have added them"}},
     {Phrase::WarnExecOneName, {"game", QT_TRANSLATE_NOOP("game", "exec takes one file name: %1")}},

@@ -49,7 +49,7 @@ const std::array<PhraseEntry, ReportPhraseCount> ReportPhrases{{
     {Phrase::ReportSetting, {"game", QT_TRANSLATE_NOOP("game", "%1 \"%2\"  %3")}},
     {Phrase::ReportSettingToday, {"game", QT_TRANSLATE_NOOP("game", "%1 \"%2\"  %3: %4")}},
     //: The English says "lines" for one as well.
-    {Phrase::ReportLeftOut, {"game", QT_TRANSLATE_NOOP("game", "%n more lines, settings or warnings left out")}},
+    {Phrase::ReportLeftOut, {"game", QT_TRANSLATE_N_NOOP("game", "%n more lines, settings or warnings left out")}},
     {Phrase::ReportRate, {"game", QT_TRANSLATE_NOOP("game", "Rate kept by the game:")}},
     {Phrase::ReportRateRead, {"game", QT_TRANSLATE_NOOP("game",
      "after the scripts the game sets rate to \"%1\", the rate it kept in %2 when it last quit")}},

@@ -5,3 +5,8 @@
 #ifndef QT_TRANSLATE_NOOP
 #define QT_TRANSLATE_NOOP(scope, x) x
 #endif
+
+// The same for a text with a count (%n), which a translation words in each plural form of its language.
+#ifndef QT_TRANSLATE_N_NOOP
+#define QT_TRANSLATE_N_NOOP(scope, x) x
+#endif
