@@ -15,7 +15,8 @@ struct PhraseEntry {
 };
 
 inline constexpr std::size_t TodayPhraseCount = static_cast<std::size_t>(Phrase::PlaceGame);
-inline constexpr std::size_t ReportPhraseCount = static_cast<std::size_t>(Phrase::DiffLine) + 1 - TodayPhraseCount;
+inline constexpr std::size_t ReportPhraseCount =
+    static_cast<std::size_t>(Phrase::DiffLine) + 1 - TodayPhraseCount;
 
 extern const std::array<PhraseEntry, TodayPhraseCount> TodayPhrases;
 extern const std::array<PhraseEntry, ReportPhraseCount> ReportPhrases;

@@ -29,8 +29,9 @@ public:
     ReportWriter(const StartupReport& report, const Wording& words) : m_report(report), m_words(words) {}
 
     std::string text() const {
-        std::string text = said({Phrase::ReportStartup, {shownText(m_report.gameRoot)}}) + "\n\n" + warnings() +
-                           launchOptions() + "\n" + scripts() + "\n" + said({Phrase::ReportSettings}) + "\n";
+        std::string text = said({Phrase::ReportStartup, {shownText(m_report.gameRoot)}}) + "\n\n" +
+                           warnings() + launchOptions() + "\n" + scripts() + "\n" +
+                           said({Phrase::ReportSettings}) + "\n";
         for (const VariableSetting& setting : m_report.settings) {
             const std::vector<Argument> shownSetting{shownText(setting.name), shownText(setting.value),
                                                      shownPlace(setting.place)};
@@ -70,7 +71,8 @@ private:
         std::string text;
         for (const Warning& warning : m_report.warnings)
             if (warning.kind == group.kind)
-                text += "  " + said({Phrase::Placed, {shownPlace(warning.place), shownText(said(warning.text))}}) +
+                text += "  " +
+                        said({Phrase::Placed, {shownPlace(warning.place), shownText(said(warning.text))}}) +
                         "\n";
         return text.empty() ? text : said({group.heading}) + "\n" + text + "\n";
     }
@@ -98,9 +100,10 @@ private:
         if (!m_report.launchOptions)
             return said({Phrase::ReportNoLaunchOptions}) + "\n";
         const LaunchOptions& options = *m_report.launchOptions;
-        std::string text = (options.text.empty() ? said({Phrase::ReportLaunchOptionsEmpty})
-                                                 : said({Phrase::ReportLaunchOptions, {shownText(options.text)}})) +
-                           "\n  ";
+        std::string text =
+            (options.text.empty() ? said({Phrase::ReportLaunchOptionsEmpty})
+                                  : said({Phrase::ReportLaunchOptions, {shownText(options.text)}})) +
+            "\n  ";
         if (options.steamUsers > 1)
             text += said({Phrase::ReportFromSteamUser,
                           {shownText(options.source), shownText(options.steamUser),
@@ -120,7 +123,8 @@ private:
             const std::string order = std::to_string(i + 1);
             // The reader keeps no place of the exec that runs a file again; its run is counted instead.
             if (const int run = ++runs[file]; run > 1)
-                text += "  " + said({Phrase::ReportScriptRun, {order, shownText(file), std::to_string(run)}}) + "\n";
+                text += "  " +
+                        said({Phrase::ReportScriptRun, {order, shownText(file), std::to_string(run)}}) + "\n";
             else
                 text += "  " + said({Phrase::ReportScript, {order, shownText(file)}}) + "\n";
         }

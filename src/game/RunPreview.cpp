@@ -81,10 +81,9 @@ std::vector<RunLine> linesOfRun(std::string_view runLines) {
             continue;
         const ConsoleLine line = parseLine(text);
         const auto j = judged(line);
-        lines.push_back(
-            {text, j,
-             j ? todayMessages(*j->setting, j->verdict, line.value)
-               : std::vector<Message>{{Phrase::UnknownLine}}});
+        lines.push_back({text, j,
+                         j ? todayMessages(*j->setting, j->verdict, line.value)
+                           : std::vector<Message>{{Phrase::UnknownLine}}});
     }
     return lines;
 }
@@ -147,8 +146,8 @@ std::string previewOfRun(std::string_view runLines, std::string_view extraNote, 
         ++counts[countOf(line.judged)];
         listed += words({Phrase::Placed, {line.text, wordedSentences(line.sentences, words)}}) + '\n';
     }
-    std::string preview =
-        words(lines.empty() ? Message{Phrase::RunWroteNothing} : countLine(counts, static_cast<int>(lines.size())));
+    std::string preview = words(lines.empty() ? Message{Phrase::RunWroteNothing}
+                                              : countLine(counts, static_cast<int>(lines.size())));
     preview += '\n';
     if (!extraNote.empty())
         preview += str(extraNote) + '\n';

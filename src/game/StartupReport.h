@@ -66,9 +66,9 @@ struct Warning {
 // engine/sys_dll.cpp ForceReloadProfile), as far as this program can read that store.
 struct StoredRate {
     enum class Kind { Unknown, None, Read };
-    Kind kind = Kind::Unknown;           // Unknown: the store cannot be read here
+    Kind kind = Kind::Unknown;       // Unknown: the store cannot be read here
     Message store{Phrase::StoreOwn}; // where it is, for a person: "the Windows registry"
-    std::string value;                   // when read
+    std::string value;               // when read
 };
 
 struct StartupReport {

@@ -57,8 +57,7 @@ std::optional<Message> afterScriptsMessage(const Setting& row) {
                    {markedText(row.words), str(row.name)}};
 }
 
-std::optional<Message> neverTakesEffect(const Setting& row, const Verdict& verdict,
-                                        std::string_view value) {
+std::optional<Message> neverTakesEffect(const Setting& row, const Verdict& verdict, std::string_view value) {
     const bool somewhere = verdict.fate == Fate::TakesEffect || verdict.fate == Fate::RefusedInMultiplayer ||
                            (verdict.fate == Fate::Changed && verdict.multiplayerOnly);
     if (somewhere)

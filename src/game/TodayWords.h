@@ -22,8 +22,7 @@ std::optional<Message> costMessage(const Setting& row, const Verdict& verdict, s
 std::optional<Message> afterScriptsMessage(const Setting& row);
 
 // Why a line never takes effect, in any game, when it never does: the fate's sentence.
-std::optional<Message> neverTakesEffect(const Setting& row, const Verdict& verdict,
-                                            std::string_view value);
+std::optional<Message> neverTakesEffect(const Setting& row, const Verdict& verdict, std::string_view value);
 
 // Every sentence on a line in turn: fate, cost unless left out, what follows the scripts.
 std::vector<Message> todayMessages(const Setting& row, const Verdict& verdict, std::string_view value,

@@ -27,7 +27,8 @@ std::vector<FileChange> plannedChanges(const std::string& gameRoot, const std::v
                                        const FileSteps& files = FileSteps());
 
 // The fixes' edits for a person: for each file, its lines taken out (-) and put in (+), by line.
-std::string diffText(const std::vector<game::Fix>& fixes, const game::Wording& words = game::englishWording());
+std::string diffText(const std::vector<game::Fix>& fixes,
+                     const game::Wording& words = game::englishWording());
 
 enum class FixOutcome { Applied, GameRunning };
 
