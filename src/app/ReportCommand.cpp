@@ -1,10 +1,11 @@
 #include "app/ReportCommand.h"
 
+#include "files/FileError.h"
+#include "files/GameFolder.h"
 #include "files/WinePrefix.h"
 #include "game/FolderReport.h"
 #include "search/Environment.h"
 #include "search/GameSearch.h"
-#include "workspace/FileError.h"
 #include "workspace/GameFiles.h"
 
 int reportOnConsole(const std::optional<std::string>& gameRoot, bool json, std::ostream& out,
@@ -20,15 +21,17 @@ int reportOnConsole(const std::optional<std::string>& gameRoot, bool json, std::
         return 2;
     }
     try {
-        if (!workspace::fileExists(workspace::gameFilePath(*root, workspace::GameConfigSuffix))) {
+        const files::GameFolder folder(*root,
+                                       files::defaultWinePrefix(environment.winePrefix, environment.home));
+        if (!workspace::fileExists(folder.file(workspace::GameConfigSuffix))) {
             error << *root
                   << " holds no cstrike/config.cfg: it is not the game's folder. Give the Half-Life "
                      "folder that holds cstrike.\n";
             return 2;
         }
-        out << game::folderReport(files::asThePlayerKnowsIt(workspace::gameFilePath(*root, "")), environment,
+        out << game::folderReport(files::asThePlayerKnowsIt(folder.path()), environment,
                                   json ? game::ReportFormat::Json : game::ReportFormat::Text);
-    } catch (const workspace::FileError& failure) {
+    } catch (const files::FileError& failure) {
         error << failure.what() << '\n';
         return 1;
     }

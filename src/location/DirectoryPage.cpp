@@ -5,6 +5,8 @@
 #include "common/PlacedControls.h"
 #include "common/RunState.h"
 #include "common/Services.h"
+#include "files/GameFolder.h"
+#include "files/WinePrefix.h"
 #include "location/GamePlaces.h"
 #include "workspace/GameFiles.h"
 
@@ -71,8 +73,9 @@ void DirectoryPage::proposeFolderOf(search::GameEdition edition) {
 
 void DirectoryPage::confirm() {
     // Taken as typed, before the test: a rejected root stays until the next try.
-    m_state.gameRoot = toCorePath(m_directoryBox->text());
-    if (workspace::fileExists(workspace::gameFilePath(m_state.gameRoot, workspace::GameConfigSuffix)))
+    m_state.gameFolder =
+        files::GameFolder(toCorePath(m_directoryBox->text()), files::winePrefixOfThisProcess());
+    if (workspace::fileExists(m_state.gameFolder.file(workspace::GameConfigSuffix)))
         emit confirmed();
     else
         m_services.showMessage(

@@ -2,11 +2,11 @@
 
 #include "common/FormStyle.h"
 #include "common/RunState.h"
+#include "files/FileError.h"
 #include "files/WinePrefix.h"
 #include "game/FolderReport.h"
 #include "search/Environment.h"
 #include "wizard/PageLook.h"
-#include "workspace/FileError.h"
 #include "workspace/GameFiles.h"
 
 #include <QClipboard>
@@ -60,9 +60,9 @@ void GameReportWindow::showEvent(QShowEvent* event) {
     Form::showEvent(event);
     std::string text;
     try {
-        text = game::folderReport(files::asThePlayerKnowsIt(workspace::gameFilePath(m_state.gameRoot, "")),
+        text = game::folderReport(files::asThePlayerKnowsIt(m_state.gameFolder.path()),
                                   search::environmentOfThisProcess(), game::ReportFormat::Text);
-    } catch (const workspace::FileError& error) {
+    } catch (const files::FileError& error) {
         text = error.what();
     }
     m_reportBox->setPlainText(QString::fromUtf8(text));

@@ -3,9 +3,9 @@
 #include "common/ErrorBoundary.h"
 #include "common/FormStyle.h"
 #include "common/Services.h"
+#include "files/FileError.h"
 #include "game/RunPreview.h"
 #include "wizard/PageLook.h"
-#include "workspace/FileError.h"
 #include "workspace/FileSteps.h"
 #include "workspace/GameFiles.h"
 #include "workspace/OwnSettings.h"
@@ -25,17 +25,16 @@ namespace {
 const QSize LargestPicture(220, 220);
 
 // What the game will make of the run's lines: those after the workspace file's last banner.
-QString previewOfWorkspace(const std::string& gameRoot) {
+QString previewOfWorkspace(const files::GameFolder& game) {
     std::optional<std::string> text;
     try {
-        text = workspace::FileSteps().readIfPresent(
-            workspace::gameFilePath(gameRoot, workspace::WorkspaceSuffix));
-    } catch (const workspace::FileError& error) {
+        text = workspace::FileSteps().readIfPresent(game.file(workspace::WorkspaceSuffix));
+    } catch (const files::FileError& error) {
         // The question still stands: No must go on quitting as it always did.
         return QStringLiteral("The lines of this run could not be read: %1")
             .arg(QString::fromUtf8(error.what()));
     }
-    const std::string running = workspace::gameRunningFrom(gameRoot)
+    const std::string running = workspace::gameRunningFrom(game)
                                     ? "Counter-Strike is running: the settings take effect at its next start."
                                     : "";
     return QString::fromStdString(game::previewOfRun(workspace::runLines(text.value_or("")), running));
@@ -106,13 +105,13 @@ void SectionStartPage::showEvent(QShowEvent* event) {
 
 void SectionStartPage::uninstall() {
     guarded(m_services, [this] {
-        if (workspace::gameRunningFrom(m_state.gameRoot)) {
+        if (workspace::gameRunningFrom(m_state.gameFolder)) {
             m_services.showMessage(
                 QStringLiteral("Counter-Strike is running. Close it first: it saves its settings "
                                "when it quits, and would undo the uninstall."));
             return;
         }
-        if (workspace::UninstallTweak(m_state.gameRoot) == workspace::UninstallResult::NotInstalled) {
+        if (workspace::UninstallTweak(m_state.gameFolder) == workspace::UninstallResult::NotInstalled) {
             m_services.showMessage(QStringLiteral(
                 "You have to install the tweak before you try to uninstall it --> No tweak installed"));
             return;
@@ -125,8 +124,8 @@ void SectionStartPage::uninstall() {
 void SectionStartPage::quit() {
     guarded(m_services, [this] {
         if (m_services.askYesNo(QStringLiteral("Do you want to apply settings before quit?"),
-                                previewOfWorkspace(m_state.gameRoot)))
-            workspace::ApplyWorkspace(m_state.gameRoot);
+                                previewOfWorkspace(m_state.gameFolder)))
+            workspace::ApplyWorkspace(m_state.gameFolder);
         m_services.endProgram(0);
     });
 }

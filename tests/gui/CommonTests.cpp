@@ -3,7 +3,7 @@
 #include "common/FormStyle.h"
 #include "common/MessageBox.h"
 #include "common/PlayerPath.h"
-#include "workspace/FileError.h"
+#include "files/FileError.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -18,13 +18,11 @@ class CommonTests : public QObject {
 private slots:
     void fileErrorReachesBoundaryWithNumberTextAndPath() {
         FakeServices services;
-        guarded(services,
-                [] { throw workspace::FileError(ENOENT, "/games/Half-Life/cstrike/autoexec.tmp"); });
-        QCOMPARE(
-            services.errors,
-            QStringList{QStringLiteral("Error %1: %2\n/games/Half-Life/cstrike/autoexec.tmp")
-                            .arg(ENOENT)
-                            .arg(QString::fromStdString(workspace::platformCategory().message(ENOENT)))});
+        guarded(services, [] { throw files::FileError(ENOENT, "/games/Half-Life/cstrike/autoexec.tmp"); });
+        QCOMPARE(services.errors,
+                 QStringList{QStringLiteral("Error %1: %2\n/games/Half-Life/cstrike/autoexec.tmp")
+                                 .arg(ENOENT)
+                                 .arg(QString::fromStdString(files::platformCategory().message(ENOENT)))});
         QCOMPARE(services.exitCode_, std::optional<int>(1));
     }
 
@@ -47,7 +45,7 @@ private slots:
         FakeServices services;
         const QString game = m_game.filePath("cstrike/autoexec.cfg");
         guarded(services, [&] {
-            throw workspace::FileError(EACCES, (m_prefix->filePath("dosdevices/z:") + game).toStdString());
+            throw files::FileError(EACCES, (m_prefix->filePath("dosdevices/z:") + game).toStdString());
         });
         QCOMPARE(
             services.errors,

@@ -3,6 +3,7 @@
 #include "app/Route.h"
 #include "common/RunState.h"
 #include "common/Services.h"
+#include "files/WinePrefix.h"
 
 #include <QColor>
 #include <QLineEdit>
@@ -80,7 +81,9 @@ private:
 class Program {
 public:
     explicit Program(const QStringList& missingMusic = {});
-    explicit Program(const GameFolder& game) : Program() { state.gameRoot = game.root(); }
+    explicit Program(const GameFolder& game) : Program() {
+        state.gameFolder = files::GameFolder(game.root(), files::winePrefixOfThisProcess());
+    }
     ~Program();
 
     // Any window by its objectName, made on first use.

@@ -2,6 +2,7 @@
 // "&Check game" opens, both the golden report of a real-format folder, and neither changes a file.
 #include "Harness.h"
 #include "app/ReportCommand.h"
+#include "files/WinePrefix.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -186,7 +187,7 @@ private slots:
     void checkGameShowsTheReport() {
         GameFolder unused;
         Program program;
-        program.state.gameRoot = m_game.toStdString();
+        program.state.gameFolder = files::GameFolder(m_game.toStdString(), files::winePrefixOfThisProcess());
         program.showActive("frmTweak0");
         program.click("frmTweak0", "cmdCheck0");
         Program::settle();

@@ -3,10 +3,10 @@
 #include <QFile>
 #include <QProcess>
 
+#include "files/FileError.h"
 #include "wizard/PageLook.h"
 #include "wizard/PageSpec.h"
 #include "wizard/SettingsPage.h"
-#include "workspace/FileError.h"
 
 #include <QDir>
 #include <QLabel>
@@ -173,7 +173,7 @@ void WizardTests::uninstallRestoresBackup() {
 }
 
 void WizardTests::fileErrorEndsProgram_data() {
-    const int NotARegularFile = static_cast<int>(workspace::GameFileProblem::NotARegularFile);
+    const int NotARegularFile = static_cast<int>(files::GameFileProblem::NotARegularFile);
 #ifdef Q_OS_WIN
     // Windows names the missing folder on the way (ERROR_PATH_NOT_FOUND).
     const int NoCstrike = 3;
