@@ -1,16 +1,15 @@
 #include "app/ReportCommand.h"
 
+#include "files/Environment.h"
 #include "files/FileError.h"
 #include "files/GameFolder.h"
 #include "files/WinePrefix.h"
 #include "game/FolderReport.h"
-#include "search/Environment.h"
 #include "search/GameSearch.h"
 #include "workspace/GameFiles.h"
 
-int reportOnConsole(const std::optional<std::string>& gameRoot, bool json, std::ostream& out,
-                    std::ostream& error) {
-    const search::Environment environment = search::environmentOfThisProcess();
+int reportOnConsole(const std::optional<std::string>& gameRoot, const files::Environment& environment,
+                    bool json, std::ostream& out, std::ostream& error) {
     std::optional<std::string> root = gameRoot;
     if (!root)
         root = search::gameFolder(search::GameEdition::Steam, environment).folder;
@@ -21,8 +20,7 @@ int reportOnConsole(const std::optional<std::string>& gameRoot, bool json, std::
         return 2;
     }
     try {
-        const files::GameFolder folder(*root,
-                                       files::defaultWinePrefix(environment.winePrefix, environment.home));
+        const files::GameFolder folder(*root, environment.winePrefixInUse());
         if (!workspace::fileExists(folder.file(workspace::GameConfigSuffix))) {
             error << *root
                   << " holds no cstrike/config.cfg: it is not the game's folder. Give the Half-Life "

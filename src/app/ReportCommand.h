@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/Environment.h"
+
 #include <optional>
 #include <ostream>
 #include <string>
@@ -9,5 +11,5 @@
 // Cstrike"'s, else "Retail Cstrike"'s. Returns the exit code: 0 with the report on `out`; 2 with a message
 // on `error` when there is no folder or it has no cstrike/config.cfg; 1 when the report cannot be read or
 // written.
-int reportOnConsole(const std::optional<std::string>& gameRoot, bool json, std::ostream& out,
-                    std::ostream& error);
+int reportOnConsole(const std::optional<std::string>& gameRoot, const files::Environment& environment,
+                    bool json, std::ostream& out, std::ostream& error);

@@ -2,6 +2,7 @@
 #include "app/ReportCommand.h"
 #include "app/Route.h"
 #include "common/CorePath.h"
+#include "common/ProcessEnvironment.h"
 #include "common/QtServices.h"
 #include "common/RunState.h"
 
@@ -70,7 +71,7 @@ void answerConsoleOptions(int argc, char* argv[]) {
 #endif
     const std::optional<std::string> gameRoot =
         request.gameRoot ? std::optional(gameRootArgument(argc, argv, *request.gameRoot)) : std::nullopt;
-    std::exit(reportOnConsole(gameRoot, request.json, std::cout, std::cerr));
+    std::exit(reportOnConsole(gameRoot, environmentOfThisProcess(), request.json, std::cout, std::cerr));
 }
 
 } // namespace
@@ -82,7 +83,7 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QtServices services;
-    RunState state;
+    RunState state{.environment = environmentOfThisProcess()};
     // The music lies beside the program.
     Route route(services, state, QCoreApplication::applicationDirPath());
     route.start();

@@ -10,10 +10,9 @@
 
 namespace fs = std::filesystem;
 
-QString playerFolder(const QString& gameRoot) {
+QString playerFolder(const QString& gameRoot, const fs::path& winePrefix) {
     try {
-        const fs::path throughWine =
-            files::GameFolder(gameRoot.toStdString(), files::winePrefixOfThisProcess()).path();
+        const fs::path throughWine = files::GameFolder(gameRoot.toStdString(), winePrefix).path();
         const fs::path folder = files::asThePlayerKnowsIt(throughWine);
         if (folder != throughWine)
             return QString::fromStdString(files::utf8Of(folder));
@@ -23,15 +22,13 @@ QString playerFolder(const QString& gameRoot) {
     return gameRoot;
 }
 
-QList<std::pair<QString, QString>> wineDrives() {
+QList<std::pair<QString, QString>> wineDrives(const fs::path& winePrefix) {
     QList<std::pair<QString, QString>> drives;
 #ifndef Q_OS_WIN
     try {
         for (char letter = 'a'; letter <= 'z'; ++letter) {
             const fs::path link =
-                files::GameFolder(std::string{letter, ':', '\\'}, files::winePrefixOfThisProcess())
-                    .path()
-                    .parent_path();
+                files::GameFolder(std::string{letter, ':', '\\'}, winePrefix).path().parent_path();
             const fs::path folder = files::driveFolder(link);
             std::error_code error;
             if (!folder.empty() && fs::is_directory(folder, error))

@@ -7,7 +7,7 @@
 
 namespace game {
 
-std::string folderReport(const std::filesystem::path& gameRoot, const search::Environment& environment,
+std::string folderReport(const std::filesystem::path& gameRoot, const files::Environment& environment,
                          ReportFormat format) {
     const std::optional<std::filesystem::path> steam = search::steamFolderHolding(gameRoot, environment);
     const StartupReport report = readStartup(gameRoot, steam ? steamLaunchOptions(*steam) : std::nullopt);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "search/Environment.h"
+#include "files/Environment.h"
 
 #include <filesystem>
 #include <string>
@@ -11,7 +11,7 @@ enum class ReportFormat { Text, Json };
 
 // The start-up report of a game folder, with the launch options kept by the Steam folder whose library
 // holds it (none for a game outside Steam).
-std::string folderReport(const std::filesystem::path& gameRoot, const search::Environment& environment,
+std::string folderReport(const std::filesystem::path& gameRoot, const files::Environment& environment,
                          ReportFormat format);
 
 } // namespace game

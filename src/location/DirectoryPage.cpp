@@ -6,7 +6,6 @@
 #include "common/RunState.h"
 #include "common/Services.h"
 #include "files/GameFolder.h"
-#include "files/WinePrefix.h"
 #include "location/GamePlaces.h"
 #include "workspace/GameFiles.h"
 
@@ -59,7 +58,7 @@ void DirectoryPage::setDirectory(const QString& directory) {
 }
 
 void DirectoryPage::proposeFolderOf(search::GameEdition edition) {
-    const ProposedFolder proposed = proposedFolder(edition, search::environmentOfThisProcess());
+    const ProposedFolder proposed = proposedFolder(edition, m_state.environment);
     setDirectory(proposed.folder);
     if (!proposed.folder.isEmpty())
         return;
@@ -74,7 +73,7 @@ void DirectoryPage::proposeFolderOf(search::GameEdition edition) {
 void DirectoryPage::confirm() {
     // Taken as typed, before the test: a rejected root stays until the next try.
     m_state.gameFolder =
-        files::GameFolder(toCorePath(m_directoryBox->text()), files::winePrefixOfThisProcess());
+        files::GameFolder(toCorePath(m_directoryBox->text()), m_state.environment.winePrefixInUse());
     if (workspace::fileExists(m_state.gameFolder.file(workspace::GameConfigSuffix)))
         emit confirmed();
     else

@@ -2,10 +2,10 @@
 
 #include "common/FormStyle.h"
 #include "common/RunState.h"
+#include "files/Environment.h"
 #include "files/FileError.h"
 #include "files/WinePrefix.h"
 #include "game/FolderReport.h"
-#include "search/Environment.h"
 #include "wizard/PageLook.h"
 #include "workspace/GameFiles.h"
 
@@ -60,8 +60,8 @@ void GameReportWindow::showEvent(QShowEvent* event) {
     Form::showEvent(event);
     std::string text;
     try {
-        text = game::folderReport(files::asThePlayerKnowsIt(m_state.gameFolder.path()),
-                                  search::environmentOfThisProcess(), game::ReportFormat::Text);
+        text = game::folderReport(files::asThePlayerKnowsIt(m_state.gameFolder.path()), m_state.environment,
+                                  game::ReportFormat::Text);
     } catch (const files::FileError& error) {
         text = error.what();
     }

@@ -91,15 +91,15 @@ private slots:
 #endif
         QVERIFY(QDir(m_game.path()).mkpath("Half-Life"));
         const QString native = QString(m_game.path()).replace('/', '\\');
-        QCOMPARE(playerFolder("Z:" + native + "\\half-life"), m_game.filePath("Half-Life"));
-        QCOMPARE(playerFolder("c:\\games\\"), m_prefix->filePath("drive_c/Games/"));
-        QCOMPARE(playerFolder("Q:\\Games"), "Q:\\Games");
-        QCOMPARE(playerFolder(m_game.path()), m_game.path());
-        QCOMPARE(playerFolder(QString()), QString());
+        QCOMPARE(playerFolder("Z:" + native + "\\half-life", prefix()), m_game.filePath("Half-Life"));
+        QCOMPARE(playerFolder("c:\\games\\", prefix()), m_prefix->filePath("drive_c/Games/"));
+        QCOMPARE(playerFolder("Q:\\Games", prefix()), "Q:\\Games");
+        QCOMPARE(playerFolder(m_game.path(), prefix()), m_game.path());
+        QCOMPARE(playerFolder(QString(), prefix()), QString());
         // A root the core refuses stays as it was given.
         const QString withNul = QString("Z:\\a") + QChar(0) + "b";
-        QCOMPARE(playerFolder(withNul), withNul);
-        QCOMPARE(wineDrives(),
+        QCOMPARE(playerFolder(withNul, prefix()), withNul);
+        QCOMPARE(wineDrives(prefix()),
                  (QList<std::pair<QString, QString>>{{"C:", m_prefix->filePath("drive_c")}, {"Z:", "/"}}));
     }
 
@@ -163,6 +163,9 @@ private slots:
 
 private:
     std::optional<QTemporaryDir> m_prefix;
+    std::filesystem::path prefix() const {
+        return m_prefix->path().toStdString();
+    }
     QTemporaryDir m_game;
 };
 

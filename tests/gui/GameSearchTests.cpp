@@ -2,7 +2,7 @@
 // with the game's folder, and "&Next" there on to the wizard.
 #include "GameSearchFiles.h"
 #include "Harness.h"
-#include "files/WinePrefix.h"
+#include "common/ProcessEnvironment.h"
 #include "location/GamePlaces.h"
 
 #include <QLineEdit>
@@ -121,7 +121,7 @@ private slots:
         QCOMPARE(QString::fromStdString(program.state.gameFolder.given()), folder);
         QCOMPARE(program.services.messages, QStringList());
 
-        const QList<Drive> places = gamePlaces(search::environmentOfThisProcess());
+        const QList<Drive> places = gamePlaces(environmentOfThisProcess());
         const bool offered = std::any_of(places.begin(), places.end(), [&](const Drive& place) {
             return place.label.startsWith(QLatin1String("Steam library")) &&
                    folder.startsWith(place.root + QLatin1Char('/'));

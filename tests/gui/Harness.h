@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/Route.h"
+#include "common/ProcessEnvironment.h"
 #include "common/RunState.h"
 #include "common/Services.h"
-#include "files/WinePrefix.h"
 
 #include <QColor>
 #include <QLineEdit>
@@ -82,7 +82,7 @@ class Program {
 public:
     explicit Program(const QStringList& missingMusic = {});
     explicit Program(const GameFolder& game) : Program() {
-        state.gameFolder = files::GameFolder(game.root(), files::winePrefixOfThisProcess());
+        state.gameFolder = files::GameFolder(game.root(), environmentOfThisProcess().winePrefixInUse());
     }
     ~Program();
 
@@ -113,6 +113,6 @@ public:
 
     QTemporaryDir musicFolder;
     FakeServices services;
-    RunState state;
+    RunState state{.environment = environmentOfThisProcess()};
     Route route{services, state, musicFolder.path()};
 };

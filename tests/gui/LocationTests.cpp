@@ -1,6 +1,6 @@
 #include "Harness.h"
 #include "common/FormStyle.h"
-#include "files/WinePrefix.h"
+#include "common/ProcessEnvironment.h"
 #include "location/DirectoryList.h"
 #include "location/DirectoryPage.h"
 #include "location/DriveList.h"
@@ -131,7 +131,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), location.button(frmDir, "cmdNext2"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), location.button(frmDir, "cmdBack1"));
-        location.state.gameFolder = files::GameFolder("before", files::winePrefixOfThisProcess());
+        location.state.gameFolder = files::GameFolder("before", environmentOfThisProcess().winePrefixInUse());
         QTest::keyClick(frmDir, Qt::Key_B, Qt::AltModifier);
         QTRY_VERIFY(Program::shown("frmMain") && !Program::shown("frmDir"));
         QCOMPARE(location.state.gameFolder.given(), "before");

@@ -1,6 +1,6 @@
 #include "Harness.h"
 #include "app/StartWindow.h"
-#include "files/WinePrefix.h"
+#include "common/ProcessEnvironment.h"
 #include "location/DirectoryPage.h"
 
 #include <QAbstractButton>
@@ -360,8 +360,8 @@ private slots:
             if (run.start == QLatin1String("frmMain"))
                 walked.program.startAndReveal();
             else {
-                walked.program.state.gameFolder =
-                    files::GameFolder(walked.game.toStdString(), files::winePrefixOfThisProcess());
+                walked.program.state.gameFolder = files::GameFolder(
+                    walked.game.toStdString(), environmentOfThisProcess().winePrefixInUse());
                 walked.program.show(run.start);
             }
             walked.follow(steps);
@@ -428,7 +428,7 @@ private slots:
         const Files before = filesOf(m_game->path());
         Program program;
         program.state.gameFolder = files::GameFolder(QDir::toNativeSeparators(m_game->path()).toStdString(),
-                                                     files::winePrefixOfThisProcess());
+                                                     environmentOfThisProcess().winePrefixInUse());
         if (form == QLatin1String("frmMain"))
             program.startAndReveal();
         else
@@ -444,7 +444,7 @@ private slots:
     void theNextWindowOpensWhereTheLastStood() {
         Program program;
         program.state.gameFolder = files::GameFolder(QDir::toNativeSeparators(m_game->path()).toStdString(),
-                                                     files::winePrefixOfThisProcess());
+                                                     environmentOfThisProcess().winePrefixInUse());
         const auto centre = [&](const char* form) { return program.form(form)->frameGeometry().center(); };
         program.form("frmDir")->move(120, 80);
         program.show("frmDir");
@@ -481,7 +481,7 @@ private slots:
         writeFile(cstrike("autoexec.tmp"), banner());
         Program program;
         program.state.gameFolder = files::GameFolder(QDir::toNativeSeparators(m_game->path()).toStdString(),
-                                                     files::winePrefixOfThisProcess());
+                                                     environmentOfThisProcess().winePrefixInUse());
         program.showActive("frmSound1");
         QWidget* last = program.form("frmSound1");
         QStringList order;

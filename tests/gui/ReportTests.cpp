@@ -2,7 +2,7 @@
 // "&Check game" opens, both the golden report of a real-format folder, and neither changes a file.
 #include "Harness.h"
 #include "app/ReportCommand.h"
-#include "files/WinePrefix.h"
+#include "common/ProcessEnvironment.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -96,7 +96,7 @@ private slots:
             given = m_home->path().toStdString();
         std::ostringstream out;
         std::ostringstream err;
-        QCOMPARE(reportOnConsole(given, json, out, err), exitCode);
+        QCOMPARE(reportOnConsole(given, environmentOfThisProcess(), json, out, err), exitCode);
         QCOMPARE(QString::fromStdString(err.str()).replace(m_home->path(), "HOME"), error);
         QCOMPARE(withDataNamed(out.str()), golden.isEmpty() ? QByteArray() : goldenFile(golden));
     }
@@ -187,7 +187,8 @@ private slots:
     void checkGameShowsTheReport() {
         GameFolder unused;
         Program program;
-        program.state.gameFolder = files::GameFolder(m_game.toStdString(), files::winePrefixOfThisProcess());
+        program.state.gameFolder =
+            files::GameFolder(m_game.toStdString(), environmentOfThisProcess().winePrefixInUse());
         program.showActive("frmTweak0");
         program.click("frmTweak0", "cmdCheck0");
         Program::settle();

@@ -2,7 +2,7 @@
 #include "app/MusicLoop.h"
 #include "app/StartWindow.h"
 #include "common/FormStyle.h"
-#include "files/WinePrefix.h"
+#include "common/ProcessEnvironment.h"
 #include "location/DirectoryPage.h"
 
 #include <QApplication>
