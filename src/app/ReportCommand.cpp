@@ -1,14 +1,15 @@
 #include "app/ReportCommand.h"
 
+#include "files/Environment.h"
+#include "files/FileError.h"
+#include "files/GameFolder.h"
 #include "files/WinePrefix.h"
 #include "game/FolderReport.h"
-#include "search/Environment.h"
 #include "search/GameSearch.h"
-#include "workspace/FileError.h"
 #include "workspace/GameFiles.h"
 
-std::optional<std::string> consoleGameRoot(const std::optional<std::string>& gameRoot,
-                                           const search::Environment& environment, std::ostream& error) {
+std::optional<files::GameFolder> consoleGameFolder(const std::optional<std::string>& gameRoot,
+                                                   const files::Environment& environment, std::ostream& error) {
     std::optional<std::string> root = gameRoot;
     if (!root)
         root = search::gameFolder(search::GameEdition::Steam, environment).folder;
@@ -18,25 +19,25 @@ std::optional<std::string> consoleGameRoot(const std::optional<std::string>& gam
         error << "Half-life root not found, try specify another dir. Or choose another cstrike version\n";
         return std::nullopt;
     }
-    if (!workspace::fileExists(workspace::gameFilePath(*root, workspace::GameConfigSuffix))) {
+    files::GameFolder folder(*root, environment.winePrefixInUse());
+    if (!workspace::fileExists(folder.file(workspace::GameConfigSuffix))) {
         error << *root
               << " holds no cstrike/config.cfg: it is not the game's folder. Give the Half-Life "
                  "folder that holds cstrike.\n";
         return std::nullopt;
     }
-    return root;
+    return folder;
 }
 
-int reportOnConsole(const std::optional<std::string>& gameRoot, bool json, std::ostream& out,
-                    std::ostream& error) {
-    const search::Environment environment = search::environmentOfThisProcess();
+int reportOnConsole(const std::optional<std::string>& gameRoot, const files::Environment& environment,
+                    bool json, std::ostream& out, std::ostream& error) {
     try {
-        const std::optional<std::string> root = consoleGameRoot(gameRoot, environment, error);
-        if (!root)
+        const std::optional<files::GameFolder> folder = consoleGameFolder(gameRoot, environment, error);
+        if (!folder)
             return 2;
-        out << game::folderReport(files::asThePlayerKnowsIt(workspace::gameFilePath(*root, "")), environment,
+        out << game::folderReport(files::asThePlayerKnowsIt(folder->path()), environment,
                                   json ? game::ReportFormat::Json : game::ReportFormat::Text);
-    } catch (const workspace::FileError& failure) {
+    } catch (const files::FileError& failure) {
         error << failure.what() << '\n';
         return 1;
     }

@@ -1,18 +1,14 @@
 #include "files/WinePrefix.h"
 
+#include "files/Environment.h"
+
 #include <cctype>
-#include <cstdlib>
 #include <iterator>
 
 namespace fs = std::filesystem;
 
 namespace files {
 namespace {
-
-std::optional<fs::path> variable(const char* name) {
-    const char* value = std::getenv(name);
-    return value && *value ? std::optional<fs::path>(value) : std::nullopt;
-}
 
 bool isDriveLink(const fs::path& name) {
     const std::string text = name.string();
@@ -27,8 +23,8 @@ fs::path defaultWinePrefix(const std::optional<fs::path>& winePrefix, const std:
     return home && !home->empty() ? *home / ".wine" : fs::path();
 }
 
-fs::path winePrefixOfThisProcess() {
-    return defaultWinePrefix(variable("WINEPREFIX"), variable("HOME"));
+fs::path Environment::winePrefixInUse() const {
+    return defaultWinePrefix(winePrefix, home);
 }
 
 fs::path driveFolder(const fs::path& link) {

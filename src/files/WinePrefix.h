@@ -10,9 +10,6 @@ namespace files {
 std::filesystem::path defaultWinePrefix(const std::optional<std::filesystem::path>& winePrefix,
                                         const std::optional<std::filesystem::path>& home);
 
-// The same for this process's $WINEPREFIX and $HOME, an empty variable counting as unset.
-std::filesystem::path winePrefixOfThisProcess();
-
 // Wine reaches the player's folders through one link per drive in its prefix's dosdevices folder ("z:" to
 // "/", "c:" to "../drive_c"); the player knows each folder by the folder the link points to.
 

@@ -8,7 +8,7 @@
 
 namespace game {
 
-FolderCheck checkFolder(const std::filesystem::path& gameRoot, const search::Environment& environment) {
+FolderCheck checkFolder(const std::filesystem::path& gameRoot, const files::Environment& environment) {
     const std::optional<std::filesystem::path> steam = search::steamFolderHolding(gameRoot, environment);
     FolderCheck check{readStartup(gameRoot, steam ? steamLaunchOptions(*steam) : std::nullopt,
                                   storedRateFor(gameRoot, steam)),
@@ -17,7 +17,7 @@ FolderCheck checkFolder(const std::filesystem::path& gameRoot, const search::Env
     return check;
 }
 
-std::string folderReport(const std::filesystem::path& gameRoot, const search::Environment& environment,
+std::string folderReport(const std::filesystem::path& gameRoot, const files::Environment& environment,
                          ReportFormat format) {
     const FolderCheck check = checkFolder(gameRoot, environment);
     return format == ReportFormat::Json ? reportJson(check.report, check.fixes) : reportText(check.report);

@@ -2,7 +2,7 @@
 
 #include "game/ReportFixes.h"
 #include "game/StartupReport.h"
-#include "search/Environment.h"
+#include "files/Environment.h"
 
 #include <filesystem>
 #include <string>
@@ -21,7 +21,7 @@ FolderCheck checkFolder(const std::filesystem::path& gameRoot, const search::Env
 
 // The start-up report of a game folder, with the launch options kept by the Steam folder whose library
 // holds it (none for a game outside Steam).
-std::string folderReport(const std::filesystem::path& gameRoot, const search::Environment& environment,
+std::string folderReport(const std::filesystem::path& gameRoot, const files::Environment& environment,
                          ReportFormat format);
 
 } // namespace game

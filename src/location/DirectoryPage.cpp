@@ -5,6 +5,7 @@
 #include "common/PlacedControls.h"
 #include "common/RunState.h"
 #include "common/Services.h"
+#include "files/GameFolder.h"
 #include "location/GamePlaces.h"
 #include "workspace/GameFiles.h"
 
@@ -57,7 +58,7 @@ void DirectoryPage::setDirectory(const QString& directory) {
 }
 
 void DirectoryPage::proposeFolderOf(search::GameEdition edition) {
-    const ProposedFolder proposed = proposedFolder(edition, search::environmentOfThisProcess());
+    const ProposedFolder proposed = proposedFolder(edition, m_state.environment);
     setDirectory(proposed.folder);
     if (!proposed.folder.isEmpty())
         return;
@@ -71,8 +72,9 @@ void DirectoryPage::proposeFolderOf(search::GameEdition edition) {
 
 void DirectoryPage::confirm() {
     // Taken as typed, before the test: a rejected root stays until the next try.
-    m_state.gameRoot = toCorePath(m_directoryBox->text());
-    if (workspace::fileExists(workspace::gameFilePath(m_state.gameRoot, workspace::GameConfigSuffix)))
+    m_state.gameFolder =
+        files::GameFolder(toCorePath(m_directoryBox->text()), m_state.environment.winePrefixInUse());
+    if (workspace::fileExists(m_state.gameFolder.file(workspace::GameConfigSuffix)))
         emit confirmed();
     else
         m_services.showMessage(

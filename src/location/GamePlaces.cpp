@@ -4,22 +4,22 @@
 #include "files/Utf8Path.h"
 #include "registry/Registry.h"
 
-QList<Drive> gamePlaces(const search::Environment& environment) {
+QList<Drive> gamePlaces(const files::Environment& environment) {
     QList<Drive> places;
     for (const auto& library : search::steamLibraries(environment)) {
         const QString folder = QString::fromStdString(files::utf8Of(library));
         places.append({QStringLiteral("Steam library (%1)").arg(folder), folder});
     }
-    for (const auto& [letter, folder] : wineDrives())
+    for (const auto& [letter, folder] : wineDrives(environment.winePrefixInUse()))
         places.append({QStringLiteral("Wine %1 (%2)").arg(letter, folder), folder});
     return places;
 }
 
-ProposedFolder proposedFolder(search::GameEdition edition, const search::Environment& environment) {
+ProposedFolder proposedFolder(search::GameEdition edition, const files::Environment& environment) {
     const search::FoundFolder found = search::gameFolder(edition, environment);
     ProposedFolder proposed;
     if (found.folder)
-        proposed.folder = playerFolder(QString::fromStdString(*found.folder));
+        proposed.folder = playerFolder(QString::fromStdString(*found.folder), environment.winePrefixInUse());
     else if (found.registryStatus != registry::StatusOk &&
              found.registryStatus != registry::ErrorFileNotFound)
         proposed.problem =

@@ -25,10 +25,11 @@ constexpr InstallKey SteamInstall{R"(Software\valve\half-life)", R"(Software\Wow
 constexpr InstallKey RetailInstall{R"(Software\valve\counterstrike)",
                                    R"(Software\Wow6432Node\valve\counterstrike)"};
 
-std::int32_t readInstallPath(const char* hive, std::string_view key, std::string& folder) {
+std::int32_t readInstallPath(const char* hive, std::string_view key, std::string& folder,
+                             const fs::path& winePrefix) {
     registry::RegValue value;
     const std::int32_t status =
-        registry::ReadRegValue(hive, std::string(key), "InstallPath", "S", std::string(), value);
+        registry::ReadRegValue(hive, std::string(key), "InstallPath", "S", std::string(), value, winePrefix);
     folder = std::get<std::string>(value);
     return status;
 }
@@ -37,8 +38,8 @@ std::int32_t readInstallPath(const char* hive, std::string_view key, std::string
 // Steam for Windows records its folder as SteamPath, in lower case with forward slashes.
 std::optional<steam::SteamRoot> windowsSteamRoot() {
     registry::RegValue steamPath;
-    if (registry::ReadRegValue("HKCU", R"(Software\Valve\Steam)", "SteamPath", "S", std::string(),
-                               steamPath) != registry::StatusOk)
+    if (registry::ReadRegValue("HKCU", R"(Software\Valve\Steam)", "SteamPath", "S", std::string(), steamPath,
+                               {}) != registry::StatusOk)
         return std::nullopt;
     std::optional<fs::path> folder = files::pathFromText(std::get<std::string>(steamPath));
     if (!folder || !folder->is_absolute())
@@ -54,17 +55,18 @@ bool lies(const fs::path& folder, const fs::path& below) {
 
 } // namespace
 
-FoundFolder gameFolder(GameEdition edition, const Environment& environment) {
+FoundFolder gameFolder(GameEdition edition, const files::Environment& environment) {
     const InstallKey& install = edition == GameEdition::Steam ? SteamInstall : RetailInstall;
     FoundFolder found;
     std::string folder;
-    found.registryStatus = readInstallPath("HKCU", install.key, folder);
+    found.registryStatus = readInstallPath("HKCU", install.key, folder, environment.winePrefixInUse());
     if (found.registryStatus == registry::StatusOk) {
         found.folder = folder;
         return found;
     }
     for (std::string_view machineKey : {install.key, install.machineKey32})
-        if (readInstallPath("HKLM", machineKey, folder) == registry::StatusOk) {
+        if (readInstallPath("HKLM", machineKey, folder, environment.winePrefixInUse()) ==
+            registry::StatusOk) {
             found.folder = folder;
             return found;
         }
@@ -78,7 +80,7 @@ FoundFolder gameFolder(GameEdition edition, const Environment& environment) {
     return found;
 }
 
-std::vector<steam::SteamRoot> steamRoots(const Environment& environment) {
+std::vector<steam::SteamRoot> steamRoots(const files::Environment& environment) {
 #ifdef _WIN32
     (void)environment;
     std::optional<steam::SteamRoot> root = windowsSteamRoot();
@@ -93,7 +95,7 @@ std::vector<steam::SteamRoot> steamRoots(const Environment& environment) {
 #endif
 }
 
-std::vector<fs::path> steamLibraries(const Environment& environment) {
+std::vector<fs::path> steamLibraries(const files::Environment& environment) {
     std::vector<fs::path> libraries;
     for (const steam::SteamRoot& root : steamRoots(environment))
         for (const fs::path& library : steam::librariesOf(root))
@@ -101,7 +103,7 @@ std::vector<fs::path> steamLibraries(const Environment& environment) {
     return libraries;
 }
 
-std::optional<fs::path> steamFolderHolding(const fs::path& gameRoot, const Environment& environment) {
+std::optional<fs::path> steamFolderHolding(const fs::path& gameRoot, const files::Environment& environment) {
     std::error_code error;
     const fs::path game = fs::canonical(gameRoot, error);
     if (error)

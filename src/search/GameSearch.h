@@ -1,6 +1,6 @@
 #pragma once
 
-#include "search/Environment.h"
+#include "files/Environment.h"
 #include "search/SteamLibrary.h"
 
 #include <cstdint>
@@ -27,18 +27,18 @@ struct FoundFolder {
 
 // The edition's InstallPath under HKEY_CURRENT_USER; where that has none, the same value machine-wide
 // (as 64-bit, then as 32-bit programs see it); then, for the Steam edition only, the Steam folders.
-FoundFolder gameFolder(GameEdition edition, const Environment& environment);
+FoundFolder gameFolder(GameEdition edition, const files::Environment& environment);
 
 // The Steam folders in the order searched: on Windows the one the registry's SteamPath names; elsewhere
 // the native ones, then Steam for Windows in each Wine prefix.
-std::vector<steam::SteamRoot> steamRoots(const Environment& environment);
+std::vector<steam::SteamRoot> steamRoots(const files::Environment& environment);
 
 // Every library of every Steam folder, resolved, each once, in the order searched.
-std::vector<std::filesystem::path> steamLibraries(const Environment& environment);
+std::vector<std::filesystem::path> steamLibraries(const files::Environment& environment);
 
 // The Steam folder whose libraries hold gameRoot (below a library's steamapps), where the player's Steam
 // settings for the game are kept; nothing for a game outside Steam.
 std::optional<std::filesystem::path> steamFolderHolding(const std::filesystem::path& gameRoot,
-                                                        const Environment& environment);
+                                                        const files::Environment& environment);
 
 } // namespace search

@@ -3,9 +3,9 @@
 #include "common/ErrorBoundary.h"
 #include "common/FormStyle.h"
 #include "common/Services.h"
+#include "files/FileError.h"
 #include "game/RunPreview.h"
 #include "wizard/PageLook.h"
-#include "workspace/FileError.h"
 #include "workspace/FileSteps.h"
 #include "workspace/GameFiles.h"
 #include "workspace/LeaveOut.h"
@@ -27,32 +27,30 @@ namespace {
 const QSize LargestPicture(220, 220);
 
 // What the game will make of the run's lines: those after the workspace file's last banner.
-QString previewOfWorkspace(const std::string& gameRoot) {
+QString previewOfWorkspace(const files::GameFolder& game) {
     std::optional<std::string> text;
     try {
-        text = workspace::FileSteps().readIfPresent(
-            workspace::gameFilePath(gameRoot, workspace::WorkspaceSuffix));
-    } catch (const workspace::FileError& error) {
+        text = workspace::FileSteps().readIfPresent(game.file(workspace::WorkspaceSuffix));
+    } catch (const files::FileError& error) {
         // The question still stands: No must go on quitting as it always did.
         return QStringLiteral("The lines of this run could not be read: %1")
             .arg(QString::fromUtf8(error.what()));
     }
-    const std::string running = workspace::gameRunningFrom(gameRoot)
+    const std::string running = workspace::gameRunningFrom(game)
                                     ? "Counter-Strike is running: the settings take effect at its next start."
                                     : "";
     return QString::fromStdString(game::previewOfRun(workspace::runLines(text.value_or("")), running));
 }
 
 // The run's lines for the player to keep or leave out; none when the workspace cannot be read.
-QList<ReviewLine> linesOfWorkspace(const std::string& gameRoot) {
+QList<ReviewLine> linesOfWorkspace(const files::GameFolder& game) {
     QList<ReviewLine> lines;
     try {
-        const auto text = workspace::FileSteps().readIfPresent(
-            workspace::gameFilePath(gameRoot, workspace::WorkspaceSuffix));
+        const auto text = workspace::FileSteps().readIfPresent(game.file(workspace::WorkspaceSuffix));
         for (const game::ReviewedLine& line : game::reviewOfRun(workspace::runLines(text.value_or(""))))
             lines.push_back(
                 {QString::fromStdString(line.line), QString::fromStdString(line.today), line.doesNothing});
-    } catch (const workspace::FileError&) {
+    } catch (const files::FileError&) {
         // The preview says why; the question still stands.
     }
     return lines;
@@ -129,13 +127,13 @@ void SectionStartPage::showEvent(QShowEvent* event) {
 
 void SectionStartPage::uninstall() {
     guarded(m_services, [this] {
-        if (workspace::gameRunningFrom(m_state.gameRoot)) {
+        if (workspace::gameRunningFrom(m_state.gameFolder)) {
             m_services.showMessage(QString::fromUtf8(workspace::GameRunningRefusal));
             return;
         }
         const workspace::RestorePoints points(m_state.restorePointsRoot,
-                                              workspace::gameScripts(m_state.gameRoot));
-        if (workspace::UninstallTweak(m_state.gameRoot, workspace::FileSteps(), &points) ==
+                                              workspace::gameScripts(m_state.gameFolder));
+        if (workspace::UninstallTweak(m_state.gameFolder, workspace::FileSteps(), &points) ==
             workspace::UninstallResult::NotInstalled) {
             m_services.showMessage(QStringLiteral(
                 "You have to install the tweak before you try to uninstall it --> No tweak installed"));
@@ -150,12 +148,12 @@ void SectionStartPage::quit() {
     guarded(m_services, [this] {
         const auto kept = m_services.askApplyLines(
             QStringLiteral("Do you want to apply settings before quit?"),
-            previewOfWorkspace(m_state.gameRoot), linesOfWorkspace(m_state.gameRoot));
+            previewOfWorkspace(m_state.gameFolder), linesOfWorkspace(m_state.gameFolder));
         if (kept) {
-            workspace::leaveOutRunLines(m_state.gameRoot, std::vector<bool>(kept->begin(), kept->end()));
+            workspace::leaveOutRunLines(m_state.gameFolder, std::vector<bool>(kept->begin(), kept->end()));
             const workspace::RestorePoints points(m_state.restorePointsRoot,
-                                                  workspace::gameScripts(m_state.gameRoot));
-            workspace::ApplyWorkspace(m_state.gameRoot, workspace::FileSteps(), &points);
+                                                  workspace::gameScripts(m_state.gameFolder));
+            workspace::ApplyWorkspace(m_state.gameFolder, workspace::FileSteps(), &points);
         }
         m_services.endProgram(0);
     });

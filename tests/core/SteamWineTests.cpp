@@ -41,7 +41,7 @@ protected:
     static Result installPath(const char* key) {
         const search::FoundFolder found = search::gameFolder(
             key == std::string_view(HalfLifeKey) ? search::GameEdition::Steam : search::GameEdition::Retail,
-            search::environmentOfThisProcess());
+            processEnvironment());
         return found.folder ? Result(0, *found.folder) : Result(found.registryStatus, ""s);
     }
 
@@ -190,7 +190,7 @@ TEST_F(SteamInWine, LinkedPrefixesAndLibrariesAreSearchedOnce) {
     search.search(*wine::prefixSteamRoot(m_prefix));
     EXPECT_EQ(search.libraries(), (std::vector<fs::path>{fs::canonical(steamDir()), nativeSteam, steam}));
     // The picker is offered the same libraries.
-    EXPECT_EQ(search::steamLibraries(search::environmentOfThisProcess()), search.libraries());
+    EXPECT_EQ(search::steamLibraries(processEnvironment()), search.libraries());
 }
 
 TEST_F(SteamInWine, MachineWideValuesServeBothEditionsAfterTheUsersOwn) {

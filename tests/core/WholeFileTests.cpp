@@ -93,7 +93,7 @@ TEST_F(SpecialRegistryFile, AnUnreadableHiveIsPassedOverForSteamAtOnce) {
     const std::string game = fs::canonical(steamDir() / "steamapps" / "common" / "Half-Life").string();
     makeFifo(m_prefix / "user.reg");
     const auto folderOf = [](search::GameEdition edition) {
-        return search::gameFolder(edition, search::environmentOfThisProcess());
+        return search::gameFolder(edition, processEnvironment());
     };
     const search::FoundFolder steam =
         promptly(m_prefix / "user.reg", [&] { return folderOf(search::GameEdition::Steam); });

@@ -2,6 +2,7 @@
 // with the game's folder, and "&Next" there on to the wizard.
 #include "GameSearchFiles.h"
 #include "Harness.h"
+#include "common/ProcessEnvironment.h"
 #include "location/GamePlaces.h"
 
 #include <QLineEdit>
@@ -117,10 +118,10 @@ private slots:
         QCOMPARE(program.field("frmDir", "txtDir")->text(), folder);
         program.click("frmDir", "cmdNext2");
         QVERIFY(Program::shown("frmTweak0") && !Program::shown("frmDir"));
-        QCOMPARE(QString::fromStdString(program.state.gameRoot), folder);
+        QCOMPARE(QString::fromStdString(program.state.gameFolder.given()), folder);
         QCOMPARE(program.services.messages, QStringList());
 
-        const QList<Drive> places = gamePlaces(search::environmentOfThisProcess());
+        const QList<Drive> places = gamePlaces(environmentOfThisProcess());
         const bool offered = std::any_of(places.begin(), places.end(), [&](const Drive& place) {
             return place.label.startsWith(QLatin1String("Steam library")) &&
                    folder.startsWith(place.root + QLatin1Char('/'));
@@ -143,9 +144,10 @@ private slots:
         program.click("frmMain", "cmdNext1");
         QVERIFY(Program::shown("frmDir"));
         QCOMPARE(program.field("frmDir", "txtDir")->text(), QString());
-        QCOMPARE(program.services.errors,
-                 QStringList("Error 1011: the registry could not be read.\nHalf-life root not found, try specify "
-                             "another dir. Or choose another cstrike version"));
+        QCOMPARE(
+            program.services.errors,
+            QStringList("Error 1011: the registry could not be read.\nHalf-life root not found, try specify "
+                        "another dir. Or choose another cstrike version"));
         QCOMPARE(program.services.messages, QStringList());
     }
 };

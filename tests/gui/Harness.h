@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Route.h"
+#include "common/ProcessEnvironment.h"
 #include "common/RunState.h"
 #include "common/Services.h"
 
@@ -85,7 +86,9 @@ private:
 class Program {
 public:
     explicit Program(const QStringList& missingMusic = {});
-    explicit Program(const GameFolder& game) : Program() { state.gameRoot = game.root(); }
+    explicit Program(const GameFolder& game) : Program() {
+        state.gameFolder = files::GameFolder(game.root(), environmentOfThisProcess().winePrefixInUse());
+    }
     ~Program();
 
     // Any window by its objectName, made on first use.
@@ -117,6 +120,6 @@ public:
     // The player's data folder, where the restore points go.
     QTemporaryDir dataFolder;
     FakeServices services;
-    RunState state;
+    RunState state{.environment = environmentOfThisProcess()};
     Route route{services, state, musicFolder.path()};
 };

@@ -3,6 +3,7 @@
 #include "Harness.h"
 #include "app/FixCommand.h"
 #include "app/ReportCommand.h"
+#include "common/ProcessEnvironment.h"
 #include "workspace/RestorePoints.h"
 
 #include <QApplication>
@@ -105,7 +106,7 @@ private slots:
             given = m_home->path().toStdString();
         std::ostringstream out;
         std::ostringstream err;
-        QCOMPARE(reportOnConsole(given, json, out, err), exitCode);
+        QCOMPARE(reportOnConsole(given, environmentOfThisProcess(), json, out, err), exitCode);
         QCOMPARE(QString::fromStdString(err.str()).replace(m_home->path(), "HOME"), error);
         QCOMPARE(withDataNamed(out.str()), golden.isEmpty() ? QByteArray() : goldenFile(golden));
     }
@@ -342,7 +343,8 @@ private slots:
     void checkGameShowsTheReport() {
         GameFolder unused;
         Program program;
-        program.state.gameRoot = m_game.toStdString();
+        program.state.gameFolder =
+            files::GameFolder(m_game.toStdString(), environmentOfThisProcess().winePrefixInUse());
         program.showActive("frmTweak0");
         program.click("frmTweak0", "cmdCheck0");
         Program::settle();
