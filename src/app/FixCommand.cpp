@@ -1,11 +1,10 @@
 #include "app/FixCommand.h"
 
 #include "app/ReportCommand.h"
+#include "files/FileError.h"
 #include "files/WinePrefix.h"
 #include "game/FolderReport.h"
 #include "workspace/ApplyFixes.h"
-#include "workspace/FileError.h"
-#include "workspace/GameFiles.h"
 #include "workspace/RestorePoints.h"
 #include "workspace/RunningGame.h"
 
@@ -34,24 +33,22 @@ std::optional<std::vector<game::Fix>> chosenFixes(const std::vector<game::Fix>& 
 } // namespace
 
 int fixOnConsole(const std::vector<std::string>& ids, bool dryRun, const std::optional<std::string>& gameRoot,
-                 const std::filesystem::path& pointsRoot, std::ostream& out, std::ostream& error) {
-    const search::Environment environment = search::environmentOfThisProcess();
-    try {
-        const std::optional<std::string> root = consoleGameRoot(gameRoot, environment, error);
-        if (!root)
-            return 2;
-        const auto folder = files::asThePlayerKnowsIt(workspace::gameFilePath(*root, ""));
+                 const files::Environment& environment, const std::filesystem::path& pointsRoot,
+                 std::ostream& out, std::ostream& error) {
+    return onConsoleGame(gameRoot, environment, error, [&](const files::GameFolder& game) {
+        const auto folder = files::asThePlayerKnowsIt(game.path());
         const auto chosen = chosenFixes(game::checkFolder(folder, environment).fixes, ids, error);
         if (!chosen)
             return 2;
         out << workspace::diffText(*chosen);
         if (dryRun) {
             out << "Nothing was changed (--dry-run).\n";
-        } else if (const workspace::RestorePoints points(pointsRoot, workspace::gameScripts(*root));
+        } else if (const workspace::RestorePoints points(pointsRoot, workspace::gameScripts(game));
                    workspace::applyFixes(
-                       *root, *chosen, [](const std::string& r) { return workspace::gameRunningFrom(r); },
+                       game, *chosen,
+                       [](const files::GameFolder& g) { return workspace::gameRunningFrom(g); },
                        workspace::FileSteps(), &points) == workspace::FixOutcome::GameRunning) {
-            error << "The game is running from " << *root
+            error << "The game is running from " << game.given()
                   << ": quit it first, since it rewrites its scripts when it quits. Nothing was changed.\n";
             return 3;
         } else {
@@ -62,13 +59,9 @@ int fixOnConsole(const std::vector<std::string>& ids, bool dryRun, const std::op
                                     (left == 1 ? " fix." : " fixes."))
                 << "\n";
         }
-    } catch (const workspace::FileError& failure) {
-        error << failure.what() << '\n';
-        return 1;
-    }
-    if (!out.flush()) {
+        if (out.flush())
+            return 0;
         error << "The changes could not be written to the console.\n";
         return 1;
-    }
-    return 0;
+    });
 }

@@ -9,7 +9,8 @@
 #include "workspace/GameFiles.h"
 
 std::optional<files::GameFolder> consoleGameFolder(const std::optional<std::string>& gameRoot,
-                                                   const files::Environment& environment, std::ostream& error) {
+                                                   const files::Environment& environment,
+                                                   std::ostream& error) {
     std::optional<std::string> root = gameRoot;
     if (!root)
         root = search::gameFolder(search::GameEdition::Steam, environment).folder;
@@ -29,22 +30,26 @@ std::optional<files::GameFolder> consoleGameFolder(const std::optional<std::stri
     return folder;
 }
 
-int reportOnConsole(const std::optional<std::string>& gameRoot, const files::Environment& environment,
-                    bool json, std::ostream& out, std::ostream& error) {
+int onConsoleGame(const std::optional<std::string>& gameRoot, const files::Environment& environment,
+                  std::ostream& error, const std::function<int(const files::GameFolder&)>& job) {
     try {
-        const std::optional<files::GameFolder> folder = consoleGameFolder(gameRoot, environment, error);
-        if (!folder)
-            return 2;
-        out << game::folderReport(files::asThePlayerKnowsIt(folder->path()), environment,
-                                  json ? game::ReportFormat::Json : game::ReportFormat::Text);
+        const std::optional<files::GameFolder> game = consoleGameFolder(gameRoot, environment, error);
+        return game ? job(*game) : 2;
     } catch (const files::FileError& failure) {
         error << failure.what() << '\n';
         return 1;
     }
-    // A full disk or a closed pipe shows only when the text leaves the buffer.
-    if (!out.flush()) {
+}
+
+int reportOnConsole(const std::optional<std::string>& gameRoot, const files::Environment& environment,
+                    bool json, std::ostream& out, std::ostream& error) {
+    return onConsoleGame(gameRoot, environment, error, [&](const files::GameFolder& game) {
+        out << game::folderReport(files::asThePlayerKnowsIt(game.path()), environment,
+                                  json ? game::ReportFormat::Json : game::ReportFormat::Text);
+        // A full disk or a closed pipe shows only when the text leaves the buffer.
+        if (out.flush())
+            return 0;
         error << "The report could not be written.\n";
         return 1;
-    }
-    return 0;
+    });
 }

@@ -3,6 +3,7 @@
 #include "files/Environment.h"
 #include "files/GameFolder.h"
 
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -19,4 +20,10 @@ int reportOnConsole(const std::optional<std::string>& gameRoot, const files::Env
 // the reason on error, when there is none or it holds no cstrike/config.cfg; throws FileError when it
 // cannot be looked at.
 std::optional<files::GameFolder> consoleGameFolder(const std::optional<std::string>& gameRoot,
-                                                   const files::Environment& environment, std::ostream& error);
+                                                   const files::Environment& environment,
+                                                   std::ostream& error);
+
+// Runs job on the console's game folder: 2 when there is none, 1 with the error's text when a file cannot
+// be looked at, else what job returns.
+int onConsoleGame(const std::optional<std::string>& gameRoot, const files::Environment& environment,
+                  std::ostream& error, const std::function<int(const files::GameFolder&)>& job);

@@ -108,13 +108,15 @@ void answerConsoleOptions(int argc, char* argv[]) {
         std::vector<std::string> ids;
         for (const QString& id : request.fixes)
             ids.push_back(id.toStdString());
-        std::exit(fixOnConsole(ids, request.dryRun, gameRoot, environment, restorePointsRoot(), std::cout, std::cerr));
+        std::exit(fixOnConsole(ids, request.dryRun, gameRoot, environment, restorePointsRoot(), std::cout,
+                               std::cerr));
     }
     if (request.action == ConsoleRequest::Action::RestorePoints)
-        std::exit(restorePointsOnConsole(gameRoot, request.json, environment, restorePointsRoot(), std::cout, std::cerr));
+        std::exit(restorePointsOnConsole(gameRoot, request.json, environment, restorePointsRoot(), std::cout,
+                                         std::cerr));
     if (request.action == ConsoleRequest::Action::Restore)
-        std::exit(restoreOnConsole(request.pointId.toStdString(), gameRoot, environment, restorePointsRoot(), std::cout,
-                                   std::cerr));
+        std::exit(restoreOnConsole(request.pointId.toStdString(), gameRoot, environment, restorePointsRoot(),
+                                   std::cout, std::cerr));
     std::exit(reportOnConsole(gameRoot, environment, request.json, std::cout, std::cerr));
 }
 

@@ -17,7 +17,7 @@ struct FolderCheck {
     StartupReport report;
     std::vector<Fix> fixes;
 };
-FolderCheck checkFolder(const std::filesystem::path& gameRoot, const search::Environment& environment);
+FolderCheck checkFolder(const std::filesystem::path& gameRoot, const files::Environment& environment);
 
 // The start-up report of a game folder, with the launch options kept by the Steam folder whose library
 // holds it (none for a game outside Steam).

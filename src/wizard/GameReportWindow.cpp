@@ -128,7 +128,8 @@ void GameReportWindow::showEvent(QShowEvent* event) {
 
 void GameReportWindow::readAgain() {
     try {
-        m_check = game::checkFolder(files::asThePlayerKnowsIt(m_state.gameFolder.path()), m_state.environment);
+        m_check =
+            game::checkFolder(files::asThePlayerKnowsIt(m_state.gameFolder.path()), m_state.environment);
         m_reportBox->setPlainText(QString::fromStdString(game::reportText(m_check.report)));
     } catch (const files::FileError& error) {
         m_check = {};

@@ -187,7 +187,7 @@ void FileSteps::replaceWith(const fs::path& destination, const std::string& cont
 
 void FileSteps::writeNew(const fs::path& file, const std::string& bytes) const {
     before(FileStep::Create, file);
-    auto out = sys::open(file, sys::Opening::CreateNew);
+    auto out = files::sys::open(file, files::sys::Opening::CreateNew);
     if (!out)
         throw FileError(std::make_error_code(std::errc::file_exists), file);
     before(FileStep::Write, file);
@@ -199,7 +199,7 @@ void FileSteps::writeNew(const fs::path& file, const std::string& bytes) const {
 
 void FileSteps::syncFolder(const fs::path& folder) const {
     before(FileStep::SyncFolder, folder);
-    sys::syncFolder(folder);
+    files::sys::syncFolder(folder);
 }
 
 void FileSteps::appendLines(const fs::path& file, const std::vector<std::string>& lines) const {

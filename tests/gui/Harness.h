@@ -72,6 +72,8 @@ public:
     explicit GameFolder(bool withCstrike = true);
     QString rootPath() const { return m_dir.path(); }
     std::string root() const;
+    // The folder as the program resolves it, in this process's Wine prefix.
+    files::GameFolder folder() const;
     QString path(const QString& file) const;
     bool has(const QString& file) const;
     QStringList files() const;
@@ -87,7 +89,7 @@ class Program {
 public:
     explicit Program(const QStringList& missingMusic = {});
     explicit Program(const GameFolder& game) : Program() {
-        state.gameFolder = files::GameFolder(game.root(), environmentOfThisProcess().winePrefixInUse());
+        state.gameFolder = game.folder();
     }
     ~Program();
 
