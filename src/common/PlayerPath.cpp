@@ -25,19 +25,9 @@ QString playerFolder(const QString& gameRoot, const fs::path& winePrefix) {
 QList<std::pair<QString, QString>> wineDrives(const fs::path& winePrefix) {
     QList<std::pair<QString, QString>> drives;
 #ifndef Q_OS_WIN
-    try {
-        for (char letter = 'a'; letter <= 'z'; ++letter) {
-            const fs::path link =
-                files::GameFolder(std::string{letter, ':', '\\'}, winePrefix).path().parent_path();
-            const fs::path folder = files::driveFolder(link);
-            std::error_code error;
-            if (!folder.empty() && fs::is_directory(folder, error))
-                drives.emplace_back(QStringLiteral("%1:").arg(QChar::fromLatin1(letter).toUpper()),
-                                    QDir::cleanPath(QString::fromStdString(files::utf8Of(folder))));
-        }
-    } catch (const files::FileError&) {
-        // A prefix that cannot be looked at has no drives to offer.
-    }
+    for (const auto& [letter, folder] : files::wineDrives(winePrefix))
+        drives.emplace_back(QStringLiteral("%1:").arg(QChar::fromLatin1(letter).toUpper()),
+                            QDir::cleanPath(QString::fromStdString(files::utf8Of(folder))));
 #endif
     return drives;
 }

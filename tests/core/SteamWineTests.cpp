@@ -4,6 +4,7 @@
 
 #include "RegistryTestSupport.h"
 #include "files/NameLookup.h"
+#include "files/WinePrefix.h"
 #include "files/WholeFile.h"
 #include "search/GameSearch.h"
 #include "search/SteamLibrary.h"
