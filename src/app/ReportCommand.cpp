@@ -14,11 +14,13 @@ std::optional<files::GameFolder> consoleGameFolder(const std::optional<std::stri
     std::optional<std::string> root = gameRoot;
     if (!root)
         root = search::gameFolder(search::GameEdition::Steam, environment).folder;
-    if (!root)
-        root = search::gameFolder(search::GameEdition::Retail, environment).folder;
     if (!root) {
-        error << "Half-life root not found, try specify another dir. Or choose another cstrike version\n";
-        return std::nullopt;
+        const search::FoundFolder retail = search::gameFolder(search::GameEdition::Retail, environment);
+        if (!retail.folder) {
+            error << search::problemText(retail) << '\n';
+            return std::nullopt;
+        }
+        root = retail.folder;
     }
     files::GameFolder folder(*root, environment.winePrefixInUse());
     if (!workspace::fileExists(folder.file(workspace::GameConfigSuffix))) {

@@ -62,12 +62,10 @@ void DirectoryPage::proposeFolderOf(search::GameEdition edition) {
     setDirectory(proposed.folder);
     if (!proposed.folder.isEmpty())
         return;
-    const QString notFound = QStringLiteral(
-        "Half-life root not found, try specify another dir. Or choose another cstrike version");
-    if (proposed.problem.isEmpty())
-        m_services.showMessage(notFound);
+    if (proposed.failed)
+        m_services.showError(proposed.problem);
     else
-        m_services.showError(proposed.problem + QLatin1Char('\n') + notFound);
+        m_services.showMessage(proposed.problem);
 }
 
 void DirectoryPage::confirm() {

@@ -2,7 +2,6 @@
 
 #include "common/PlayerPath.h"
 #include "files/Utf8Path.h"
-#include "registry/Registry.h"
 
 QList<Drive> gamePlaces(const files::Environment& environment) {
     QList<Drive> places;
@@ -17,12 +16,10 @@ QList<Drive> gamePlaces(const files::Environment& environment) {
 
 ProposedFolder proposedFolder(search::GameEdition edition, const files::Environment& environment) {
     const search::FoundFolder found = search::gameFolder(edition, environment);
-    ProposedFolder proposed;
     if (found.folder)
-        proposed.folder = playerFolder(QString::fromStdString(*found.folder), environment.winePrefixInUse());
-    else if (found.registryStatus != registry::StatusOk &&
-             found.registryStatus != registry::ErrorFileNotFound)
-        proposed.problem =
-            QStringLiteral("Error %1: the registry could not be read.").arg(found.registryStatus);
-    return proposed;
+        return {
+            playerFolder(QString::fromStdString(*found.folder), environment.winePrefixInUse()), {}, false};
+    return {{},
+            QString::fromStdString(search::problemText(found)),
+            found.problem == search::SearchProblem::RegistryUnreadable};
 }

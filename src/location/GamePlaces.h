@@ -13,8 +13,9 @@
 QList<Drive> gamePlaces(const files::Environment& environment);
 
 struct ProposedFolder {
-    QString folder;  // as the player knows it; empty when no place names one
-    QString problem; // why the registry could not be asked, when it could not; else empty
+    QString folder;      // as the player knows it; empty when no place names one
+    QString problem;     // why there is none, when there is none
+    bool failed = false; // the registry could not be read: an error, not only an answer
 };
 
 ProposedFolder proposedFolder(search::GameEdition edition, const files::Environment& environment);

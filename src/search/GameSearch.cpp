@@ -59,25 +59,41 @@ FoundFolder gameFolder(GameEdition edition, const files::Environment& environmen
     const InstallKey& install = edition == GameEdition::Steam ? SteamInstall : RetailInstall;
     FoundFolder found;
     std::string folder;
-    found.registryStatus = readInstallPath("HKCU", install.key, folder, environment.winePrefixInUse());
-    if (found.registryStatus == registry::StatusOk) {
-        found.folder = folder;
-        return found;
-    }
+    const std::int32_t userStatus =
+        readInstallPath("HKCU", install.key, folder, environment.winePrefixInUse());
+    if (userStatus == registry::StatusOk)
+        return {folder, SearchProblem::None, 0};
+    if (userStatus != registry::ErrorFileNotFound)
+        found = {std::nullopt, SearchProblem::RegistryUnreadable, userStatus};
+    else
+        found.problem = SearchProblem::NotFound;
     for (std::string_view machineKey : {install.key, install.machineKey32})
-        if (readInstallPath("HKLM", machineKey, folder, environment.winePrefixInUse()) ==
-            registry::StatusOk) {
-            found.folder = folder;
-            return found;
-        }
+        if (readInstallPath("HKLM", machineKey, folder, environment.winePrefixInUse()) == registry::StatusOk)
+            return {folder, SearchProblem::None, 0};
     if (edition != GameEdition::Steam)
         return found;
     steam::HalfLifeSearch steam;
     for (const steam::SteamRoot& root : steamRoots(environment))
         if (steam.search(root))
             break;
-    found.folder = steam.answer();
+    if (std::optional<std::string> answer = steam.answer())
+        return {std::move(answer), SearchProblem::None, 0};
     return found;
+}
+
+std::string problemText(const FoundFolder& found) {
+    const std::string notFound =
+        "Half-life root not found, try specify another dir. Or choose another cstrike version";
+    switch (found.problem) {
+    case SearchProblem::None:
+        break;
+    case SearchProblem::NotFound:
+        return notFound;
+    case SearchProblem::RegistryUnreadable:
+        return "Error " + std::to_string(found.registryError) + ": the registry could not be read.\n" +
+               notFound;
+    }
+    return {};
 }
 
 std::vector<steam::SteamRoot> steamRoots(const files::Environment& environment) {

@@ -16,14 +16,22 @@ namespace search {
 
 enum class GameEdition { Steam, Retail };
 
+// Why no folder was found: no place names one, or the current user's registry cannot be read (its file
+// damaged, denied or too large), so that the player may not have been asked about the right one.
+enum class SearchProblem { None, NotFound, RegistryUnreadable };
+
 struct FoundFolder {
     // The folder as the registry or Steam holds it (UTF-8; a Windows-form folder from Wine's registry
     // stays in that form); nothing when no place names one.
     std::optional<std::string> folder;
-    // The current user's registry's answer for the edition's InstallPath: 0, 2 (not there), or the error
-    // of a registry that cannot be read (its file damaged, denied or too large).
-    std::int32_t registryStatus = 0;
+    SearchProblem problem = SearchProblem::None;
+    // The unreadable registry's error number, which the player is shown; 0 for any other problem.
+    std::int32_t registryError = 0;
 };
+
+// What the player is told when there is no folder: whole sentences, one to a line; empty without a
+// problem. The folder page and the console say the same.
+std::string problemText(const FoundFolder& found);
 
 // The edition's InstallPath under HKEY_CURRENT_USER; where that has none, the same value machine-wide
 // (as 64-bit, then as 32-bit programs see it); then, for the Steam edition only, the Steam folders.

@@ -4,8 +4,8 @@
 
 #include "RegistryTestSupport.h"
 #include "files/NameLookup.h"
-#include "files/WinePrefix.h"
 #include "files/WholeFile.h"
+#include "files/WinePrefix.h"
 #include "search/GameSearch.h"
 #include "search/SteamLibrary.h"
 #include "search/WinePrefixes.h"
@@ -43,7 +43,10 @@ protected:
         const search::FoundFolder found = search::gameFolder(
             key == std::string_view(HalfLifeKey) ? search::GameEdition::Steam : search::GameEdition::Retail,
             processEnvironment());
-        return found.folder ? Result(0, *found.folder) : Result(found.registryStatus, ""s);
+        if (found.folder)
+            return Result(0, *found.folder);
+        return Result(
+            found.problem == search::SearchProblem::NotFound ? ErrorFileNotFound : found.registryError, ""s);
     }
 
     void writeSystemReg(std::string_view body) const {

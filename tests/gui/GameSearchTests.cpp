@@ -2,12 +2,15 @@
 // with the game's folder, and "&Next" there on to the wizard.
 #include "GameSearchFiles.h"
 #include "Harness.h"
+#include "app/ReportCommand.h"
 #include "common/ProcessEnvironment.h"
 #include "location/GamePlaces.h"
 
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sstream>
 
 #include <algorithm>
 #include <array>
@@ -129,7 +132,8 @@ private slots:
         QCOMPARE(offered, folder.contains(QLatin1String("/steamapps/common/"), Qt::CaseInsensitive));
     }
 
-    // A registry that cannot be read is not taken for one without the game.
+    // A registry that cannot be read is not taken for one without the game, by the folder page and the
+    // console alike.
     void anUnreadableRegistryIsShownAsAnError() {
         QTemporaryDir home;
         const fs::path homePath = fs::canonical(home.path().toStdString());
@@ -149,6 +153,12 @@ private slots:
             QStringList("Error 1011: the registry could not be read.\nHalf-life root not found, try specify "
                         "another dir. Or choose another cstrike version"));
         QCOMPARE(program.services.messages, QStringList());
+
+        std::ostringstream out;
+        std::ostringstream error;
+        QCOMPARE(reportOnConsole(std::nullopt, environmentOfThisProcess(), false, out, error), 2);
+        QCOMPARE(QString::fromStdString(error.str()), program.services.errors.value(0) + QLatin1Char('\n'));
+        QCOMPARE(out.str(), std::string());
     }
 };
 
