@@ -1,8 +1,6 @@
 #include "app/FixCommand.h"
 
 #include "app/ReportCommand.h"
-#include "files/FileError.h"
-#include "files/WinePrefix.h"
 #include "game/FolderReport.h"
 #include "workspace/ApplyFixes.h"
 #include "workspace/RestorePoints.h"
@@ -36,8 +34,7 @@ int fixOnConsole(const std::vector<std::string>& ids, bool dryRun, const std::op
                  const files::Environment& environment, const std::filesystem::path& pointsRoot,
                  std::ostream& out, std::ostream& error) {
     return onConsoleGame(gameRoot, environment, error, [&](const files::GameFolder& game) {
-        const auto folder = files::asThePlayerKnowsIt(game.path());
-        const auto chosen = chosenFixes(game::checkFolder(folder, environment).fixes, ids, error);
+        const auto chosen = chosenFixes(game::checkFolder(game, environment).fixes, ids, error);
         if (!chosen)
             return 2;
         out << workspace::diffText(*chosen);
@@ -52,7 +49,7 @@ int fixOnConsole(const std::vector<std::string>& ids, bool dryRun, const std::op
                   << ": quit it first, since it rewrites its scripts when it quits. Nothing was changed.\n";
             return 3;
         } else {
-            const std::size_t left = game::checkFolder(folder, environment).fixes.size();
+            const std::size_t left = game::checkFolder(game, environment).fixes.size();
             out << "Applied " << chosen->size() << (chosen->size() == 1 ? " fix" : " fixes") << ". "
                 << (left == 0 ? std::string("The report now proposes no fix.")
                               : "The report now proposes " + std::to_string(left) +

@@ -3,7 +3,6 @@
 #include "files/Environment.h"
 #include "files/FileError.h"
 #include "files/GameFolder.h"
-#include "files/WinePrefix.h"
 #include "game/FolderReport.h"
 #include "search/GameSearch.h"
 #include "workspace/GameFiles.h"
@@ -23,7 +22,7 @@ std::optional<files::GameFolder> consoleGameFolder(const std::optional<std::stri
         root = retail.folder;
     }
     files::GameFolder folder(*root, environment.winePrefixInUse());
-    if (!workspace::fileExists(folder.file(workspace::GameConfigSuffix))) {
+    if (!workspace::holdsTheGame(folder)) {
         error << *root
               << " holds no cstrike/config.cfg: it is not the game's folder. Give the Half-Life "
                  "folder that holds cstrike.\n";
@@ -46,7 +45,7 @@ int onConsoleGame(const std::optional<std::string>& gameRoot, const files::Envir
 int reportOnConsole(const std::optional<std::string>& gameRoot, const files::Environment& environment,
                     bool json, std::ostream& out, std::ostream& error) {
     return onConsoleGame(gameRoot, environment, error, [&](const files::GameFolder& game) {
-        out << game::folderReport(files::asThePlayerKnowsIt(game.path()), environment,
+        out << game::folderReport(game, environment,
                                   json ? game::ReportFormat::Json : game::ReportFormat::Text);
         // A full disk or a closed pipe shows only when the text leaves the buffer.
         if (out.flush())

@@ -72,7 +72,7 @@ void DirectoryPage::confirm() {
     // Taken as typed, before the test: a rejected root stays until the next try.
     m_state.gameFolder =
         files::GameFolder(toCorePath(m_directoryBox->text()), m_state.environment.winePrefixInUse());
-    if (workspace::fileExists(m_state.gameFolder.file(workspace::GameConfigSuffix)))
+    if (workspace::holdsTheGame(m_state.gameFolder))
         emit confirmed();
     else
         m_services.showMessage(

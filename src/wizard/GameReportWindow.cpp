@@ -5,7 +5,6 @@
 #include "common/RunState.h"
 #include "common/Services.h"
 #include "files/FileError.h"
-#include "files/WinePrefix.h"
 #include "game/FolderReport.h"
 #include "game/ReportRendering.h"
 #include "wizard/CheckLists.h"
@@ -128,8 +127,7 @@ void GameReportWindow::showEvent(QShowEvent* event) {
 
 void GameReportWindow::readAgain() {
     try {
-        m_check =
-            game::checkFolder(files::asThePlayerKnowsIt(m_state.gameFolder.path()), m_state.environment);
+        m_check = game::checkFolder(m_state.gameFolder, m_state.environment);
         m_reportBox->setPlainText(QString::fromStdString(game::reportText(m_check.report)));
     } catch (const files::FileError& error) {
         m_check = {};

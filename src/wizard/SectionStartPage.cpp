@@ -3,13 +3,9 @@
 #include "common/ErrorBoundary.h"
 #include "common/FormStyle.h"
 #include "common/Services.h"
-#include "files/FileError.h"
-#include "game/RunPreview.h"
 #include "wizard/PageLook.h"
-#include "workspace/FileSteps.h"
-#include "workspace/GameFiles.h"
 #include "workspace/LeaveOut.h"
-#include "workspace/OwnSettings.h"
+#include "workspace/QuitPreview.h"
 #include "workspace/RestorePointText.h"
 #include "workspace/RunningGame.h"
 #include "workspace/Workspace.h"
@@ -25,36 +21,6 @@ namespace wizard {
 namespace {
 
 const QSize LargestPicture(220, 220);
-
-// What the game will make of the run's lines: those after the workspace file's last banner.
-QString previewOfWorkspace(const files::GameFolder& game) {
-    std::optional<std::string> text;
-    try {
-        text = workspace::FileSteps().readIfPresent(game.file(workspace::WorkspaceSuffix));
-    } catch (const files::FileError& error) {
-        // The question still stands: No must go on quitting as it always did.
-        return QStringLiteral("The lines of this run could not be read: %1")
-            .arg(QString::fromUtf8(error.what()));
-    }
-    const std::string running = workspace::gameRunningFrom(game)
-                                    ? "Counter-Strike is running: the settings take effect at its next start."
-                                    : "";
-    return QString::fromStdString(game::previewOfRun(workspace::runLines(text.value_or("")), running));
-}
-
-// The run's lines for the player to keep or leave out; none when the workspace cannot be read.
-QList<ReviewLine> linesOfWorkspace(const files::GameFolder& game) {
-    QList<ReviewLine> lines;
-    try {
-        const auto text = workspace::FileSteps().readIfPresent(game.file(workspace::WorkspaceSuffix));
-        for (const game::ReviewedLine& line : game::reviewOfRun(workspace::runLines(text.value_or(""))))
-            lines.push_back(
-                {QString::fromStdString(line.line), QString::fromStdString(line.today), line.doesNothing});
-    } catch (const files::FileError&) {
-        // The preview says why; the question still stands.
-    }
-    return lines;
-}
 
 QLabel* sectionPicture(const QString& resource, Form* page) {
     QSize size = QSvgRenderer(resource).defaultSize();
@@ -146,9 +112,14 @@ void SectionStartPage::uninstall() {
 
 void SectionStartPage::quit() {
     guarded(m_services, [this] {
-        const auto kept = m_services.askApplyLines(
-            QStringLiteral("Do you want to apply settings before quit?"),
-            previewOfWorkspace(m_state.gameFolder), linesOfWorkspace(m_state.gameFolder));
+        const workspace::QuitPreview preview = workspace::quitPreview(m_state.gameFolder);
+        QList<ReviewLine> lines;
+        for (const game::ReviewedLine& line : preview.lines)
+            lines.push_back(
+                {QString::fromStdString(line.line), QString::fromStdString(line.today), line.doesNothing});
+        const auto kept =
+            m_services.askApplyLines(QStringLiteral("Do you want to apply settings before quit?"),
+                                     QString::fromStdString(preview.details), lines);
         if (kept) {
             workspace::leaveOutRunLines(m_state.gameFolder, std::vector<bool>(kept->begin(), kept->end()));
             const workspace::RestorePoints points(m_state.restorePointsRoot,

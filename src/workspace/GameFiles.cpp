@@ -11,4 +11,8 @@ bool fileExists(const std::filesystem::path& path) {
     return facts && facts->regular && !facts->hidden;
 }
 
+bool holdsTheGame(const files::GameFolder& game) {
+    return fileExists(game.file(GameConfigSuffix));
+}
+
 } // namespace workspace

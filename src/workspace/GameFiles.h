@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/GameFolder.h"
+
 #include <filesystem>
 #include <string>
 
@@ -23,5 +25,9 @@ inline constexpr const char* SavedValuesRecordSuffix = "\\cstrike\\zentrimo-conf
 // file (a folder of that name is not the file). Only "no such file" (or "not a folder" on the way)
 // is false; any other failure to look throws FileError.
 bool fileExists(const std::filesystem::path& path);
+
+// True when the folder holds the game: its cstrike/config.cfg exists, found as the game finds it. Throws
+// FileError as fileExists does.
+bool holdsTheGame(const files::GameFolder& game);
 
 } // namespace workspace
