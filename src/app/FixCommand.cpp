@@ -1,18 +1,15 @@
 #include "app/FixCommand.h"
 
 #include "app/ReportCommand.h"
-#include "files/WinePrefix.h"
 #include "game/FolderReport.h"
 #include "wizard/CoreWords.h"
 #include "workspace/ApplyFixes.h"
-#include "workspace/FileError.h"
-#include "workspace/GameFiles.h"
 #include "workspace/RestorePoints.h"
 #include "workspace/RunningGame.h"
 
-#include <algorithm>
-
 #include <QCoreApplication>
+
+#include <algorithm>
 
 using wizard::said;
 
@@ -43,31 +40,28 @@ std::optional<std::vector<game::Fix>> chosenFixes(const std::vector<game::Fix>& 
 } // namespace
 
 int fixOnConsole(const std::vector<std::string>& ids, bool dryRun, const std::optional<std::string>& gameRoot,
-                 const std::filesystem::path& pointsRoot, std::ostream& out, std::ostream& error) {
-    const search::Environment environment = search::environmentOfThisProcess();
-    try {
-        const std::optional<std::string> root = consoleGameRoot(gameRoot, environment, error);
-        if (!root)
-            return 2;
-        const auto folder = files::asThePlayerKnowsIt(workspace::gameFilePath(*root, ""));
-        const auto chosen = chosenFixes(game::checkFolder(folder, environment).fixes, ids, error);
+                 const files::Environment& environment, const std::filesystem::path& pointsRoot,
+                 std::ostream& out, std::ostream& error) {
+    return onConsoleGame(gameRoot, environment, error, [&](const files::GameFolder& game) {
+        const auto chosen = chosenFixes(game::checkFolder(game, environment).fixes, ids, error);
         if (!chosen)
             return 2;
         out << workspace::diffText(*chosen, wizard::programWording());
         if (dryRun) {
             out << said(QCoreApplication::translate("console", "Nothing was changed (--dry-run).")) << '\n';
-        } else if (const workspace::RestorePoints points(pointsRoot, workspace::gameScripts(*root));
+        } else if (const workspace::RestorePoints points(pointsRoot, workspace::gameScripts(game));
                    workspace::applyFixes(
-                       *root, *chosen, [](const std::string& r) { return workspace::gameRunningFrom(r); },
+                       game, *chosen,
+                       [](const files::GameFolder& g) { return workspace::gameRunningFrom(g); },
                        workspace::FileSteps(), &points) == workspace::FixOutcome::GameRunning) {
             error << said(QCoreApplication::translate(
                               "console", "The game is running from %1: quit it first, since it "
                                          "rewrites its scripts when it quits. Nothing was changed.")
-                              .arg(QString::fromStdString(*root)))
+                              .arg(QString::fromStdString(game.given())))
                   << '\n';
             return 3;
         } else {
-            const std::size_t left = game::checkFolder(folder, environment).fixes.size();
+            const std::size_t left = game::checkFolder(game, environment).fixes.size();
             const int applied = static_cast<int>(chosen->size());
             const int proposed = static_cast<int>(left);
             const QString appliedWords =
@@ -83,15 +77,11 @@ int fixOnConsole(const std::vector<std::string>& ids, bool dryRun, const std::op
             //: Two sentences, the fixes applied and those the report still proposes.
             out << said(QCoreApplication::translate("console", "%1 %2").arg(appliedWords, leftWords)) << '\n';
         }
-    } catch (const workspace::FileError& failure) {
-        error << failure.what() << '\n';
-        return 1;
-    }
-    if (!out.flush()) {
+        if (out.flush())
+            return 0;
         error << said(QCoreApplication::translate("console",
                                                   "The changes could not be written to the console."))
               << '\n';
         return 1;
-    }
-    return 0;
+    });
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/Environment.h"
+
 #include <filesystem>
 #include <optional>
 #include <ostream>
@@ -12,4 +14,5 @@
 // runs from the folder; 1 when a file cannot be read or written. Only 0 without dryRun changes a file, after
 // a `fix` restore point under pointsRoot.
 int fixOnConsole(const std::vector<std::string>& ids, bool dryRun, const std::optional<std::string>& gameRoot,
-                 const std::filesystem::path& pointsRoot, std::ostream& out, std::ostream& error);
+                 const files::Environment& environment, const std::filesystem::path& pointsRoot,
+                 std::ostream& out, std::ostream& error);

@@ -1,33 +1,33 @@
 #include "app/ReportCommand.h"
 
-#include "files/WinePrefix.h"
+#include "files/Environment.h"
+#include "files/FileError.h"
+#include "files/GameFolder.h"
 #include "game/FolderReport.h"
-#include "search/Environment.h"
 #include "search/GameSearch.h"
 #include "wizard/CoreWords.h"
-#include "workspace/FileError.h"
 #include "workspace/GameFiles.h"
 
 #include <QCoreApplication>
 
 using wizard::said;
 
-std::optional<std::string> consoleGameRoot(const std::optional<std::string>& gameRoot,
-                                           const search::Environment& environment, std::ostream& error) {
+std::optional<files::GameFolder> consoleGameFolder(const std::optional<std::string>& gameRoot,
+                                                   const files::Environment& environment,
+                                                   std::ostream& error) {
     std::optional<std::string> root = gameRoot;
     if (!root)
         root = search::gameFolder(search::GameEdition::Steam, environment).folder;
-    if (!root)
-        root = search::gameFolder(search::GameEdition::Retail, environment).folder;
     if (!root) {
-        //: The English keeps its odd wording and its faults on purpose; say the same plainly.
-        error << said(QCoreApplication::translate(
-                     "console",
-                     "Half-life root not found, try specify another dir. Or choose another cstrike version"))
-              << '\n';
-        return std::nullopt;
+        const search::FoundFolder retail = search::gameFolder(search::GameEdition::Retail, environment);
+        if (!retail.folder) {
+            error << search::problemText(retail) << '\n';
+            return std::nullopt;
+        }
+        root = retail.folder;
     }
-    if (!workspace::fileExists(workspace::gameFilePath(*root, workspace::GameConfigSuffix))) {
+    files::GameFolder folder(*root, environment.winePrefixInUse());
+    if (!workspace::holdsTheGame(folder)) {
         error << said(QCoreApplication::translate("console",
                                                   "%1 holds no cstrike/config.cfg: it is not the game's "
                                                   "folder. Give the Half-Life folder that holds cstrike.")
@@ -35,27 +35,30 @@ std::optional<std::string> consoleGameRoot(const std::optional<std::string>& gam
               << '\n';
         return std::nullopt;
     }
-    return root;
+    return folder;
 }
 
-int reportOnConsole(const std::optional<std::string>& gameRoot, bool json, std::ostream& out,
-                    std::ostream& error) {
-    const search::Environment environment = search::environmentOfThisProcess();
+int onConsoleGame(const std::optional<std::string>& gameRoot, const files::Environment& environment,
+                  std::ostream& error, const std::function<int(const files::GameFolder&)>& job) {
     try {
-        const std::optional<std::string> root = consoleGameRoot(gameRoot, environment, error);
-        if (!root)
-            return 2;
-        out << game::folderReport(files::asThePlayerKnowsIt(workspace::gameFilePath(*root, "")), environment,
-                                  json ? game::ReportFormat::Json : game::ReportFormat::Text,
-                                  wizard::programWording());
-    } catch (const workspace::FileError& failure) {
+        const std::optional<files::GameFolder> game = consoleGameFolder(gameRoot, environment, error);
+        return game ? job(*game) : 2;
+    } catch (const files::FileError& failure) {
         error << failure.what() << '\n';
         return 1;
     }
-    // A full disk or a closed pipe shows only when the text leaves the buffer.
-    if (!out.flush()) {
+}
+
+int reportOnConsole(const std::optional<std::string>& gameRoot, const files::Environment& environment,
+                    bool json, std::ostream& out, std::ostream& error) {
+    return onConsoleGame(gameRoot, environment, error, [&](const files::GameFolder& game) {
+        out << game::folderReport(game, environment,
+                                  json ? game::ReportFormat::Json : game::ReportFormat::Text,
+                                  wizard::programWording());
+        // A full disk or a closed pipe shows only when the text leaves the buffer.
+        if (out.flush())
+            return 0;
         error << said(QCoreApplication::translate("console", "The report could not be written.")) << '\n';
         return 1;
-    }
-    return 0;
+    });
 }

@@ -48,8 +48,7 @@ DirectoryPage& Route::directoryPage() {
 
 FolderPicker& Route::folderPicker() {
     if (!m_folderPicker) {
-        m_folderPicker =
-            std::make_unique<FolderPicker>(m_services, gamePlaces(search::environmentOfThisProcess()));
+        m_folderPicker = std::make_unique<FolderPicker>(m_services, gamePlaces(m_state.environment));
         keep(m_folderPicker.get());
         connect(m_folderPicker.get(), &FolderPicker::folderPicked, this, [this](const QString& folder) {
             directoryPage().setDirectory(folder);

@@ -4,6 +4,7 @@
 #include "app/RestoreCommand.h"
 #include "app/Route.h"
 #include "common/CorePath.h"
+#include "common/ProcessEnvironment.h"
 #include "common/QtServices.h"
 #include "common/RunState.h"
 
@@ -102,18 +103,21 @@ void answerConsoleOptions(int argc, char* argv[]) {
 #endif
     const std::optional<std::string> gameRoot =
         request.gameRoot ? std::optional(gameRootArgument(argc, argv, *request.gameRoot)) : std::nullopt;
+    const files::Environment environment = environmentOfThisProcess();
     if (request.action == ConsoleRequest::Action::Fix) {
         std::vector<std::string> ids;
         for (const QString& id : request.fixes)
             ids.push_back(id.toStdString());
-        std::exit(fixOnConsole(ids, request.dryRun, gameRoot, restorePointsRoot(), std::cout, std::cerr));
+        std::exit(fixOnConsole(ids, request.dryRun, gameRoot, environment, restorePointsRoot(), std::cout,
+                               std::cerr));
     }
     if (request.action == ConsoleRequest::Action::RestorePoints)
-        std::exit(restorePointsOnConsole(gameRoot, request.json, restorePointsRoot(), std::cout, std::cerr));
+        std::exit(restorePointsOnConsole(gameRoot, request.json, environment, restorePointsRoot(), std::cout,
+                                         std::cerr));
     if (request.action == ConsoleRequest::Action::Restore)
-        std::exit(restoreOnConsole(request.pointId.toStdString(), gameRoot, restorePointsRoot(), std::cout,
-                                   std::cerr));
-    std::exit(reportOnConsole(gameRoot, request.json, std::cout, std::cerr));
+        std::exit(restoreOnConsole(request.pointId.toStdString(), gameRoot, environment, restorePointsRoot(),
+                                   std::cout, std::cerr));
+    std::exit(reportOnConsole(gameRoot, environment, request.json, std::cout, std::cerr));
 }
 
 } // namespace
@@ -125,7 +129,7 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QtServices services;
-    RunState state;
+    RunState state{.environment = environmentOfThisProcess()};
     state.restorePointsRoot = restorePointsRoot();
     // The music lies beside the program.
     Route route(services, state, QCoreApplication::applicationDirPath());

@@ -3,14 +3,14 @@
 #include "common/CorePath.h"
 #include "common/PlayerPath.h"
 #include "common/Services.h"
-#include "workspace/FileError.h"
+#include "files/FileError.h"
 
 #include <QString>
 
 void guarded(Services& services, const std::function<void()>& handler) {
     try {
         handler();
-    } catch (const workspace::FileError& error) {
+    } catch (const files::FileError& error) {
         services.showError(QStringLiteral("Error %1: %2\n%3")
                                .arg(error.errorNumber())
                                .arg(QString::fromStdString(error.systemText()),

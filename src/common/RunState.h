@@ -1,13 +1,17 @@
 #pragma once
 
-#include <filesystem>
+#include "files/Environment.h"
+#include "files/GameFolder.h"
+
 #include <string>
 
 // What one run of the program remembers across its windows. One instance lives in main() and is passed
 // by reference to the windows that need it, so each test can build a fresh program.
 struct RunState {
-    // The game folder the player confirmed, as typed (Windows form allowed on Linux).
-    std::string gameRoot;
+    // The process environment, read once at start-up.
+    files::Environment environment;
+    // The game folder the player confirmed: as typed (Windows form allowed on Linux), and as found.
+    files::GameFolder gameFolder;
     // The tag of the edition chosen on the start window: "0" retail, "1" Steam, "2" picked by hand.
     std::string editionChoice = "0";
     // The tags of the options chosen on the texture mode and sound quality pages.

@@ -29,6 +29,26 @@ bool isPlainName(std::string_view name) {
     return name != "." && name != ".." && name.find(':') == std::string_view::npos;
 }
 
+// base followed by relative as written, each separator a '/' and each name found where it exists: a
+// name yet to be made, an empty one, "." and ".." stay as they are, for the file system to read.
+fs::path keptUnder(fs::path base, std::string_view relative) {
+    if (relative.empty())
+        return base;
+    if (relative.front() == '/' || relative.front() == '\\')
+        relative.remove_prefix(1);
+    for (;;) {
+        const std::size_t end = relative.find_first_of("/\\");
+        const std::string_view name = relative.substr(0, end);
+        const bool plain = !name.empty() && name != "." && name != "..";
+        const std::optional<fs::path> found = plain ? entryIgnoringCase(base, name) : std::nullopt;
+        base += "/";
+        base += found ? found->filename() : pathFromUtf8(name);
+        if (end == std::string_view::npos)
+            return base;
+        relative.remove_prefix(end + 1);
+    }
+}
+
 } // namespace
 
 std::optional<fs::path> entryIgnoringCase(const fs::path& folder, std::string_view name) {
@@ -51,7 +71,9 @@ std::optional<fs::path> entryIgnoringCase(const fs::path& folder, std::string_vi
     return std::nullopt;
 }
 
-std::optional<fs::path> followIgnoringCase(fs::path base, std::string_view relative) {
+std::optional<fs::path> followIgnoringCase(fs::path base, std::string_view relative, MissingNames missing) {
+    if (missing == MissingNames::Kept)
+        return keptUnder(std::move(base), relative);
     if (relative.empty() || relative.front() == '/' || relative.front() == '\\')
         return std::nullopt;
     while (!relative.empty()) {
@@ -66,20 +88,6 @@ std::optional<fs::path> followIgnoringCase(fs::path base, std::string_view relat
         base = std::move(*found);
     }
     return base;
-}
-
-std::optional<fs::path> throughDriveLinks(const fs::path& prefix, std::string_view windowsPath) {
-    const char letter = windowsPath.empty() ? '\0' : upperAscii(windowsPath[0]);
-    const bool hasDrive = letter >= 'A' && letter <= 'Z' && windowsPath.size() >= 3 &&
-                          windowsPath[1] == ':' && (windowsPath[2] == '\\' || windowsPath[2] == '/');
-    if (!hasDrive)
-        return std::nullopt;
-    // Wine names each drive's link by its lower-case letter and a colon.
-    const std::optional<fs::path> root =
-        entryIgnoringCase(prefix / "dosdevices", std::string{static_cast<char>(letter - 'A' + 'a'), ':'});
-    std::string_view rest = windowsPath.substr(3);
-    rest.remove_prefix(std::min(rest.find_first_not_of("/\\"), rest.size()));
-    return root && !rest.empty() ? followIgnoringCase(*root, rest) : root;
 }
 
 bool appendResolvedFolder(std::vector<fs::path>& folders, const fs::path& folder) {

@@ -19,16 +19,17 @@ inline constexpr std::size_t MaxListedEntries = 4096;
 std::optional<std::filesystem::path> entryIgnoringCase(const std::filesystem::path& folder,
                                                        std::string_view name);
 
-// base followed by the '/' or '\' separated names of relative, each found as above. Nothing when
-// one is missing, or when relative is rooted or holds ".", ".." or a drive: it must stay under base.
-std::optional<std::filesystem::path> followIgnoringCase(std::filesystem::path base,
-                                                        std::string_view relative);
+enum class MissingNames {
+    Refused, // a missing name leads nowhere
+    Kept,    // base followed by relative as written: a missing name (one yet to be made, an empty one, "."
+             // or "..") stays as given, and so does all below it
+};
 
-// Where a Windows path ("C:\Games", "z:/home") leads inside a Wine prefix, on a system that runs
-// Wine: through the drive's link, every name found as Wine finds it. Nothing for any other path or
-// a missing name.
-std::optional<std::filesystem::path> throughDriveLinks(const std::filesystem::path& prefix,
-                                                       std::string_view windowsPath);
+// base followed by the '/' or '\' separated names of relative, each found as above. Refused: nothing
+// when one is missing, or when relative is rooted or holds ".", ".." or a drive, so that it stays under
+// base. Kept: always a path.
+std::optional<std::filesystem::path> followIgnoringCase(std::filesystem::path base, std::string_view relative,
+                                                        MissingNames missing = MissingNames::Refused);
 
 // Appends folder resolved through links, unless it is no folder or is listed already; true when it
 // was appended.

@@ -1,5 +1,6 @@
 #include "game/FolderReport.h"
 
+#include "files/WinePrefix.h"
 #include "game/LaunchOptions.h"
 #include "game/ReportRendering.h"
 #include "game/StartupReport.h"
@@ -8,7 +9,9 @@
 
 namespace game {
 
-FolderCheck checkFolder(const std::filesystem::path& gameRoot, const search::Environment& environment) {
+FolderCheck checkFolder(const files::GameFolder& game, const files::Environment& environment) {
+    // The report names the files as the player knows them, not by Wine's drive links.
+    const std::filesystem::path gameRoot = files::asThePlayerKnowsIt(game.path());
     const std::optional<std::filesystem::path> steam = search::steamFolderHolding(gameRoot, environment);
     FolderCheck check{readStartup(gameRoot, steam ? steamLaunchOptions(*steam) : std::nullopt,
                                   storedRateFor(gameRoot, steam)),
@@ -17,9 +20,9 @@ FolderCheck checkFolder(const std::filesystem::path& gameRoot, const search::Env
     return check;
 }
 
-std::string folderReport(const std::filesystem::path& gameRoot, const search::Environment& environment,
+std::string folderReport(const files::GameFolder& game, const files::Environment& environment,
                          ReportFormat format, const Wording& words) {
-    const FolderCheck check = checkFolder(gameRoot, environment);
+    const FolderCheck check = checkFolder(game, environment);
     return format == ReportFormat::Json ? reportJson(check.report, check.fixes)
                                         : reportText(check.report, words);
 }

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "files/Environment.h"
+#include "files/GameFolder.h"
 #include "game/ReportFixes.h"
 #include "game/StartupReport.h"
-#include "search/Environment.h"
 
 #include <filesystem>
 #include <string>
@@ -17,11 +18,12 @@ struct FolderCheck {
     StartupReport report;
     std::vector<Fix> fixes;
 };
-FolderCheck checkFolder(const std::filesystem::path& gameRoot, const search::Environment& environment);
+FolderCheck checkFolder(const files::GameFolder& game, const files::Environment& environment);
 
 // The start-up report of a game folder, with the launch options kept by the Steam folder whose library
-// holds it (none for a game outside Steam). The text in `words`; the JSON always in English.
-std::string folderReport(const std::filesystem::path& gameRoot, const search::Environment& environment,
+// holds it (none for a game outside Steam).
+// The text in `words`; the JSON always in English.
+std::string folderReport(const files::GameFolder& game, const files::Environment& environment,
                          ReportFormat format, const Wording& words = englishWording());
 
 } // namespace game

@@ -115,6 +115,8 @@ enum class Phrase {
     GameRunning,
     RestoreGameRunning,
     RestoreNoChange,
+    QuitUnreadable,
+    QuitGameRunning,
     DiffLine,
 };
 

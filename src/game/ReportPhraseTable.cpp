@@ -81,6 +81,11 @@ const std::array<PhraseEntry, ReportPhraseCount> ReportPhrases{{
      "uninstall. Nothing was changed.")}},
     {Phrase::RestoreNoChange, {"workspace", QT_TRANSLATE_NOOP("workspace",
      "Restoring this point changes nothing: every file is as it holds it.")}},
+    {Phrase::QuitUnreadable,
+     {"workspace", QT_TRANSLATE_NOOP("workspace", "The lines of this run could not be read: %1")}},
+    {Phrase::QuitGameRunning,
+     {"workspace",
+      QT_TRANSLATE_NOOP("workspace", "Counter-Strike is running: the settings take effect at its next start.")}},
     //: The head of a change in a diff: "@@ line 12 @@".
     {Phrase::DiffLine, {"workspace", QT_TRANSLATE_NOOP("workspace", "@@ line %1 @@")}},
 }};

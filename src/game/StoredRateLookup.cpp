@@ -39,7 +39,7 @@ StoredRate storedRateFor(const fs::path& gameRoot, const std::optional<fs::path>
     const Message store{Phrase::StoreWindows};
     registry::RegValue value = std::string();
     const std::int32_t status =
-        registry::ReadRegValue("HKCU", std::string(SteamKey), "Rate", "S", std::string(), value);
+        registry::ReadRegValue("HKCU", std::string(SteamKey), "Rate", "S", std::string(), value, {});
     if (status == registry::StatusOk && std::holds_alternative<std::string>(value))
         return {StoredRate::Kind::Read, store, std::get<std::string>(value)};
     if (status == registry::ErrorFileNotFound)

@@ -5,6 +5,7 @@
 #include "common/PlacedControls.h"
 #include "common/RunState.h"
 #include "common/Services.h"
+#include "files/GameFolder.h"
 #include "location/GamePlaces.h"
 #include "workspace/GameFiles.h"
 
@@ -57,22 +58,21 @@ void DirectoryPage::setDirectory(const QString& directory) {
 }
 
 void DirectoryPage::proposeFolderOf(search::GameEdition edition) {
-    const ProposedFolder proposed = proposedFolder(edition, search::environmentOfThisProcess());
+    const ProposedFolder proposed = proposedFolder(edition, m_state.environment);
     setDirectory(proposed.folder);
     if (!proposed.folder.isEmpty())
         return;
-    const QString notFound = QStringLiteral(
-        "Half-life root not found, try specify another dir. Or choose another cstrike version");
-    if (proposed.problem.isEmpty())
-        m_services.showMessage(notFound);
+    if (proposed.failed)
+        m_services.showError(proposed.problem);
     else
-        m_services.showError(proposed.problem + QLatin1Char('\n') + notFound);
+        m_services.showMessage(proposed.problem);
 }
 
 void DirectoryPage::confirm() {
     // Taken as typed, before the test: a rejected root stays until the next try.
-    m_state.gameRoot = toCorePath(m_directoryBox->text());
-    if (workspace::fileExists(workspace::gameFilePath(m_state.gameRoot, workspace::GameConfigSuffix)))
+    m_state.gameFolder =
+        files::GameFolder(toCorePath(m_directoryBox->text()), m_state.environment.winePrefixInUse());
+    if (workspace::holdsTheGame(m_state.gameFolder))
         emit confirmed();
     else
         m_services.showMessage(

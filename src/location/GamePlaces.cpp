@@ -2,27 +2,24 @@
 
 #include "common/PlayerPath.h"
 #include "files/Utf8Path.h"
-#include "registry/Registry.h"
 
-QList<Drive> gamePlaces(const search::Environment& environment) {
+QList<Drive> gamePlaces(const files::Environment& environment) {
     QList<Drive> places;
     for (const auto& library : search::steamLibraries(environment)) {
         const QString folder = QString::fromStdString(files::utf8Of(library));
         places.append({QStringLiteral("Steam library (%1)").arg(folder), folder});
     }
-    for (const auto& [letter, folder] : wineDrives())
+    for (const auto& [letter, folder] : wineDrives(environment.winePrefixInUse()))
         places.append({QStringLiteral("Wine %1 (%2)").arg(letter, folder), folder});
     return places;
 }
 
-ProposedFolder proposedFolder(search::GameEdition edition, const search::Environment& environment) {
+ProposedFolder proposedFolder(search::GameEdition edition, const files::Environment& environment) {
     const search::FoundFolder found = search::gameFolder(edition, environment);
-    ProposedFolder proposed;
     if (found.folder)
-        proposed.folder = playerFolder(QString::fromStdString(*found.folder));
-    else if (found.registryStatus != registry::StatusOk &&
-             found.registryStatus != registry::ErrorFileNotFound)
-        proposed.problem =
-            QStringLiteral("Error %1: the registry could not be read.").arg(found.registryStatus);
-    return proposed;
+        return {
+            playerFolder(QString::fromStdString(*found.folder), environment.winePrefixInUse()), {}, false};
+    return {{},
+            QString::fromStdString(search::problemText(found)),
+            found.problem == search::SearchProblem::RegistryUnreadable};
 }

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "files/Environment.h"
 #include "location/DriveList.h"
-#include "search/Environment.h"
 #include "search/GameSearch.h"
 
 #include <QList>
@@ -10,11 +10,12 @@
 // The game search's answers as the windows show them.
 
 // Where the game may lie besides the drives: each Steam library and each Wine drive.
-QList<Drive> gamePlaces(const search::Environment& environment);
+QList<Drive> gamePlaces(const files::Environment& environment);
 
 struct ProposedFolder {
-    QString folder;  // as the player knows it; empty when no place names one
-    QString problem; // why the registry could not be asked, when it could not; else empty
+    QString folder;      // as the player knows it; empty when no place names one
+    QString problem;     // why there is none, when there is none
+    bool failed = false; // the registry could not be read: an error, not only an answer
 };
 
-ProposedFolder proposedFolder(search::GameEdition edition, const search::Environment& environment);
+ProposedFolder proposedFolder(search::GameEdition edition, const files::Environment& environment);

@@ -90,7 +90,7 @@ std::optional<HiveHandle> GetHiveHandle(const std::string& hiveName) {
 
 std::int32_t ReadRegValue(const std::string& hiveName, const std::string& keyPath,
                           const std::string& valueName, const std::string& typeCode, RegValue defaultValue,
-                          RegValue& output) {
+                          RegValue& output, const std::filesystem::path& winePrefix) {
     output = defaultValue;
     const std::optional<HiveHandle> handle = GetHiveHandle(hiveName);
     if (!handle)
@@ -102,7 +102,7 @@ std::int32_t ReadRegValue(const std::string& hiveName, const std::string& keyPat
                 untilZero(platform::readIniString(handle->iniFile, keyPath, valueName, textOf(defaultValue)));
         return StatusOk;
     }
-    return interpret(code, platform::readStoredValue(*handle->hive, keyPath, valueName), output);
+    return interpret(code, platform::readStoredValue(*handle->hive, keyPath, valueName, winePrefix), output);
 }
 
 } // namespace registry

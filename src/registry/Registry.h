@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <variant>
@@ -36,8 +37,9 @@ std::optional<HiveHandle> GetHiveHandle(const std::string& hiveName);
 // type codes, key paths and value names are matched without regard to case. Text ends at its first
 // zero, as callers of the Windows API see it.
 // Returns 0, 99 for an unrecognised hive, or the platform's error code (2: not found).
+// Without the Windows registry, the hives are the files of the Wine prefix winePrefix (none when empty).
 std::int32_t ReadRegValue(const std::string& hiveName, const std::string& keyPath,
                           const std::string& valueName, const std::string& typeCode, RegValue defaultValue,
-                          RegValue& output);
+                          RegValue& output, const std::filesystem::path& winePrefix);
 
 } // namespace registry

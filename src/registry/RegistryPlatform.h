@@ -19,7 +19,8 @@ struct StoredRead {
     std::string data;
 };
 
-StoredRead readStoredValue(Hive hive, const std::string& keyPath, const std::string& valueName);
+StoredRead readStoredValue(Hive hive, const std::string& keyPath, const std::string& valueName,
+                           const std::filesystem::path& winePrefix);
 
 inline constexpr std::size_t IniBufferSize = 255;
 

@@ -1,6 +1,5 @@
 // A build without the Windows registry reads Wine's registry files.
 #include "files/WholeFile.h"
-#include "files/WinePrefix.h"
 #include "registry/IniFile.h"
 #include "registry/RegistryPlatform.h"
 #include "registry/StoredValue.h"
@@ -41,8 +40,8 @@ std::int32_t errorOf(files::FileOutcome outcome) {
 }
 
 // HKCU from user.reg and HKLM from system.reg; other hives hold nothing, and so does a missing file.
-StoreAnswer readWineRegistry(Hive hive, std::string_view keyPath, std::string_view valueName) {
-    const fs::path prefix = files::winePrefixOfThisProcess();
+StoreAnswer readWineRegistry(const fs::path& prefix, Hive hive, std::string_view keyPath,
+                             std::string_view valueName) {
     if (prefix.empty() || (hive != Hive::CurrentUser && hive != Hive::LocalMachine))
         return {};
     const files::WholeFile file =
@@ -54,8 +53,9 @@ StoreAnswer readWineRegistry(Hive hive, std::string_view keyPath, std::string_vi
 
 } // namespace
 
-StoredRead readStoredValue(Hive hive, const std::string& keyPath, const std::string& valueName) {
-    const StoreAnswer found = readWineRegistry(hive, keyPath, valueName);
+StoredRead readStoredValue(Hive hive, const std::string& keyPath, const std::string& valueName,
+                           const fs::path& winePrefix) {
+    const StoreAnswer found = readWineRegistry(winePrefix, hive, keyPath, valueName);
     if (found.error != StatusOk)
         return {found.error, StatusOk, {}};
     if (!found.value.keyFound)

@@ -69,7 +69,8 @@ LSTATUS readValue(HKEY key, const std::wstring& name, std::string& data) {
 
 } // namespace
 
-StoredRead readStoredValue(Hive hive, const std::string& keyPath, const std::string& valueName) {
+StoredRead readStoredValue(Hive hive, const std::string& keyPath, const std::string& valueName,
+                           const std::filesystem::path&) {
     HKEY key = nullptr;
     const LSTATUS opened = RegOpenKeyExW(PredefinedKeys[static_cast<std::size_t>(hive)],
                                          wideFromUtf8(keyPath).c_str(), 0, KEY_QUERY_VALUE, &key);

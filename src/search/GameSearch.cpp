@@ -25,10 +25,11 @@ constexpr InstallKey SteamInstall{R"(Software\valve\half-life)", R"(Software\Wow
 constexpr InstallKey RetailInstall{R"(Software\valve\counterstrike)",
                                    R"(Software\Wow6432Node\valve\counterstrike)"};
 
-std::int32_t readInstallPath(const char* hive, std::string_view key, std::string& folder) {
+std::int32_t readInstallPath(const char* hive, std::string_view key, std::string& folder,
+                             const fs::path& winePrefix) {
     registry::RegValue value;
     const std::int32_t status =
-        registry::ReadRegValue(hive, std::string(key), "InstallPath", "S", std::string(), value);
+        registry::ReadRegValue(hive, std::string(key), "InstallPath", "S", std::string(), value, winePrefix);
     folder = std::get<std::string>(value);
     return status;
 }
@@ -37,8 +38,8 @@ std::int32_t readInstallPath(const char* hive, std::string_view key, std::string
 // Steam for Windows records its folder as SteamPath, in lower case with forward slashes.
 std::optional<steam::SteamRoot> windowsSteamRoot() {
     registry::RegValue steamPath;
-    if (registry::ReadRegValue("HKCU", R"(Software\Valve\Steam)", "SteamPath", "S", std::string(),
-                               steamPath) != registry::StatusOk)
+    if (registry::ReadRegValue("HKCU", R"(Software\Valve\Steam)", "SteamPath", "S", std::string(), steamPath,
+                               {}) != registry::StatusOk)
         return std::nullopt;
     std::optional<fs::path> folder = files::pathFromText(std::get<std::string>(steamPath));
     if (!folder || !folder->is_absolute())
@@ -54,31 +55,48 @@ bool lies(const fs::path& folder, const fs::path& below) {
 
 } // namespace
 
-FoundFolder gameFolder(GameEdition edition, const Environment& environment) {
+FoundFolder gameFolder(GameEdition edition, const files::Environment& environment) {
     const InstallKey& install = edition == GameEdition::Steam ? SteamInstall : RetailInstall;
     FoundFolder found;
     std::string folder;
-    found.registryStatus = readInstallPath("HKCU", install.key, folder);
-    if (found.registryStatus == registry::StatusOk) {
-        found.folder = folder;
-        return found;
-    }
+    const std::int32_t userStatus =
+        readInstallPath("HKCU", install.key, folder, environment.winePrefixInUse());
+    if (userStatus == registry::StatusOk)
+        return {folder, SearchProblem::None, 0};
+    if (userStatus != registry::ErrorFileNotFound)
+        found = {std::nullopt, SearchProblem::RegistryUnreadable, userStatus};
+    else
+        found.problem = SearchProblem::NotFound;
     for (std::string_view machineKey : {install.key, install.machineKey32})
-        if (readInstallPath("HKLM", machineKey, folder) == registry::StatusOk) {
-            found.folder = folder;
-            return found;
-        }
+        if (readInstallPath("HKLM", machineKey, folder, environment.winePrefixInUse()) == registry::StatusOk)
+            return {folder, SearchProblem::None, 0};
     if (edition != GameEdition::Steam)
         return found;
     steam::HalfLifeSearch steam;
     for (const steam::SteamRoot& root : steamRoots(environment))
         if (steam.search(root))
             break;
-    found.folder = steam.answer();
+    if (std::optional<std::string> answer = steam.answer())
+        return {std::move(answer), SearchProblem::None, 0};
     return found;
 }
 
-std::vector<steam::SteamRoot> steamRoots(const Environment& environment) {
+std::string problemText(const FoundFolder& found) {
+    const std::string notFound =
+        "Half-life root not found, try specify another dir. Or choose another cstrike version";
+    switch (found.problem) {
+    case SearchProblem::None:
+        break;
+    case SearchProblem::NotFound:
+        return notFound;
+    case SearchProblem::RegistryUnreadable:
+        return "Error " + std::to_string(found.registryError) + ": the registry could not be read.\n" +
+               notFound;
+    }
+    return {};
+}
+
+std::vector<steam::SteamRoot> steamRoots(const files::Environment& environment) {
 #ifdef _WIN32
     (void)environment;
     std::optional<steam::SteamRoot> root = windowsSteamRoot();
@@ -93,7 +111,7 @@ std::vector<steam::SteamRoot> steamRoots(const Environment& environment) {
 #endif
 }
 
-std::vector<fs::path> steamLibraries(const Environment& environment) {
+std::vector<fs::path> steamLibraries(const files::Environment& environment) {
     std::vector<fs::path> libraries;
     for (const steam::SteamRoot& root : steamRoots(environment))
         for (const fs::path& library : steam::librariesOf(root))
@@ -101,7 +119,7 @@ std::vector<fs::path> steamLibraries(const Environment& environment) {
     return libraries;
 }
 
-std::optional<fs::path> steamFolderHolding(const fs::path& gameRoot, const Environment& environment) {
+std::optional<fs::path> steamFolderHolding(const fs::path& gameRoot, const files::Environment& environment) {
     std::error_code error;
     const fs::path game = fs::canonical(gameRoot, error);
     if (error)

@@ -2,6 +2,7 @@
 
 #include "files/NameLookup.h"
 #include "files/Utf8Path.h"
+#include "files/WinePrefix.h"
 #include "search/SteamKeyValues.h"
 
 #include <algorithm>

@@ -2,6 +2,7 @@
 
 #include "files/NameLookup.h"
 #include "files/WholeFile.h"
+#include "files/WinePrefix.h"
 #include "registry/WineRegistryFile.h"
 
 #include <array>

@@ -6,14 +6,12 @@
 #include "common/FormStyle.h"
 #include "common/RunState.h"
 #include "common/Services.h"
-#include "files/WinePrefix.h"
+#include "files/FileError.h"
+#include "game/FolderReport.h"
 #include "game/ReportRendering.h"
-#include "search/Environment.h"
 #include "wizard/CheckLists.h"
 #include "wizard/PageLook.h"
 #include "workspace/ApplyFixes.h"
-#include "workspace/FileError.h"
-#include "workspace/GameFiles.h"
 #include "workspace/RestorePoints.h"
 #include "workspace/RunningGame.h"
 
@@ -131,10 +129,9 @@ void GameReportWindow::showEvent(QShowEvent* event) {
 
 void GameReportWindow::readAgain() {
     try {
-        m_check = game::checkFolder(files::asThePlayerKnowsIt(workspace::gameFilePath(m_state.gameRoot, "")),
-                                    search::environmentOfThisProcess());
+        m_check = game::checkFolder(m_state.gameFolder, m_state.environment);
         m_reportBox->setPlainText(QString::fromStdString(game::reportText(m_check.report, programWording())));
-    } catch (const workspace::FileError& error) {
+    } catch (const files::FileError& error) {
         m_check = {};
         m_reportBox->setPlainText(QString::fromUtf8(error.what()));
     }
@@ -161,10 +158,10 @@ void GameReportWindow::fixChosen() {
         return;
     guarded(m_services, [&] {
         const workspace::RestorePoints points(m_state.restorePointsRoot,
-                                              workspace::gameScripts(m_state.gameRoot));
+                                              workspace::gameScripts(m_state.gameFolder));
         if (workspace::applyFixes(
-                m_state.gameRoot, chosen,
-                [](const std::string& root) { return workspace::gameRunningFrom(root); },
+                m_state.gameFolder, chosen,
+                [](const files::GameFolder& game) { return workspace::gameRunningFrom(game); },
                 workspace::FileSteps(), &points) == workspace::FixOutcome::GameRunning)
             m_services.showMessage(
                 tr("The game is running from this folder. Quit the game first: it rewrites its "

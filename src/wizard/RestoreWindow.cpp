@@ -6,8 +6,8 @@
 #include "common/FormStyle.h"
 #include "common/RunState.h"
 #include "common/Services.h"
+#include "files/FileError.h"
 #include "wizard/PageLook.h"
-#include "workspace/FileError.h"
 #include "workspace/RestorePointDiff.h"
 #include "workspace/RestorePointText.h"
 #include "workspace/RestorePoints.h"
@@ -30,7 +30,7 @@ namespace wizard {
 namespace {
 
 workspace::RestorePoints pointsOf(const RunState& state) {
-    return workspace::RestorePoints(state.restorePointsRoot, workspace::gameScripts(state.gameRoot));
+    return workspace::RestorePoints(state.restorePointsRoot, workspace::gameScripts(state.gameFolder));
 }
 
 QString localTime(const std::string& utc) {
@@ -127,7 +127,7 @@ void RestoreWindow::readAgain() {
     guarded(m_services, [this] {
         const workspace::RestorePoints points = pointsOf(m_state);
         const workspace::FileContents today =
-            workspace::todaysContents(workspace::gameScripts(m_state.gameRoot));
+            workspace::todaysContents(workspace::gameScripts(m_state.gameFolder));
         for (const workspace::PointSummary& point : points.list()) {
             auto* item = new QListWidgetItem(pointLine(point, today), m_points);
             item->setData(Qt::UserRole, QString::fromStdString(point.id));
@@ -146,7 +146,7 @@ void RestoreWindow::showChosen() {
     if (!chosen)
         return;
     guarded(m_services, [&] {
-        const workspace::GameScripts game = workspace::gameScripts(m_state.gameRoot);
+        const workspace::GameScripts game = workspace::gameScripts(m_state.gameFolder);
         const auto copies = pointsOf(m_state).contents(chosen->data(Qt::UserRole).toString().toStdString());
         if (!copies) {
             m_diff->setPlainText(
@@ -173,7 +173,7 @@ void RestoreWindow::restoreChosen() {
         return;
     guarded(m_services, [&] {
         const workspace::RestoreOutcome outcome =
-            pointsOf(m_state).restore(id, workspace::gameRunningFrom(m_state.gameRoot));
+            pointsOf(m_state).restore(id, workspace::gameRunningFrom(m_state.gameFolder));
         m_services.showMessage(
             QString::fromStdString(workspace::restoreOutcomeText(outcome, id, programWording())).trimmed());
     });

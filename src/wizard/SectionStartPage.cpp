@@ -5,13 +5,9 @@
 #include "common/ErrorBoundary.h"
 #include "common/FormStyle.h"
 #include "common/Services.h"
-#include "game/RunPreview.h"
 #include "wizard/PageLook.h"
-#include "workspace/FileError.h"
-#include "workspace/FileSteps.h"
-#include "workspace/GameFiles.h"
 #include "workspace/LeaveOut.h"
-#include "workspace/OwnSettings.h"
+#include "workspace/QuitPreview.h"
 #include "workspace/RestorePointText.h"
 #include "workspace/RunningGame.h"
 #include "workspace/Workspace.h"
@@ -27,42 +23,6 @@ namespace wizard {
 namespace {
 
 const QSize LargestPicture(220, 220);
-
-// What the game will make of the run's lines: those after the workspace file's last banner.
-QString previewOfWorkspace(const std::string& gameRoot) {
-    std::optional<std::string> text;
-    try {
-        text = workspace::FileSteps().readIfPresent(
-            workspace::gameFilePath(gameRoot, workspace::WorkspaceSuffix));
-    } catch (const workspace::FileError& error) {
-        // The question still stands: No must go on quitting as it always did.
-        return QObject::tr("The lines of this run could not be read: %1")
-            .arg(QString::fromUtf8(error.what()));
-    }
-    const std::string running =
-        workspace::gameRunningFrom(gameRoot)
-            ? QObject::tr("Counter-Strike is running: the settings take effect at its next start.")
-                  .toStdString()
-            : "";
-    return QString::fromStdString(
-        game::previewOfRun(workspace::runLines(text.value_or("")), running, programWording()));
-}
-
-// The run's lines for the player to keep or leave out; none when the workspace cannot be read.
-QList<ReviewLine> linesOfWorkspace(const std::string& gameRoot) {
-    QList<ReviewLine> lines;
-    try {
-        const auto text = workspace::FileSteps().readIfPresent(
-            workspace::gameFilePath(gameRoot, workspace::WorkspaceSuffix));
-        for (const game::ReviewedLine& line :
-             game::reviewOfRun(workspace::runLines(text.value_or("")), programWording()))
-            lines.push_back(
-                {QString::fromStdString(line.line), QString::fromStdString(line.today), line.doesNothing});
-    } catch (const workspace::FileError&) {
-        // The preview says why; the question still stands.
-    }
-    return lines;
-}
 
 QLabel* sectionPicture(const QString& resource, Form* page) {
     QSize size = QSvgRenderer(resource).defaultSize();
@@ -135,13 +95,13 @@ void SectionStartPage::showEvent(QShowEvent* event) {
 
 void SectionStartPage::uninstall() {
     guarded(m_services, [this] {
-        if (workspace::gameRunningFrom(m_state.gameRoot)) {
+        if (workspace::gameRunningFrom(m_state.gameFolder)) {
             m_services.showMessage(wordsOf(game::Message{game::Phrase::GameRunning}));
             return;
         }
         const workspace::RestorePoints points(m_state.restorePointsRoot,
-                                              workspace::gameScripts(m_state.gameRoot));
-        if (workspace::UninstallTweak(m_state.gameRoot, workspace::FileSteps(), &points) ==
+                                              workspace::gameScripts(m_state.gameFolder));
+        if (workspace::UninstallTweak(m_state.gameFolder, workspace::FileSteps(), &points) ==
             workspace::UninstallResult::NotInstalled) {
             m_services.showMessage(QStringLiteral(
                 "You have to install the tweak before you try to uninstall it --> No tweak installed"));
@@ -154,14 +114,19 @@ void SectionStartPage::uninstall() {
 
 void SectionStartPage::quit() {
     guarded(m_services, [this] {
-        const auto kept = m_services.askApplyLines(
-            QStringLiteral("Do you want to apply settings before quit?"),
-            previewOfWorkspace(m_state.gameRoot), linesOfWorkspace(m_state.gameRoot));
+        const workspace::QuitPreview preview = workspace::quitPreview(m_state.gameFolder, programWording());
+        QList<ReviewLine> lines;
+        for (const game::ReviewedLine& line : preview.lines)
+            lines.push_back(
+                {QString::fromStdString(line.line), QString::fromStdString(line.today), line.doesNothing});
+        const auto kept =
+            m_services.askApplyLines(QStringLiteral("Do you want to apply settings before quit?"),
+                                     QString::fromStdString(preview.details), lines);
         if (kept) {
-            workspace::leaveOutRunLines(m_state.gameRoot, std::vector<bool>(kept->begin(), kept->end()));
+            workspace::leaveOutRunLines(m_state.gameFolder, std::vector<bool>(kept->begin(), kept->end()));
             const workspace::RestorePoints points(m_state.restorePointsRoot,
-                                                  workspace::gameScripts(m_state.gameRoot));
-            workspace::ApplyWorkspace(m_state.gameRoot, workspace::FileSteps(), &points);
+                                                  workspace::gameScripts(m_state.gameFolder));
+            workspace::ApplyWorkspace(m_state.gameFolder, workspace::FileSteps(), &points);
         }
         m_services.endProgram(0);
     });

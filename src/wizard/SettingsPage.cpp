@@ -195,9 +195,9 @@ void SettingsPage::writeAndGoOn() {
     }
     guarded(m_services, [&] {
         if (m_page.preparesWorkspace)
-            workspace::PrepareWorkspace(m_state.gameRoot, outcome.lines);
+            workspace::PrepareWorkspace(m_state.gameFolder, outcome.lines);
         else
-            workspace::AppendWorkspaceLines(m_state.gameRoot, outcome.lines);
+            workspace::AppendWorkspaceLines(m_state.gameFolder, outcome.lines);
         emit next();
     });
 }
@@ -205,7 +205,7 @@ void SettingsPage::writeAndGoOn() {
 void SettingsPage::skipAndGoOn() {
     guarded(m_services, [&] {
         if (m_page.preparesWorkspace)
-            workspace::PrepareWorkspace(m_state.gameRoot, {});
+            workspace::PrepareWorkspace(m_state.gameFolder, {});
         emit skip();
     });
 }

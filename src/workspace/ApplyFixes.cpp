@@ -1,6 +1,6 @@
 #include "workspace/ApplyFixes.h"
 
-#include "workspace/FileError.h"
+#include "files/FileError.h"
 #include "workspace/GameFiles.h"
 #include "workspace/RestorePoints.h"
 
@@ -12,14 +12,10 @@
 
 namespace workspace {
 
-namespace {
+using files::FileError;
+using files::GameFileProblem;
 
-// "cstrike/config.cfg" as the suffix of a game file's path.
-std::filesystem::path pathOf(const std::string& gameRoot, const std::string& file) {
-    std::string suffix = "\\" + file;
-    std::ranges::replace(suffix, '/', '\\');
-    return gameFilePath(gameRoot, suffix.c_str());
-}
+namespace {
 
 // The game rewrites config.cfg itself, write-protected or not.
 WriteProtected protectionOf(const std::filesystem::path& path) {
@@ -44,11 +40,11 @@ editsByFile(const std::vector<game::Fix>& fixes) {
 
 } // namespace
 
-std::vector<FileChange> plannedChanges(const std::string& gameRoot, const std::vector<game::Fix>& fixes,
+std::vector<FileChange> plannedChanges(const files::GameFolder& game, const std::vector<game::Fix>& fixes,
                                        const FileSteps& files) {
     std::vector<FileChange> changes;
     for (const auto& [file, edits] : editsByFile(fixes)) {
-        const std::filesystem::path path = pathOf(gameRoot, file);
+        const std::filesystem::path path = game.file(file);
         FileChange change{path, files.readIfPresent(path), {}};
         const auto after = game::withEdits(change.before.value_or(""), edits);
         if (!after)
@@ -76,14 +72,14 @@ std::string diffText(const std::vector<game::Fix>& fixes, const game::Wording& w
     return text;
 }
 
-FixOutcome applyFixes(const std::string& gameRoot, const std::vector<game::Fix>& fixes,
+FixOutcome applyFixes(const files::GameFolder& game, const std::vector<game::Fix>& fixes,
                       const RunningCheck& running, const FileSteps& files, const RestorePoints* points) {
-    if (gameRoot.empty())
-        throw FileError(GameFileProblem::BadGameRoot, gameRoot);
-    if (running(gameRoot))
+    if (game.empty())
+        throw files::FileError(files::GameFileProblem::BadGameRoot, game.given());
+    if (running(game))
         return FixOutcome::GameRunning;
-    files.holdFolder(gameFilePath(gameRoot, StartupScriptSuffix).parent_path());
-    const std::vector<FileChange> changes = plannedChanges(gameRoot, fixes, files);
+    files.holdFolder(game.file(StartupScriptSuffix).parent_path());
+    const std::vector<FileChange> changes = plannedChanges(game, fixes, files);
     if (points)
         points->keep(MadeBy::Fix);
     for (const FileChange& change : changes)

@@ -3,6 +3,8 @@
 #include "game/ReportFixes.h"
 #include "workspace/FileSteps.h"
 
+#include "files/GameFolder.h"
+
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -23,7 +25,7 @@ struct FileChange {
 
 // What the fixes make of each file they edit. Throws FileError: ChangedSinceRead when a line no longer
 // holds what a fix expects; any refusal replaceWith would make, before anything changes.
-std::vector<FileChange> plannedChanges(const std::string& gameRoot, const std::vector<game::Fix>& fixes,
+std::vector<FileChange> plannedChanges(const files::GameFolder& game, const std::vector<game::Fix>& fixes,
                                        const FileSteps& files = FileSteps());
 
 // The fixes' edits for a person: for each file, its lines taken out (-) and put in (+), by line.
@@ -32,11 +34,11 @@ std::string diffText(const std::vector<game::Fix>& fixes,
 
 enum class FixOutcome { Applied, GameRunning };
 
-using RunningCheck = std::function<bool(const std::string& gameRoot)>;
+using RunningCheck = std::function<bool(const files::GameFolder& game)>;
 
-// Applies the fixes in one step; refused, with nothing read or changed, while the game runs from gameRoot.
+// Applies the fixes in one step; refused, with nothing read or changed, while the game runs from game.
 // With every file checked and before the first change, points (when given) keeps a `fix` point.
-FixOutcome applyFixes(const std::string& gameRoot, const std::vector<game::Fix>& fixes,
+FixOutcome applyFixes(const files::GameFolder& game, const std::vector<game::Fix>& fixes,
                       const RunningCheck& running, const FileSteps& files = FileSteps(),
                       const RestorePoints* points = nullptr);
 

@@ -2,9 +2,9 @@
 
 #include "files/WholeFile.h"
 
-#include "workspace/FileError.h"
+#include "files/FileError.h"
+#include "files/SystemFiles.h"
 #include "workspace/GameFiles.h"
-#include "workspace/SystemFiles.h"
 
 #include <cerrno>
 #include <random>
@@ -12,6 +12,9 @@
 #include <system_error>
 
 namespace workspace {
+
+using files::FileError;
+using files::GameFileProblem;
 
 namespace fs = std::filesystem;
 
@@ -56,7 +59,7 @@ void FileSteps::before(FileStep step, const fs::path& file) const {
 
 void FileSteps::holdFolder(const fs::path& folder) const {
     before(FileStep::Lock, folder);
-    sys::holdFolder(folder);
+    files::sys::holdFolder(folder);
 }
 
 bool FileSteps::exists(const fs::path& file) const {
@@ -68,7 +71,7 @@ bool FileSteps::ownFileExists(const fs::path& file) const {
     if (isLink(file))
         throw FileError(GameFileProblem::NotARegularFile, file);
     before(FileStep::Stat, file);
-    const auto facts = sys::lookAt(file);
+    const auto facts = files::sys::lookAt(file);
     if (facts && !facts->regular)
         throw FileError(GameFileProblem::NotARegularFile, file);
     return facts && !facts->hidden;
@@ -77,7 +80,7 @@ bool FileSteps::ownFileExists(const fs::path& file) const {
 void FileSteps::checkReplaceable(const fs::path& file, WriteProtected protectedFile) const {
     const fs::path target = followLinks(file);
     before(FileStep::Stat, target);
-    const auto facts = sys::lookAt(target);
+    const auto facts = files::sys::lookAt(target);
     if (!facts)
         return;
     if (!facts->regular)
@@ -90,19 +93,19 @@ void FileSteps::checkReplaceable(const fs::path& file, WriteProtected protectedF
 
 bool FileSteps::isLink(const fs::path& file) const {
     before(FileStep::Stat, file);
-    return sys::linkTarget(file).has_value();
+    return files::sys::linkTarget(file).has_value();
 }
 
 void FileSteps::createEmpty(const fs::path& file) const {
     before(FileStep::Create, file);
     // Appending creates the file without emptying one the existence test cannot see (a hidden
     // script on Windows): the player's own lines are never lost.
-    sys::open(file, sys::Opening::Append)->close();
+    files::sys::open(file, files::sys::Opening::Append)->close();
 }
 
 std::string FileSteps::readWhole(const fs::path& file) const {
     before(FileStep::Open, file);
-    sys::OpenFile in = *sys::open(file, sys::Opening::Read);
+    files::sys::OpenFile in = *files::sys::open(file, files::sys::Opening::Read);
     before(FileStep::Stat, file);
     if (in.facts().size > files::MaxFileBytes)
         throw FileError(std::make_error_code(std::errc::file_too_large), file);
@@ -124,7 +127,7 @@ std::optional<std::string> FileSteps::readIfPresent(const fs::path& file) const 
 fs::path FileSteps::followLinks(fs::path file) const {
     for (int hops = 0;; ++hops) {
         before(FileStep::Stat, file);
-        const auto target = sys::linkTarget(file);
+        const auto target = files::sys::linkTarget(file);
         if (!target)
             return file;
         if (hops == MaxLinkHops)
@@ -142,7 +145,7 @@ void FileSteps::replaceWith(const fs::path& destination, const std::string& cont
     // A link keeps being a link: the file it points to is the one replaced.
     const fs::path target = followLinks(destination);
     before(FileStep::Stat, target);
-    const auto old = sys::lookAt(target);
+    const auto old = files::sys::lookAt(target);
     if (old && !old->regular)
         throw FileError(GameFileProblem::NotARegularFile, target);
     // A rename only needs the folder to be writable; a player who write-protected the file meant it.
@@ -150,13 +153,13 @@ void FileSteps::replaceWith(const fs::path& destination, const std::string& cont
         throw FileError(std::make_error_code(std::errc::permission_denied), target);
 
     fs::path temp;
-    std::optional<sys::OpenFile> out;
+    std::optional<files::sys::OpenFile> out;
     for (int tries = 0; !out; ++tries) {
         if (tries == MaxTempNameTries)
             throw FileError(std::make_error_code(std::errc::file_exists), temp);
         temp = tempNameBeside(target);
         before(FileStep::Create, temp);
-        if (auto created = sys::open(temp, sys::Opening::CreateNew))
+        if (auto created = files::sys::open(temp, files::sys::Opening::CreateNew))
             out.emplace(std::move(*created));
     }
     try {
@@ -165,26 +168,26 @@ void FileSteps::replaceWith(const fs::path& destination, const std::string& cont
         before(FileStep::Sync, temp);
         out->sync();
         before(FileStep::Chmod, temp);
-        out->takeOver(old ? *old : sys::newFileFacts());
+        out->takeOver(old ? *old : files::sys::newFileFacts());
         out->close();
         before(FileStep::Rename, target);
-        sys::renameOver(temp, target);
+        files::sys::renameOver(temp, target);
     } catch (...) {
         out.reset();
         try {
-            sys::removeFile(temp);
+            files::sys::removeFile(temp);
         } catch (const FileError&) {
             // The first failure is the one to report; a stray temporary file harms nothing.
         }
         throw;
     }
     before(FileStep::SyncFolder, target.parent_path());
-    sys::syncFolder(target.parent_path());
+    files::sys::syncFolder(target.parent_path());
 }
 
 void FileSteps::writeNew(const fs::path& file, const std::string& bytes) const {
     before(FileStep::Create, file);
-    auto out = sys::open(file, sys::Opening::CreateNew);
+    auto out = files::sys::open(file, files::sys::Opening::CreateNew);
     if (!out)
         throw FileError(std::make_error_code(std::errc::file_exists), file);
     before(FileStep::Write, file);
@@ -196,7 +199,7 @@ void FileSteps::writeNew(const fs::path& file, const std::string& bytes) const {
 
 void FileSteps::syncFolder(const fs::path& folder) const {
     before(FileStep::SyncFolder, folder);
-    sys::syncFolder(folder);
+    files::sys::syncFolder(folder);
 }
 
 void FileSteps::appendLines(const fs::path& file, const std::vector<std::string>& lines) const {
@@ -204,7 +207,7 @@ void FileSteps::appendLines(const fs::path& file, const std::vector<std::string>
     for (const std::string& line : lines)
         bytes += line + "\r\n";
     before(FileStep::Open, file);
-    sys::OpenFile out = *sys::open(file, sys::Opening::Append);
+    files::sys::OpenFile out = *files::sys::open(file, files::sys::Opening::Append);
     before(FileStep::Write, file);
     out.write(bytes);
     out.close();
@@ -223,22 +226,22 @@ void FileSteps::removeLeftTemporaries(const fs::path& folder) const {
         if (isLink(file))
             continue;
         before(FileStep::Stat, file);
-        if (const auto facts = sys::lookAt(file); !facts || !facts->regular)
+        if (const auto facts = files::sys::lookAt(file); !facts || !facts->regular)
             continue;
         before(FileStep::Remove, file);
-        sys::removeFile(file);
+        files::sys::removeFile(file);
     }
 }
 
 void FileSteps::remove(const fs::path& file) const {
     before(FileStep::Remove, file);
-    if (!sys::removeFile(file))
+    if (!files::sys::removeFile(file))
         throw FileError(std::make_error_code(std::errc::no_such_file_or_directory), file);
 }
 
 void FileSteps::removeIfPresent(const fs::path& file) const {
     before(FileStep::Remove, file);
-    sys::removeFile(file);
+    files::sys::removeFile(file);
 }
 
 } // namespace workspace

@@ -15,11 +15,11 @@ enum class FileStep { Lock, List, Stat, Create, Open, Read, Write, Sync, Chmod, 
 // left write-protected.
 enum class WriteProtected { Refuse, Replace };
 
-// Called before each file system call with the file it acts on. Tests throw FileError from it to make
+// Called before each file system call with the file it acts on. Tests throw files::FileError from it to make
 // a chosen call fail, since permission bits stop nothing when they run as root.
 using StepHook = std::function<void(FileStep step, const std::filesystem::path& file)>;
 
-// The file steps the workspace operations are made of; each throws FileError when it fails. Only "no
+// The file steps the workspace operations are made of; each throws files::FileError when it fails. Only "no
 // such file" (or "not a folder" on the way) counts as absent; anything that is not a regular file is
 // refused, and nothing blocks on a FIFO or a device.
 class FileSteps {

@@ -7,10 +7,10 @@
 
 namespace workspace {
 
-void leaveOutRunLines(const std::string& gameRoot, const std::vector<bool>& kept, const FileSteps& files) {
+void leaveOutRunLines(const files::GameFolder& game, const std::vector<bool>& kept, const FileSteps& files) {
     if (std::ranges::all_of(kept, [](bool keep) { return keep; }))
         return;
-    const auto workFile = gameFilePath(gameRoot, WorkspaceSuffix);
+    const auto workFile = game.file(WorkspaceSuffix);
     files.ownFileExists(workFile);
     const std::string text = files.readWhole(workFile);
     const std::string run = runLines(text);

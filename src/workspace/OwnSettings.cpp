@@ -1,6 +1,6 @@
 #include "workspace/OwnSettings.h"
 
-#include "workspace/FileError.h"
+#include "files/FileError.h"
 #include "workspace/GameFiles.h"
 #include "workspace/Workspace.h"
 
@@ -13,6 +13,9 @@
 #include <utility>
 
 namespace workspace {
+
+using files::FileError;
+using files::GameFileProblem;
 
 namespace {
 
@@ -68,8 +71,8 @@ std::optional<std::pair<std::size_t, std::size_t>> addedBytes(const std::string&
 }
 
 // The only two records runAfterGameConfig writes; anything else was changed by someone else.
-std::optional<std::string> addedRecord(const std::string& gameRoot, const FileSteps& files) {
-    const auto record = gameFilePath(gameRoot, AddedExecRecordSuffix);
+std::optional<std::string> addedRecord(const files::GameFolder& game, const FileSteps& files) {
+    const auto record = game.file(AddedExecRecordSuffix);
     if (!files.ownFileExists(record))
         return std::nullopt;
     std::string added = files.readWhole(record);
@@ -89,13 +92,13 @@ std::string withoutRun(const std::string& appliedScript) {
     return appliedScript.substr(0, std::min(appliedScript.rfind(bannerText()), appliedScript.size()));
 }
 
-AfterConfig checkAfterGameConfig(const std::string& gameRoot, const FileSteps& files) {
+AfterConfig checkAfterGameConfig(const files::GameFolder& game, const FileSteps& files) {
     AfterConfig found;
-    found.added = addedRecord(gameRoot, files);
-    const auto ownSettings = gameFilePath(gameRoot, OwnSettingsSuffix);
-    const bool savedValuesRecord = files.ownFileExists(gameFilePath(gameRoot, SavedValuesRecordSuffix));
+    found.added = addedRecord(game, files);
+    const auto ownSettings = game.file(OwnSettingsSuffix);
+    const bool savedValuesRecord = files.ownFileExists(game.file(SavedValuesRecordSuffix));
     if (files.ownFileExists(ownSettings)) {
-        const auto script = files.readIfPresent(gameFilePath(gameRoot, StartupScriptSuffix));
+        const auto script = files.readIfPresent(game.file(StartupScriptSuffix));
         // Older applies left no record but a zentrimo.cfg that is the applied script's run.
         found.ownSettingsAreOurs =
             found.added || savedValuesRecord || (script && files.readWhole(ownSettings) == runLines(*script));
@@ -104,17 +107,17 @@ AfterConfig checkAfterGameConfig(const std::string& gameRoot, const FileSteps& f
     return found;
 }
 
-void checkUserConfigForApply(const std::string& gameRoot, const FileSteps& files) {
-    const auto userConfig = gameFilePath(gameRoot, UserConfigSuffix);
+void checkUserConfigForApply(const files::GameFolder& game, const FileSteps& files) {
+    const auto userConfig = game.file(UserConfigSuffix);
     if (!holdsExecLine(files.readIfPresent(userConfig).value_or("")))
         files.checkReplaceable(userConfig);
 }
 
-std::optional<std::string> userConfigAfterUninstall(const std::string& gameRoot, const AfterConfig& found,
+std::optional<std::string> userConfigAfterUninstall(const files::GameFolder& game, const AfterConfig& found,
                                                     const FileSteps& files) {
     if (!found.added)
         return std::nullopt;
-    const auto userConfig = gameFilePath(gameRoot, UserConfigSuffix);
+    const auto userConfig = game.file(UserConfigSuffix);
     const std::string text = files.readIfPresent(userConfig).value_or("");
     const auto place = addedBytes(text, *found.added);
     if (!place)
@@ -123,33 +126,33 @@ std::optional<std::string> userConfigAfterUninstall(const std::string& gameRoot,
     return text.substr(0, place->first) + text.substr(place->second);
 }
 
-void runAfterGameConfig(const std::string& gameRoot, const std::string& appliedScript,
+void runAfterGameConfig(const files::GameFolder& game, const std::string& appliedScript,
                         const FileSteps& files) {
-    files.replaceWith(gameFilePath(gameRoot, OwnSettingsSuffix), runLines(appliedScript));
-    const auto userConfig = gameFilePath(gameRoot, UserConfigSuffix);
+    files.replaceWith(game.file(OwnSettingsSuffix), runLines(appliedScript));
+    const auto userConfig = game.file(UserConfigSuffix);
     const std::string old = files.readIfPresent(userConfig).value_or("");
     if (holdsExecLine(old))
         return;
     std::string added = !old.empty() && old.back() != '\n' ? std::string(LineEnd) : std::string();
     added += ownLine();
     // The record first: a failure between the two leaves nothing that uninstall would misread.
-    files.replaceWith(gameFilePath(gameRoot, AddedExecRecordSuffix), added);
+    files.replaceWith(game.file(AddedExecRecordSuffix), added);
     files.replaceWith(userConfig, old + added);
 }
 
-void stopRunningAfterGameConfig(const std::string& gameRoot, const AfterConfig& found,
+void stopRunningAfterGameConfig(const files::GameFolder& game, const AfterConfig& found,
                                 const std::optional<std::string>& userConfigAfter, const FileSteps& files) {
     if (found.added) {
-        const auto userConfig = gameFilePath(gameRoot, UserConfigSuffix);
+        const auto userConfig = game.file(UserConfigSuffix);
         // A link is the player's: the file it leads to is emptied, the link stays.
         if (userConfigAfter && userConfigAfter->empty() && !files.isLink(userConfig))
             files.remove(userConfig);
         else if (userConfigAfter)
             files.replaceWith(userConfig, *userConfigAfter);
-        files.remove(gameFilePath(gameRoot, AddedExecRecordSuffix));
+        files.remove(game.file(AddedExecRecordSuffix));
     }
     if (found.ownSettingsAreOurs)
-        files.remove(gameFilePath(gameRoot, OwnSettingsSuffix));
+        files.remove(game.file(OwnSettingsSuffix));
 }
 
 } // namespace workspace

@@ -2,6 +2,8 @@
 
 #include "workspace/FileSteps.h"
 
+#include "files/GameFolder.h"
+
 #include <optional>
 #include <string>
 
@@ -19,14 +21,14 @@ struct AfterConfig {
 };
 
 // Refuses a link or odd file under the program's names and a changed record.
-AfterConfig checkAfterGameConfig(const std::string& gameRoot, const FileSteps& files);
+AfterConfig checkAfterGameConfig(const files::GameFolder& game, const FileSteps& files);
 
 // Refuses a userconfig.cfg that needs the exec line and could not be written.
-void checkUserConfigForApply(const std::string& gameRoot, const FileSteps& files);
+void checkUserConfigForApply(const files::GameFolder& game, const FileSteps& files);
 
 // What Uninstall leaves of userconfig.cfg (nothing left: it is deleted, unless it is a link), refusing
 // one that could not be written; nothing when it stays as it is.
-std::optional<std::string> userConfigAfterUninstall(const std::string& gameRoot, const AfterConfig& found,
+std::optional<std::string> userConfigAfterUninstall(const files::GameFolder& game, const AfterConfig& found,
                                                     const FileSteps& files);
 
 // What an applied script holds after its last banner, and before it.
@@ -35,12 +37,12 @@ std::string withoutRun(const std::string& appliedScript);
 
 // Writes what appliedScript holds after its last banner to zentrimo.cfg, and makes sure that
 // userconfig.cfg holds an exec line for it.
-void runAfterGameConfig(const std::string& gameRoot, const std::string& appliedScript,
+void runAfterGameConfig(const files::GameFolder& game, const std::string& appliedScript,
                         const FileSteps& files);
 
 // Deletes zentrimo.cfg when it is ours and gives userconfig.cfg the bytes userConfigAfterUninstall
 // found, and nothing else.
-void stopRunningAfterGameConfig(const std::string& gameRoot, const AfterConfig& found,
+void stopRunningAfterGameConfig(const files::GameFolder& game, const AfterConfig& found,
                                 const std::optional<std::string>& userConfigAfter, const FileSteps& files);
 
 } // namespace workspace

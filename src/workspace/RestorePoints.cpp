@@ -1,6 +1,6 @@
 #include "workspace/RestorePoints.h"
 
-#include "workspace/FileError.h"
+#include "files/FileError.h"
 #include "workspace/GameFiles.h"
 #include "workspace/Sha256.h"
 
@@ -13,6 +13,9 @@
 #include <utility>
 
 namespace workspace {
+
+using files::FileError;
+using files::GameFileProblem;
 
 namespace fs = std::filesystem;
 
@@ -76,14 +79,14 @@ void throwIfFailed(const std::error_code& error, const fs::path& path) {
 
 } // namespace
 
-GameScripts gameScripts(const std::string& gameRoot) {
+GameScripts gameScripts(const files::GameFolder& folder) {
     GameScripts game;
     std::error_code error;
-    const fs::path root = gameFilePath(gameRoot, "");
+    const fs::path& root = folder.path();
     const fs::path canonical = fs::weakly_canonical(root, error);
     game.gameRoot = files::utf8Of(error ? root : canonical);
     for (const KnownFile& known : KnownFiles)
-        game.files.push_back({nameUnderGame(known.suffix), gameFilePath(gameRoot, known.suffix), known.own});
+        game.files.push_back({nameUnderGame(known.suffix), folder.file(known.suffix), known.own});
     return game;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "workspace/FileSteps.h"
+
+#include "files/GameFolder.h"
 #include "workspace/RestorePointManifest.h"
 
 #include <filesystem>
@@ -24,8 +26,8 @@ struct GameScripts {
     std::vector<ScriptFile> files;
 };
 
-// The files of the game folder gameRoot (as the player typed it) that every point keeps.
-GameScripts gameScripts(const std::string& gameRoot);
+// The files of the game folder that every point keeps.
+GameScripts gameScripts(const files::GameFolder& folder);
 
 struct PointSummary {
     std::string id;

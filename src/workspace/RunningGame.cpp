@@ -41,12 +41,13 @@ bool isFolder(const fs::path& candidate, const fs::path& root) {
 // The folder of the program a command line starts with, when it can be known: an absolute path, one
 // relative to a known working folder, or a Windows path that Wine's drives resolve.
 std::optional<fs::path> programFolder(const std::string& program,
-                                      const std::optional<fs::path>& workingFolder) {
+                                      const std::optional<fs::path>& workingFolder,
+                                      const fs::path& winePrefix) {
     const std::size_t backslash = program.rfind('\\');
     if (backslash != std::string::npos && program.find(':') == 1) {
         // Another user's Wine may have drives this one lacks: a folder not found here is not known.
         try {
-            fs::path folder = gameFilePath(program.substr(0, backslash), "");
+            fs::path folder = files::GameFolder(program.substr(0, backslash), winePrefix).path();
             std::error_code unknown;
             if (fs::is_directory(folder, unknown))
                 return folder;
@@ -71,7 +72,8 @@ std::optional<fs::path> linkOf(const fs::path& link) {
     return target;
 }
 
-bool isGameOf(const fs::path& process, const fs::path& root) {
+bool isGameOf(const fs::path& process, const files::GameFolder& game) {
+    const fs::path& root = game.path();
     const auto exe = linkOf(process / "exe");
     const auto workingFolder = linkOf(process / "cwd");
     // Read after the links: a process that ended meanwhile has no command line any more, and a
@@ -82,7 +84,7 @@ bool isGameOf(const fs::path& process, const fs::path& root) {
     if (!isGameProgram(lastComponent(program)) && !(exe && isGameProgram(exe->filename().string())) &&
         !isGameProgram(firstField(process / "comm")))
         return false;
-    const auto named = programFolder(program, workingFolder);
+    const auto named = programFolder(program, workingFolder, game.winePrefix());
     if ((exe && isFolder(exe->parent_path(), root)) || (workingFolder && isFolder(*workingFolder, root)) ||
         (named && isFolder(*named, root)))
         return true;
@@ -92,20 +94,19 @@ bool isGameOf(const fs::path& process, const fs::path& root) {
 
 } // namespace
 
-bool gameRunningFrom(const std::string& gameRoot, const fs::path& processes) {
-    const fs::path root = gameFilePath(gameRoot, StartupScriptSuffix).parent_path().parent_path();
+bool gameRunningFrom(const files::GameFolder& game, const fs::path& processes) {
     std::error_code error;
     for (const auto& entry : fs::directory_iterator(processes, error)) {
         const std::string pid = entry.path().filename().string();
         if (std::ranges::all_of(pid, [](char c) { return c >= '0' && c <= '9'; }) &&
-            isGameOf(entry.path(), root))
+            isGameOf(entry.path(), game))
             return true;
     }
     return false;
 }
 
-bool gameRunningFrom(const std::string& gameRoot) {
-    return gameRunningFrom(gameRoot, "/proc");
+bool gameRunningFrom(const files::GameFolder& game) {
+    return gameRunningFrom(game, "/proc");
 }
 
 } // namespace workspace

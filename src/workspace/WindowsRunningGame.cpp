@@ -12,8 +12,8 @@ namespace workspace {
 
 namespace fs = std::filesystem;
 
-bool gameRunningFrom(const std::string& gameRoot) {
-    const fs::path root = gameFilePath(gameRoot, StartupScriptSuffix).parent_path().parent_path();
+bool gameRunningFrom(const files::GameFolder& game) {
+    const fs::path root = game.path();
     const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (snapshot == INVALID_HANDLE_VALUE)
         return false;

@@ -1,6 +1,6 @@
 #include "workspace/Workspace.h"
 
-#include "workspace/FileError.h"
+#include "files/FileError.h"
 #include "workspace/GameFiles.h"
 #include "workspace/OwnSettings.h"
 #include "workspace/SavedValues.h"
@@ -9,19 +9,22 @@
 
 namespace workspace {
 
+using files::FileError;
+using files::GameFileProblem;
+
 namespace {
 
 // Refuses a root that names no folder, and holds the game folder for this program.
-void holdGame(const std::string& gameRoot, const FileSteps& files) {
-    if (gameRoot.empty())
-        throw FileError(GameFileProblem::BadGameRoot, gameRoot);
-    files.holdFolder(gameFilePath(gameRoot, StartupScriptSuffix).parent_path());
+void holdGame(const files::GameFolder& game, const FileSteps& files) {
+    if (game.empty())
+        throw FileError(GameFileProblem::BadGameRoot, game.given());
+    files.holdFolder(game.file("\\cstrike"));
 }
 
 // As holdGame, for an operation that starts a run's changes: what a killed run left is cleared first.
-void holdGameAndTidy(const std::string& gameRoot, const FileSteps& files) {
-    holdGame(gameRoot, files);
-    files.removeLeftTemporaries(gameFilePath(gameRoot, StartupScriptSuffix).parent_path());
+void holdGameAndTidy(const files::GameFolder& game, const FileSteps& files) {
+    holdGame(game, files);
+    files.removeLeftTemporaries(game.file("\\cstrike"));
 }
 
 // The record as it will be written, refused before anything changes when the file could not hold it.
@@ -33,9 +36,9 @@ std::string savedValuesText(const std::vector<SavedValue>& values, const std::fi
 }
 
 // The record of the player's saved values as the program wrote it; nothing when there is none.
-std::optional<std::vector<SavedValue>> savedValuesRecord(const std::string& gameRoot,
+std::optional<std::vector<SavedValue>> savedValuesRecord(const files::GameFolder& game,
                                                          const FileSteps& files) {
-    const auto record = gameFilePath(gameRoot, SavedValuesRecordSuffix);
+    const auto record = game.file(SavedValuesRecordSuffix);
     if (!files.ownFileExists(record))
         return std::nullopt;
     auto values = parseRecord(files.readWhole(record));
@@ -72,12 +75,12 @@ const std::vector<std::string>& TweakBanner() {
     return banner;
 }
 
-void PrepareWorkspace(const std::string& gameRoot, const std::vector<std::string>& lines,
+void PrepareWorkspace(const files::GameFolder& game, const std::vector<std::string>& lines,
                       const FileSteps& files) {
-    holdGameAndTidy(gameRoot, files);
-    const auto script = gameFilePath(gameRoot, StartupScriptSuffix);
-    const auto backup = gameFilePath(gameRoot, BackupSuffix);
-    const auto workFile = gameFilePath(gameRoot, WorkspaceSuffix);
+    holdGameAndTidy(game, files);
+    const auto script = game.file(StartupScriptSuffix);
+    const auto backup = game.file(BackupSuffix);
+    const auto workFile = game.file(WorkspaceSuffix);
     const bool backedUp = files.ownFileExists(backup);
     files.ownFileExists(workFile);
     if (!files.exists(script))
@@ -90,31 +93,31 @@ void PrepareWorkspace(const std::string& gameRoot, const std::vector<std::string
     files.appendLines(workFile, written);
 }
 
-void AppendWorkspaceLines(const std::string& gameRoot, const std::vector<std::string>& lines,
+void AppendWorkspaceLines(const files::GameFolder& game, const std::vector<std::string>& lines,
                           const FileSteps& files) {
-    holdGame(gameRoot, files);
-    const auto workFile = gameFilePath(gameRoot, WorkspaceSuffix);
+    holdGame(game, files);
+    const auto workFile = game.file(WorkspaceSuffix);
     files.ownFileExists(workFile);
     files.appendLines(workFile, lines);
 }
 
-void ApplyWorkspace(const std::string& gameRoot, const FileSteps& files, const RestorePoints* points) {
-    holdGameAndTidy(gameRoot, files);
-    const auto workFile = gameFilePath(gameRoot, WorkspaceSuffix);
-    const auto script = gameFilePath(gameRoot, StartupScriptSuffix);
-    const auto record = gameFilePath(gameRoot, SavedValuesRecordSuffix);
+void ApplyWorkspace(const files::GameFolder& game, const FileSteps& files, const RestorePoints* points) {
+    holdGameAndTidy(game, files);
+    const auto workFile = game.file(WorkspaceSuffix);
+    const auto script = game.file(StartupScriptSuffix);
+    const auto record = game.file(SavedValuesRecordSuffix);
     // Everything is looked at before the first change: a problem leaves every file as it was.
     files.ownFileExists(workFile);
     const std::string applied = files.readWhole(workFile);
     const bool scriptChanges = files.readIfPresent(script) != applied;
     if (scriptChanges)
         files.checkReplaceable(script);
-    const AfterConfig found = checkAfterGameConfig(gameRoot, files);
+    const AfterConfig found = checkAfterGameConfig(game, files);
     if (found.ownSettingsPresent && !found.ownSettingsAreOurs)
-        throw FileError(GameFileProblem::NotZentrimosFile, gameFilePath(gameRoot, OwnSettingsSuffix));
-    checkUserConfigForApply(gameRoot, files);
-    const auto savedBefore = savedValuesRecord(gameRoot, files);
-    const std::string config = files.readIfPresent(gameFilePath(gameRoot, GameConfigSuffix)).value_or("");
+        throw FileError(GameFileProblem::NotZentrimosFile, game.file(OwnSettingsSuffix));
+    checkUserConfigForApply(game, files);
+    const auto savedBefore = savedValuesRecord(game, files);
+    const std::string config = files.readIfPresent(game.file(GameConfigSuffix)).value_or("");
     const std::string recorded = savedValuesText(
         recordAfterApplying(savedBefore.value_or(std::vector<SavedValue>{}), runLines(applied), config),
         record);
@@ -124,20 +127,20 @@ void ApplyWorkspace(const std::string& gameRoot, const FileSteps& files, const R
         files.replaceWith(script, applied);
     // The player's values are recorded before the run's reach zentrimo.cfg.
     files.replaceWith(record, recorded);
-    runAfterGameConfig(gameRoot, applied, files);
+    runAfterGameConfig(game, applied, files);
     files.remove(workFile);
 }
 
-UninstallResult UninstallTweak(const std::string& gameRoot, const FileSteps& files,
+UninstallResult UninstallTweak(const files::GameFolder& game, const FileSteps& files,
                                const RestorePoints* points) {
-    holdGameAndTidy(gameRoot, files);
-    const auto backup = gameFilePath(gameRoot, BackupSuffix);
-    const auto script = gameFilePath(gameRoot, StartupScriptSuffix);
-    const auto config = gameFilePath(gameRoot, GameConfigSuffix);
+    holdGameAndTidy(game, files);
+    const auto backup = game.file(BackupSuffix);
+    const auto script = game.file(StartupScriptSuffix);
+    const auto config = game.file(GameConfigSuffix);
     // Everything is looked at before the first change: a problem leaves every file as it was.
     const bool backedUp = files.ownFileExists(backup);
-    const AfterConfig found = checkAfterGameConfig(gameRoot, files);
-    const auto savedValues = savedValuesRecord(gameRoot, files);
+    const AfterConfig found = checkAfterGameConfig(game, files);
+    const auto savedValues = savedValuesRecord(game, files);
     if (!backedUp && !found.added && !found.ownSettingsAreOurs && !savedValues)
         return UninstallResult::NotInstalled;
     // What each file becomes: only those that change are checked and written. Without the backup,
@@ -159,16 +162,16 @@ UninstallResult UninstallTweak(const std::string& gameRoot, const FileSteps& fil
     }
     if (configAfter)
         files.checkReplaceable(config, WriteProtected::Replace);
-    const auto userConfigAfter = userConfigAfterUninstall(gameRoot, found, files);
+    const auto userConfigAfter = userConfigAfterUninstall(game, found, files);
 
     keepPoint(points, MadeBy::Uninstall);
     if (scriptAfter)
         files.replaceWith(script, *scriptAfter);
     if (configAfter)
         files.replaceWith(config, *configAfter, WriteProtected::Replace);
-    stopRunningAfterGameConfig(gameRoot, found, userConfigAfter, files);
+    stopRunningAfterGameConfig(game, found, userConfigAfter, files);
     if (savedValues)
-        files.remove(gameFilePath(gameRoot, SavedValuesRecordSuffix));
+        files.remove(game.file(SavedValuesRecordSuffix));
     if (backedUp)
         files.remove(backup);
     return UninstallResult::Restored;

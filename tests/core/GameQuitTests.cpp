@@ -1,9 +1,9 @@
 // What the game saved while the program's settings ran comes back as the player had it.
 #include "GameStartupOrder.h"
 #include "WorkspaceTestGame.h"
+#include "files/FileError.h"
 #include "game/GameConfig.h"
 #include "game/TodaysGame.h"
-#include "workspace/FileError.h"
 #include "workspace/Workspace.h"
 
 #include <sstream>
@@ -191,9 +191,9 @@ TEST(GameQuitFault, AFailedUninstallLeavesWhatASecondOneFinishes) {
         try {
             UninstallTweak(game.root(), FileSteps([&](FileStep, const fs::path& file) {
                                if (++step == failAt)
-                                   throw FileError(ENOSPC, file);
+                                   throw files::FileError(ENOSPC, file);
                            }));
-        } catch (const FileError&) {
+        } catch (const files::FileError&) {
             EXPECT_EQ(UninstallTweak(game.root()), UninstallResult::Restored);
             EXPECT_EQ(readBytes(game.cstrike() / "config.cfg"), own);
             EXPECT_EQ(game.cstrikeNames(), (std::set<std::string>{"autoexec.cfg", "config.cfg"}));

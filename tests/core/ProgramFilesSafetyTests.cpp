@@ -1,7 +1,7 @@
 // The program's own files are never a door out of the game folder, and nothing changes before a
 // problem is shown. POSIX only: links, FIFOs and processes started from the game folder.
 #include "WorkspaceTestGame.h"
-#include "workspace/FileError.h"
+#include "files/FileError.h"
 #include "workspace/RunningGame.h"
 #include "workspace/Workspace.h"
 
@@ -76,8 +76,9 @@ TEST_P(PlantedFile, IsRefusedWithItsPathBeforeAnyByteInsideOrOutsideChanges) {
             planted.tried == PlantedCase::Apply ? ApplyWorkspace(game.root())
                                                 : (void)UninstallTweak(game.root());
         ADD_FAILURE() << "not refused";
-    } catch (const FileError& error) {
-        EXPECT_EQ(error.code(), make_error_code(GameFileProblem::NotARegularFile)) << error.code().message();
+    } catch (const files::FileError& error) {
+        EXPECT_EQ(error.code(), make_error_code(files::GameFileProblem::NotARegularFile))
+            << error.code().message();
         EXPECT_EQ(error.path(), file);
     }
     EXPECT_EQ(snapshot(game.folder()), inside);
@@ -113,8 +114,8 @@ TEST(PlayersFiles, OwnZentrimoCfgChangedRecordsALinkedUserConfigAndAMissingBacku
         try {
             ApplyWorkspace(game.root());
             ADD_FAILURE() << "applied over the player's zentrimo.cfg";
-        } catch (const FileError& error) {
-            EXPECT_EQ(error.code(), make_error_code(GameFileProblem::NotZentrimosFile));
+        } catch (const files::FileError& error) {
+            EXPECT_EQ(error.code(), make_error_code(files::GameFileProblem::NotZentrimosFile));
         }
         EXPECT_EQ(snapshot(game.folder()), before);
         EXPECT_EQ(UninstallTweak(game.root()), UninstallResult::Restored);
@@ -139,8 +140,8 @@ TEST(PlayersFiles, OwnZentrimoCfgChangedRecordsALinkedUserConfigAndAMissingBacku
         try {
             UninstallTweak(game.root());
             ADD_FAILURE() << "uninstalled with a changed record";
-        } catch (const FileError& error) {
-            EXPECT_EQ(error.code(), make_error_code(GameFileProblem::ChangedRecord));
+        } catch (const files::FileError& error) {
+            EXPECT_EQ(error.code(), make_error_code(files::GameFileProblem::ChangedRecord));
             EXPECT_EQ(error.path(), game.cstrike() / record);
         }
         EXPECT_EQ(snapshot(game.folder()), before);

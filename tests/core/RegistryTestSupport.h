@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GameSearchFiles.h"
+#include "files/Environment.h"
 #include "registry/Registry.h"
 
 #include <gtest/gtest.h>
@@ -67,13 +68,23 @@ private:
     std::vector<std::pair<const char*, std::optional<std::string>>> m_saved;
 };
 
+// What the program's main would pass down from the variables these tests set.
+inline files::Environment processEnvironment() {
+    const auto variable = [](const char* name) -> std::optional<std::filesystem::path> {
+        const char* value = std::getenv(name);
+        return value && *value ? std::optional<std::filesystem::path>(value) : std::nullopt;
+    };
+    return {variable("HOME"), variable("WINEPREFIX"), variable("STEAM_DIR")};
+}
+
 // The status and the output, compared and printed together.
 using Result = std::pair<std::int32_t, RegValue>;
 
 inline Result read(const std::string& hive, const std::string& key, const std::string& name,
                    const std::string& code, const RegValue& fallback) {
     Result result;
-    result.first = ReadRegValue(hive, key, name, code, fallback, result.second);
+    result.first =
+        ReadRegValue(hive, key, name, code, fallback, result.second, processEnvironment().winePrefixInUse());
     return result;
 }
 

@@ -39,7 +39,8 @@ TEST(GetHiveHandle, TakesOnlyAnExistingFileAsSettingsFile) {
 TEST(ReadRegValue, UnrecognisedHiveReturns99WithTheDefault) {
     for (const RegValue& fallback : {RegValue("keep"s), RegValue(true), RegValue(7)}) {
         RegValue output = "previous"s;
-        EXPECT_EQ(ReadRegValue("HKEY_CURRENT_USER", "Software", "InstallPath", "S", fallback, output), 99);
+        EXPECT_EQ(ReadRegValue("HKEY_CURRENT_USER", "Software", "InstallPath", "S", fallback, output, {}),
+                  99);
         EXPECT_EQ(output, fallback);
     }
 }

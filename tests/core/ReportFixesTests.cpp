@@ -5,7 +5,7 @@
 #include "game/ReportFixes.h"
 #include "game/StartupReport.h"
 #include "workspace/ApplyFixes.h"
-#include "workspace/FileError.h"
+#include "files/FileError.h"
 #include "workspace/Workspace.h"
 
 #include <algorithm>
@@ -103,7 +103,7 @@ std::vector<std::string> idsOf(const std::vector<game::Fix>& fixes) {
     return ids;
 }
 
-bool neverRunning(const std::string&) {
+bool neverRunning(const files::GameFolder&) {
     return false;
 }
 
@@ -121,7 +121,7 @@ TEST(ReportFixes, EachFixChangesItsLinesAndNoOtherByte) {
         const Files untouched = game.files();
         workspace::plannedChanges(game.root(), fixes);
         EXPECT_EQ(game.files(), untouched) << c.what << ": changed by the preview";
-        EXPECT_EQ(workspace::applyFixes(game.root(), fixes, [](const std::string&) { return true; }),
+        EXPECT_EQ(workspace::applyFixes(game.root(), fixes, [](const files::GameFolder&) { return true; }),
                   workspace::FixOutcome::GameRunning);
         EXPECT_EQ(game.files(), untouched) << c.what << ": changed while the game runs";
 
@@ -141,7 +141,7 @@ TEST(ReportFixes, AFileChangedSinceTheReportIsNotTouched) {
     const auto fixes = game.fixes();
     writeBytes(game.script(), "connect 5.6.7.8\r\n");
     const Files before = game.files();
-    EXPECT_THROW(workspace::applyFixes(game.root(), fixes, neverRunning), workspace::FileError);
+    EXPECT_THROW(workspace::applyFixes(game.root(), fixes, neverRunning), files::FileError);
     EXPECT_EQ(game.files(), before);
 }
 

@@ -1,5 +1,5 @@
 #include "WorkspaceTestGame.h"
-#include "workspace/FileError.h"
+#include "files/FileError.h"
 #include "workspace/RestorePoints.h"
 #include "workspace/Sha256.h"
 #include "workspace/Workspace.h"
@@ -7,6 +7,7 @@
 #include <map>
 
 using namespace workspace;
+using files::FileError;
 
 namespace {
 

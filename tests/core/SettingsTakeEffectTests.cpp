@@ -164,7 +164,7 @@ TEST(LetterCase, CStrikeFolderAndConfigInCapitals) {
     GameFolder game;
     fs::rename(game.cstrike(), game.folder() / "CStrike");
     writeBytes(game.folder() / "CStrike" / "CONFIG.CFG", "");
-    EXPECT_TRUE(fileExists(gameFilePath(game.root(), GameConfigSuffix)));
+    EXPECT_TRUE(fileExists(game.root().file(GameConfigSuffix)));
     PrepareWorkspace(game.root(), {"x"});
     ApplyWorkspace(game.root());
     EXPECT_EQ(readBytes(game.folder() / "CStrike" / "autoexec.cfg"), bannerBytes() + "x\r\n");

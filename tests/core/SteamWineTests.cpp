@@ -5,6 +5,7 @@
 #include "RegistryTestSupport.h"
 #include "files/NameLookup.h"
 #include "files/WholeFile.h"
+#include "files/WinePrefix.h"
 #include "search/GameSearch.h"
 #include "search/SteamLibrary.h"
 #include "search/WinePrefixes.h"
@@ -41,8 +42,11 @@ protected:
     static Result installPath(const char* key) {
         const search::FoundFolder found = search::gameFolder(
             key == std::string_view(HalfLifeKey) ? search::GameEdition::Steam : search::GameEdition::Retail,
-            search::environmentOfThisProcess());
-        return found.folder ? Result(0, *found.folder) : Result(found.registryStatus, ""s);
+            processEnvironment());
+        if (found.folder)
+            return Result(0, *found.folder);
+        return Result(
+            found.problem == search::SearchProblem::NotFound ? ErrorFileNotFound : found.registryError, ""s);
     }
 
     void writeSystemReg(std::string_view body) const {
@@ -190,7 +194,7 @@ TEST_F(SteamInWine, LinkedPrefixesAndLibrariesAreSearchedOnce) {
     search.search(*wine::prefixSteamRoot(m_prefix));
     EXPECT_EQ(search.libraries(), (std::vector<fs::path>{fs::canonical(steamDir()), nativeSteam, steam}));
     // The picker is offered the same libraries.
-    EXPECT_EQ(search::steamLibraries(search::environmentOfThisProcess()), search.libraries());
+    EXPECT_EQ(search::steamLibraries(processEnvironment()), search.libraries());
 }
 
 TEST_F(SteamInWine, MachineWideValuesServeBothEditionsAfterTheUsersOwn) {

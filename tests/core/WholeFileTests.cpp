@@ -93,7 +93,7 @@ TEST_F(SpecialRegistryFile, AnUnreadableHiveIsPassedOverForSteamAtOnce) {
     const std::string game = fs::canonical(steamDir() / "steamapps" / "common" / "Half-Life").string();
     makeFifo(m_prefix / "user.reg");
     const auto folderOf = [](search::GameEdition edition) {
-        return search::gameFolder(edition, search::environmentOfThisProcess());
+        return search::gameFolder(edition, processEnvironment());
     };
     const search::FoundFolder steam =
         promptly(m_prefix / "user.reg", [&] { return folderOf(search::GameEdition::Steam); });
@@ -101,7 +101,8 @@ TEST_F(SpecialRegistryFile, AnUnreadableHiveIsPassedOverForSteamAtOnce) {
     const search::FoundFolder retail =
         promptly(m_prefix / "user.reg", [&] { return folderOf(search::GameEdition::Retail); });
     EXPECT_EQ(retail.folder, std::nullopt);
-    EXPECT_EQ(retail.registryStatus, ErrorCantOpen);
+    EXPECT_EQ(retail.problem, search::SearchProblem::RegistryUnreadable);
+    EXPECT_EQ(retail.registryError, ErrorCantOpen);
 }
 
 // A file that cannot be read gives the fallback, as the Windows API does.

@@ -121,7 +121,7 @@ std::string installPath(const char* key) {
     const search::GameEdition edition = std::string_view(key) == "Software\\valve\\half-life"
                                             ? search::GameEdition::Steam
                                             : search::GameEdition::Retail;
-    return search::gameFolder(edition, search::environmentOfThisProcess()).folder.value_or("");
+    return search::gameFolder(edition, processEnvironment()).folder.value_or("");
 }
 
 class WindowsSteam : public ::testing::TestWithParam<const wchar_t*> {

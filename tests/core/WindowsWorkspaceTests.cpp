@@ -1,8 +1,8 @@
 // The workspace on Windows itself: folders outside ASCII, files other programs hold open, the
 // read-only attribute, and errors numbered and worded as Windows numbers and words them.
 #include "WorkspaceTestGame.h"
+#include "files/FileError.h"
 #include "files/Utf8Path.h"
-#include "workspace/FileError.h"
 #include "workspace/GameFiles.h"
 #include "workspace/Workspace.h"
 
@@ -30,7 +30,7 @@ protected:
     ~ForeignGame() override { fs::remove_all(m_parent); }
 
     fs::path folder() const { return m_parent / files::pathFromUtf8(GetParam()); }
-    std::string root() const { return files::utf8Of(folder()); }
+    files::GameFolder root() const { return files::GameFolder(files::utf8Of(folder()), {}); }
     std::optional<std::string> read(const char* name) const { return readBytes(folder() / "cstrike" / name); }
 
 private:
@@ -63,7 +63,7 @@ TEST(WindowsFiles, AScriptHeldOpenByTheGameStaysWholeAndTheErrorIsWindowsOwn) {
     try {
         ApplyWorkspace(game.root());
         ADD_FAILURE() << "replaced a file held open";
-    } catch (const FileError& error) {
+    } catch (const files::FileError& error) {
         EXPECT_TRUE(error.errorNumber() == ERROR_SHARING_VIOLATION ||
                     error.errorNumber() == ERROR_ACCESS_DENIED)
             << error.what();
@@ -83,7 +83,7 @@ TEST(WindowsFiles, AReadOnlyScriptIsRefused) {
     try {
         ApplyWorkspace(game.root());
         ADD_FAILURE() << "replaced a read-only script";
-    } catch (const FileError& error) {
+    } catch (const files::FileError& error) {
         EXPECT_TRUE(error.code() == std::errc::permission_denied) << error.what();
     }
     SetFileAttributesW(game.script().c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -96,7 +96,7 @@ TEST(WindowsFiles, ErrorsAreNumberedAndWordedAsWindowsDoes) {
     try {
         PrepareWorkspace(game.root(), {});
         ADD_FAILURE() << "no error without a cstrike folder";
-    } catch (const FileError& error) {
+    } catch (const files::FileError& error) {
         EXPECT_EQ(error.errorNumber(), ERROR_PATH_NOT_FOUND) << error.what();
         EXPECT_TRUE(error.code() == std::errc::no_such_file_or_directory);
         wchar_t text[512] = {};

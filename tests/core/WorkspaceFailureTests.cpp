@@ -1,5 +1,5 @@
 #include "WorkspaceTestGame.h"
-#include "workspace/FileError.h"
+#include "files/FileError.h"
 #include "workspace/Workspace.h"
 
 #include <algorithm>
@@ -18,18 +18,18 @@ const std::set<std::string> GameFileNames{
 const std::set<std::string> PreparedNames{"autoexec.cfg", "autoexec.tmp", "Zentrimo.dll"};
 const std::string PlayersUserConfig = "bind j +jump\r\n";
 
-template <typename Operation> FileError caughtError(Operation operation) {
+template <typename Operation> files::FileError caughtError(Operation operation) {
     try {
         operation();
-    } catch (const FileError& error) {
+    } catch (const files::FileError& error) {
         return error;
     }
-    ADD_FAILURE() << "no FileError thrown";
-    return FileError(0, {});
+    ADD_FAILURE() << "no files::FileError thrown";
+    return files::FileError(0, {});
 }
 
 template <typename Expected>
-void expectError(const FileError& error, Expected expected, const fs::path& file) {
+void expectError(const files::FileError& error, Expected expected, const fs::path& file) {
     EXPECT_TRUE(error.code() == expected) << error.what();
     EXPECT_EQ(error.errorNumber(), error.code().value());
     EXPECT_NE(std::string(error.what()).find(error.systemText()), std::string::npos) << error.what();
@@ -59,8 +59,8 @@ TEST_F(WorkspaceFailure, MissingCstrikeFolderIsReportedWithThePath) {
 TEST_F(WorkspaceFailure, FolderWhereTheScriptShouldBe) {
     fs::create_directory(game.script());
 #ifdef _WIN32
-    expectError(caughtError([&] { PrepareWorkspace(game.root(), {}); }), GameFileProblem::NotARegularFile,
-                game.script());
+    expectError(caughtError([&] { PrepareWorkspace(game.root(), {}); }),
+                files::GameFileProblem::NotARegularFile, game.script());
 #else
     expectError(caughtError([&] { PrepareWorkspace(game.root(), {}); }), std::errc::is_a_directory,
                 game.script());
@@ -71,8 +71,8 @@ TEST_F(WorkspaceFailure, FolderWhereTheScriptShouldBe) {
 TEST_F(WorkspaceFailure, FolderWhereTheBackupShouldBeLeavesNoTemporaryFile) {
     writeBytes(game.script(), UserScript);
     fs::create_directory(game.backup());
-    expectError(caughtError([&] { PrepareWorkspace(game.root(), {}); }), GameFileProblem::NotARegularFile,
-                game.backup());
+    expectError(caughtError([&] { PrepareWorkspace(game.root(), {}); }),
+                files::GameFileProblem::NotARegularFile, game.backup());
     EXPECT_EQ(readBytes(game.script()), UserScript);
     EXPECT_EQ(game.cstrikeNames(), (std::set<std::string>{"autoexec.cfg", "Zentrimo.dll"}));
 }
@@ -80,8 +80,8 @@ TEST_F(WorkspaceFailure, FolderWhereTheBackupShouldBeLeavesNoTemporaryFile) {
 TEST_F(WorkspaceFailure, FolderWhereTheWorkspaceShouldBeIsRefusedBeforeTheBackupIsMade) {
     writeBytes(game.script(), UserScript);
     fs::create_directory(game.workFile());
-    expectError(caughtError([&] { PrepareWorkspace(game.root(), {}); }), GameFileProblem::NotARegularFile,
-                game.workFile());
+    expectError(caughtError([&] { PrepareWorkspace(game.root(), {}); }),
+                files::GameFileProblem::NotARegularFile, game.workFile());
     EXPECT_EQ(readBytes(game.script()), UserScript);
     EXPECT_EQ(game.cstrikeNames(), (std::set<std::string>{"autoexec.cfg", "autoexec.tmp"}));
 }
@@ -90,7 +90,7 @@ TEST_F(WorkspaceFailure, FailedApplyKeepsTheWorkspace) {
     PrepareWorkspace(game.root(), {"x"});
     fs::remove(game.script());
     fs::create_directory(game.script());
-    expectError(caughtError([&] { ApplyWorkspace(game.root()); }), GameFileProblem::NotARegularFile,
+    expectError(caughtError([&] { ApplyWorkspace(game.root()); }), files::GameFileProblem::NotARegularFile,
                 game.script());
     EXPECT_EQ(readBytes(game.workFile()), bannerBytes() + "x\r\n");
     EXPECT_EQ(game.cstrikeNames(), PreparedNames);
@@ -166,12 +166,12 @@ void failEachStepInTurn(const std::function<void(const GameFolder&)>& setUp,
         const FileSteps files([&](FileStep, const fs::path& file) {
             if (++step == failAt) {
                 failedOn = file;
-                throw FileError(ENOSPC, file);
+                throw files::FileError(ENOSPC, file);
             }
         });
         try {
             operation(game, files);
-        } catch (const FileError& error) {
+        } catch (const files::FileError& error) {
             EXPECT_EQ(error.errorNumber(), ENOSPC);
             EXPECT_EQ(error.path(), failedOn);
             const auto names = game.cstrikeNames();
@@ -256,9 +256,9 @@ TEST(WorkspaceInjectedFailure, UninstallAfterAFailedUninstallFinishesTheJob) {
         int step = 0;
         EXPECT_THROW(UninstallTweak(game.root(), FileSteps([&](FileStep, const fs::path& file) {
                                         if (++step == failAt)
-                                            throw FileError(ENOSPC, file);
+                                            throw files::FileError(ENOSPC, file);
                                     })),
-                     FileError);
+                     files::FileError);
         EXPECT_EQ(UninstallTweak(game.root()), UninstallResult::Restored);
         EXPECT_EQ(readBytes(game.userConfig()), "bind j +jump");
         EXPECT_EQ(game.cstrikeNames(), (std::set<std::string>{"autoexec.cfg", "userconfig.cfg"}));

@@ -1,33 +1,33 @@
 #include "WorkspaceTestGame.h"
-#include "workspace/FileError.h"
+#include "files/FileError.h"
+#include "files/WinePrefix.h"
 #include "workspace/Workspace.h"
 
 #include <cerrno>
-#include <cstdlib>
 
 using namespace workspace;
 
 namespace {
 
-TEST(GameFilePath, AppendsTheSuffixWithNativeSeparatorsAndLeavesTheRootAlone) {
+TEST(GameFolderFile, AppendsTheSuffixWithNativeSeparatorsAndLeavesTheRootAlone) {
 #ifdef _WIN32
-    EXPECT_EQ(gameFilePath("C:\\Games\\Half-Life", StartupScriptSuffix).string(),
+    EXPECT_EQ(files::GameFolder("C:\\Games\\Half-Life", {}).file(StartupScriptSuffix).string(),
               "C:\\Games\\Half-Life\\cstrike\\autoexec.cfg");
-    EXPECT_EQ(gameFilePath("D:\\", BackupSuffix).string(), "D:\\\\cstrike\\Zentrimo.dll");
+    EXPECT_EQ(files::GameFolder("D:\\", {}).file(BackupSuffix).string(), "D:\\\\cstrike\\Zentrimo.dll");
 #else
-    EXPECT_EQ(gameFilePath("/games/Half-Life", StartupScriptSuffix).string(),
+    EXPECT_EQ(files::GameFolder("/games/Half-Life", {}).file(StartupScriptSuffix).string(),
               "/games/Half-Life/cstrike/autoexec.cfg");
-    EXPECT_EQ(gameFilePath("/games/Half-Life/", WorkspaceSuffix).string(),
+    EXPECT_EQ(files::GameFolder("/games/Half-Life/", {}).file(WorkspaceSuffix).string(),
               "/games/Half-Life//cstrike/autoexec.tmp");
-    EXPECT_EQ(gameFilePath("/games/odd\\name", GameConfigSuffix).string(),
+    EXPECT_EQ(files::GameFolder("/games/odd\\name", {}).file(GameConfigSuffix).string(),
               "/games/odd\\name/cstrike/config.cfg");
-    EXPECT_EQ(gameFilePath("relative", BackupSuffix).string(), "relative/cstrike/Zentrimo.dll");
+    EXPECT_EQ(files::GameFolder("relative", {}).file(BackupSuffix).string(), "relative/cstrike/Zentrimo.dll");
 #endif
 }
 
 TEST(FileExists, FindsOnlyRegularFiles) {
     GameFolder game;
-    const fs::path config = gameFilePath(game.root(), GameConfigSuffix);
+    const fs::path config = game.root().file(GameConfigSuffix);
     EXPECT_FALSE(fileExists(config));
     fs::create_directory(config);
     EXPECT_FALSE(fileExists(config));
@@ -43,7 +43,7 @@ TEST(FileExists, FindsOnlyRegularFiles) {
 }
 
 TEST(FileErrorText, CarriesNumberSystemTextAndPath) {
-    const FileError error(ENOENT, "/games/cstrike/autoexec.cfg");
+    const files::FileError error(ENOENT, "/games/cstrike/autoexec.cfg");
     EXPECT_EQ(error.errorNumber(), ENOENT);
     EXPECT_TRUE(error.code() == std::errc::no_such_file_or_directory) << error.code().message();
     EXPECT_FALSE(error.systemText().empty());
@@ -55,63 +55,43 @@ TEST(FileErrorText, CarriesNumberSystemTextAndPath) {
 }
 
 #ifndef _WIN32
-// Sets an environment variable for one test and puts the old value back.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const char* value) : m_name(name) {
-        if (const char* old = std::getenv(name))
-            m_old = old;
-        value ? setenv(name, value, 1) : unsetenv(name);
-    }
-    ~ScopedEnv() { m_old ? setenv(m_name, m_old->c_str(), 1) : unsetenv(m_name); }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-
-private:
-    const char* m_name;
-    std::optional<std::string> m_old;
-};
-
-TEST(GameFilePath, WindowsFormRootGoesThroughTheWinePrefixDrive) {
+TEST(GameFolderFile, WindowsFormRootGoesThroughTheWinePrefixDrive) {
     const fs::path prefix = uniqueTempFolder("zentrimo-wine");
     fs::create_directories(prefix / "drive_c" / "Games" / "Half-Life" / "cstrike");
     fs::create_directory(prefix / "dosdevices");
     fs::create_directory_symlink("../drive_c", prefix / "dosdevices" / "c:");
-    const ScopedEnv env("WINEPREFIX", prefix.c_str());
 
-    EXPECT_EQ(gameFilePath("C:\\Games\\Half-Life", StartupScriptSuffix).string(),
+    EXPECT_EQ(files::GameFolder("C:\\Games\\Half-Life", prefix).file(StartupScriptSuffix).string(),
               prefix.string() + "/dosdevices/c:/Games/Half-Life/cstrike/autoexec.cfg");
-    EXPECT_EQ(gameFilePath("c:/Games/Half-Life\\", BackupSuffix).string(),
+    EXPECT_EQ(files::GameFolder("c:/Games/Half-Life\\", prefix).file(BackupSuffix).string(),
               prefix.string() + "/dosdevices/c:/Games/Half-Life//cstrike/Zentrimo.dll");
 
-    PrepareWorkspace("C:\\Games\\Half-Life", {"thirdperson"});
+    PrepareWorkspace(files::GameFolder("C:\\Games\\Half-Life", prefix), {"thirdperson"});
     EXPECT_EQ(readBytes(prefix / "drive_c" / "Games" / "Half-Life" / "cstrike" / "autoexec.tmp"),
               bannerBytes() + "thirdperson\r\n");
     fs::remove_all(prefix);
 }
 
-TEST(GameFilePath, WindowsFormRootIsFoundWhateverItsLetterCase) {
+TEST(GameFolderFile, WindowsFormRootIsFoundWhateverItsLetterCase) {
     const fs::path prefix = uniqueTempFolder("zentrimo-wine");
     fs::create_directories(prefix / "drive_d" / "Games" / "Half-Life" / "cstrike");
     fs::create_directory(prefix / "dosdevices");
     fs::create_directory_symlink("../drive_d", prefix / "dosdevices" / "D:");
-    const ScopedEnv env("WINEPREFIX", prefix.c_str());
 
-    EXPECT_EQ(gameFilePath("d:\\GAMES\\half-life", GameConfigSuffix).string(),
+    EXPECT_EQ(files::GameFolder("d:\\GAMES\\half-life", prefix).file(GameConfigSuffix).string(),
               prefix.string() + "/dosdevices/D:/Games/Half-Life/cstrike/config.cfg");
-    PrepareWorkspace("D:/games/HALF-LIFE", {"x"});
-    ApplyWorkspace("d:\\Games\\Half-life");
+    PrepareWorkspace(files::GameFolder("D:/games/HALF-LIFE", prefix), {"x"});
+    ApplyWorkspace(files::GameFolder("d:\\Games\\Half-life", prefix));
     EXPECT_EQ(readBytes(prefix / "drive_d" / "Games" / "Half-Life" / "cstrike" / "autoexec.cfg"),
               bannerBytes() + "x\r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(prefix / "drive_d"), {}), 1);
     fs::remove_all(prefix);
 }
 
-TEST(GameFilePath, WinePrefixDefaultsToDotWineInHome) {
-    const ScopedEnv home("HOME", "/home/tester");
-    for (const char* unset : {static_cast<const char*>(nullptr), ""}) {
-        const ScopedEnv prefix("WINEPREFIX", unset);
-        EXPECT_EQ(gameFilePath("D:\\x", GameConfigSuffix).string(),
+TEST(GameFolderFile, WinePrefixDefaultsToDotWineInHome) {
+    for (const auto& unset : {std::optional<fs::path>(), std::optional<fs::path>("")}) {
+        const fs::path prefix = files::defaultWinePrefix(unset, fs::path("/home/tester"));
+        EXPECT_EQ(files::GameFolder("D:\\x", prefix).file(GameConfigSuffix).string(),
                   "/home/tester/.wine/dosdevices/d:/x/cstrike/config.cfg");
     }
 }

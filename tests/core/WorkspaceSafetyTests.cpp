@@ -1,6 +1,6 @@
 // Attacks from outside the program on a POSIX file system: planted links and FIFOs, a second
 // instance, failing look-ups, bad roots, huge files and kills at any moment.
-#include "workspace/FileError.h"
+#include "files/FileError.h"
 #include "workspace/Workspace.h"
 
 #include "WorkspaceTestGame.h"
@@ -32,7 +32,7 @@ public:
 template <typename Operation> std::error_code failureOf(Operation operation) {
     try {
         operation();
-    } catch (const FileError& error) {
+    } catch (const files::FileError& error) {
         return error.code();
     }
     return {};
@@ -100,7 +100,7 @@ TEST(GameFiles, FifosAndFoldersAreRefusedAtOnce) {
             PrepareWorkspace(game.root(), {});
             ApplyWorkspace(game.root());
         });
-        EXPECT_EQ(failure, make_error_code(GameFileProblem::NotARegularFile)) << failure.message();
+        EXPECT_EQ(failure, make_error_code(files::GameFileProblem::NotARegularFile)) << failure.message();
         EXPECT_EQ(fs::symlink_status(game.cstrike() / name).type(), fs::file_type::fifo);
     }
 }
@@ -111,7 +111,7 @@ TEST(GameFiles, AFailingLookIsAnErrorNotAMissingFile) {
     writeBytes(game.backup(), UserScript);
     const FileSteps failingStat([&](FileStep step, const fs::path& file) {
         if (step == FileStep::Stat && file == game.backup())
-            throw FileError(EIO, file);
+            throw files::FileError(EIO, file);
     });
     EXPECT_EQ(failureOf([&] { PrepareWorkspace(game.root(), {}, failingStat); }), std::errc::io_error);
     EXPECT_EQ(failureOf([&] { UninstallTweak(game.root(), failingStat); }), std::errc::io_error);
@@ -124,11 +124,12 @@ TEST(GameRoot, EmptyOrHoldingANulIsRefusedBeforeAnyFileIsTouched) {
     const fs::path outside = game.folder() / "outside";
     writeBytes(outside, "not the game's\n");
     const std::string cut = outside.string() + std::string(1, '\0') + "/Half-Life";
-    for (const std::string& root : {cut, std::string()}) {
+    for (const std::string& given : {cut, std::string()}) {
+        const auto root = [&] { return files::GameFolder(given, {}); };
         for (const auto& operation : std::vector<std::function<void()>>{
-                 [&] { PrepareWorkspace(root, {"x"}); }, [&] { AppendWorkspaceLines(root, {"x"}); },
-                 [&] { ApplyWorkspace(root); }, [&] { UninstallTweak(root); }})
-            EXPECT_EQ(failureOf(operation), make_error_code(GameFileProblem::BadGameRoot));
+                 [&] { PrepareWorkspace(root(), {"x"}); }, [&] { AppendWorkspaceLines(root(), {"x"}); },
+                 [&] { ApplyWorkspace(root()); }, [&] { UninstallTweak(root()); }})
+            EXPECT_EQ(failureOf(operation), make_error_code(files::GameFileProblem::BadGameRoot));
     }
     EXPECT_EQ(readBytes(outside), "not the game's\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(game.folder()), {}), 2);
@@ -186,8 +187,8 @@ TEST(OneProgramPerGame, ASecondInstanceIsToldAndChangesNothingUntilTheFirstIsGon
     try {
         ApplyWorkspace(game.root());
         ADD_FAILURE() << "the second instance applied";
-    } catch (const FileError& error) {
-        EXPECT_EQ(error.code(), make_error_code(GameFileProblem::FolderInUse));
+    } catch (const files::FileError& error) {
+        EXPECT_EQ(error.code(), make_error_code(files::GameFileProblem::FolderInUse));
         EXPECT_EQ(error.path(), game.cstrike());
     }
     EXPECT_EQ(readBytes(game.script()), UserScript);
@@ -204,7 +205,7 @@ TEST(OneProgramPerGame, OneProgramReachesItsFolderByAnyName) {
     const fs::path link = game.folder().parent_path() / (game.folder().filename().string() + "-link");
     fs::create_directory_symlink(game.folder(), link);
     PrepareWorkspace(game.root(), {"x"});
-    ApplyWorkspace(link.string());
+    ApplyWorkspace(files::GameFolder(link.string(), {}));
     EXPECT_EQ(readBytes(game.script()), bannerBytes() + "x\r\n");
     fs::remove(link);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/GameFolder.h"
 #include "workspace/GameFiles.h"
 
 #include <gtest/gtest.h>
@@ -56,13 +57,13 @@ public:
     GameFolder(const GameFolder&) = delete;
     GameFolder& operator=(const GameFolder&) = delete;
 
-    std::string root() const { return m_root.string(); }
+    files::GameFolder root() const { return files::GameFolder(m_root.string(), {}); }
     fs::path folder() const { return m_root; }
-    fs::path script() const { return workspace::gameFilePath(root(), workspace::StartupScriptSuffix); }
-    fs::path backup() const { return workspace::gameFilePath(root(), workspace::BackupSuffix); }
-    fs::path workFile() const { return workspace::gameFilePath(root(), workspace::WorkspaceSuffix); }
-    fs::path userConfig() const { return workspace::gameFilePath(root(), workspace::UserConfigSuffix); }
-    fs::path ownSettings() const { return workspace::gameFilePath(root(), workspace::OwnSettingsSuffix); }
+    fs::path script() const { return root().file(workspace::StartupScriptSuffix); }
+    fs::path backup() const { return root().file(workspace::BackupSuffix); }
+    fs::path workFile() const { return root().file(workspace::WorkspaceSuffix); }
+    fs::path userConfig() const { return root().file(workspace::UserConfigSuffix); }
+    fs::path ownSettings() const { return root().file(workspace::OwnSettingsSuffix); }
     fs::path cstrike() const { return m_root / "cstrike"; }
 
     std::set<std::string> cstrikeNames() const {

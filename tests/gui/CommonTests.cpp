@@ -3,7 +3,7 @@
 #include "common/FormStyle.h"
 #include "common/MessageBox.h"
 #include "common/PlayerPath.h"
-#include "workspace/FileError.h"
+#include "files/FileError.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -18,13 +18,11 @@ class CommonTests : public QObject {
 private slots:
     void fileErrorReachesBoundaryWithNumberTextAndPath() {
         FakeServices services;
-        guarded(services,
-                [] { throw workspace::FileError(ENOENT, "/games/Half-Life/cstrike/autoexec.tmp"); });
-        QCOMPARE(
-            services.errors,
-            QStringList{QStringLiteral("Error %1: %2\n/games/Half-Life/cstrike/autoexec.tmp")
-                            .arg(ENOENT)
-                            .arg(QString::fromStdString(workspace::platformCategory().message(ENOENT)))});
+        guarded(services, [] { throw files::FileError(ENOENT, "/games/Half-Life/cstrike/autoexec.tmp"); });
+        QCOMPARE(services.errors,
+                 QStringList{QStringLiteral("Error %1: %2\n/games/Half-Life/cstrike/autoexec.tmp")
+                                 .arg(ENOENT)
+                                 .arg(QString::fromStdString(files::platformCategory().message(ENOENT)))});
         QCOMPARE(services.exitCode_, std::optional<int>(1));
     }
 
@@ -47,7 +45,7 @@ private slots:
         FakeServices services;
         const QString game = m_game.filePath("cstrike/autoexec.cfg");
         guarded(services, [&] {
-            throw workspace::FileError(EACCES, (m_prefix->filePath("dosdevices/z:") + game).toStdString());
+            throw files::FileError(EACCES, (m_prefix->filePath("dosdevices/z:") + game).toStdString());
         });
         QCOMPARE(
             services.errors,
@@ -93,15 +91,15 @@ private slots:
 #endif
         QVERIFY(QDir(m_game.path()).mkpath("Half-Life"));
         const QString native = QString(m_game.path()).replace('/', '\\');
-        QCOMPARE(playerFolder("Z:" + native + "\\half-life"), m_game.filePath("Half-Life"));
-        QCOMPARE(playerFolder("c:\\games\\"), m_prefix->filePath("drive_c/Games/"));
-        QCOMPARE(playerFolder("Q:\\Games"), "Q:\\Games");
-        QCOMPARE(playerFolder(m_game.path()), m_game.path());
-        QCOMPARE(playerFolder(QString()), QString());
+        QCOMPARE(playerFolder("Z:" + native + "\\half-life", prefix()), m_game.filePath("Half-Life"));
+        QCOMPARE(playerFolder("c:\\games\\", prefix()), m_prefix->filePath("drive_c/Games/"));
+        QCOMPARE(playerFolder("Q:\\Games", prefix()), "Q:\\Games");
+        QCOMPARE(playerFolder(m_game.path(), prefix()), m_game.path());
+        QCOMPARE(playerFolder(QString(), prefix()), QString());
         // A root the core refuses stays as it was given.
         const QString withNul = QString("Z:\\a") + QChar(0) + "b";
-        QCOMPARE(playerFolder(withNul), withNul);
-        QCOMPARE(wineDrives(),
+        QCOMPARE(playerFolder(withNul, prefix()), withNul);
+        QCOMPARE(wineDrives(prefix()),
                  (QList<std::pair<QString, QString>>{{"C:", m_prefix->filePath("drive_c")}, {"Z:", "/"}}));
     }
 
@@ -165,6 +163,9 @@ private slots:
 
 private:
     std::optional<QTemporaryDir> m_prefix;
+    std::filesystem::path prefix() const {
+        return m_prefix->path().toStdString();
+    }
     QTemporaryDir m_game;
 };
 

@@ -2,6 +2,7 @@
 // is loaded; with one, the windows and the console text speak it and the JSON stays English.
 #include "Harness.h"
 #include "app/ReportCommand.h"
+#include "common/ProcessEnvironment.h"
 #include "game/FolderReport.h"
 #include "game/RunPreview.h"
 #include "wizard/CheckLists.h"
@@ -198,7 +199,7 @@ private slots:
         const auto report = [&](bool json) {
             std::ostringstream out;
             std::ostringstream error;
-            const int code = reportOnConsole(root, json, out, error);
+            const int code = reportOnConsole(root, environmentOfThisProcess(), json, out, error);
             return std::pair{code,
                              QByteArray::fromStdString(out.str()).replace(data.path().toUtf8(), "DATA")};
         };

@@ -2,11 +2,15 @@
 // with the game's folder, and "&Next" there on to the wizard.
 #include "GameSearchFiles.h"
 #include "Harness.h"
+#include "app/ReportCommand.h"
+#include "common/ProcessEnvironment.h"
 #include "location/GamePlaces.h"
 
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sstream>
 
 #include <algorithm>
 #include <array>
@@ -117,10 +121,10 @@ private slots:
         QCOMPARE(program.field("frmDir", "txtDir")->text(), folder);
         program.click("frmDir", "cmdNext2");
         QVERIFY(Program::shown("frmTweak0") && !Program::shown("frmDir"));
-        QCOMPARE(QString::fromStdString(program.state.gameRoot), folder);
+        QCOMPARE(QString::fromStdString(program.state.gameFolder.given()), folder);
         QCOMPARE(program.services.messages, QStringList());
 
-        const QList<Drive> places = gamePlaces(search::environmentOfThisProcess());
+        const QList<Drive> places = gamePlaces(environmentOfThisProcess());
         const bool offered = std::any_of(places.begin(), places.end(), [&](const Drive& place) {
             return place.label.startsWith(QLatin1String("Steam library")) &&
                    folder.startsWith(place.root + QLatin1Char('/'));
@@ -128,7 +132,8 @@ private slots:
         QCOMPARE(offered, folder.contains(QLatin1String("/steamapps/common/"), Qt::CaseInsensitive));
     }
 
-    // A registry that cannot be read is not taken for one without the game.
+    // A registry that cannot be read is not taken for one without the game, by the folder page and the
+    // console alike.
     void anUnreadableRegistryIsShownAsAnError() {
         QTemporaryDir home;
         const fs::path homePath = fs::canonical(home.path().toStdString());
@@ -143,10 +148,17 @@ private slots:
         program.click("frmMain", "cmdNext1");
         QVERIFY(Program::shown("frmDir"));
         QCOMPARE(program.field("frmDir", "txtDir")->text(), QString());
-        QCOMPARE(program.services.errors,
-                 QStringList("Error 1011: the registry could not be read.\nHalf-life root not found, try specify "
-                             "another dir. Or choose another cstrike version"));
+        QCOMPARE(
+            program.services.errors,
+            QStringList("Error 1011: the registry could not be read.\nHalf-life root not found, try specify "
+                        "another dir. Or choose another cstrike version"));
         QCOMPARE(program.services.messages, QStringList());
+
+        std::ostringstream out;
+        std::ostringstream error;
+        QCOMPARE(reportOnConsole(std::nullopt, environmentOfThisProcess(), false, out, error), 2);
+        QCOMPARE(QString::fromStdString(error.str()), program.services.errors.value(0) + QLatin1Char('\n'));
+        QCOMPARE(out.str(), std::string());
     }
 };
 

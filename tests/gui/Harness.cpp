@@ -121,6 +121,10 @@ std::string GameFolder::root() const {
     return QDir::toNativeSeparators(m_dir.path()).toStdString();
 }
 
+files::GameFolder GameFolder::folder() const {
+    return files::GameFolder(root(), environmentOfThisProcess().winePrefixInUse());
+}
+
 QString GameFolder::path(const QString& file) const {
     return m_dir.filePath(QStringLiteral("cstrike/") + file);
 }

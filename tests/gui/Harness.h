@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Route.h"
+#include "common/ProcessEnvironment.h"
 #include "common/RunState.h"
 #include "common/Services.h"
 
@@ -71,6 +72,8 @@ public:
     explicit GameFolder(bool withCstrike = true);
     QString rootPath() const { return m_dir.path(); }
     std::string root() const;
+    // The folder as the program resolves it, in this process's Wine prefix.
+    files::GameFolder folder() const;
     QString path(const QString& file) const;
     bool has(const QString& file) const;
     QStringList files() const;
@@ -85,7 +88,9 @@ private:
 class Program {
 public:
     explicit Program(const QStringList& missingMusic = {});
-    explicit Program(const GameFolder& game) : Program() { state.gameRoot = game.root(); }
+    explicit Program(const GameFolder& game) : Program() {
+        state.gameFolder = game.folder();
+    }
     ~Program();
 
     // Any window by its objectName, made on first use.
@@ -117,6 +122,6 @@ public:
     // The player's data folder, where the restore points go.
     QTemporaryDir dataFolder;
     FakeServices services;
-    RunState state;
+    RunState state{.environment = environmentOfThisProcess()};
     Route route{services, state, musicFolder.path()};
 };

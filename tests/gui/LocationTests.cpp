@@ -1,5 +1,6 @@
 #include "Harness.h"
 #include "common/FormStyle.h"
+#include "common/ProcessEnvironment.h"
 #include "location/DirectoryList.h"
 #include "location/DirectoryPage.h"
 #include "location/DriveList.h"
@@ -66,7 +67,7 @@ struct Location : Program {
     QPushButton* button(QWidget* form, const char* name) { return form->findChild<QPushButton*>(name); }
     DirectoryList* dirDir() { return frmSpecify()->findChild<DirectoryList*>(QStringLiteral("dirDir")); }
     DriveList* drvDir() { return frmSpecify()->findChild<DriveList*>(QStringLiteral("drvDir")); }
-    QString gameRoot() const { return QString::fromStdString(state.gameRoot); }
+    QString gameRoot() const { return QString::fromStdString(state.gameFolder.given()); }
     void ok() { button(frmSpecify(), "cmdOk1")->click(); }
 
     void confirm(const QString& typed) {
@@ -130,10 +131,10 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), location.button(frmDir, "cmdNext2"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), location.button(frmDir, "cmdBack1"));
-        location.state.gameRoot = "before";
+        location.state.gameFolder = files::GameFolder("before", environmentOfThisProcess().winePrefixInUse());
         QTest::keyClick(frmDir, Qt::Key_B, Qt::AltModifier);
         QTRY_VERIFY(Program::shown("frmMain") && !Program::shown("frmDir"));
-        QCOMPARE(location.state.gameRoot, "before");
+        QCOMPARE(location.state.gameFolder.given(), "before");
         location.activate(frmDir);
         QTest::keyClick(frmDir, Qt::Key_N, Qt::AltModifier);
         QTRY_COMPARE(location.services.messages, QStringList{NoConfigMessage});
@@ -173,7 +174,7 @@ private slots:
         location.ok();
         QCOMPARE(location.frmDir()->directory(), native(location.games()));
         QVERIFY(Program::shown("frmDir") && !Program::shown("frmSpecify"));
-        QVERIFY(location.state.gameRoot.empty());
+        QVERIFY(location.state.gameFolder.given().empty());
 
         location.show(QStringLiteral("frmSpecify"));
         doubleClick(dirDir, "Alpha");

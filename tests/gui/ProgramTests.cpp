@@ -1,5 +1,6 @@
 #include "Harness.h"
 #include "app/StartWindow.h"
+#include "common/ProcessEnvironment.h"
 #include "location/DirectoryPage.h"
 
 #include <QAbstractButton>
@@ -359,7 +360,8 @@ private slots:
             if (run.start == QLatin1String("frmMain"))
                 walked.program.startAndReveal();
             else {
-                walked.program.state.gameRoot = walked.game.toStdString();
+                walked.program.state.gameFolder = files::GameFolder(
+                    walked.game.toStdString(), environmentOfThisProcess().winePrefixInUse());
                 walked.program.show(run.start);
             }
             walked.follow(steps);
@@ -396,7 +398,7 @@ private slots:
             QCOMPARE(program.services.details.join("").split('\n'),
                      QString::fromUtf8(run.preview).split('\n'));
             QCOMPARE(program.services.exitCode_, run.apply.isEmpty() ? std::nullopt : std::optional(0));
-            QCOMPARE(program.state.gameRoot, walked.game.toStdString());
+            QCOMPARE(program.state.gameFolder.given(), walked.game.toStdString());
         }
         compareFiles(game, run.files);
         if (!run.folder.isEmpty())
@@ -425,7 +427,8 @@ private slots:
         writeFile(cstrike("autoexec.tmp"), own + banner() + "r_decals \"300\"\r\n");
         const Files before = filesOf(m_game->path());
         Program program;
-        program.state.gameRoot = QDir::toNativeSeparators(m_game->path()).toStdString();
+        program.state.gameFolder = files::GameFolder(QDir::toNativeSeparators(m_game->path()).toStdString(),
+                                                     environmentOfThisProcess().winePrefixInUse());
         if (form == QLatin1String("frmMain"))
             program.startAndReveal();
         else
@@ -440,7 +443,8 @@ private slots:
     // Centred where the last one stood, kept on the screen, from the first window to the wizard's.
     void theNextWindowOpensWhereTheLastStood() {
         Program program;
-        program.state.gameRoot = QDir::toNativeSeparators(m_game->path()).toStdString();
+        program.state.gameFolder = files::GameFolder(QDir::toNativeSeparators(m_game->path()).toStdString(),
+                                                     environmentOfThisProcess().winePrefixInUse());
         const auto centre = [&](const char* form) { return program.form(form)->frameGeometry().center(); };
         program.form("frmDir")->move(120, 80);
         program.show("frmDir");
@@ -476,7 +480,8 @@ private slots:
     void noGapAndNoDoubleStepBetweenTwoWindows() {
         writeFile(cstrike("autoexec.tmp"), banner());
         Program program;
-        program.state.gameRoot = QDir::toNativeSeparators(m_game->path()).toStdString();
+        program.state.gameFolder = files::GameFolder(QDir::toNativeSeparators(m_game->path()).toStdString(),
+                                                     environmentOfThisProcess().winePrefixInUse());
         program.showActive("frmSound1");
         QWidget* last = program.form("frmSound1");
         QStringList order;

@@ -3,6 +3,7 @@
 #include "Harness.h"
 #include "app/FixCommand.h"
 #include "app/ReportCommand.h"
+#include "common/ProcessEnvironment.h"
 #include "workspace/RestorePoints.h"
 
 #include <QApplication>
@@ -105,7 +106,7 @@ private slots:
             given = m_home->path().toStdString();
         std::ostringstream out;
         std::ostringstream err;
-        QCOMPARE(reportOnConsole(given, json, out, err), exitCode);
+        QCOMPARE(reportOnConsole(given, environmentOfThisProcess(), json, out, err), exitCode);
         QCOMPARE(QString::fromStdString(err.str()).replace(m_home->path(), "HOME"), error);
         QCOMPARE(withDataNamed(out.str()), golden.isEmpty() ? QByteArray() : goldenFile(golden));
     }
@@ -121,7 +122,7 @@ private slots:
         const fs::path points = fs::path(m_home->path().toStdString()) / "points";
         std::ostringstream unknown;
         std::ostringstream unknownError;
-        QCOMPARE(fixOnConsole({"tampering-cstrike/config.cfg-5", "nope"}, false, root.toStdString(), points,
+        QCOMPARE(fixOnConsole({"tampering-cstrike/config.cfg-5", "nope"}, false, root.toStdString(), environmentOfThisProcess(), points,
                               unknown, unknownError),
                  2);
         QCOMPARE(unknownError.str(),
@@ -130,7 +131,7 @@ private slots:
 
         std::ostringstream preview;
         std::ostringstream previewError;
-        QCOMPARE(fixOnConsole({"all"}, true, root.toStdString(), points, preview, previewError), 0);
+        QCOMPARE(fixOnConsole({"all"}, true, root.toStdString(), environmentOfThisProcess(), points, preview, previewError), 0);
         const std::string dryRun = "Nothing was changed (--dry-run).\n";
         QVERIFY(preview.str().starts_with("--- cstrike/config.cfg\n+++ cstrike/config.cfg\n@@ line 5 @@\n"
                                           "-bind \"F1\" \"connect 203.0.113.7:27015\"\n"));
@@ -146,7 +147,7 @@ private slots:
             QVERIFY(game.waitForStarted());
             std::ostringstream refused;
             std::ostringstream refusedError;
-            QCOMPARE(fixOnConsole({"all"}, false, root.toStdString(), points, refused, refusedError), 3);
+            QCOMPARE(fixOnConsole({"all"}, false, root.toStdString(), environmentOfThisProcess(), points, refused, refusedError), 3);
             QVERIFY(QString::fromStdString(refusedError.str()).startsWith("The game is running from "));
             game.kill();
             game.waitForFinished();
@@ -156,7 +157,7 @@ private slots:
 #endif
         std::ostringstream applied;
         std::ostringstream appliedError;
-        QCOMPARE(fixOnConsole({"all"}, false, root.toStdString(), points, applied, appliedError), 0);
+        QCOMPARE(fixOnConsole({"all"}, false, root.toStdString(), environmentOfThisProcess(), points, applied, appliedError), 0);
         QCOMPARE(applied.str(), preview.str().substr(0, preview.str().size() - dryRun.size()) +
                                     "Applied 7 fixes. The report now proposes no fix.\n");
         auto expected = before;
@@ -168,7 +169,7 @@ private slots:
         expected[root + "/cstrike/userconfig.cfg"] = "";
         QCOMPARE(snapshot(root), expected);
         // Only the fix that changed something kept a point, and it holds the files as they were.
-        const workspace::RestorePoints kept(points, workspace::gameScripts(root.toStdString()));
+        const workspace::RestorePoints kept(points, workspace::gameScripts(files::GameFolder(root.toStdString(), {})));
         const auto listed = kept.list();
         QCOMPARE(listed.size(), std::size_t(1));
         QCOMPARE(listed[0].manifest->madeBy, workspace::MadeBy::Fix);
@@ -279,7 +280,7 @@ private slots:
         fs::copy(fs::path(ZENTRIMO_TEST_DATA) / "report" / "tampering" / "game", tampered,
                  fs::copy_options::recursive);
         Program program;
-        program.state.gameRoot = tampered.generic_string();
+        program.state.gameFolder = files::GameFolder(tampered.generic_string(), {});
         program.showActive("frmTweak0");
         program.click("frmTweak0", "cmdCheck0");
         Program::settle();
@@ -342,7 +343,8 @@ private slots:
     void checkGameShowsTheReport() {
         GameFolder unused;
         Program program;
-        program.state.gameRoot = m_game.toStdString();
+        program.state.gameFolder =
+            files::GameFolder(m_game.toStdString(), environmentOfThisProcess().winePrefixInUse());
         program.showActive("frmTweak0");
         program.click("frmTweak0", "cmdCheck0");
         Program::settle();

@@ -80,11 +80,11 @@ private slots:
         game.write("config.cfg", Config);
         QTemporaryDir data;
         const std::filesystem::path pointsRoot = data.path().toStdString();
-        workspace::PrepareWorkspace(game.root(), {"r_decals \"200\""});
+        workspace::PrepareWorkspace(game.folder(), {"r_decals \"200\""});
         const QByteArray backup = game.read("Zentrimo.dll");
         const QByteArray workFile = game.read("autoexec.tmp");
-        const workspace::RestorePoints points(pointsRoot, workspace::gameScripts(game.root()));
-        workspace::ApplyWorkspace(game.root(), workspace::FileSteps(), &points);
+        const workspace::RestorePoints points(pointsRoot, workspace::gameScripts(game.folder()));
+        workspace::ApplyWorkspace(game.folder(), workspace::FileSteps(), &points);
         const auto listed = points.list();
         QCOMPARE(listed.size(), 1U);
         const std::string id = listed[0].id;
@@ -92,7 +92,7 @@ private slots:
 
         std::ostringstream out;
         std::ostringstream err;
-        QCOMPARE(restorePointsOnConsole(game.root(), true, pointsRoot, out, err), 0);
+        QCOMPARE(restorePointsOnConsole(game.root(), true, environmentOfThisProcess(), pointsRoot, out, err), 0);
         const std::string expected =
             "{\"gameRoot\": " + game::jsonString(game.root()) + ", \"points\": [{\"id\": \"" + id + "\", \"time\": \"" +
             time + "\", \"madeBy\": \"apply\", \"damaged\": false, \"files\": [" +
@@ -104,7 +104,7 @@ private slots:
         QCOMPARE(err.str(), std::string());
 
         std::ostringstream restored;
-        QCOMPARE(restoreOnConsole(id, game.root(), pointsRoot, restored, err), 0);
+        QCOMPARE(restoreOnConsole(id, game.root(), environmentOfThisProcess(), pointsRoot, restored, err), 0);
         QCOMPARE(restored.str(), "The game's scripts are back as they were at restore point " + id +
                                      ". What they held before is kept as a new restore point.\n");
         QCOMPARE(game.files(), (QStringList{"autoexec.cfg", "autoexec.tmp", "config.cfg", "Zentrimo.dll"}));
@@ -133,7 +133,7 @@ private slots:
         game.write("config.cfg", Config);
         QTemporaryDir data;
         const std::filesystem::path pointsRoot = data.path().toStdString();
-        const workspace::RestorePoints points(pointsRoot, workspace::gameScripts(game.root()));
+        const workspace::RestorePoints points(pointsRoot, workspace::gameScripts(game.folder()));
         std::string pointId = id.toStdString();
         if (spoil) {
             pointId = points.keep(workspace::MadeBy::Apply);
@@ -142,7 +142,7 @@ private slots:
         game.write("autoexec.cfg", "changed\r\n");
         std::ostringstream out;
         std::ostringstream err;
-        QCOMPARE(restoreOnConsole(pointId, game.root(), pointsRoot, out, err), exitCode);
+        QCOMPARE(restoreOnConsole(pointId, game.root(), environmentOfThisProcess(), pointsRoot, out, err), exitCode);
         QVERIFY2(QString::fromStdString(err.str()).startsWith(error), err.str().c_str());
         QCOMPARE(out.str(), std::string());
         QCOMPARE(game.read("autoexec.cfg"), QByteArray("changed\r\n"));

@@ -65,10 +65,10 @@ private slots:
         m_game->write("config.cfg", Config);
         m_program.emplace(*m_game);
         const workspace::RestorePoints points(m_program->state.restorePointsRoot,
-                                              workspace::gameScripts(m_game->root()));
-        workspace::PrepareWorkspace(m_game->root(), {"r_decals \"200\""});
+                                              workspace::gameScripts(m_game->folder()));
+        workspace::PrepareWorkspace(m_game->folder(), {"r_decals \"200\""});
         m_before = snapshot(*m_game);
-        workspace::ApplyWorkspace(m_game->root(), workspace::FileSteps(), &points);
+        workspace::ApplyWorkspace(m_game->folder(), workspace::FileSteps(), &points);
         m_applied = snapshot(*m_game);
         m_program->showActive("frmTweak0");
         m_program->click("frmTweak0", "cmdRestore0");

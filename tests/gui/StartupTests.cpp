@@ -2,6 +2,7 @@
 #include "app/MusicLoop.h"
 #include "app/StartWindow.h"
 #include "common/FormStyle.h"
+#include "common/ProcessEnvironment.h"
 #include "location/DirectoryPage.h"
 
 #include <QApplication>
@@ -211,7 +212,7 @@ private slots:
         QCOMPARE(program.directoryPage().directory(),
                  QDir::toNativeSeparators(QDir(start.path()).absolutePath()));
         QVERIFY(program.services.messages.isEmpty());
-        QVERIFY(program.state.gameRoot.empty());
+        QVERIFY(program.state.gameFolder.given().empty());
         QDir::setCurrent(previous);
     }
 

@@ -4,10 +4,10 @@
 #include <QProcess>
 
 #include "common/LineReviewBox.h"
+#include "files/FileError.h"
 #include "wizard/PageLook.h"
 #include "wizard/PageSpec.h"
 #include "wizard/SettingsPage.h"
-#include "workspace/FileError.h"
 
 #include <QDir>
 #include <QLabel>
@@ -222,7 +222,7 @@ void WizardTests::uninstallRestoresBackup() {
 }
 
 void WizardTests::fileErrorEndsProgram_data() {
-    const int NotARegularFile = static_cast<int>(workspace::GameFileProblem::NotARegularFile);
+    const int NotARegularFile = static_cast<int>(files::GameFileProblem::NotARegularFile);
 #ifdef Q_OS_WIN
     // Windows names the missing folder on the way (ERROR_PATH_NOT_FOUND).
     const int NoCstrike = 3;

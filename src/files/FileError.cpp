@@ -1,12 +1,10 @@
-#include "workspace/FileError.h"
-
-#include "workspace/GameFiles.h"
+#include "files/FileError.h"
 
 #include "files/Utf8Path.h"
 
 #include <utility>
 
-namespace workspace {
+namespace files {
 
 FileError::FileError(int errorNumber, std::filesystem::path path)
     : FileError(std::error_code(errorNumber, platformCategory()), std::move(path)) {}
@@ -47,4 +45,4 @@ std::error_code make_error_code(GameFileProblem problem) {
     return {static_cast<int>(problem), category};
 }
 
-} // namespace workspace
+} // namespace files

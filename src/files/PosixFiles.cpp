@@ -1,6 +1,6 @@
-#include "workspace/SystemFiles.h"
+#include "files/SystemFiles.h"
 
-#include "workspace/FileError.h"
+#include "files/FileError.h"
 
 #include <cerrno>
 #include <csignal>
@@ -13,8 +13,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace workspace::sys {
-
+namespace files::sys {
 namespace fs = std::filesystem;
 
 namespace {
@@ -231,12 +230,11 @@ void holdFolder(const fs::path& folder) {
     held.emplace(std::pair(info.st_dev, info.st_ino), fd);
 }
 
-} // namespace workspace::sys
+} // namespace files::sys
 
-namespace workspace {
-
+namespace files {
 const std::error_category& platformCategory() {
     return std::generic_category();
 }
 
-} // namespace workspace
+} // namespace files

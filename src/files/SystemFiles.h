@@ -6,8 +6,8 @@
 #include <string>
 
 // The file system calls the workspace is made of, one set per platform. Every failure throws
-// FileError with the platform's own error number and text; nothing here blocks on a FIFO or device.
-namespace workspace::sys {
+// files::FileError with the platform's own error number and text; nothing here blocks on a FIFO or device.
+namespace files::sys {
 
 struct FileFacts {
     bool regular = false;
@@ -69,8 +69,8 @@ void syncFolder(const std::filesystem::path& folder);
 // False when there was no such file.
 bool removeFile(const std::filesystem::path& file);
 
-// Holds the folder for this process until it ends, however it ends; throws FileError(FolderInUse)
+// Holds the folder for this process until it ends, however it ends; throws files::FileError(FolderInUse)
 // when another process holds it. A folder that does not exist is not held.
 void holdFolder(const std::filesystem::path& folder);
 
-} // namespace workspace::sys
+} // namespace files::sys

@@ -5,7 +5,7 @@
 #include <string>
 #include <system_error>
 
-namespace workspace {
+namespace files {
 
 // The one error every failing file operation throws: the platform's error number, its
 // system text and the path it failed on.
@@ -41,6 +41,6 @@ enum class GameFileProblem {
 };
 std::error_code make_error_code(GameFileProblem problem);
 
-} // namespace workspace
+} // namespace files
 
-template <> struct std::is_error_code_enum<workspace::GameFileProblem> : std::true_type {};
+template <> struct std::is_error_code_enum<files::GameFileProblem> : std::true_type {};

@@ -1,6 +1,6 @@
-#include "workspace/SystemFiles.h"
+#include "files/SystemFiles.h"
 
-#include "workspace/FileError.h"
+#include "files/FileError.h"
 
 #include <map>
 #include <string>
@@ -14,8 +14,7 @@
 
 // Win32 calls throughout, so that every error is numbered as GetLastError() numbers it, and wide
 // names, so that a game folder outside the ANSI code page opens too.
-namespace workspace::sys {
-
+namespace files::sys {
 namespace fs = std::filesystem;
 
 namespace {
@@ -278,13 +277,12 @@ void holdFolder(const fs::path& folder) {
     held.emplace(name, mutex);
 }
 
-} // namespace workspace::sys
+} // namespace files::sys
 
-namespace workspace {
-
+namespace files {
 const std::error_category& platformCategory() {
     static const sys::WindowsCategory category;
     return category;
 }
 
-} // namespace workspace
+} // namespace files
