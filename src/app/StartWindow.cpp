@@ -30,9 +30,9 @@ struct EditionOption {
 };
 
 const std::array<EditionOption, 3> EditionOptions{{
-    {"Retail Cstrike", QRect(480, 600, 1455, 495)},
-    {"Normal Cstrike", QRect(480, 1080, 1695, 495)},
-    {"Specify yourself", QRect(480, 1560, 1695, 495)},
+    {QT_TRANSLATE_NOOP("StartWindow", "Retail Cstrike"), QRect(480, 600, 1455, 495)},
+    {QT_TRANSLATE_NOOP("StartWindow", "Normal Cstrike"), QRect(480, 1080, 1695, 495)},
+    {QT_TRANSLATE_NOOP("StartWindow", "Specify yourself"), QRect(480, 1560, 1695, 495)},
 }};
 
 } // namespace
@@ -54,7 +54,7 @@ StartWindow::StartWindow(Services& services, RunState& state, const QString& mus
     for (std::size_t index = 0; index < EditionOptions.size(); ++index) {
         auto* option = placeControl<QRadioButton>(this, QStringLiteral("optVersion_%1").arg(index),
                                                   scale().rect(EditionOptions[index].twips),
-                                                  QString::fromLatin1(EditionOptions[index].caption));
+                                                  tr(EditionOptions[index].caption));
         option->setProperty("Tag", QString::number(index));
         setTextColour(option, Cyan, DarkTeal);
         setChoiceLook(option);
@@ -63,8 +63,8 @@ StartWindow::StartWindow(Services& services, RunState& state, const QString& mus
         option->installEventFilter(this);
         m_editionOptions[index] = option;
     }
-    m_nextButton = placeButton(this, QStringLiteral("cmdNext1"), QStringLiteral("&Next"),
-                               scale().rect(720, 2640, 1215, 375));
+    m_nextButton =
+        placeButton(this, QStringLiteral("cmdNext1"), tr("&Next"), scale().rect(720, 2640, 1215, 375));
     m_nextButton->hide();
     setForwardButton(m_nextButton);
     chainTabOrder(
@@ -92,7 +92,7 @@ void StartWindow::paintEvent(QPaintEvent* event) {
 }
 
 void StartWindow::finishComingUp() {
-    m_editionFrame->setTitle(QStringLiteral("Cstrike Versions:"));
+    m_editionFrame->setTitle(tr("Cstrike Versions:"));
     if (QApplication::windowIcon().isNull())
         QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/zentrimo.svg")));
 }

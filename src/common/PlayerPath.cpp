@@ -8,7 +8,6 @@
 
 #include <QDir>
 
-
 namespace fs = std::filesystem;
 
 QString playerFolder(const QString& gameRoot) {

@@ -16,7 +16,7 @@ DirectoryPage::DirectoryPage(Services& services, RunState& state)
     : Form(QStringLiteral("frmDir"), QStringLiteral("Zentrimo"), PageBackground), m_services(services),
       m_state(state) {
     setFixedSize(scale().size(4200, 1605));
-    placeCyanLabel(this, QStringLiteral("Label1"), QStringLiteral("Your current half-life directory:"),
+    placeCyanLabel(this, QStringLiteral("Label1"), tr("Your current half-life directory:"),
                    scale().rect(120, 120, 3975, 375));
     auto* leftArrows = placeCyanLabel(this, QStringLiteral("Label3"), QStringLiteral(">>>>"),
                                       scale().rect(120, 600, 495, 255));
@@ -32,10 +32,10 @@ DirectoryPage::DirectoryPage(Services& services, RunState& state)
     const int strip = std::min(m_directoryBox->x() - leftArrows->x(), width() - rightArrows->x());
     shrinkTextToWidth(leftArrows, strip);
     rightArrows->setFont(leftArrows->font());
-    auto* backButton = placeButton(this, QStringLiteral("cmdBack1"), QStringLiteral("&Back"),
-                                   scale().rect(720, 1080, 1215, 375));
-    auto* nextButton = placeButton(this, QStringLiteral("cmdNext2"), QStringLiteral("&Next"),
-                                   scale().rect(2040, 1080, 1215, 375));
+    auto* backButton =
+        placeButton(this, QStringLiteral("cmdBack1"), tr("&Back"), scale().rect(720, 1080, 1215, 375));
+    auto* nextButton =
+        placeButton(this, QStringLiteral("cmdNext2"), tr("&Next"), scale().rect(2040, 1080, 1215, 375));
     setForwardButton(nextButton);
     chainTabOrder({m_directoryBox, nextButton, backButton});
     m_directoryBox->setFocus();
@@ -61,8 +61,8 @@ void DirectoryPage::proposeFolderOf(search::GameEdition edition) {
     setDirectory(proposed.folder);
     if (!proposed.folder.isEmpty())
         return;
-    const QString notFound = QStringLiteral(
-        "Half-life root not found, try specify another dir. Or choose another cstrike version");
+    const QString notFound =
+        tr("Half-life root not found, try specify another dir. Or choose another cstrike version");
     if (proposed.problem.isEmpty())
         m_services.showMessage(notFound);
     else
@@ -75,6 +75,5 @@ void DirectoryPage::confirm() {
     if (workspace::fileExists(workspace::gameFilePath(m_state.gameRoot, workspace::GameConfigSuffix)))
         emit confirmed();
     else
-        m_services.showMessage(
-            QStringLiteral("Couldn't find counter-strike config file, try specify another path"));
+        m_services.showMessage(tr("Couldn't find counter-strike config file, try specify another path"));
 }

@@ -4,14 +4,17 @@
 #include "files/Utf8Path.h"
 #include "registry/Registry.h"
 
+#include <QCoreApplication>
+
 QList<Drive> gamePlaces(const search::Environment& environment) {
     QList<Drive> places;
     for (const auto& library : search::steamLibraries(environment)) {
         const QString folder = QString::fromStdString(files::utf8Of(library));
-        places.append({QStringLiteral("Steam library (%1)").arg(folder), folder});
+        places.append({QCoreApplication::translate("GamePlaces", "Steam library (%1)").arg(folder), folder});
     }
     for (const auto& [letter, folder] : wineDrives())
-        places.append({QStringLiteral("Wine %1 (%2)").arg(letter, folder), folder});
+        places.append(
+            {QCoreApplication::translate("GamePlaces", "Wine %1 (%2)").arg(letter, folder), folder});
     return places;
 }
 
@@ -23,6 +26,7 @@ ProposedFolder proposedFolder(search::GameEdition edition, const search::Environ
     else if (found.registryStatus != registry::StatusOk &&
              found.registryStatus != registry::ErrorFileNotFound)
         proposed.problem =
-            QStringLiteral("Error %1: the registry could not be read.").arg(found.registryStatus);
+            QCoreApplication::translate("GamePlaces", "Error %1: the registry could not be read.")
+                .arg(found.registryStatus);
     return proposed;
 }

@@ -4,6 +4,7 @@
 #include "common/FormStyle.h"
 #include "common/Services.h"
 #include "game/RunPreview.h"
+#include "wizard/PageLanguage.h"
 #include "wizard/PageLook.h"
 #include "workspace/FileError.h"
 #include "workspace/FileSteps.h"
@@ -34,12 +35,14 @@ QString previewOfWorkspace(const std::string& gameRoot) {
             workspace::gameFilePath(gameRoot, workspace::WorkspaceSuffix));
     } catch (const workspace::FileError& error) {
         // The question still stands: No must go on quitting as it always did.
-        return QStringLiteral("The lines of this run could not be read: %1")
+        return SectionStartPage::tr("The lines of this run could not be read: %1")
             .arg(QString::fromUtf8(error.what()));
     }
-    const std::string running = workspace::gameRunningFrom(gameRoot)
-                                    ? "Counter-Strike is running: the settings take effect at its next start."
-                                    : "";
+    const std::string running =
+        workspace::gameRunningFrom(gameRoot)
+            ? SectionStartPage::tr("Counter-Strike is running: the settings take effect at its next start.")
+                  .toStdString()
+            : std::string();
     return QString::fromStdString(game::previewOfRun(workspace::runLines(text.value_or("")), running));
 }
 
@@ -68,8 +71,8 @@ QLabel* sectionPicture(const QString& resource, Form* page) {
 } // namespace
 
 SectionStartPage::SectionStartPage(SectionSpec section, Services& services, RunState& state)
-    : Form(section.form, QStringLiteral("Zentrimo"), PageBackground), m_section(std::move(section)),
-      m_services(services), m_state(state) {
+    : Form(section.form, QStringLiteral("Zentrimo"), PageBackground),
+      m_section(inPlayersLanguage(std::move(section))), m_services(services), m_state(state) {
     const TwipsScale& scale = this->scale();
     auto* texts = new QVBoxLayout;
     texts->setSpacing(scale.pixels(14));
@@ -137,20 +140,22 @@ void SectionStartPage::uninstall() {
                                               workspace::gameScripts(m_state.gameRoot));
         if (workspace::UninstallTweak(m_state.gameRoot, workspace::FileSteps(), &points) ==
             workspace::UninstallResult::NotInstalled) {
-            m_services.showMessage(QStringLiteral(
-                "You have to install the tweak before you try to uninstall it --> No tweak installed"));
+            m_services.showMessage(
+                tr("You have to install the tweak before you try to uninstall it --> No tweak installed"));
             return;
         }
-        m_services.showMessage(QStringLiteral("Tweak have been succesfully uninstalled"));
+        m_services.showMessage(
+            //: "Tweak have been succesfully" is the original's grammar and typo; write it correctly.
+            tr("Tweak have been succesfully uninstalled"));
         m_services.endProgram(0);
     });
 }
 
 void SectionStartPage::quit() {
     guarded(m_services, [this] {
-        const auto kept = m_services.askApplyLines(
-            QStringLiteral("Do you want to apply settings before quit?"),
-            previewOfWorkspace(m_state.gameRoot), linesOfWorkspace(m_state.gameRoot));
+        const auto kept = m_services.askApplyLines(tr("Do you want to apply settings before quit?"),
+                                                   previewOfWorkspace(m_state.gameRoot),
+                                                   linesOfWorkspace(m_state.gameRoot));
         if (kept) {
             workspace::leaveOutRunLines(m_state.gameRoot, std::vector<bool>(kept->begin(), kept->end()));
             const workspace::RestorePoints points(m_state.restorePointsRoot,
