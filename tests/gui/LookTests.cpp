@@ -86,7 +86,13 @@ class LookTests : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { m_font = QApplication::font(); }
+    void initTestCase() {
+        m_font = QApplication::font();
+        if (const std::optional<QString> language = testLanguage()) {
+            m_language.emplace(*language);
+            QVERIFY2(m_language->loaded(), qPrintable(*language));
+        }
+    }
     void cleanup() { QApplication::setFont(m_font); }
 
     void everyTextFitsAtEveryFontSize_data() {
@@ -320,6 +326,7 @@ private:
     }
 
     QFont m_font;
+    std::optional<InLanguage> m_language;
 };
 
 QTEST_MAIN(LookTests)

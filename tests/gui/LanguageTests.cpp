@@ -1,0 +1,190 @@
+#include "Harness.h"
+#include "wizard/PageSpec.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+#include <QXmlStreamReader>
+
+namespace {
+
+struct Entry {
+    QString context;
+    QString source;
+    QString type; // "unfinished", "obsolete", "vanished", or empty when finished
+    QStringList forms{};
+};
+
+QList<Entry> entriesOf(const QString& tsFile) {
+    QFile file(tsFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QList<Entry> entries;
+    QString context;
+    QXmlStreamReader xml(&file);
+    bool numerus = false;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const auto name = xml.name();
+        if (name == QLatin1String("name"))
+            context = xml.readElementText();
+        else if (name == QLatin1String("message")) {
+            numerus = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
+            entries.append({context, {}, {}});
+        } else if (name == QLatin1String("source"))
+            entries.last().source = xml.readElementText();
+        else if (name == QLatin1String("translation")) {
+            entries.last().type = xml.attributes().value(QLatin1String("type")).toString();
+            if (const QString text = numerus ? QString() : xml.readElementText(); !text.isEmpty())
+                entries.last().forms << text;
+        } else if (name == QLatin1String("numerusform")) {
+            if (const QString text = xml.readElementText(); !text.isEmpty())
+                entries.last().forms << text;
+        }
+    }
+    return entries;
+}
+
+// "%1", "%2" ... and "%n", each as often as the text holds it.
+QStringList placeholdersOf(const QString& text) {
+    QStringList found;
+    for (const auto& match : QRegularExpression(QStringLiteral("%(\\d|n)")).globalMatch(text))
+        found << match.captured();
+    found.sort();
+    return found;
+}
+
+// The mnemonic letters of a text: "&" before a letter, "&&" being an ampersand.
+QString mnemonicsOf(const QString& text) {
+    QString letters;
+    for (qsizetype at = text.indexOf('&'); at >= 0 && at + 1 < text.size(); at = text.indexOf('&', at + 2))
+        if (text[at + 1] != '&')
+            letters += text[at + 1].toLower();
+    return letters;
+}
+
+// What is wrong with the entries; `finished` asks a translation of every one.
+QStringList problemsOf(const QList<Entry>& entries, bool finished) {
+    QStringList problems;
+    for (const Entry& entry : entries) {
+        const QString where = entry.context + " \"" + entry.source + "\": ";
+        if (entry.type == QLatin1String("obsolete") || entry.type == QLatin1String("vanished")) {
+            problems << where + entry.type;
+            continue;
+        }
+        if (entry.type == QLatin1String("unfinished") || entry.forms.isEmpty()) {
+            if (finished)
+                problems << where + "unfinished";
+            continue;
+        }
+        for (const QString& form : entry.forms) {
+            if (placeholdersOf(form) != placeholdersOf(entry.source))
+                problems << where + "placeholders " + placeholdersOf(form).join(' ') + " in \"" + form + "\"";
+            if (mnemonicsOf(entry.source).size() != mnemonicsOf(form).size())
+                problems << where + "mnemonic lost in \"" + form + "\"";
+        }
+    }
+    return problems;
+}
+
+QStringList tsFiles() {
+    const QDir folder(QStringLiteral(ZENTRIMO_TRANSLATIONS));
+    QStringList files;
+    for (const QString& name : folder.entryList({QStringLiteral("zentrimo_*.ts")}))
+        files << folder.filePath(name);
+    return files;
+}
+
+QStringList allForms() {
+    QStringList forms{"frmMain", "frmDir", "frmSpecify"};
+    for (const wizard::Step& step : wizard::wizardSteps())
+        forms << std::visit([](const auto& described) { return described.form; }, step);
+    return forms;
+}
+
+} // namespace
+
+// The translations as translators hand them in: whole, with every placeholder and mnemonic.
+class LanguageTests : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyLanguageHasItsFileAndItsProgramTranslation() {
+        QStringList languages;
+        for (const QString& file : tsFiles())
+            languages << QFileInfo(file).completeBaseName().section('_', 1);
+        QCOMPARE(languages, (QStringList{"es", "pl", "pt_BR", "ru", "tr", "uk"}));
+        QStringList built = translatedLanguages();
+        built.sort();
+        QCOMPARE(built, languages);
+    }
+
+    void theCheckFindsEveryFault() {
+        const QList<Entry> entries =
+            entriesOf(QStringLiteral(ZENTRIMO_TEST_DATA "/translations/faulty_xx.ts"));
+        QCOMPARE(entries.size(), 8);
+        QCOMPARE(problemsOf(entries, true),
+                 (QStringList{
+                     "wizard \"&Quit\": mnemonic lost in \"Beenden\"", "wizard \"&Skip setting\": unfinished",
+                     "wizard \"Rate:\": obsolete", "wizard \"Offset\": vanished",
+                     "ConsoleOptions \"There is no language %1; give one of %2.\": placeholders %1 in "
+                     "\"Keine Sprache %1.\"",
+                     "ConsoleOptions \"Give one game folder, not %n.\": placeholders  in \"Ein Ordner, "
+                     "nicht viele.\"",
+                     "ConsoleOptions \"Cannot read %1: %2\": placeholders %1 %1 %2 in \"%2 && %1 %1\""}));
+        // Until the translators are done, only what they have written is checked.
+        QCOMPARE(problemsOf(entries, false).size(), 6);
+    }
+
+    void translationsKeepPlaceholdersAndMnemonics_data() {
+        QTest::addColumn<QString>("file");
+        for (const QString& file : tsFiles())
+            QTest::newRow(qPrintable(QFileInfo(file).fileName())) << file;
+    }
+    void translationsKeepPlaceholdersAndMnemonics() {
+        QFETCH(QString, file);
+        const QList<Entry> entries = entriesOf(file);
+        QVERIFY(entries.size() > 200);
+        QCOMPARE(problemsOf(entries, false), QStringList());
+    }
+
+    // Run alone (CTest's translations_finished) once the translators have handed every file in.
+    void everyEntryIsTranslated_data() { translationsKeepPlaceholdersAndMnemonics_data(); }
+    void everyEntryIsTranslated() {
+        if (qEnvironmentVariable("ZENTRIMO_TRANSLATIONS_FINISHED") != QLatin1String("1"))
+            QSKIP("The translations are not handed in yet");
+        QFETCH(QString, file);
+        QCOMPARE(problemsOf(entriesOf(file), true), QStringList());
+    }
+
+    // In every language no two controls of a window answer to the same Alt key.
+    void mnemonicsAreUniqueWithinEachWindow_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("form");
+        for (const QString& language : QStringList{"en"} + translatedLanguages())
+            for (const QString& form : allForms())
+                QTest::addRow("%s %s", qPrintable(language), qPrintable(form)) << language << form;
+    }
+    void mnemonicsAreUniqueWithinEachWindow() {
+        QFETCH(QString, language);
+        QFETCH(QString, form);
+        const InLanguage translation(language);
+        QVERIFY(translation.loaded() || language == QLatin1String("en"));
+        GameFolder game;
+        Program program(game);
+        QSet<QChar> taken;
+        for (const QAbstractButton* control : program.form(form)->findChildren<QAbstractButton*>())
+            for (const QChar letter : mnemonicsOf(control->text())) {
+                QVERIFY2(!taken.contains(letter), qPrintable(control->objectName() + ": " + control->text()));
+                taken.insert(letter);
+            }
+    }
+};
+
+QTEST_MAIN(LanguageTests)
+#include "LanguageTests.moc"
