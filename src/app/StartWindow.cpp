@@ -3,6 +3,7 @@
 #include "app/MusicLoop.h"
 #include "common/FormStyle.h"
 #include "common/PlacedControls.h"
+#include "common/RoomForText.h"
 #include "common/RunState.h"
 #include "common/Services.h"
 
@@ -93,8 +94,24 @@ void StartWindow::paintEvent(QPaintEvent* event) {
 
 void StartWindow::finishComingUp() {
     m_editionFrame->setTitle(tr("Cstrike Versions:"));
+    makeRoomForTranslation();
     if (QApplication::windowIcon().isNull())
         QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/zentrimo.svg")));
+}
+
+void StartWindow::makeRoomForTranslation() {
+    const int nextTop = m_nextButton->y();
+    for (QRadioButton* option : m_editionOptions)
+        makeRoomForText(option);
+    makeRoomForText(m_nextButton);
+    // The frame reaches past the widest option as far as it starts before them, and below them as far.
+    const int home = scale()(FrameHome);
+    const int inset = m_editionOptions[0]->x() - home;
+    int width = std::max(m_editionFrame->width(), m_editionFrame->minimumSizeHint().width());
+    for (const QRadioButton* option : m_editionOptions)
+        width = std::max(width, option->x() + option->width() + inset - home);
+    m_editionFrame->resize(width, m_editionFrame->height() + m_nextButton->y() - nextTop);
+    setFixedSize(std::max(this->width(), home + width + home), height());
 }
 
 bool StartWindow::load() {

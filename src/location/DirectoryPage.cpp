@@ -3,6 +3,7 @@
 #include "common/CorePath.h"
 #include "common/ErrorBoundary.h"
 #include "common/PlacedControls.h"
+#include "common/RoomForText.h"
 #include "common/RunState.h"
 #include "common/Services.h"
 #include "location/GamePlaces.h"
@@ -16,8 +17,8 @@ DirectoryPage::DirectoryPage(Services& services, RunState& state)
     : Form(QStringLiteral("frmDir"), QStringLiteral("Zentrimo"), PageBackground), m_services(services),
       m_state(state) {
     setFixedSize(scale().size(4200, 1605));
-    placeCyanLabel(this, QStringLiteral("Label1"), tr("Your current half-life directory:"),
-                   scale().rect(120, 120, 3975, 375));
+    auto* heading = placeCyanLabel(this, QStringLiteral("Label1"), tr("Your current half-life directory:"),
+                                   scale().rect(120, 120, 3975, 375));
     auto* leftArrows = placeCyanLabel(this, QStringLiteral("Label3"), QStringLiteral(">>>>"),
                                       scale().rect(120, 600, 495, 255));
     // Drawn 135 twips past the form's right edge: it ends there.
@@ -37,6 +38,8 @@ DirectoryPage::DirectoryPage(Services& services, RunState& state)
     auto* nextButton =
         placeButton(this, QStringLiteral("cmdNext2"), tr("&Next"), scale().rect(2040, 1080, 1215, 375));
     setForwardButton(nextButton);
+    for (QWidget* control : std::initializer_list<QWidget*>{heading, backButton, nextButton})
+        makeRoomForText(control);
     chainTabOrder({m_directoryBox, nextButton, backButton});
     m_directoryBox->setFocus();
 
