@@ -81,14 +81,19 @@ QStringList languageCodes() {
 
 ConsoleRequest consoleRequest(const QStringList& arguments) {
     Parser p;
-    if (!p.parser.parse(arguments))
-        return usage(p.parser.errorText());
+    const bool parsed = p.parser.parse(arguments);
+    // Read first: what went wrong is told in the language asked for.
     std::optional<QString> language;
     if (p.parser.isSet(p.language)) {
         language = p.parser.value(p.language);
         if (!languageCodes().contains(*language))
             return usage(Parser::tr("There is no language %1; give one of %2.")
                              .arg(*language, languageCodes().join(QStringLiteral(", "))));
+    }
+    if (!parsed) {
+        ConsoleRequest refused = usage(p.parser.errorText());
+        refused.language = language;
+        return refused;
     }
     if (p.parser.isSet(p.help))
         return {.action = ConsoleRequest::Action::Help, .language = language};
