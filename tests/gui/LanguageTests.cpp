@@ -1,13 +1,17 @@
 #include "Harness.h"
+#include "app/Translations.h"
 #include "wizard/PageSpec.h"
 
 #include <QAbstractButton>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QLabel>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTest>
+#include <QTranslator>
 #include <QXmlStreamReader>
 
 namespace {
@@ -107,6 +111,29 @@ QStringList allForms() {
     return forms;
 }
 
+// Words every text in brackets: a text shown without them never went through a translation.
+class BracketingTranslator : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* source, const char*, int) const override {
+        return QStringLiteral("[%1]").arg(QString::fromUtf8(source));
+    }
+};
+
+// What a control shows as text, if anything: pictures and the folder page's arrows are not words.
+QString shownText(const QWidget* control) {
+    if (const auto* label = qobject_cast<const QLabel*>(control))
+        return label->pixmap().isNull() && !label->text().contains(QLatin1String(">>>>")) &&
+                       !label->text().contains(QLatin1String("<<<<"))
+                   ? label->text()
+                   : QString();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+        return button->text();
+    if (const auto* frame = qobject_cast<const QGroupBox*>(control))
+        return frame->title();
+    return {};
+}
+
 } // namespace
 
 // The translations as translators hand them in: whole, with every placeholder and mnemonic.
@@ -160,6 +187,86 @@ private slots:
             QSKIP("The translations are not handed in yet");
         QFETCH(QString, file);
         QCOMPARE(problemsOf(entriesOf(file), true), QStringList());
+    }
+
+    // Every caption, label and option of every form comes through the translation; the number prefix
+    // "-" and today's notes (the core's words) are no window's own.
+    void everyTextAFormShowsIsTranslated_data() {
+        QTest::addColumn<QString>("form");
+        for (const QString& form : allForms())
+            QTest::newRow(qPrintable(form)) << form;
+    }
+    void everyTextAFormShowsIsTranslated() {
+        QFETCH(QString, form);
+        BracketingTranslator bracketing;
+        QCoreApplication::installTranslator(&bracketing);
+        const auto uninstall = qScopeGuard([&] { QCoreApplication::removeTranslator(&bracketing); });
+        GameFolder game;
+        Program program(game);
+        if (form == QLatin1String("frmMain"))
+            program.startAndReveal(); // the frame's caption comes once the window is painted
+        const QWidget* shown = program.form(form);
+        int texts = 0;
+        for (const QWidget* control : shown->findChildren<QWidget*>()) {
+            const QString text = shownText(control);
+            if (text.isEmpty() || text == QLatin1String("-") ||
+                control->objectName() == QLatin1String("lblToday"))
+                continue;
+            ++texts;
+            QVERIFY2(text.startsWith('[') && text.endsWith(']'),
+                     qPrintable(control->objectName() + ": " + text));
+        }
+        QVERIFY(texts >= 2);
+    }
+
+    // The language --lang names, else the system's when the program has it, else English.
+    void theLanguageChosen_data() {
+        QTest::addColumn<QString>("asked");
+        QTest::addColumn<QString>("system");
+        QTest::addColumn<QString>("chosen"); // the translation's language; none: English
+        QTest::newRow("the system's") << QString() << "pt_BR"
+                                      << "pt_BR";
+        QTest::newRow("the system's, by its language") << QString() << "uk_UA"
+                                                       << "uk_UA";
+        QTest::newRow("one it does not have") << QString() << "de_DE"
+                                              << "";
+        QTest::newRow("Portuguese of Portugal") << QString() << "pt_PT"
+                                                << "";
+        QTest::newRow("C") << QString() << "C"
+                           << "";
+        QTest::newRow("--lang over the system's") << "tr"
+                                                  << "ru_RU"
+                                                  << "tr_TR";
+        QTest::newRow("--lang en over the system's") << "en"
+                                                     << "ru_RU"
+                                                     << "";
+    }
+    void theLanguageChosen() {
+        QFETCH(QString, asked);
+        QFETCH(QString, system);
+        QFETCH(QString, chosen);
+        Translations translations;
+        translations.choose(asked.isEmpty() ? std::nullopt : std::optional(asked), QLocale(system));
+        QCOMPARE(translations.language(), chosen);
+    }
+
+    // A page's refusal and the box a start page shows are the translation's words too.
+    void messagesAreTranslated() {
+        BracketingTranslator bracketing;
+        QCoreApplication::installTranslator(&bracketing);
+        const auto uninstall = qScopeGuard([&] { QCoreApplication::removeTranslator(&bracketing); });
+        GameFolder game;
+        Program program(game);
+        program.show(QStringLiteral("frmTweak7"));
+        program.retype(QStringLiteral("frmTweak7"), QStringLiteral("txtTweak7"), QStringLiteral("30"));
+        program.click(QStringLiteral("frmTweak7"), QStringLiteral("cmdTweak7"));
+        program.show(QStringLiteral("frmTweak0"));
+        program.click(QStringLiteral("frmTweak0"), QStringLiteral("cmdUninstall"));
+        QCOMPARE(
+            program.services.messages,
+            (QStringList{
+                "[Poly-Offset Must be between -25 and 25]",
+                "[You have to install the tweak before you try to uninstall it --> No tweak installed]"}));
     }
 
     // In every language no two controls of a window answer to the same Alt key.
