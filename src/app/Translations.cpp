@@ -3,6 +3,20 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 
+namespace {
+
+// Where Qt's own translations (qtbase_ru.qm ...) lie: the system's Qt's folder on Linux, the
+// translations folder beside the program in the Windows zip.
+QString qtTranslationsFolder() {
+#ifdef Q_OS_WIN
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/translations");
+#else
+    return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+#endif
+}
+
+} // namespace
+
 void Translations::choose(const std::optional<QString>& code, const QLocale& system) {
     const QLocale wanted = code ? QLocale(*code) : system;
     if (!m_program.load(wanted, QStringLiteral("zentrimo"), QStringLiteral("_"), QStringLiteral(":/i18n")))
@@ -21,12 +35,4 @@ void Translations::install() {
 
 QString Translations::language() const {
     return m_program.language();
-}
-
-QString qtTranslationsFolder() {
-#ifdef Q_OS_WIN
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/translations");
-#else
-    return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-#endif
 }

@@ -22,7 +22,3 @@ private:
     QTranslator m_program;
     QTranslator m_qt;
 };
-
-// Where Qt's own translations (qtbase_ru.qm ...) lie: the system's Qt's folder on Linux, the
-// translations folder beside the program in the Windows zip.
-QString qtTranslationsFolder();

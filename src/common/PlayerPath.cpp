@@ -8,6 +8,7 @@
 
 #include <QDir>
 
+
 namespace fs = std::filesystem;
 
 QString playerFolder(const QString& gameRoot) {

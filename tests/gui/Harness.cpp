@@ -5,6 +5,7 @@
 #include "location/DirectoryPage.h"
 #include "location/FolderPicker.h"
 #include "wizard/GameReportWindow.h"
+#include "wizard/PageSpec.h"
 #include "wizard/RestoreWindow.h"
 
 #include <QAbstractButton>
@@ -139,6 +140,13 @@ namespace {
 Program* running = nullptr;
 
 } // namespace
+
+QStringList allForms() {
+    QStringList forms{"frmMain", "frmDir", "frmSpecify"};
+    for (const wizard::Step& step : wizard::wizardSteps())
+        forms << std::visit([](const auto& described) { return described.form; }, step);
+    return forms;
+}
 
 QStringList translatedLanguages() {
     QStringList languages;

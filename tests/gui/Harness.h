@@ -66,6 +66,9 @@ QByteArray banner();
 // The contrast ratio of two colours as the web's accessibility guidelines measure it, 1 to 21.
 double contrast(QColor a, QColor b);
 
+// Every form by its objectName: the start window, the folder page, the picker, then the wizard's.
+QStringList allForms();
+
 // The languages the program is translated to, as its built-in .qm files name them ("pt_BR").
 QStringList translatedLanguages();
 

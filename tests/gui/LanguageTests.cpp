@@ -1,6 +1,5 @@
 #include "Harness.h"
 #include "app/Translations.h"
-#include "wizard/PageSpec.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -102,13 +101,6 @@ QStringList tsFiles() {
     for (const QString& name : folder.entryList({QStringLiteral("zentrimo_*.ts")}))
         files << folder.filePath(name);
     return files;
-}
-
-QStringList allForms() {
-    QStringList forms{"frmMain", "frmDir", "frmSpecify"};
-    for (const wizard::Step& step : wizard::wizardSteps())
-        forms << std::visit([](const auto& described) { return described.form; }, step);
-    return forms;
 }
 
 // Words every text in brackets: a text shown without them never went through a translation.
