@@ -20,5 +20,7 @@ else()
     # Loaded at run time as plugins, so dpkg-shlibdeps cannot see them: the window system, and the
     # GStreamer elements that Qt Multimedia plays the MP3 music through (mpg123 is in -good).
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "libnettle8, qt6-qpa-plugins, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
+    # Qt's own buttons and dialogs in the player's language, read from the system's Qt.
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 endif()
 include(CPack)

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     libgtest-dev googletest
     nettle-dev

@@ -18,7 +18,11 @@ struct ConsoleRequest {
     std::optional<QString> gameRoot{}; // with the report, fixes or the restore points: the folder given
     QString pointId{};                 // with a restore: the point to restore
     QString error{};                   // with the usage: what was wrong
+    std::optional<QString> language{}; // --lang: one of languageCodes()
 };
+
+// The languages --lang accepts: English and those the program is translated to.
+QStringList languageCodes();
 
 inline constexpr int UsageExitCode = 64;
 

@@ -18,7 +18,7 @@ QString pathIn(const QString& folder, const char* file) {
 bool musicFilesPresent(Services& services, const QString& folder) {
     for (const char* file : MusicFiles) {
         if (!workspace::fileExists(std::filesystem::path(pathIn(folder, file).toStdU16String()))) {
-            services.showError(QStringLiteral("%1 is missing!").arg(QString::fromLatin1(file)));
+            services.showError(MusicLoop::tr("%1 is missing!").arg(QString::fromLatin1(file)));
             services.endProgram(1);
             return false;
         }

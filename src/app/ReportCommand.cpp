@@ -4,6 +4,7 @@
 #include "files/FileError.h"
 #include "files/GameFolder.h"
 #include "game/FolderReport.h"
+#include "location/GamePlaces.h"
 #include "search/GameSearch.h"
 #include "wizard/CoreWords.h"
 #include "workspace/GameFiles.h"
@@ -21,7 +22,7 @@ std::optional<files::GameFolder> consoleGameFolder(const std::optional<std::stri
     if (!root) {
         const search::FoundFolder retail = search::gameFolder(search::GameEdition::Retail, environment);
         if (!retail.folder) {
-            error << search::problemText(retail) << '\n';
+            error << said(problemWords(retail)) << '\n';
             return std::nullopt;
         }
         root = retail.folder;

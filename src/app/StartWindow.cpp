@@ -3,6 +3,7 @@
 #include "app/MusicLoop.h"
 #include "common/FormStyle.h"
 #include "common/PlacedControls.h"
+#include "common/RoomForText.h"
 #include "common/RunState.h"
 #include "common/Services.h"
 
@@ -30,9 +31,9 @@ struct EditionOption {
 };
 
 const std::array<EditionOption, 3> EditionOptions{{
-    {"Retail Cstrike", QRect(480, 600, 1455, 495)},
-    {"Normal Cstrike", QRect(480, 1080, 1695, 495)},
-    {"Specify yourself", QRect(480, 1560, 1695, 495)},
+    {QT_TRANSLATE_NOOP("StartWindow", "Retail Cstrike"), QRect(480, 600, 1455, 495)},
+    {QT_TRANSLATE_NOOP("StartWindow", "Normal Cstrike"), QRect(480, 1080, 1695, 495)},
+    {QT_TRANSLATE_NOOP("StartWindow", "Specify yourself"), QRect(480, 1560, 1695, 495)},
 }};
 
 } // namespace
@@ -54,7 +55,7 @@ StartWindow::StartWindow(Services& services, RunState& state, const QString& mus
     for (std::size_t index = 0; index < EditionOptions.size(); ++index) {
         auto* option = placeControl<QRadioButton>(this, QStringLiteral("optVersion_%1").arg(index),
                                                   scale().rect(EditionOptions[index].twips),
-                                                  QString::fromLatin1(EditionOptions[index].caption));
+                                                  tr(EditionOptions[index].caption));
         option->setProperty("Tag", QString::number(index));
         setTextColour(option, Cyan, DarkTeal);
         setChoiceLook(option);
@@ -63,8 +64,8 @@ StartWindow::StartWindow(Services& services, RunState& state, const QString& mus
         option->installEventFilter(this);
         m_editionOptions[index] = option;
     }
-    m_nextButton = placeButton(this, QStringLiteral("cmdNext1"), QStringLiteral("&Next"),
-                               scale().rect(720, 2640, 1215, 375));
+    m_nextButton =
+        placeButton(this, QStringLiteral("cmdNext1"), tr("&Next"), scale().rect(720, 2640, 1215, 375));
     m_nextButton->hide();
     setForwardButton(m_nextButton);
     chainTabOrder(
@@ -92,9 +93,25 @@ void StartWindow::paintEvent(QPaintEvent* event) {
 }
 
 void StartWindow::finishComingUp() {
-    m_editionFrame->setTitle(QStringLiteral("Cstrike Versions:"));
+    m_editionFrame->setTitle(tr("Cstrike Versions:"));
+    makeRoomForTranslation();
     if (QApplication::windowIcon().isNull())
         QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/zentrimo.svg")));
+}
+
+void StartWindow::makeRoomForTranslation() {
+    const int nextTop = m_nextButton->y();
+    for (QRadioButton* option : m_editionOptions)
+        makeRoomForText(option);
+    makeRoomForText(m_nextButton);
+    // The frame reaches past the widest option as far as it starts before them, and below them as far.
+    const int home = scale()(FrameHome);
+    const int inset = m_editionOptions[0]->x() - home;
+    int width = std::max(m_editionFrame->width(), m_editionFrame->minimumSizeHint().width());
+    for (const QRadioButton* option : m_editionOptions)
+        width = std::max(width, option->x() + option->width() + inset - home);
+    m_editionFrame->resize(width, m_editionFrame->height() + m_nextButton->y() - nextTop);
+    setFixedSize(std::max(this->width(), home + width + home), height());
 }
 
 bool StartWindow::load() {

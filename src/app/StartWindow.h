@@ -45,6 +45,8 @@ protected:
 
 private:
     void finishComingUp();
+    // Options, frame and window as large as a translation needs; English fits as drawn.
+    void makeRoomForTranslation();
     void chooseEdition(QAbstractButton* option);
     Edition chosenEdition() const;
 

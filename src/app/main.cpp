@@ -3,6 +3,7 @@
 #include "app/ReportCommand.h"
 #include "app/RestoreCommand.h"
 #include "app/Route.h"
+#include "app/Translations.h"
 #include "common/CorePath.h"
 #include "common/ProcessEnvironment.h"
 #include "common/QtServices.h"
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLocale>
 
 #include <cstdio>
 #include <cstdlib>
@@ -76,9 +78,14 @@ std::string gameRootArgument(int argc, char* argv[], const QString& given) {
 
 // Answers --help, --version, --report, --fix and any argument it does not know on the console before any
 // window system is needed, as desktop programs do, and exits; returns only to open the window.
-void answerConsoleOptions(int argc, char* argv[]) {
+void answerConsoleOptions(int argc, char* argv[], Translations& translations) {
     const QCoreApplication console(argc, argv);
-    const ConsoleRequest request = consoleRequest(QCoreApplication::arguments());
+    ConsoleRequest request = consoleRequest(QCoreApplication::arguments());
+    translations.choose(request.language, QLocale::system());
+    translations.install();
+    // Read again in the chosen language, for what went wrong to be told in it.
+    if (request.action == ConsoleRequest::Action::Usage)
+        request = consoleRequest(QCoreApplication::arguments());
     switch (request.action) {
     case ConsoleRequest::Action::Window:
         return;
@@ -125,9 +132,11 @@ void answerConsoleOptions(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("Zentrimo"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZENTRIMO_VERSION));
-    answerConsoleOptions(argc, argv);
+    Translations translations;
+    answerConsoleOptions(argc, argv, translations);
 
     QApplication app(argc, argv);
+    translations.install();
     QtServices services;
     RunState state{.environment = environmentOfThisProcess()};
     state.restorePointsRoot = restorePointsRoot();

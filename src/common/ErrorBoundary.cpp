@@ -5,13 +5,14 @@
 #include "common/Services.h"
 #include "files/FileError.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 void guarded(Services& services, const std::function<void()>& handler) {
     try {
         handler();
     } catch (const files::FileError& error) {
-        services.showError(QStringLiteral("Error %1: %2\n%3")
+        services.showError(QCoreApplication::translate("ErrorBoundary", "Error %1: %2\n%3")
                                .arg(error.errorNumber())
                                .arg(QString::fromStdString(error.systemText()),
                                     shownPath(files::asThePlayerKnowsIt(error.path()))));

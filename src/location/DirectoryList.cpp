@@ -47,7 +47,7 @@ QString DirectoryList::path() const {
 bool DirectoryList::open(const QString& folder) {
     const QString target = QDir(folder).absolutePath();
     if (const QString why = unreadableBecause(target); !why.isEmpty()) {
-        emit cannotRead(QStringLiteral("Cannot read %1: %2").arg(QDir::toNativeSeparators(target), why));
+        emit cannotRead(tr("Cannot read %1: %2").arg(QDir::toNativeSeparators(target), why));
         return false;
     }
     m_folder = target;

@@ -3,6 +3,7 @@
 #include "common/CorePath.h"
 #include "common/ErrorBoundary.h"
 #include "common/PlacedControls.h"
+#include "common/RoomForText.h"
 #include "common/RunState.h"
 #include "common/Services.h"
 #include "files/GameFolder.h"
@@ -17,8 +18,8 @@ DirectoryPage::DirectoryPage(Services& services, RunState& state)
     : Form(QStringLiteral("frmDir"), QStringLiteral("Zentrimo"), PageBackground), m_services(services),
       m_state(state) {
     setFixedSize(scale().size(4200, 1605));
-    placeCyanLabel(this, QStringLiteral("Label1"), QStringLiteral("Your current half-life directory:"),
-                   scale().rect(120, 120, 3975, 375));
+    auto* heading = placeCyanLabel(this, QStringLiteral("Label1"), tr("Your current half-life directory:"),
+                                   scale().rect(120, 120, 3975, 375));
     auto* leftArrows = placeCyanLabel(this, QStringLiteral("Label3"), QStringLiteral(">>>>"),
                                       scale().rect(120, 600, 495, 255));
     // Drawn 135 twips past the form's right edge: it ends there.
@@ -33,11 +34,13 @@ DirectoryPage::DirectoryPage(Services& services, RunState& state)
     const int strip = std::min(m_directoryBox->x() - leftArrows->x(), width() - rightArrows->x());
     shrinkTextToWidth(leftArrows, strip);
     rightArrows->setFont(leftArrows->font());
-    auto* backButton = placeButton(this, QStringLiteral("cmdBack1"), QStringLiteral("&Back"),
-                                   scale().rect(720, 1080, 1215, 375));
-    auto* nextButton = placeButton(this, QStringLiteral("cmdNext2"), QStringLiteral("&Next"),
-                                   scale().rect(2040, 1080, 1215, 375));
+    auto* backButton =
+        placeButton(this, QStringLiteral("cmdBack1"), tr("&Back"), scale().rect(720, 1080, 1215, 375));
+    auto* nextButton =
+        placeButton(this, QStringLiteral("cmdNext2"), tr("&Next"), scale().rect(2040, 1080, 1215, 375));
     setForwardButton(nextButton);
+    for (QWidget* control : std::initializer_list<QWidget*>{heading, backButton, nextButton})
+        makeRoomForText(control);
     chainTabOrder({m_directoryBox, nextButton, backButton});
     m_directoryBox->setFocus();
 
@@ -75,6 +78,5 @@ void DirectoryPage::confirm() {
     if (workspace::holdsTheGame(m_state.gameFolder))
         emit confirmed();
     else
-        m_services.showMessage(
-            QStringLiteral("Couldn't find counter-strike config file, try specify another path"));
+        m_services.showMessage(tr("Couldn't find counter-strike config file, try specify another path"));
 }

@@ -63,8 +63,8 @@ QString unescaped(const QString& field) {
     return text;
 }
 
-QString labelled(const QString& kind, const QString& root) {
-    return QStringLiteral("%1 (%2)").arg(kind, QDir::toNativeSeparators(root));
+QString labelled(const QString& pattern, const QString& root) {
+    return pattern.arg(QDir::toNativeSeparators(root));
 }
 
 } // namespace
@@ -87,7 +87,7 @@ QList<Drive> playerVolumes(const QString& mountInfo, const std::function<bool(co
     QList<Drive> volumes;
     for (const auto& [mountPoint, drive] : isDrive)
         if (drive)
-            volumes.append({labelled(QStringLiteral("Volume"), mountPoint), mountPoint});
+            volumes.append({labelled(DriveList::tr("Volume (%1)"), mountPoint), mountPoint});
     return volumes;
 }
 
@@ -97,7 +97,7 @@ DriveList::DriveList(const QList<Drive>& gamePlaces, QWidget* parent) : QComboBo
     for (const QFileInfo& drive : QDir::drives())
         addDrive({QDir::toNativeSeparators(drive.absolutePath()), drive.absolutePath()});
 #else
-    addDrive({labelled(QStringLiteral("Home"), QDir::homePath()), QDir::homePath()});
+    addDrive({labelled(tr("Home (%1)"), QDir::homePath()), QDir::homePath()});
     QFile mountInfo(QStringLiteral("/proc/self/mountinfo"));
     if (mountInfo.open(QIODevice::ReadOnly))
         for (const Drive& volume :
@@ -144,7 +144,7 @@ void DriveList::showDriveOf(const QString& folder) {
     const QSignalBlocker quiet(this);
     if (rootOf(folder).isEmpty()) {
         const QString volume = QStorageInfo(folder).rootPath();
-        addDrive({labelled(QStringLiteral("Volume"), volume), volume});
+        addDrive({labelled(tr("Volume (%1)"), volume), volume});
     }
     setCurrentIndex(findData(rootOf(folder)));
 }

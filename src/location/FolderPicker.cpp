@@ -1,6 +1,7 @@
 #include "location/FolderPicker.h"
 
 #include "common/PlacedControls.h"
+#include "common/RoomForText.h"
 #include "common/Services.h"
 #include "location/DirectoryList.h"
 
@@ -10,16 +11,19 @@
 FolderPicker::FolderPicker(Services& services, const QList<Drive>& gamePlaces)
     : Form(QStringLiteral("frmSpecify"), QStringLiteral("Zentrimo"), PageBackground) {
     setFixedSize(scale().size(2790, 3585));
-    placeCyanLabel(this, QStringLiteral("Label1"), QStringLiteral("Choose your half-life root directory:"),
-                   scale().rect(120, 120, 1935, 495))
-        ->setWordWrap(true);
+    auto* heading =
+        placeCyanLabel(this, QStringLiteral("Label1"), tr("Choose your half-life root directory:"),
+                       scale().rect(120, 120, 1935, 495));
+    heading->setWordWrap(true);
     m_folderList =
         placeControl<DirectoryList>(this, QStringLiteral("dirDir"), scale().rect(120, 600, 2535, 1890));
     m_driveList = placeControl<DriveList>(this, QStringLiteral("drvDir"), scale().rect(120, 2640, 2535, 315),
                                           gamePlaces);
-    auto* okButton = placeButton(this, QStringLiteral("cmdOk1"), QStringLiteral("&Ok"),
-                                 scale().rect(720, 3120, 1215, 375));
+    auto* okButton =
+        placeButton(this, QStringLiteral("cmdOk1"), tr("&Ok"), scale().rect(720, 3120, 1215, 375));
     setForwardButton(okButton);
+    makeRoomForText(heading, scale()(2535));
+    makeRoomForText(okButton);
     chainTabOrder({m_folderList, okButton, m_driveList});
     m_folderList->setFocus();
 

@@ -19,3 +19,7 @@ struct ProposedFolder {
 };
 
 ProposedFolder proposedFolder(search::GameEdition edition, const files::Environment& environment);
+
+// What the player is told when the search found no folder: whole sentences, one to a line. The folder page
+// and the console say the same.
+QString problemWords(const search::FoundFolder& found);

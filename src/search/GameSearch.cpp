@@ -81,21 +81,6 @@ FoundFolder gameFolder(GameEdition edition, const files::Environment& environmen
     return found;
 }
 
-std::string problemText(const FoundFolder& found) {
-    const std::string notFound =
-        "Half-life root not found, try specify another dir. Or choose another cstrike version";
-    switch (found.problem) {
-    case SearchProblem::None:
-        break;
-    case SearchProblem::NotFound:
-        return notFound;
-    case SearchProblem::RegistryUnreadable:
-        return "Error " + std::to_string(found.registryError) + ": the registry could not be read.\n" +
-               notFound;
-    }
-    return {};
-}
-
 std::vector<steam::SteamRoot> steamRoots(const files::Environment& environment) {
 #ifdef _WIN32
     (void)environment;

@@ -29,9 +29,6 @@ struct FoundFolder {
     std::int32_t registryError = 0;
 };
 
-// What the player is told when there is no folder: whole sentences, one to a line; empty without a
-// problem. The folder page and the console say the same.
-std::string problemText(const FoundFolder& found);
 
 // The edition's InstallPath under HKEY_CURRENT_USER; where that has none, the same value machine-wide
 // (as 64-bit, then as 32-bit programs see it); then, for the Steam edition only, the Steam folders.

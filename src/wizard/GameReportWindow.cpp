@@ -57,13 +57,13 @@ GameReportWindow::GameReportWindow(RunState& state, Services& services)
     : Form(QStringLiteral("frmCheck0"), QStringLiteral("Zentrimo"), PageBackground), m_state(state),
       m_services(services) {
     const TwipsScale& scale = this->scale();
-    QLabel* heading = makeHeading(
-        {QStringLiteral("Label1"), QStringLiteral("What the game will use when it starts")}, this);
+    QLabel* heading =
+        makeHeading({QStringLiteral("Label1"), tr("What the game will use when it starts")}, this);
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("tabCheck0"));
 
     m_problems = makeList(QStringLiteral("lstProblems0"), tabs);
-    QPushButton* fix = makeButton({QStringLiteral("cmdFix0"), QStringLiteral("&Fix chosen")}, tabs);
+    QPushButton* fix = makeButton({QStringLiteral("cmdFix0"), tr("&Fix chosen")}, tabs);
     connect(fix, &QPushButton::clicked, this, &GameReportWindow::fixChosen);
     tabs->addTab(tabOf(tabs, {m_problems, fix}, m_problems), tr("Problems"));
 
@@ -94,8 +94,8 @@ GameReportWindow::GameReportWindow(RunState& state, Services& services)
     m_reportBox->setTabChangesFocus(true);
     tabs->addTab(tabOf(tabs, {m_reportBox}, m_reportBox), tr("Report"));
 
-    QPushButton* copy = makeButton({QStringLiteral("cmdCopy0"), QStringLiteral("Co&py report")}, this);
-    QPushButton* close = makeButton({QStringLiteral("cmdClose0"), QStringLiteral("&Close")}, this);
+    QPushButton* copy = makeButton({QStringLiteral("cmdCopy0"), tr("Co&py report")}, this);
+    QPushButton* close = makeButton({QStringLiteral("cmdClose0"), tr("&Close")}, this);
     connect(copy, &QPushButton::clicked, this, [this] { QGuiApplication::clipboard()->setText(report()); });
     connect(close, &QPushButton::clicked, this, &GameReportWindow::closed);
     setForwardButton(close);

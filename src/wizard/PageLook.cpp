@@ -3,6 +3,7 @@
 #include "common/Form.h"
 #include "common/FormStyle.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLayout>
@@ -34,7 +35,8 @@ QLabel* makeNote(const Text& text, QWidget* parent) {
     font.setItalic(true);
     label->setFont(font);
     setTextColour(label, NoteText);
-    label->setAccessibleDescription(QStringLiteral("What today's game does with this setting"));
+    label->setAccessibleDescription(
+        QCoreApplication::translate("wizard", "What today's game does with this setting"));
     return label;
 }
 

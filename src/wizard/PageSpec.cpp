@@ -52,10 +52,8 @@ PicturePair picturePair(const QString& left, Text leftCaption, const QString& ri
     return {resource(left), std::move(leftCaption), resource(right), std::move(rightCaption)};
 }
 
-SectionSpec continueOrQuit(const QString& form, const QString& section, Text enterButton, Text quitButton) {
-    const QString invitation = QStringLiteral("You can now choose to move on to %1 tweak section, "
-                                              "or you can just quit and save settings now.")
-                                   .arg(section);
+SectionSpec continueOrQuit(const QString& form, const QString& invitation, Text enterButton,
+                           Text quitButton) {
     return {.form = form,
             .labels = {{QStringLiteral("Label2"), invitation}},
             .enterButton = std::move(enterButton),

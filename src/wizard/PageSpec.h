@@ -132,9 +132,9 @@ NumberField numberField(const QString& name, Text label, const QString& initialT
                         Accepts accepts = Accepts::Digits);
 // The pictures :/pictures/<left>.svg and :/pictures/<right>.svg side by side under their captions.
 PicturePair picturePair(const QString& left, Text leftCaption, const QString& right, Text rightCaption);
-// A start page between two sections: the invitation to the `section` ("sound") tweak section in Label2,
-// an enter and a quit button.
-SectionSpec continueOrQuit(const QString& form, const QString& section, Text enterButton, Text quitButton);
+// A start page between two sections: the invitation to the next tweak section in Label2, an enter and a
+// quit button.
+SectionSpec continueOrQuit(const QString& form, const QString& invitation, Text enterButton, Text quitButton);
 
 // Line makers shared by the page tables.
 // One SettingLine of `name`: `ticked` when the box is ticked, else `cleared`.

@@ -64,15 +64,13 @@ RestoreWindow::RestoreWindow(RunState& state, Services& services)
       m_services(services) {
     const TwipsScale& scale = this->scale();
     QLabel* heading = makeHeading(
-        {QStringLiteral("Label1"), QStringLiteral("Restore points of the game's scripts, newest first")},
-        this);
+        {QStringLiteral("Label1"), tr("Restore points of the game's scripts, newest first")}, this);
     m_points = new QListWidget(this);
     m_points->setObjectName(QStringLiteral("lstPoints0"));
     m_points->setWordWrap(true);
     m_points->setTextElideMode(Qt::ElideNone);
     connect(m_points, &QListWidget::currentRowChanged, this, &RestoreWindow::showChosen);
-    QLabel* diffLabel =
-        makeLabel({QStringLiteral("Label2"), QStringLiteral("What restoring it would change:")}, this);
+    QLabel* diffLabel = makeLabel({QStringLiteral("Label2"), tr("What restoring it would change:")}, this);
     m_diff = new QPlainTextEdit(this);
     m_diff->setObjectName(QStringLiteral("txtRestoreDiff0"));
     m_diff->setReadOnly(true);
@@ -80,8 +78,8 @@ RestoreWindow::RestoreWindow(RunState& state, Services& services)
     m_diff->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_diff->setTabChangesFocus(true);
 
-    m_restore = makeButton({QStringLiteral("cmdRestorePoint0"), QStringLiteral("&Restore")}, this);
-    QPushButton* close = makeButton({QStringLiteral("cmdRestoreClose0"), QStringLiteral("&Close")}, this);
+    m_restore = makeButton({QStringLiteral("cmdRestorePoint0"), tr("&Restore")}, this);
+    QPushButton* close = makeButton({QStringLiteral("cmdRestoreClose0"), tr("&Close")}, this);
     connect(m_restore, &QPushButton::clicked, this, &RestoreWindow::restoreChosen);
     connect(close, &QPushButton::clicked, this, &RestoreWindow::closed);
     setForwardButton(m_restore);

@@ -5,6 +5,7 @@
 #include "common/ErrorBoundary.h"
 #include "common/FormStyle.h"
 #include "common/Services.h"
+#include "wizard/PageLanguage.h"
 #include "wizard/PageLook.h"
 #include "workspace/LeaveOut.h"
 #include "workspace/QuitPreview.h"
@@ -34,8 +35,8 @@ QLabel* sectionPicture(const QString& resource, Form* page) {
 } // namespace
 
 SectionStartPage::SectionStartPage(SectionSpec section, Services& services, RunState& state)
-    : Form(section.form, QStringLiteral("Zentrimo"), PageBackground), m_section(std::move(section)),
-      m_services(services), m_state(state) {
+    : Form(section.form, QStringLiteral("Zentrimo"), PageBackground),
+      m_section(inPlayersLanguage(std::move(section))), m_services(services), m_state(state) {
     const TwipsScale& scale = this->scale();
     auto* texts = new QVBoxLayout;
     texts->setSpacing(scale.pixels(14));
@@ -103,11 +104,13 @@ void SectionStartPage::uninstall() {
                                               workspace::gameScripts(m_state.gameFolder));
         if (workspace::UninstallTweak(m_state.gameFolder, workspace::FileSteps(), &points) ==
             workspace::UninstallResult::NotInstalled) {
-            m_services.showMessage(QStringLiteral(
-                "You have to install the tweak before you try to uninstall it --> No tweak installed"));
+            m_services.showMessage(
+                tr("You have to install the tweak before you try to uninstall it --> No tweak installed"));
             return;
         }
-        m_services.showMessage(QStringLiteral("Tweak have been succesfully uninstalled"));
+        m_services.showMessage(
+            //: "Tweak have been succesfully" is the original's grammar and typo; write it correctly.
+            tr("Tweak have been succesfully uninstalled"));
         m_services.endProgram(0);
     });
 }
@@ -119,9 +122,8 @@ void SectionStartPage::quit() {
         for (const game::ReviewedLine& line : preview.lines)
             lines.push_back(
                 {QString::fromStdString(line.line), QString::fromStdString(line.today), line.doesNothing});
-        const auto kept =
-            m_services.askApplyLines(QStringLiteral("Do you want to apply settings before quit?"),
-                                     QString::fromStdString(preview.details), lines);
+        const auto kept = m_services.askApplyLines(tr("Do you want to apply settings before quit?"),
+                                                   QString::fromStdString(preview.details), lines);
         if (kept) {
             workspace::leaveOutRunLines(m_state.gameFolder, std::vector<bool>(kept->begin(), kept->end()));
             const workspace::RestorePoints points(m_state.restorePointsRoot,

@@ -5,6 +5,7 @@
 #include "common/JoinedLabel.h"
 #include "common/Services.h"
 #include "wizard/KeyFilter.h"
+#include "wizard/PageLanguage.h"
 #include "wizard/PageLook.h"
 #include "wizard/TodayNote.h"
 #include "workspace/Workspace.h"
@@ -55,8 +56,8 @@ QLayout* picturePair(const PicturePair& pair, Form* page) {
 } // namespace
 
 SettingsPage::SettingsPage(PageSpec page, Services& services, RunState& state)
-    : Form(page.form, page.caption, PageBackground), m_page(std::move(page)), m_services(services),
-      m_state(state) {
+    : Form(page.form, page.caption, PageBackground), m_page(inPlayersLanguage(std::move(page))),
+      m_services(services), m_state(state) {
     const TwipsScale& scale = this->scale();
     auto* layout = new QVBoxLayout;
     layout->setContentsMargins(scale.pixels(24), scale.pixels(18), scale.pixels(24), scale.pixels(18));
@@ -89,8 +90,10 @@ SettingsPage::SettingsPage(PageSpec page, Services& services, RunState& state)
     buttons->setSpacing(scale.pixels(ButtonGap));
     layout->addStretch();
     layout->addLayout(buttons);
-    QPushButton* nextButton = makeButton({m_page.nextButton, QStringLiteral("&Next")}, this);
-    QPushButton* skipButton = makeButton({m_page.skipButton, QStringLiteral("&Skip setting")}, this);
+    QPushButton* nextButton =
+        makeButton({m_page.nextButton, inPlayersLanguage(QT_TRANSLATE_NOOP("wizard", "&Next"))}, this);
+    QPushButton* skipButton = makeButton(
+        {m_page.skipButton, inPlayersLanguage(QT_TRANSLATE_NOOP("wizard", "&Skip setting"))}, this);
     buttons->addStretch();
     buttons->addWidget(nextButton);
     buttons->addWidget(skipButton);

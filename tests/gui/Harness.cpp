@@ -5,6 +5,7 @@
 #include "location/DirectoryPage.h"
 #include "location/FolderPicker.h"
 #include "wizard/GameReportWindow.h"
+#include "wizard/PageSpec.h"
 #include "wizard/RestoreWindow.h"
 
 #include <QAbstractButton>
@@ -143,6 +144,35 @@ namespace {
 Program* running = nullptr;
 
 } // namespace
+
+QStringList allForms() {
+    QStringList forms{"frmMain", "frmDir", "frmSpecify"};
+    for (const wizard::Step& step : wizard::wizardSteps())
+        forms << std::visit([](const auto& described) { return described.form; }, step);
+    return forms;
+}
+
+QStringList translatedLanguages() {
+    QStringList languages;
+    for (const QString& file : QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("zentrimo_*.qm")}))
+        languages << file.section('_', 1).section('.', 0, 0);
+    return languages;
+}
+
+InLanguage::InLanguage(const QString& language) {
+    m_loaded = m_translator.load(QStringLiteral(":/i18n/zentrimo_%1.qm").arg(language));
+    if (m_loaded)
+        QCoreApplication::installTranslator(&m_translator);
+}
+
+InLanguage::~InLanguage() {
+    QCoreApplication::removeTranslator(&m_translator);
+}
+
+std::optional<QString> testLanguage() {
+    const QString language = qEnvironmentVariable("ZENTRIMO_TEST_LANGUAGE");
+    return language.isEmpty() ? std::nullopt : std::optional(language);
+}
 
 Program::Program(const QStringList& missingMusic) {
     for (const char* file : MusicFiles)

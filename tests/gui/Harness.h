@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 #include <deque>
 #include <optional>
@@ -65,6 +66,28 @@ QByteArray banner();
 
 // The contrast ratio of two colours as the web's accessibility guidelines measure it, 1 to 21.
 double contrast(QColor a, QColor b);
+
+// Every form by its objectName: the start window, the folder page, the picker, then the wizard's.
+QStringList allForms();
+
+// The languages the program is translated to, as its built-in .qm files name them ("pt_BR").
+QStringList translatedLanguages();
+
+// The program's translation to `language` installed while it lives.
+class InLanguage {
+public:
+    explicit InLanguage(const QString& language);
+    ~InLanguage();
+    bool loaded() const { return m_loaded; }
+
+private:
+    QTranslator m_translator;
+    bool m_loaded = false;
+};
+
+// The language ZENTRIMO_TEST_LANGUAGE names for the whole test binary (CTest runs the fit tests once a
+// language); none for English.
+std::optional<QString> testLanguage();
 
 // A game folder of its own: <temp>/cstrike (unless told otherwise) and the bytes of its files.
 class GameFolder {

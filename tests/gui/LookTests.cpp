@@ -20,13 +20,6 @@ namespace {
 // The font sizes of 9-point text at 96, 120, 144 and 192 dots per inch, as desktops set them.
 const QList<int> FontPixels{12, 15, 18, 24};
 
-QStringList allForms() {
-    QStringList forms{"frmMain", "frmDir", "frmSpecify"};
-    for (const wizard::Step& step : wizard::wizardSteps())
-        forms << std::visit([](const auto& described) { return described.form; }, step);
-    return forms;
-}
-
 // The form as the player meets it: the start window with its frame home and every control shown.
 QWidget* opened(Program& program, const QString& name) {
     if (name != QLatin1String("frmMain"))
@@ -86,7 +79,13 @@ class LookTests : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { m_font = QApplication::font(); }
+    void initTestCase() {
+        m_font = QApplication::font();
+        if (const std::optional<QString> language = testLanguage()) {
+            m_language.emplace(*language);
+            QVERIFY2(m_language->loaded(), qPrintable(*language));
+        }
+    }
     void cleanup() { QApplication::setFont(m_font); }
 
     void everyTextFitsAtEveryFontSize_data() {
@@ -320,6 +319,7 @@ private:
     }
 
     QFont m_font;
+    std::optional<InLanguage> m_language;
 };
 
 QTEST_MAIN(LookTests)

@@ -173,7 +173,7 @@ using OnForm = void (*)(Walk&, QWidget*);
 
 // The arrows choose "Specify yourself"; Enter in a number field beeps and stays; the onward button's
 // Alt key goes on.
-void byMnemonics(Walk& walk, QWidget* form) {
+void byMnemonicsOf(Walk& walk, QWidget* form, const QAbstractButton* onward) {
     if (form->objectName() == QLatin1String("frmMain")) {
         QTest::keyClick(form->focusWidget(), Qt::Key_Down);
         QTest::keyClick(form->focusWidget(), Qt::Key_Down);
@@ -182,8 +182,11 @@ void byMnemonics(Walk& walk, QWidget* form) {
         QCOMPARE(walk.program.services.beeps, ++walk.count);
         QCOMPARE(Program::visibleForm(), form);
     }
-    const QString caption = onwardButton(form)->text();
-    QTest::keyClick(form, caption.at(caption.indexOf('&') + 1).toLower().toLatin1(), Qt::AltModifier);
+    const QString caption = onward->text();
+    QTest::keyClick(form, Qt::Key(caption.at(caption.indexOf('&') + 1).toUpper().unicode()), Qt::AltModifier);
+}
+void byMnemonics(Walk& walk, QWidget* form) {
+    byMnemonicsOf(walk, form, onwardButton(form));
 }
 
 // Normal Cstrike; a number field refuses Enter and Tab leaves it; keypad Enter on every other form.
@@ -413,6 +416,31 @@ private slots:
         compareFiles(game, before);
     }
 
+    // In the language ZENTRIMO_TEST_LANGUAGE names, the keyboard run meets the English run's forms and
+    // beeps, and leaves its files byte for byte: the lines written are the game's.
+    void theKeyboardRunWritesWhatEnglishWrites() {
+        const std::optional<QString> language = testLanguage();
+        if (!language)
+            QSKIP("CTest runs it once a language");
+        QMap<QString, QString> onward;
+        KeyboardRun english;
+        runByKeyboard(english, onward);
+        QVERIFY(!QTest::currentTestFailed());
+        QVERIFY(QDir(m_game->filePath(QStringLiteral("cstrike"))).removeRecursively());
+        makeGame(m_game->path());
+        const InLanguage translated(*language);
+        QVERIFY(translated.loaded());
+        KeyboardRun inLanguage;
+        runByKeyboard(inLanguage, onward);
+        QVERIFY(!QTest::currentTestFailed());
+        QCOMPARE(inLanguage.forms, english.forms);
+        QCOMPARE(inLanguage.beeps, english.beeps);
+        QCOMPARE(inLanguage.exitCode, std::optional(0));
+        QCOMPARE(inLanguage.files.keys(), english.files.keys());
+        for (const QString& name : english.files.keys())
+            QCOMPARE(inLanguage.files[name], english.files[name]);
+    }
+
     // With a run under way in the game folder, closing any form ends the program and touches no file.
     void closingAnyWindowEndsTheProgramCleanly_data() {
         QTest::addColumn<QString>("form");
@@ -498,6 +526,37 @@ private slots:
     }
 
 private:
+    struct KeyboardRun {
+        QStringList forms{};
+        int beeps = 0;
+        std::optional<int> exitCode{};
+        Files files{};
+    };
+    // The keyboard only run, each form's onward button named by `onward` (filled on the first run, when
+    // the English captions find them).
+    void runByKeyboard(KeyboardRun& run, QMap<QString, QString>& onward) {
+        Program program;
+        program.services.answers = {false};
+        Walk walked{program, QDir::toNativeSeparators(m_game->path())};
+        program.startAndReveal();
+        for (QWidget* form = Program::visibleForm(); !program.services.exitCode_;
+             form = Program::visibleForm()) {
+            const QString name = form->objectName();
+            walked.meet(name);
+            if (QTest::currentTestFailed())
+                return;
+            if (!onward.contains(name))
+                onward[name] = onwardButton(form)->objectName();
+            if (run.forms.isEmpty() || run.forms.last() != name)
+                run.forms << name;
+            byMnemonicsOf(walked, form, form->findChild<QAbstractButton*>(onward[name]));
+            QTRY_VERIFY2(program.services.exitCode_ || Program::visibleForm() != form, qPrintable(name));
+        }
+        run.beeps = program.services.beeps;
+        run.exitCode = program.services.exitCode_;
+        run.files = filesOf(m_game->path());
+    }
+
     QString cstrike(const QString& file) const { return m_game->filePath(QStringLiteral("cstrike/") + file); }
     // A game folder with the player's config.cfg, which the Steam edition's registry value names.
     void makeGame(const QString& folder) {

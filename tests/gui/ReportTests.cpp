@@ -185,45 +185,62 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("output"); // a golden file below the golden folder, or the text itself
         QTest::addColumn<QString>("error");  // how standard error begins
+        QTest::addColumn<QString>("lang");   // LANG, alone of the locale's variables; none: as the test's
         const QString usage = "\nUsage: ";
         QTest::newRow("--json reaches the report")
             << QStringList{"--report", "--json", "GAME"} << false << 0 << "report.json"
-            << "";
+            << "" << QString();
         QTest::newRow("Qt's own options are the window's")
             << QStringList{"-platform", "offscreen", "--report", "GAME"} << false << 0 << "report.txt"
-            << "";
+            << "" << QString();
         QTest::newRow("a folder without the game")
             << QStringList{"--report", "HOME"} << false << 2 << ""
-            << "HOME holds no cstrike/config.cfg: it is not the game's folder.";
+            << "HOME holds no cstrike/config.cfg: it is not the game's folder." << QString();
         QTest::newRow("a folder name that is not UTF-8")
             << QStringList{"--report", "BYTES"} << false << 0 << "Start-up of the game in DATA/\\xff\n"
-            << "";
+            << "" << QString();
         QTest::newRow("a full disk") << QStringList{"--report", "GAME"} << true << 1 << ""
-                                     << "The report could not be written.\n";
+                                     << "The report could not be written.\n"
+                                     << QString();
         QTest::newRow("an unknown option") << QStringList{"--bogus"} << false << 64 << ""
-                                           << "Unknown option 'bogus'." + usage;
-        QTest::newRow("--json alone") << QStringList{"--json", "GAME"} << false << 64 << ""
-                                      << "--json goes only with --report or --restore-points." + usage;
+                                           << "Unknown option 'bogus'." + usage << QString();
+        QTest::newRow("--json alone")
+            << QStringList{"--json", "GAME"} << false << 64 << ""
+            << "--json goes only with --report or --restore-points." + usage << QString();
         QTest::newRow("a folder without --report")
             << QStringList{"GAME"} << false << 64 << ""
-            << "A game folder goes only with --report, --fix, --restore-points or --restore: ";
+            << "A game folder goes only with --report, --fix, --restore-points or --restore: " << QString();
         QTest::newRow("two folders") << QStringList{"--report", "GAME", "GAME"} << false << 64 << ""
-                                     << "Give one game folder, not 2." + usage;
+                                     << "Give one game folder, not 2." + usage << QString();
         QTest::newRow("--dry-run alone") << QStringList{"--dry-run", "GAME"} << false << 64 << ""
-                                         << "--dry-run goes only with --fix." + usage;
+                                         << "--dry-run goes only with --fix." + usage << QString();
         QTest::newRow("--fix with --report")
             << QStringList{"--fix", "all", "--report", "GAME"} << false << 64 << ""
-            << "Give only one of --report, --fix, --restore-points and --restore." + usage;
+            << "Give only one of --report, --fix, --restore-points and --restore." + usage << QString();
         QTest::newRow("--fix with an unknown id")
             << QStringList{"--fix", "nope", "GAME"} << false << 2 << ""
-            << "The report proposes no fix nope; zentrimo --report --json lists them.\n";
+            << "The report proposes no fix nope; zentrimo --report --json lists them.\n"
+            << QString();
         QTest::newRow("--fix all --dry-run changes nothing")
             << QStringList{"--fix", "all", "--dry-run", "GAME"} << false << 0
             << "--- cstrike/autoexec.cfg\n+++ cstrike/autoexec.cfg\n@@ line 2 @@\n-gamma \"2.5\"\n"
-            << "";
+            << "" << QString();
+        QTest::newRow("an unknown language")
+            << QStringList{"--lang", "xx"} << false << 64 << ""
+            << "There is no language xx; give one of en, es, pl, pt_BR, ru, tr, uk." + usage << QString();
+        // The translations' own words are the translators' to check; Qt's come with it.
+        QTest::newRow("the system's language") << QStringList{"--bogus"} << false << 64 << ""
+                                               << "Неизвестный параметр «bogus»."
+                                               << "ru_RU.UTF-8";
+        QTest::newRow("a language it does not speak is English")
+            << QStringList{"--bogus"} << false << 64 << ""
+            << "Unknown option 'bogus'." + usage << "de_DE.UTF-8";
+        QTest::newRow("--lang over the system's")
+            << QStringList{"--lang", "en", "--bogus"} << false << 64 << ""
+            << "Unknown option 'bogus'." + usage << "ru_RU.UTF-8";
         QTest::newRow("the version") << QStringList{"--version"} << false << 0
                                      << "Zentrimo " ZENTRIMO_VERSION "\n"
-                                     << "";
+                                     << "" << QString();
     }
     void theProgramAnswers() {
 #ifdef Q_OS_WIN
@@ -234,8 +251,14 @@ private slots:
         QFETCH(int, exitCode);
         QFETCH(QString, output);
         QFETCH(QString, error);
+        QFETCH(QString, lang);
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        if (!lang.isEmpty()) {
+            for (const char* overriding : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+                environment.remove(QString::fromLatin1(overriding));
+            environment.insert(QStringLiteral("LANG"), lang);
+        }
         environment.remove(QStringLiteral("DISPLAY"));
         environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
         environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
