@@ -11,4 +11,20 @@ bool fileExists(const std::filesystem::path& path) {
     return facts && facts->regular && !facts->hidden;
 }
 
+const std::vector<std::string>& TweakBanner() {
+    static const std::string rule = "echo \"" + std::string(30, '-') + '"';
+    static const std::vector<std::string> banner{"echo ",
+                                                 "echo ",
+                                                 rule,
+                                                 R"(echo "\\\ Zentrimo Enabled")",
+                                                 R"(echo "\\\")",
+                                                 R"(echo "\\\ Made by Vaskor")",
+                                                 rule,
+                                                 "echo",
+                                                 "echo",
+                                                 "",
+                                                 ""};
+    return banner;
+}
+
 } // namespace workspace
