@@ -3,6 +3,8 @@
 #include "game/TodayWords.h"
 #include "game/TodaysGame.h"
 
+#include "files/Text.h"
+
 #include <algorithm>
 #include <array>
 #include <optional>
@@ -10,15 +12,6 @@
 namespace game {
 
 namespace {
-
-std::string_view trimmed(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 struct Judged {
     const Setting* setting;
@@ -75,7 +68,7 @@ std::vector<RunLine> linesOfRun(std::string_view runLines) {
     std::vector<RunLine> lines;
     for (std::size_t start = 0; start < runLines.size();) {
         const std::size_t end = std::min(runLines.find('\n', start), runLines.size());
-        const std::string_view text = trimmed(runLines.substr(start, end - start));
+        const std::string_view text = files::trimmed(runLines.substr(start, end - start));
         start = end + 1;
         if (text.empty())
             continue;
@@ -91,12 +84,12 @@ std::vector<RunLine> linesOfRun(std::string_view runLines) {
 } // namespace
 
 ConsoleLine parseLine(std::string_view line) {
-    line = trimmed(line);
+    line = files::trimmed(line);
     const std::size_t blank = line.find_first_of(" \t");
     ConsoleLine parsed{str(line.substr(0, blank)), {}};
     if (blank == std::string_view::npos)
         return parsed;
-    std::string_view value = trimmed(line.substr(blank));
+    std::string_view value = files::trimmed(line.substr(blank));
     if (value.size() >= 2 && value.front() == '"') {
         value.remove_prefix(1);
         value = value.substr(0, value.find('"'));

@@ -1,6 +1,7 @@
 #include "game/TodaysGame.h"
 
 #include "files/AsciiCase.h"
+#include "files/Text.h"
 
 #include <algorithm>
 #include <charconv>
@@ -12,16 +13,6 @@ namespace game {
 namespace {
 
 using When = Risk::When;
-
-// A value that reads as a number whole, as the engine's own numbers do.
-std::optional<double> wholeNumber(std::string_view text) {
-    double number = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, number);
-    if (error != std::errc() || stop != end)
-        return std::nullopt;
-    return number;
-}
 
 double within(double number, const Range& range) {
     return std::clamp(number, range.lowest, range.highest);
@@ -64,8 +55,8 @@ std::string numberText(double number) {
 }
 
 bool sameValue(std::string_view a, std::string_view b) {
-    const auto numberA = wholeNumber(a);
-    const auto numberB = wholeNumber(b);
+    const auto numberA = files::wholeNumber<double>(a);
+    const auto numberB = files::wholeNumber<double>(b);
     if (numberA && numberB)
         return *numberA == *numberB;
     return files::equalsIgnoringCase(a, b);

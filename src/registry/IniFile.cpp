@@ -1,6 +1,7 @@
 #include "registry/IniFile.h"
 
 #include "files/AsciiCase.h"
+#include "files/Text.h"
 
 #include <algorithm>
 #include <optional>
@@ -10,17 +11,9 @@ namespace {
 
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
-bool isBlank(char c) {
-    // Ctrl-Z ends files from old editors.
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f' || c == '\x1a';
-}
-
 std::string_view trim(std::string_view text) {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
+    // Ctrl-Z ends files from old editors.
+    return files::trimmed(text, " \t\r\n\v\f\x1a");
 }
 
 std::string_view unquoted(std::string_view value) {

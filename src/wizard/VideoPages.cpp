@@ -1,8 +1,8 @@
 #include "wizard/PageSpec.h"
 
+#include "files/Text.h"
 #include "workspace/Workspace.h"
 
-#include <charconv>
 #include <limits>
 
 namespace wizard {
@@ -12,18 +12,9 @@ namespace {
 // The video pages' Next buttons follow no one pattern: pages 2 to 6, 9 and 11 name their own.
 const Section Video{"frmTweak", 14, "cmdTweak", "cmdSkip", "check"};
 
-// A whole number: one optional leading minus, then digits only.
-std::optional<int> readNumber(const std::string& text) {
-    int value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (error != std::errc() || stop != end)
-        return std::nullopt;
-    return value;
-}
-
 bool within(const std::string& text, int low, int high) {
-    const std::optional<int> value = readNumber(text);
+    // A whole number: one optional leading minus, then digits only.
+    const std::optional<int> value = files::wholeNumber<int>(text);
     return value && *value >= low && *value <= high;
 }
 

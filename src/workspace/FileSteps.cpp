@@ -6,7 +6,6 @@
 #include "files/SystemFiles.h"
 #include "workspace/GameFiles.h"
 
-#include <cerrno>
 #include <random>
 #include <string_view>
 #include <system_error>

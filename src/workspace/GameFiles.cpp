@@ -15,4 +15,20 @@ bool holdsTheGame(const files::GameFolder& game) {
     return fileExists(game.file(GameConfigSuffix));
 }
 
+const std::vector<std::string>& TweakBanner() {
+    static const std::string rule = "echo \"" + std::string(30, '-') + '"';
+    static const std::vector<std::string> banner{"echo ",
+                                                 "echo ",
+                                                 rule,
+                                                 R"(echo "\\\ Zentrimo Enabled")",
+                                                 R"(echo "\\\")",
+                                                 R"(echo "\\\ Made by Vaskor")",
+                                                 rule,
+                                                 "echo",
+                                                 "echo",
+                                                 "",
+                                                 ""};
+    return banner;
+}
+
 } // namespace workspace

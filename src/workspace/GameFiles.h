@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace workspace {
 
@@ -20,6 +21,9 @@ inline constexpr const char* OwnSettingsSuffix = "\\cstrike\\zentrimo.cfg";
 inline constexpr const char* AddedExecRecordSuffix = "\\cstrike\\zentrimo-userconfig.added";
 // The player's own values of the saved variables a run applied, so that uninstall gives them back.
 inline constexpr const char* SavedValuesRecordSuffix = "\\cstrike\\zentrimo-config.before";
+
+// The eleven fixed lines (without line ends) written once at the top of every workspace.
+const std::vector<std::string>& TweakBanner();
 
 // True for a file that exists and is neither hidden nor a system file; on Linux a regular
 // file (a folder of that name is not the file). Only "no such file" (or "not a folder" on the way)

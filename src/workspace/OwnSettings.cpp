@@ -2,12 +2,11 @@
 
 #include "files/FileError.h"
 #include "workspace/GameFiles.h"
-#include "workspace/Workspace.h"
 
 #include "files/AsciiCase.h"
+#include "files/Text.h"
 
 #include <algorithm>
-#include <cctype>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -33,12 +32,7 @@ const std::string& bannerText() {
 }
 
 bool isExecLine(std::string_view line) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
-    while (!line.empty() && blank(line.front()))
-        line.remove_prefix(1);
-    while (!line.empty() && blank(line.back()))
-        line.remove_suffix(1);
-    return files::equalsIgnoringCase(line, ExecLine);
+    return files::equalsIgnoringCase(files::trimmed(line), ExecLine);
 }
 
 bool holdsExecLine(std::string_view text) {

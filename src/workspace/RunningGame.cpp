@@ -1,10 +1,9 @@
 #include "workspace/RunningGame.h"
 
-#include "workspace/GameFiles.h"
+#include "files/AsciiCase.h"
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <system_error>
 
@@ -14,10 +13,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool isGameProgram(std::string name) {
-    std::ranges::transform(name, name.begin(),
-                           [](char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; });
-    return name == "hl.exe" || name == "hl_linux";
+bool isGameProgram(const std::string& name) {
+    const std::string lower = files::toLowerAscii(name);
+    return lower == "hl.exe" || lower == "hl_linux";
 }
 
 std::string lastComponent(const std::string& path) {

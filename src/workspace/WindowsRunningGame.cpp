@@ -1,7 +1,5 @@
 #include "workspace/RunningGame.h"
 
-#include "workspace/GameFiles.h"
-
 #include <windows.h>
 
 #include <tlhelp32.h>

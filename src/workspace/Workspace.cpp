@@ -59,22 +59,6 @@ std::string SettingLine(const std::string& name, const std::string& value) {
     return name + " \"" + value + '"';
 }
 
-const std::vector<std::string>& TweakBanner() {
-    static const std::string rule = "echo \"" + std::string(30, '-') + '"';
-    static const std::vector<std::string> banner{"echo ",
-                                                 "echo ",
-                                                 rule,
-                                                 R"(echo "\\\ Zentrimo Enabled")",
-                                                 R"(echo "\\\")",
-                                                 R"(echo "\\\ Made by Vaskor")",
-                                                 rule,
-                                                 "echo",
-                                                 "echo",
-                                                 "",
-                                                 ""};
-    return banner;
-}
-
 void PrepareWorkspace(const files::GameFolder& game, const std::vector<std::string>& lines,
                       const FileSteps& files) {
     holdGameAndTidy(game, files);

@@ -13,9 +13,6 @@ namespace workspace {
 // name, one blank, the value between double quotes; no line end.
 std::string SettingLine(const std::string& name, const std::string& value);
 
-// The eleven fixed lines (without line ends) written once at the top of every workspace.
-const std::vector<std::string>& TweakBanner();
-
 // Every line below is written followed by CR LF. Each operation throws files::FileError when a file
 // operation fails; files that were already whole stay whole. An empty game folder is
 // refused before any file is touched; so is a game folder that another running program is

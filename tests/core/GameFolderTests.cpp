@@ -1,28 +1,28 @@
-#include "WorkspaceTestGame.h"
+#include "TestFolder.h"
 #include "files/FileError.h"
 #include "files/GameFolder.h"
 
+#include <gtest/gtest.h>
+
 #include <string>
+
+namespace fs = std::filesystem;
 
 namespace {
 
 // One game folder in a Wine prefix: drive C: is drive_c, drive z: is the game's own root.
 class GameFolderForms : public ::testing::Test {
 protected:
-    GameFolderForms() : m_prefix(uniqueTempFolder("zentrimo-prefix")) {
-        fs::create_directories(m_prefix / "drive_c" / "Games" / "Half-Life" / "cstrike");
+    GameFolderForms() {
         fs::create_directory(m_prefix / "dosdevices");
         fs::create_directory_symlink("../drive_c", m_prefix / "dosdevices" / "c:");
-        writeBytes(m_prefix / "drive_c" / "Games" / "Half-Life" / "cstrike" / "Config.cfg", "");
-    }
-    ~GameFolderForms() override {
-        std::error_code ignored;
-        fs::remove_all(m_prefix, ignored);
+        m_temp.write("drive_c/Games/Half-Life/cstrike/Config.cfg", "");
     }
     std::string c() const { return (m_prefix / "dosdevices" / "c:").string(); }
     std::string drive() const { return (m_prefix / "drive_c").string(); }
 
-    fs::path m_prefix;
+    TempFolder m_temp{"zentrimo-prefix"};
+    const fs::path& m_prefix = m_temp.path();
 };
 
 TEST_F(GameFolderForms, EachFormNamesItsFilesAsTheGameFindsThem) {

@@ -48,7 +48,8 @@ class PlantedFile : public testing::TestWithParam<PlantedCase> {};
 TEST_P(PlantedFile, IsRefusedWithItsPathBeforeAnyByteInsideOrOutsideChanges) {
     const PlantedCase& planted = GetParam();
     GameFolder game;
-    const fs::path outside = uniqueTempFolder("zentrimo-outside");
+    const TempFolder outsideFolder("zentrimo-outside");
+    const fs::path& outside = outsideFolder.path();
     writeBytes(outside / "target", Outside);
     writeBytes(game.script(), UserScript);
     writeBytes(game.cstrike() / "config.cfg", "rate \"20000\"\r\nexec userconfig.cfg\r\n");
@@ -83,7 +84,6 @@ TEST_P(PlantedFile, IsRefusedWithItsPathBeforeAnyByteInsideOrOutsideChanges) {
     }
     EXPECT_EQ(snapshot(game.folder()), inside);
     EXPECT_EQ(snapshot(outside), outsideBefore);
-    fs::remove_all(outside);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -149,7 +149,8 @@ TEST(PlayersFiles, OwnZentrimoCfgChangedRecordsALinkedUserConfigAndAMissingBacku
     {
         SCOPED_TRACE("a userconfig.cfg linked to a missing file keeps its link");
         GameFolder game;
-        const fs::path outside = uniqueTempFolder("zentrimo-outside");
+        const TempFolder outsideFolder("zentrimo-outside");
+        const fs::path& outside = outsideFolder.path();
         fs::create_symlink(outside / "userconfig.cfg", game.userConfig());
         PrepareWorkspace(game.root(), {"x"});
         ApplyWorkspace(game.root());
@@ -157,7 +158,6 @@ TEST(PlayersFiles, OwnZentrimoCfgChangedRecordsALinkedUserConfigAndAMissingBacku
         UninstallTweak(game.root());
         EXPECT_TRUE(fs::is_symlink(game.userConfig()));
         EXPECT_EQ(readBytes(outside / "userconfig.cfg"), "");
-        fs::remove_all(outside);
     }
     {
         SCOPED_TRACE("without the backup, Uninstall still takes back everything the program added");
@@ -180,7 +180,8 @@ TEST(PlayersFiles, LeftTemporariesReadOnlyConfigAndAnOverlongLine) {
     {
         SCOPED_TRACE("a killed run's temporary files go, a link or a player's file of a like name stays");
         GameFolder game;
-        const fs::path outside = uniqueTempFolder("zentrimo-outside");
+        const TempFolder outsideFolder("zentrimo-outside");
+        const fs::path& outside = outsideFolder.path();
         writeBytes(outside / "target", Outside);
         for (const char* left :
              {"autoexec.cfg.zentrimo-0123456789ab", "zentrimo-config.before.zentrimo-fedcba987654"})
@@ -195,7 +196,6 @@ TEST(PlayersFiles, LeftTemporariesReadOnlyConfigAndAnOverlongLine) {
                                          "autoexec.tmp", "maps.zentrimo-0123456789AB", "notes.zentrimo-1",
                                          "userconfig.cfg.zentrimo-00000000000a"}));
         EXPECT_EQ(readBytes(outside / "target"), Outside);
-        fs::remove_all(outside);
     }
     {
         SCOPED_TRACE("a write-protected config.cfg with nothing to give back is left as it is");
@@ -293,7 +293,8 @@ TEST(RunningGame, AnotherUsersGameCountsUnlessItsCommandLineNamesAnotherFolder) 
           Process{"a game that has ended", "", "hl_linux", {}, false},
           Process{"another program", "/usr/bin/bash", "bash", {}, false}}) {
         SCOPED_TRACE(process.name);
-        const fs::path processes = uniqueTempFolder("zentrimo-proc");
+        const TempFolder processesFolder("zentrimo-proc");
+        const fs::path& processes = processesFolder.path();
         fs::create_directories(processes / "4242");
         fs::create_directories(processes / "self");
         writeBytes(processes / "4242" / "cmdline", process.commandLine);
@@ -301,7 +302,6 @@ TEST(RunningGame, AnotherUsersGameCountsUnlessItsCommandLineNamesAnotherFolder) 
         if (!process.workingFolder.empty())
             fs::create_directory_symlink(process.workingFolder, processes / "4242" / "cwd");
         EXPECT_EQ(gameRunningFrom(game.root(), processes), process.found);
-        fs::remove_all(processes);
     }
 }
 

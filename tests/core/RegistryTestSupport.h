@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GameSearchFiles.h"
+#include "TestFolder.h"
 #include "files/Environment.h"
 #include "registry/Registry.h"
 
@@ -10,33 +11,12 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
-#include <random>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 namespace registry::test {
-
-// A fresh folder under the system's temporary folder, removed with all it holds.
-class TempFolder {
-public:
-    TempFolder() {
-        std::random_device random;
-        do
-            m_path =
-                std::filesystem::temp_directory_path() / ("zentrimo-registry-" + std::to_string(random()));
-        while (!std::filesystem::create_directory(m_path));
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
-    }
-    const std::filesystem::path& path() const { return m_path; }
-
-private:
-    std::filesystem::path m_path;
-};
 
 // Points variables elsewhere for one test and puts the old values back. Windows keeps no empty
 // variables: setting one to the empty text removes it there.

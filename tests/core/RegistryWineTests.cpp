@@ -4,6 +4,7 @@
 #include "RegistryTestSupport.h"
 #include "files/WholeFile.h"
 #include "registry/Registry.h"
+#include "registry/RegistryPlatform.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 using namespace std::string_literals;
 using namespace registry;
 using namespace registry::test;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -169,6 +171,40 @@ TEST_F(WineRegistry, InstallPathIsOnlyWhatTheRegistryHolds) {
     writeUserReg("[Software\\\\Valve\\\\Half-Life]\n\"InstallPath\"=\"C:\\\\Sierra\\\\Half-Life\"\n");
     EXPECT_EQ(readHkcu("Software\\valve\\half-life", "InstallPath", "S"),
               Result(0, "C:\\Sierra\\Half-Life"s));
+}
+
+// Registry files that are not regular files, or are too large: refused at once, never waited on.
+class SpecialRegistryFile : public WineRegistry {};
+
+TEST_F(SpecialRegistryFile, AFifoOrFolderAsHiveFailsTheReadAtOnce) {
+    makeFifo(m_prefix / "user.reg");
+    EXPECT_EQ(promptly(m_prefix / "user.reg",
+                       [] { return readHkcu("Software\\valve\\half-life", "InstallPath", "S"); }),
+              Result(ErrorCantOpen, "default"s));
+    fs::create_directories(m_prefix / "system.reg");
+    EXPECT_EQ(read("HKLM", "Software\\Test", "Value", "S", ""s), Result(ErrorCantOpen, ""s));
+}
+
+// A file that cannot be read gives the fallback, as the Windows API does.
+TEST(SettingsFileRefusal, AFifoOrOversizedFileGivesTheFallback) {
+    TempFolder temp;
+    const fs::path fifo = temp.path() / "game.ini";
+    makeFifo(fifo);
+    EXPECT_EQ(promptly(fifo, [&] { return platform::readIniString(fifo, "Video", "Width", "640"); }), "640");
+    const std::string large = (temp.path() / "large.ini").string();
+    writeFile(large, "[Video]\nWidth=1024\n");
+    EXPECT_EQ(read(large, "Video", "Width", "S", "640"s), Result(0, "1024"s));
+    fs::resize_file(large, files::MaxFileBytes + 1);
+    EXPECT_EQ(read(large, "Video", "Width", "S", "640"s), Result(0, "640"s));
+}
+
+TEST(SettingsFileRefusal, EntriesEndAtTheirFirstZero) {
+    TempFolder temp;
+    const std::string file = (temp.path() / "game.ini").string();
+    writeFile(file, "[Video]\nMode=full\0screen\nBlank=\0tail\n"s);
+    EXPECT_EQ(read(file, "Video", "Mode", "S", ""s), Result(0, "full"s));
+    EXPECT_EQ(read(file, "Video", "Blank", "S", "x"s), Result(0, ""s));
+    EXPECT_EQ(read(file, "Video", "Missing", "S", "fall\0back"s), Result(0, "fall"s));
 }
 
 } // namespace

@@ -2,10 +2,10 @@
 // afterwards, the report afterwards, and nothing changed by a preview or while the game runs.
 #include "WorkspaceTestGame.h"
 
+#include "files/FileError.h"
 #include "game/ReportFixes.h"
 #include "game/StartupReport.h"
 #include "workspace/ApplyFixes.h"
-#include "files/FileError.h"
 #include "workspace/Workspace.h"
 
 #include <algorithm>

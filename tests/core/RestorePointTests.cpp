@@ -24,14 +24,10 @@ Snapshot snapshot(const GameFolder& game) {
 
 class RestorePointsTest : public testing::Test {
 protected:
-    RestorePointsTest() : m_pointsRoot(uniqueTempFolder("zentrimo-points")) {
+    RestorePointsTest() {
         writeBytes(game.cstrike() / "autoexec.cfg", "bind w +forward\r\n");
         writeBytes(game.cstrike() / "config.cfg", "name \"player\"\r\nr_decals \"300\"\r\n");
         writeBytes(game.userConfig(), "bind j +jump\r\n");
-    }
-    ~RestorePointsTest() override {
-        std::error_code ignored;
-        fs::remove_all(m_pointsRoot, ignored);
     }
 
     RestorePoints points(FileSteps files = FileSteps()) const {
@@ -45,7 +41,8 @@ protected:
     }
 
     GameFolder game;
-    fs::path m_pointsRoot;
+    TempFolder m_points{"zentrimo-points"};
+    const fs::path& m_pointsRoot = m_points.path();
 };
 
 std::vector<std::string> idsOf(const std::vector<PointSummary>& points) {

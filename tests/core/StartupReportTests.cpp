@@ -1,4 +1,5 @@
 // The game's start-up read from whole folders, against golden reports checked by hand.
+#include "TestFolder.h"
 #include "files/Utf8Path.h"
 #include "files/WholeFile.h"
 #include "game/LaunchOptions.h"
@@ -95,28 +96,6 @@ TEST(StartupReport, FoldersReadAsTheirGoldenReports) {
             << c.folder;
     }
 }
-
-// A game root of its own for a test, made from (path, bytes) pairs and removed after it.
-class MadeFolder {
-public:
-    MadeFolder()
-        : m_root(fs::temp_directory_path() /
-                 ("zentrimo-startup-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                  "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
-        fs::remove_all(m_root);
-    }
-    ~MadeFolder() { fs::remove_all(m_root); }
-    fs::path write(const std::string& relative, std::string_view bytes) const {
-        const fs::path file = m_root / relative;
-        fs::create_directories(file.parent_path());
-        std::ofstream(file, std::ios::binary) << bytes;
-        return file;
-    }
-    const fs::path& root() const { return m_root; }
-
-private:
-    fs::path m_root;
-};
 
 const game::VariableSetting* settingNamed(const game::StartupReport& report, std::string_view name) {
     const auto found = std::ranges::find(report.settings, name, &game::VariableSetting::name);
@@ -229,14 +208,14 @@ TEST(StartupReport, SmallFoldersReadAsExpected) {
         if (std::string_view(folder.what) == "names exec finds, refuses or passes over")
             continue;
 #endif
-        const MadeFolder game;
+        const TempFolder game;
         for (const auto& [path, bytes] : folder.files)
             game.write(path, bytes);
         const auto options =
             folder.launchOptions.empty()
                 ? std::nullopt
                 : std::optional(game::LaunchOptions{std::string(folder.launchOptions), "", "", 0});
-        std::string text = game::reportText(game::readStartup(game.root(), options));
+        std::string text = game::reportText(game::readStartup(game.path(), options));
         // Where the rate is kept is unknown here: said once, after the settings.
         const std::size_t rate = text.find(RateUnknown);
         ASSERT_NE(rate, std::string::npos) << folder.what;
@@ -247,12 +226,12 @@ TEST(StartupReport, SmallFoldersReadAsExpected) {
 
 // A hostile script cannot fill the memory: lists stop at their limits and count the rest.
 TEST(StartupReport, ListsStopAtTheirLimitsAndCountTheRest) {
-    const MadeFolder game;
+    const TempFolder game;
     std::string script;
     for (int i = 0; i < 1200; ++i)
         script += "gl_ztrick " + std::to_string(i) + "\nexec none" + std::to_string(i) + ".cfg\n";
     game.write("cstrike/config.cfg", script);
-    const game::StartupReport report = game::readStartup(game.root(), std::nullopt);
+    const game::StartupReport report = game::readStartup(game.path(), std::nullopt);
     ASSERT_EQ(report.settings.size(), 1u);
     EXPECT_EQ(report.settings[0].value, "1199");
     ASSERT_EQ(report.settings[0].overridden.size(), 32u);
@@ -329,10 +308,10 @@ const Hostile HostileFolders[] = {
 
 TEST(StartupReport, HostileFoldersKeepEveryListToItsLimit) {
     for (const Hostile& hostile : HostileFolders) {
-        const MadeFolder game;
+        const TempFolder game;
         for (const auto& [path, bytes] : hostile.written)
             game.write(path, bytes);
-        const game::StartupReport report = game::readStartup(game.root(), std::nullopt);
+        const game::StartupReport report = game::readStartup(game.path(), std::nullopt);
         std::size_t overridden = 0;
         for (const game::VariableSetting& setting : report.settings)
             overridden += setting.overridden.size();
@@ -351,12 +330,12 @@ TEST(StartupReport, HostileFoldersKeepEveryListToItsLimit) {
 TEST(StartupReport, AScriptInAFolderThatMayNotBeEnteredIsUnreadableNotMissing) {
     if (::geteuid() == 0)
         GTEST_SKIP() << "permissions do not bind the superuser";
-    const MadeFolder game;
+    const TempFolder game;
     game.write("cstrike/autoexec.cfg", "exec locked/x.cfg\n");
     game.write("cstrike/locked/x.cfg", "gamma 3\n");
-    fs::permissions(game.root() / "cstrike/locked", fs::perms::none);
-    const game::StartupReport report = game::readStartup(game.root(), std::nullopt);
-    fs::permissions(game.root() / "cstrike/locked", fs::perms::owner_all);
+    fs::permissions(game.path() / "cstrike/locked", fs::perms::none);
+    const game::StartupReport report = game::readStartup(game.path(), std::nullopt);
+    fs::permissions(game.path() / "cstrike/locked", fs::perms::owner_all);
     ASSERT_FALSE(report.warnings.empty());
     EXPECT_EQ(report.warnings.front().kind, game::WarningKind::Unreadable);
     EXPECT_EQ(game::english(report.warnings.front().text),
@@ -365,10 +344,10 @@ TEST(StartupReport, AScriptInAFolderThatMayNotBeEnteredIsUnreadableNotMissing) {
 #endif
 
 TEST(StartupReport, FilesThatCannotBeReadAreNamedAndSkippedAtOnce) {
-    const MadeFolder game;
+    const TempFolder game;
     game.write("cstrike/autoexec.cfg", "exec huge.cfg\nexec folder.cfg\nexec pipe.cfg\ngamma 2.5\n");
     fs::resize_file(game.write("cstrike/huge.cfg", ""), files::MaxFileBytes + 1);
-    fs::create_directories(game.root() / "cstrike/folder.cfg");
+    fs::create_directories(game.path() / "cstrike/folder.cfg");
     std::string unreadable =
         "  cstrike/autoexec.cfg line 1: cstrike/huge.cfg is larger than 64 MiB: skipped\n";
 #ifndef _WIN32
@@ -379,13 +358,13 @@ TEST(StartupReport, FilesThatCannotBeReadAreNamedAndSkippedAtOnce) {
 #endif
 #ifndef _WIN32
     // A FIFO without a writer would make an ordinary read wait for ever.
-    ASSERT_EQ(::mkfifo((game.root() / "cstrike/pipe.cfg").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo((game.path() / "cstrike/pipe.cfg").c_str(), 0600), 0);
     unreadable += "  cstrike/autoexec.cfg line 3: cstrike/pipe.cfg is not a regular file: skipped\n";
 #else
     unreadable += "\nScripts that are missing:\n  cstrike/autoexec.cfg line 3: couldn't exec pipe.cfg\n";
 #endif
     const auto started = std::chrono::steady_clock::now();
-    const game::StartupReport report = game::readStartup(game.root(), std::nullopt);
+    const game::StartupReport report = game::readStartup(game.path(), std::nullopt);
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
     const std::string text = game::reportText(report);
     EXPECT_NE(text.find("Scripts the program cannot read:\n" + unreadable), std::string::npos) << text;
@@ -397,13 +376,13 @@ TEST(StartupReport, FilesThatCannotBeReadAreNamedAndSkippedAtOnce) {
 // Cmd_Exec_f runs a file too large for the command buffer after the commands that wait: an autoexec.cfg
 // over 16 KiB runs after the launch options, and undoes them.
 TEST(StartupReport, AFileLargerThanTheCommandBufferRunsAfterWhatWaits) {
-    const MadeFolder game;
+    const TempFolder game;
     game.write("valve/valve.rc", "exec autoexec.cfg\nstuffcmds\n");
     game.write("cstrike/autoexec.cfg", std::string(20000, '\n') + "gamma 2\nexec small.cfg\nrate 30000\n");
     game.write("cstrike/small.cfg", "rate 20000\nm_filter 0\n");
     game.write("cstrike/config.cfg", "m_filter 1\n");
     const game::StartupReport report =
-        game::readStartup(game.root(), game::LaunchOptions{"+gamma 3 +rate 25000", "test", "", 0});
+        game::readStartup(game.path(), game::LaunchOptions{"+gamma 3 +rate 25000", "test", "", 0});
     EXPECT_EQ(report.files, (std::vector<std::string>{"valve/valve.rc", "cstrike/config.cfg",
                                                       "cstrike/autoexec.cfg", "cstrike/small.cfg"}));
     ASSERT_TRUE(settingNamed(report, "gamma") && settingNamed(report, "rate") &&
@@ -414,7 +393,7 @@ TEST(StartupReport, AFileLargerThanTheCommandBufferRunsAfterWhatWaits) {
 }
 
 TEST(LaunchOptions, TheSteamUserWhoseFileChangedLastIsChosenAndNamed) {
-    const MadeFolder steam;
+    const TempFolder steam;
     const auto config = [](std::string_view options) {
         return R"("UserLocalConfigStore" { "software" { "valve" { "steam" { "apps" { "10" { "LaunchOptions" ")" +
                std::string(options) + R"(" } } } } } })";
@@ -423,7 +402,7 @@ TEST(LaunchOptions, TheSteamUserWhoseFileChangedLastIsChosenAndNamed) {
     const fs::path newer = steam.write("userdata/111/config/localconfig.vdf", config("+gamma 3"));
     steam.write("userdata/333/config/localconfig.vdf", "\"broken");
     fs::last_write_time(older, fs::last_write_time(newer) - std::chrono::hours(1));
-    const auto options = game::steamLaunchOptions(steam.root());
+    const auto options = game::steamLaunchOptions(steam.path());
     ASSERT_TRUE(options);
     EXPECT_EQ(options->text, "+gamma 3");
     EXPECT_EQ(options->steamUser, "111");
@@ -431,14 +410,14 @@ TEST(LaunchOptions, TheSteamUserWhoseFileChangedLastIsChosenAndNamed) {
     EXPECT_EQ(files::pathFromUtf8(options->source), fs::path(newer).make_preferred());
 
     fs::last_write_time(older, fs::last_write_time(newer) + std::chrono::hours(1));
-    EXPECT_EQ(game::steamLaunchOptions(steam.root())->text, "+gamma 2");
-    EXPECT_FALSE(game::steamLaunchOptions(steam.root() / "userdata"));
+    EXPECT_EQ(game::steamLaunchOptions(steam.path())->text, "+gamma 2");
+    EXPECT_FALSE(game::steamLaunchOptions(steam.path() / "userdata"));
 
     // The one who played last set none: the others' options are not theirs.
     const fs::path latest =
         steam.write("userdata/444/config/localconfig.vdf", R"("UserLocalConfigStore" { })");
     fs::last_write_time(latest, fs::last_write_time(older) + std::chrono::hours(1));
-    const auto none = game::steamLaunchOptions(steam.root());
+    const auto none = game::steamLaunchOptions(steam.path());
     ASSERT_TRUE(none);
     EXPECT_EQ(none->text, "");
     EXPECT_EQ(none->steamUser, "444");
@@ -466,9 +445,9 @@ TEST(ReportJson, AnyBytesBecomeValidJson) {
 }
 
 TEST(ReportJson, AValueThatIsNotUtf8IsEscapedInTheReport) {
-    const MadeFolder game;
+    const TempFolder game;
     game.write("cstrike/config.cfg", "name \"J\xFCrgen\"\n");
-    const std::string json = game::reportJson(game::readStartup(game.root(), std::nullopt), {});
+    const std::string json = game::reportJson(game::readStartup(game.path(), std::nullopt), {});
     EXPECT_NE(
         json.find(R"({"name": "name", "value": "J\u00FCrgen", "file": "cstrike/config.cfg", "line": 1,)"),
         std::string::npos)
@@ -477,11 +456,11 @@ TEST(ReportJson, AValueThatIsNotUtf8IsEscapedInTheReport) {
 
 // A script cannot reach the terminal: no byte of it that a terminal acts on is printed as it is.
 TEST(ReportText, ControlCharactersOfAScriptAreShownEscaped) {
-    const MadeFolder game;
+    const TempFolder game;
     game.write("cstrike/config.cfg", "name \"\x1B[8m\"\nfps_max \"9\x7F\"\ncl_a \"\xC2\x9B"
                                      "2J\"\ncl_b \"x\xFF\"\n"
                                      "cl_c \"J\xC3\xBCrgen\trest\"\nexec \"\x07.cfg\"\n");
-    const std::string text = game::reportText(game::readStartup(game.root(), std::nullopt));
+    const std::string text = game::reportText(game::readStartup(game.path(), std::nullopt));
     for (const std::string_view shown :
          {R"(name "\x1b[8m")", R"(fps_max "9\x7f")", R"(cl_a "\xc2\x9b2J")", R"(cl_b "x\xff")",
           "cl_c \"J\xC3\xBCrgen\\x09rest\"", R"(couldn't exec \x07.cfg)"})
@@ -519,7 +498,7 @@ const KeptRate KeptRates[] = {
 // The prefix is the folder above drive_c that holds user.reg; its registry keeps the rate.
 TEST(StoredRate, TheWinePrefixAroundTheGameKeepsIt) {
     for (const KeptRate& kept : KeptRates) {
-        const MadeFolder prefix;
+        const TempFolder prefix;
         const fs::path game =
             prefix.write("drive_c/Games/Half-Life/cstrike/config.cfg", "").parent_path().parent_path();
         if (!kept.userReg.empty())
@@ -529,7 +508,7 @@ TEST(StoredRate, TheWinePrefixAroundTheGameKeepsIt) {
         EXPECT_EQ(rate.value, kept.value) << kept.what;
         // A Steam folder in the prefix leads to it as well.
         if (!kept.userReg.empty()) {
-            EXPECT_EQ(game::storedRateFor("/nonexistent", prefix.root() / "drive_c/Steam").kind, kept.kind)
+            EXPECT_EQ(game::storedRateFor("/nonexistent", prefix.path() / "drive_c/Steam").kind, kept.kind)
                 << kept.what;
         }
     }

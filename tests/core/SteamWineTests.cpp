@@ -7,6 +7,7 @@
 #include "files/WholeFile.h"
 #include "files/WinePrefix.h"
 #include "search/GameSearch.h"
+#include "search/SteamKeyValues.h"
 #include "search/SteamLibrary.h"
 #include "search/WinePrefixes.h"
 
@@ -268,6 +269,36 @@ TEST_F(SteamInWine, CrowdedFoldersAreNotListed) {
     EXPECT_EQ(files::entryIgnoringCase(folder, "wanted"), std::nullopt);
     EXPECT_EQ(files::entryIgnoringCase(folder, "Wanted"), folder / "Wanted");
     EXPECT_TRUE(files::subfoldersInOrder(folder).empty());
+}
+
+class SpecialRegistryFile : public WineRegistry {};
+
+// A hive that cannot be read is passed over for Steam at once; the retail edition keeps the error.
+TEST_F(SpecialRegistryFile, AnUnreadableHiveIsPassedOverForSteamAtOnce) {
+    writeFile(steamDir() / "steamapps" / "appmanifest_70.acf",
+              "\"AppState\" { \"installdir\" \"Half-Life\" }");
+    fs::create_directories(steamDir() / "steamapps" / "common" / "Half-Life");
+    const std::string game = fs::canonical(steamDir() / "steamapps" / "common" / "Half-Life").string();
+    makeFifo(m_prefix / "user.reg");
+    const auto folderOf = [](search::GameEdition edition) {
+        return search::gameFolder(edition, processEnvironment());
+    };
+    const search::FoundFolder steam =
+        promptly(m_prefix / "user.reg", [&] { return folderOf(search::GameEdition::Steam); });
+    EXPECT_EQ(steam.folder, game);
+    const search::FoundFolder retail =
+        promptly(m_prefix / "user.reg", [&] { return folderOf(search::GameEdition::Retail); });
+    EXPECT_EQ(retail.folder, std::nullopt);
+    EXPECT_EQ(retail.problem, search::SearchProblem::RegistryUnreadable);
+    EXPECT_EQ(retail.registryError, ErrorCantOpen);
+}
+
+TEST(SteamFileRefusal, AFifoManifestIsPassedOverAtOnce) {
+    TempFolder temp;
+    const fs::path manifest = temp.path() / "appmanifest_70.acf";
+    makeFifo(manifest);
+    EXPECT_EQ(promptly(manifest, [&] { return search::steam::readKeyValuesFile(manifest).has_value(); }),
+              false);
 }
 
 } // namespace

@@ -23,18 +23,17 @@ const std::string UserScript = "bind w +forward\r\n";
 // A game folder under a name outside ASCII, given to the core as UTF-8 like every root.
 class ForeignGame : public testing::TestWithParam<const char*> {
 protected:
-    ForeignGame() : m_parent(uniqueTempFolder("zentrimo")) {
+    ForeignGame() {
         fs::create_directories(folder() / "cstrike");
         writeBytes(folder() / "cstrike" / "autoexec.cfg", UserScript);
     }
-    ~ForeignGame() override { fs::remove_all(m_parent); }
 
-    fs::path folder() const { return m_parent / files::pathFromUtf8(GetParam()); }
+    fs::path folder() const { return m_parent.path() / files::pathFromUtf8(GetParam()); }
     files::GameFolder root() const { return files::GameFolder(files::utf8Of(folder()), {}); }
     std::optional<std::string> read(const char* name) const { return readBytes(folder() / "cstrike" / name); }
 
 private:
-    fs::path m_parent;
+    TempFolder m_parent;
 };
 
 TEST_P(ForeignGame, InstallApplyAndUninstallFindTheFolder) {

@@ -56,7 +56,8 @@ TEST(FileErrorText, CarriesNumberSystemTextAndPath) {
 
 #ifndef _WIN32
 TEST(GameFolderFile, WindowsFormRootGoesThroughTheWinePrefixDrive) {
-    const fs::path prefix = uniqueTempFolder("zentrimo-wine");
+    const TempFolder prefixFolder("zentrimo-wine");
+    const fs::path& prefix = prefixFolder.path();
     fs::create_directories(prefix / "drive_c" / "Games" / "Half-Life" / "cstrike");
     fs::create_directory(prefix / "dosdevices");
     fs::create_directory_symlink("../drive_c", prefix / "dosdevices" / "c:");
@@ -69,11 +70,11 @@ TEST(GameFolderFile, WindowsFormRootGoesThroughTheWinePrefixDrive) {
     PrepareWorkspace(files::GameFolder("C:\\Games\\Half-Life", prefix), {"thirdperson"});
     EXPECT_EQ(readBytes(prefix / "drive_c" / "Games" / "Half-Life" / "cstrike" / "autoexec.tmp"),
               bannerBytes() + "thirdperson\r\n");
-    fs::remove_all(prefix);
 }
 
 TEST(GameFolderFile, WindowsFormRootIsFoundWhateverItsLetterCase) {
-    const fs::path prefix = uniqueTempFolder("zentrimo-wine");
+    const TempFolder prefixFolder("zentrimo-wine");
+    const fs::path& prefix = prefixFolder.path();
     fs::create_directories(prefix / "drive_d" / "Games" / "Half-Life" / "cstrike");
     fs::create_directory(prefix / "dosdevices");
     fs::create_directory_symlink("../drive_d", prefix / "dosdevices" / "D:");
@@ -85,7 +86,6 @@ TEST(GameFolderFile, WindowsFormRootIsFoundWhateverItsLetterCase) {
     EXPECT_EQ(readBytes(prefix / "drive_d" / "Games" / "Half-Life" / "cstrike" / "autoexec.cfg"),
               bannerBytes() + "x\r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(prefix / "drive_d"), {}), 1);
-    fs::remove_all(prefix);
 }
 
 TEST(GameFolderFile, WinePrefixDefaultsToDotWineInHome) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TestFolder.h"
 #include "files/GameFolder.h"
 #include "workspace/GameFiles.h"
 
@@ -9,19 +10,10 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
-#include <random>
 #include <set>
 #include <string>
 
 namespace fs = std::filesystem;
-
-inline fs::path uniqueTempFolder(const std::string& stem) {
-    std::random_device random;
-    const fs::path folder =
-        fs::temp_directory_path() / (stem + "-" + std::to_string(random()) + std::to_string(random()));
-    fs::create_directories(folder);
-    return folder;
-}
 
 inline std::optional<std::string> readBytes(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
@@ -49,30 +41,24 @@ inline const std::string& bannerBytes() {
 // A throw-away game folder with its cstrike folder; removed with everything in it.
 class GameFolder {
 public:
-    GameFolder() : m_root(uniqueTempFolder("zentrimo-game")) { fs::create_directory(m_root / "cstrike"); }
-    ~GameFolder() {
-        std::error_code ignored;
-        fs::remove_all(m_root, ignored);
-    }
-    GameFolder(const GameFolder&) = delete;
-    GameFolder& operator=(const GameFolder&) = delete;
+    GameFolder() { fs::create_directory(m_root.path() / "cstrike"); }
 
-    files::GameFolder root() const { return files::GameFolder(m_root.string(), {}); }
-    fs::path folder() const { return m_root; }
+    files::GameFolder root() const { return files::GameFolder(m_root.path().string(), {}); }
+    fs::path folder() const { return m_root.path(); }
     fs::path script() const { return root().file(workspace::StartupScriptSuffix); }
     fs::path backup() const { return root().file(workspace::BackupSuffix); }
     fs::path workFile() const { return root().file(workspace::WorkspaceSuffix); }
     fs::path userConfig() const { return root().file(workspace::UserConfigSuffix); }
     fs::path ownSettings() const { return root().file(workspace::OwnSettingsSuffix); }
-    fs::path cstrike() const { return m_root / "cstrike"; }
+    fs::path cstrike() const { return m_root.path() / "cstrike"; }
 
     std::set<std::string> cstrikeNames() const {
         std::set<std::string> names;
-        for (const auto& entry : fs::directory_iterator(m_root / "cstrike"))
+        for (const auto& entry : fs::directory_iterator(m_root.path() / "cstrike"))
             names.insert(entry.path().filename().string());
         return names;
     }
 
 private:
-    fs::path m_root;
+    TempFolder m_root{"zentrimo-game"};
 };
