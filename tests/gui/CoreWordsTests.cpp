@@ -188,6 +188,9 @@ private slots:
 
     // zentrimo --report on the golden Steam install: the text in the loaded language, the JSON in English.
     void theConsoleTextFollowsTheLanguageAndTheJsonStaysEnglish() {
+#ifdef Q_OS_WIN
+        QSKIP("The golden report says the rate's store cannot be read; on Windows the registry is read.");
+#endif
         QTemporaryDir home;
         QTemporaryDir data;
         qputenv("HOME", home.path().toLocal8Bit());
