@@ -129,10 +129,16 @@ struct Argument {
     bool marked = false;         // text is an English source of the context "game"
     std::vector<Message> worded; // one message, when the argument is one
 
-    Argument(std::string words) : text(std::move(words)) {}
-    Argument(std::string_view words) : text(words) {}
-    Argument(const char* words) : text(words) {}
+    // Defined once Message is complete: the vector's members need it.
+    Argument(std::string words);
+    Argument(std::string_view words);
+    Argument(const char* words);
     Argument(Message message);
+    Argument(const Argument&);
+    Argument(Argument&&) noexcept;
+    Argument& operator=(const Argument&);
+    Argument& operator=(Argument&&) noexcept;
+    ~Argument();
 };
 
 struct Message {
@@ -141,7 +147,15 @@ struct Message {
     std::optional<std::size_t> count{}; // fills %n, and chooses between one and more
 };
 
+inline Argument::Argument(std::string words) : text(std::move(words)) {}
+inline Argument::Argument(std::string_view words) : text(words) {}
+inline Argument::Argument(const char* words) : text(words) {}
 inline Argument::Argument(Message message) : worded{std::move(message)} {}
+inline Argument::Argument(const Argument&) = default;
+inline Argument::Argument(Argument&&) noexcept = default;
+inline Argument& Argument::operator=(const Argument&) = default;
+inline Argument& Argument::operator=(Argument&&) noexcept = default;
+inline Argument::~Argument() = default;
 
 // A text of the game's table, marked for translation, as an argument.
 Argument markedText(std::string_view english);
