@@ -111,6 +111,7 @@
     </message>
     <message>
         <source>Half-life root not found, try specify another dir. Or choose another cstrike version</source>
+        <extracomment>Deliberately as the old tool words it, its faults included.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -192,10 +193,6 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>%1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Zentrimo finds nothing to fix in the game&apos;s scripts.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -260,6 +257,654 @@
     </message>
     <message>
         <source>Cstrike Versions:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>console</name>
+    <message>
+        <source>The report proposes no fix %1; zentrimo --report --json lists them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was changed (--dry-run).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game is running from %1: quit it first, since it rewrites its scripts when it quits. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Applied %n fixes.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The report now proposes no fix.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The report now proposes %n fixes.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Two sentences, the fixes applied and those the report still proposes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The changes could not be written to the console.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds no cstrike/config.cfg: it is not the game&apos;s folder. Give the Half-Life folder that holds cstrike.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The restore points could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>game</name>
+    <message>
+        <source>%1 (%2) takes effect.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Today&apos;s game has no %1 (%2) and ignores the line without a word: press &quot;Skip setting&quot;, or delete the line from your script. %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Today&apos;s game may have no %1 (%2) and then ignores the line without a word: press &quot;Skip setting&quot;, or delete the line from your script. %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Today&apos;s game always uses %3 for %1 (%2), whatever a script sets: press &quot;Skip setting&quot;, or delete the line from your script.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2) has no effect in today&apos;s game: press &quot;Skip setting&quot;, or delete the line from your script. %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At every map, today&apos;s game replaces %1 (%2) with your own saved setting %3 (%4 in a game with one slot): press &quot;Skip setting&quot; and set %3 in the game&apos;s console instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Today&apos;s game uses %3 for %1 (%2), not %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On a server with more than one slot, bots included, today&apos;s game uses %3 for %1 (%2), not %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Today&apos;s game refuses %1 (%2) on any server with more than one slot, even an empty one or a bot game: it works only in a game with one slot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right after the scripts, today&apos;s game puts back the %1 (%2) it kept at its last quit: set it in the game&apos;s console while you play, and the game keeps that one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right after the scripts, today&apos;s game may put back the %1 (%2) it kept at its last quit: set it in the game&apos;s console while you play, and the game keeps that one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With %1 (%2) at %3, expect %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With %1 (%2) at %3, you may get %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game&apos;s own default is the first option.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game&apos;s own default is the second option.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game&apos;s own default is the third option.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game&apos;s own default is the last option.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zentrimo does not know what today&apos;s game does with this line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This run wrote no lines.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lines: %1. They take effect: %2. Changed by the game: %3. Without effect: %4. Not in today&apos;s game: %5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lines: %1. They take effect: %2. Changed by the game: %3. Without effect: %4. Not in today&apos;s game: %5. Unknown to Zentrimo: %6.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The key %1 joins a server (%3), and a server may have bound it so: bind it back to the game&apos;s own %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The key %1 joins a server (%2), and a server may have bound it so: take the line out; the game names no default for the key, so it is left unbound.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The alias %1 joins a server (%2), and a server may have put it there: take the line out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 joins a server whenever the game starts (%2), and a server may have put it there: take the line out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 holds %n lines after exec userconfig.cfg, where the game writes none, and a server may have added them: take them out.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Servers may run commands in your game that the filter (cl_filterstuffcmd) would stop (%1): set it to 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your %1 (%2) at %3 never takes effect, because %5 sets it again: move the line to %4, which runs after it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Today&apos;s game has no %1 (%2) and ignores the lines that set it (%3): take them out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n commands after exec userconfig.cfg, where the game writes none: a server may have added them</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>exec takes one file name: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: joins a server whenever the game starts; a server may have put it here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is in a folder that may not be opened: the game cannot read it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>couldn&apos;t exec %1</source>
+        <extracomment>The game&apos;s own console words, as it prints them.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exec %1 runs %2 again while it is still running: the game repeats it until its command buffer (16 KiB) overflows; its lines are read once here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file: skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is larger than 64 MiB: skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 may not be read: skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be read: skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>start-up runs more than 64 MiB of scripts: not read further</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is saved as UTF-16: the game reads nothing in it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stuffcmds: the command buffer overflows; the launch options are lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bind %1 runs %2: it joins a server; a server may have put it here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>alias %1 runs %2: it joins a server; a server may have put it here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 runs itself again while it is still running: the game repeats it without end; its commands are read once here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the command buffer overflows; the alias is lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: lets servers run commands in your game that 1 would filter out; a server may have set it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exec %1: invalid path</source>
+        <extracomment>The game&apos;s own console words, as it prints them.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exec %1: not a .cfg or .rc file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the game refuses %1 as an alias name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>set again by %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>launch options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 line %2</source>
+        <extracomment>A script and a line of it: &quot;cstrike/config.cfg line 12&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Places in a list: &quot;cstrike/a.cfg line 1, cstrike/b.cfg line 4&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>Where something stands, and what it is: &quot;cstrike/config.cfg line 3: ...&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2: %3</source>
+        <extracomment>Where a command stands, the command, and why it never takes effect.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its own store</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the Windows registry (HKEY_CURRENT_USER\Software\Valve\Steam, Rate)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the Wine prefix&apos;s registry (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start-up of the game in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signs of tampering:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What some settings cost you:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scripts the program cannot read:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scripts that are missing:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lines the game refuses:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scripts that run themselves:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limits reached:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lines that never take effect:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scripts, in the order the game runs them:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>valve.rc is in neither cstrike nor valve: read as the standard one, exec autoexec.cfg then the launch options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>A script in the order the game runs them: &quot;1. cstrike/config.cfg&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. %2 (run %3 of this file)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Launch options: none given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Launch options: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Launch options: none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>from %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>from %1 (Steam user %2, whose file changed last of %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings as the game will have them:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;  %3</source>
+        <extracomment>A setting, its value and the line that set it: cl_cmdrate &quot;101&quot; cstrike/config.cfg line 4</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;  %3: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more lines, settings or warnings left out</source>
+        <extracomment>The English says &quot;lines&quot; for one as well.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rate kept by the game:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>after the scripts the game sets rate to &quot;%1&quot;, the rate it kept in %2 when it last quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds no rate: the scripts&apos; rate holds, and the game keeps it there when it quits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the game may put back the rate it kept in %1 at its last quit, which this program cannot read: a rate set in a script may not take effect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dynamic lights</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weapon model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no weapon and no reload cues</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Collinear vertexes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cracks between polygons when a map loads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shadows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Texture sorting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It has been gone since 2013.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decal offset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a washed-out picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gamma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Texture gamma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light gamma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>High-quality player models</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pic mip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It changes nothing on graphics cards with non-power-of-two textures, which every current card has.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ZTrick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It was renamed gl_ztrick_old in 2013, &quot;usage deprecated&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Direct3D flip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Direct3D renderer was removed in 2013.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Texture mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>blocky textures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound mix-ahead</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A3D</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A3D was removed in 2013.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EAX</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EAX was removed in 2013.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reverb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Steam build or recent config holds it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>8-bit sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>worse sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>High-quality sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum modem framerate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is in old configs only; fps_max limits the frame rate now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum LAN framerate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Steam build holds it; fps_max limits the frame rate now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>choke and lag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Push latency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Steam build holds it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to be disconnected by every server running a map or model you lack</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uploads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MMX</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game registers it but nothing reads it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mouse filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mouse smoothing and delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Console speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Neither the engine&apos;s reconstruction nor any recent config holds it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Joystick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a drifting stick moving you</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Third-person view</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First-person view</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -963,14 +1608,6 @@
 <context>
     <name>wizard::SectionStartPage</name>
     <message>
-        <source>The lines of this run could not be read: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Counter-Strike is running: the settings take effect at its next start.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>You have to install the tweak before you try to uninstall it --&gt; No tweak installed</source>
         <translation type="unfinished"></translation>
     </message>
@@ -981,6 +1618,67 @@
     </message>
     <message>
         <source>Do you want to apply settings before quit?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>workspace</name>
+    <message>
+        <source>The game folder %1 has no restore points yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore points of %1, newest first:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1  %2  made before %3</source>
+        <extracomment>A restore point: its id, its time, and what made it (apply, uninstall, restore, fix).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1  %2  made before %3  damaged: it cannot be restored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1  damaged: it cannot be restored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game&apos;s scripts are back as they were at restore point %1. What they held before is kept as a new restore point.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This game folder has no restore point %1. Nothing was changed. `zentrimo --restore-points` lists them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore point %1 is damaged: its files are not as they were written, so it cannot be restored. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Counter-Strike is running. Close it first: it saves its settings when it quits, and would undo the uninstall.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Counter-Strike is running. Close it first: it saves its settings when it quits, and would undo the uninstall. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restoring this point changes nothing: every file is as it holds it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lines of this run could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Counter-Strike is running: the settings take effect at its next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>@@ line %1 @@</source>
+        <extracomment>The head of a change in a diff: &quot;@@ line 12 @@&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
