@@ -5,86 +5,86 @@
     <name>ConsoleOptions</name>
     <message>
         <source>Displays help on the command line options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывает справку по параметрам командной строки.</translation>
     </message>
     <message>
         <source>Displays version information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывает информацию о версии.</translation>
     </message>
     <message>
         <source>Prints what the game will use when it starts, and which file sets each setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выводит, что игра будет использовать при запуске и какой файл задаёт каждую настройку.</translation>
     </message>
     <message>
         <source>Applies the report&apos;s fix ID (again for more, or all), and prints the lines it changes. The JSON report lists the ids.</source>
-        <translation type="unfinished"></translation>
+        <translation>Применяет исправление ID из отчёта (повторите опцию для других или укажите all) и выводит изменяемые строки. Идентификаторы перечислены в отчёте JSON.</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>With --fix: prints the lines it would change, and changes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>С --fix: выводит строки, которые были бы изменены, и ничего не меняет.</translation>
     </message>
     <message>
         <source>Lists the restore points of the game folder, newest first: one is kept before every change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выводит точки восстановления папки игры, начиная с новейшей: одна создаётся перед каждым изменением.</translation>
     </message>
     <message>
         <source>Puts the game&apos;s scripts back as restore point ID holds them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Возвращает скрипты игры в то состояние, которое хранит точка восстановления ID.</translation>
     </message>
     <message>
         <source>With --report or --restore-points: as one JSON object.</source>
-        <translation type="unfinished"></translation>
+        <translation>С --report или --restore-points: одним объектом JSON.</translation>
     </message>
     <message>
         <source>Shows the program in language CODE: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывает программу на языке КОД: %1.</translation>
     </message>
     <message>
         <source>CODE</source>
-        <translation type="unfinished"></translation>
+        <translation>КОД</translation>
     </message>
     <message>
         <source>Tunes Counter-Strike through its start-up script.</source>
-        <translation type="unfinished"></translation>
+        <translation>Настраивает Counter-Strike через его стартовый скрипт.</translation>
     </message>
     <message>
         <source>With --report, --fix, --restore-points or --restore: the game folder; else the one the start window would find.</source>
-        <translation type="unfinished"></translation>
+        <translation>С --report, --fix, --restore-points или --restore: папка игры; иначе та, которую нашло бы стартовое окно.</translation>
     </message>
     <message>
         <source>[GAMEROOT]</source>
-        <translation type="unfinished"></translation>
+        <translation>[ПАПКА_ИГРЫ]</translation>
     </message>
     <message>
         <source>There is no language %1; give one of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Языка %1 нет; укажите один из: %2.</translation>
     </message>
     <message>
         <source>Give only one of --report, --fix, --restore-points and --restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>Укажите только одну из опций --report, --fix, --restore-points и --restore.</translation>
     </message>
     <message>
         <source>--json goes only with --report or --restore-points.</source>
-        <translation type="unfinished"></translation>
+        <translation>--json работает только с --report или --restore-points.</translation>
     </message>
     <message>
         <source>--dry-run goes only with --fix.</source>
-        <translation type="unfinished"></translation>
+        <translation>--dry-run работает только с --fix.</translation>
     </message>
     <message>
         <source>A game folder goes only with --report, --fix, --restore-points or --restore: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Папку игры можно указать только с --report, --fix, --restore-points или --restore: %1</translation>
     </message>
     <message numerus="yes">
         <source>Give one game folder, not %n.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Укажите одну папку игры, а не %n.</numerusform>
+            <numerusform>Укажите одну папку игры, а не %n.</numerusform>
+            <numerusform>Укажите одну папку игры, а не %n.</numerusform>
         </translation>
     </message>
 </context>
@@ -92,42 +92,42 @@
     <name>DirectoryList</name>
     <message>
         <source>Cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся прочитать %1: %2</translation>
     </message>
 </context>
 <context>
     <name>DirectoryPage</name>
     <message>
         <source>Your current half-life directory:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваша текущая папка Half-Life:</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Назад</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Далее</translation>
     </message>
     <message>
         <source>Half-life root not found, try specify another dir. Or choose another cstrike version</source>
         <extracomment>Deliberately as the old tool words it, its faults included.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Корневая папка Half-Life не найдена, попробуйте указать другую папку. Или выберите другую версию cstrike</translation>
     </message>
     <message>
         <source>Couldn&apos;t find counter-strike config file, try specify another path</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл конфига Counter-Strike не найден, попробуйте указать другой путь</translation>
     </message>
 </context>
 <context>
     <name>DriveList</name>
     <message>
         <source>Volume (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Том (%1)</translation>
     </message>
     <message>
         <source>Home (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Домашняя папка (%1)</translation>
     </message>
 </context>
 <context>
@@ -135,244 +135,245 @@
     <message>
         <source>Error %1: %2
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка %1: %2
+%3</translation>
     </message>
 </context>
 <context>
     <name>FolderPicker</name>
     <message>
         <source>Choose your half-life root directory:</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите корневую папку Half-Life:</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ОК</translation>
     </message>
 </context>
 <context>
     <name>GamePlaces</name>
     <message>
         <source>Steam library (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Библиотека Steam (%1)</translation>
     </message>
     <message>
         <source>Wine %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wine %1 (%2)</translation>
     </message>
     <message>
         <source>Error %1: the registry could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка %1: не удалось прочитать реестр.</translation>
     </message>
 </context>
 <context>
     <name>LineReviewBox</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Leave out the lines that do nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Исключить строки, которые ничего не делают</translation>
     </message>
     <message>
         <source>Show &amp;Details...</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать &amp;подробности...</translation>
     </message>
     <message>
         <source>Hide &amp;Details...</source>
-        <translation type="unfinished"></translation>
+        <translation>Скрыть &amp;подробности...</translation>
     </message>
 </context>
 <context>
     <name>MusicLoop</name>
     <message>
         <source>%1 is missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет файла %1!</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Zentrimo finds nothing to fix in the game&apos;s scripts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentrimo не находит в скриптах игры ничего, что нужно исправить.</translation>
     </message>
     <message>
         <source>the game</source>
-        <translation type="unfinished"></translation>
+        <translation>игра</translation>
     </message>
     <message>
         <source>valve.rc</source>
-        <translation type="unfinished"></translation>
+        <translation>valve.rc</translation>
     </message>
     <message>
         <source>config.cfg</source>
-        <translation type="unfinished"></translation>
+        <translation>config.cfg</translation>
     </message>
     <message>
         <source>an exec line in a script before it</source>
-        <translation type="unfinished"></translation>
+        <translation>строка exec в скрипте, запущенном раньше</translation>
     </message>
     <message>
         <source>valve.rc&apos;s stuffcmds</source>
-        <translation type="unfinished"></translation>
+        <translation>stuffcmds из valve.rc</translation>
     </message>
     <message>
         <source>%1. %2, run by %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2, запускает: %3</translation>
     </message>
     <message>
         <source>Restore point %1 is damaged: it cannot be restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Точка восстановления %1 повреждена: её нельзя восстановить.</translation>
     </message>
     <message>
         <source>%1, made before %2, is damaged: it cannot be restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, создана перед операцией %2, повреждена: её нельзя восстановить.</translation>
     </message>
     <message>
         <source>%1, made before %2: every file is as it is today.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, создана перед операцией %2: все файлы такие же, как сейчас.</translation>
     </message>
     <message>
         <source>%1, made before %2: differs from today in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, создана перед операцией %2: отличается от текущего состояния в файлах: %3.</translation>
     </message>
 </context>
 <context>
     <name>StartWindow</name>
     <message>
         <source>Retail Cstrike</source>
-        <translation type="unfinished"></translation>
+        <translation>Коробочный Cstrike</translation>
     </message>
     <message>
         <source>Normal Cstrike</source>
-        <translation type="unfinished"></translation>
+        <translation>Обычный Cstrike</translation>
     </message>
     <message>
         <source>Specify yourself</source>
-        <translation type="unfinished"></translation>
+        <translation>Указать вручную</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Далее</translation>
     </message>
     <message>
         <source>Cstrike Versions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Версии Cstrike:</translation>
     </message>
 </context>
 <context>
     <name>console</name>
     <message>
         <source>The report proposes no fix %1; zentrimo --report --json lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Отчёт не предлагает исправления %1; список исправлений выводит zentrimo --report --json.</translation>
     </message>
     <message>
         <source>Nothing was changed (--dry-run).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ничего не изменено (--dry-run).</translation>
     </message>
     <message>
         <source>The game is running from %1: quit it first, since it rewrites its scripts when it quits. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Игра запущена из папки %1: сначала закройте её, потому что при выходе она перезаписывает свои скрипты. Ничего не изменено.</translation>
     </message>
     <message numerus="yes">
         <source>Applied %n fixes.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Применено %n исправление.</numerusform>
+            <numerusform>Применено %n исправления.</numerusform>
+            <numerusform>Применено %n исправлений.</numerusform>
         </translation>
     </message>
     <message>
         <source>The report now proposes no fix.</source>
-        <translation type="unfinished"></translation>
+        <translation>Больше отчёт не предлагает ни одного исправления.</translation>
     </message>
     <message numerus="yes">
         <source>The report now proposes %n fixes.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Теперь отчёт предлагает %n исправление.</numerusform>
+            <numerusform>Теперь отчёт предлагает %n исправления.</numerusform>
+            <numerusform>Теперь отчёт предлагает %n исправлений.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>Two sentences, the fixes applied and those the report still proposes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>The changes could not be written to the console.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось вывести изменения в консоль.</translation>
     </message>
     <message>
         <source>%1 holds no cstrike/config.cfg: it is not the game&apos;s folder. Give the Half-Life folder that holds cstrike.</source>
-        <translation type="unfinished"></translation>
+        <translation>В %1 нет cstrike/config.cfg: это не папка игры. Укажите папку Half-Life, в которой есть cstrike.</translation>
     </message>
     <message>
         <source>The report could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось вывести отчёт.</translation>
     </message>
     <message>
         <source>The restore points could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось вывести точки восстановления.</translation>
     </message>
 </context>
 <context>
     <name>game</name>
     <message>
         <source>%1 (%2) takes effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройка %1 (%2) работает.</translation>
     </message>
     <message>
         <source>Today&apos;s game has no %1 (%2) and ignores the line without a word: press &quot;Skip setting&quot;, or delete the line from your script. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>В текущей версии игры нет настройки %1 (%2), и игра молча пропускает эту строку: нажмите &quot;Пропустить настройку&quot; или удалите строку из своего скрипта. %3</translation>
     </message>
     <message>
         <source>Today&apos;s game may have no %1 (%2) and then ignores the line without a word: press &quot;Skip setting&quot;, or delete the line from your script. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>В текущей версии игры может не быть настройки %1 (%2), и тогда игра молча пропускает эту строку: нажмите &quot;Пропустить настройку&quot; или удалите строку из своего скрипта. %3</translation>
     </message>
     <message>
         <source>Today&apos;s game always uses %3 for %1 (%2), whatever a script sets: press &quot;Skip setting&quot;, or delete the line from your script.</source>
-        <translation type="unfinished"></translation>
+        <translation>Текущая версия игры всегда использует %3 для настройки %1 (%2), что бы ни задавал скрипт: нажмите &quot;Пропустить настройку&quot; или удалите строку из своего скрипта.</translation>
     </message>
     <message>
         <source>%1 (%2) has no effect in today&apos;s game: press &quot;Skip setting&quot;, or delete the line from your script. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройка %1 (%2) ни на что не влияет в текущей версии игры: нажмите &quot;Пропустить настройку&quot; или удалите строку из своего скрипта. %3</translation>
     </message>
     <message>
         <source>At every map, today&apos;s game replaces %1 (%2) with your own saved setting %3 (%4 in a game with one slot): press &quot;Skip setting&quot; and set %3 in the game&apos;s console instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>На каждой карте текущая версия игры заменяет настройку %1 (%2) вашей сохранённой настройкой %3 (%4 в игре с одним слотом): нажмите &quot;Пропустить настройку&quot; и задайте вместо этого %3 в консоли игры.</translation>
     </message>
     <message>
         <source>Today&apos;s game uses %3 for %1 (%2), not %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Текущая версия игры использует %3 для настройки %1 (%2), а не %4.</translation>
     </message>
     <message>
         <source>On a server with more than one slot, bots included, today&apos;s game uses %3 for %1 (%2), not %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>На сервере больше чем с одним слотом, считая ботов, текущая версия игры использует %3 для настройки %1 (%2), а не %4.</translation>
     </message>
     <message>
         <source>Today&apos;s game refuses %1 (%2) on any server with more than one slot, even an empty one or a bot game: it works only in a game with one slot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Текущая версия игры отклоняет настройку %1 (%2) на любом сервере больше чем с одним слотом, даже пустом или с ботами: она работает только в игре с одним слотом.</translation>
     </message>
     <message>
         <source>Right after the scripts, today&apos;s game puts back the %1 (%2) it kept at its last quit: set it in the game&apos;s console while you play, and the game keeps that one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сразу после скриптов текущая версия игры возвращает значение настройки %1 (%2), сохранённое при последнем выходе: задайте его в консоли во время игры, и игра сохранит это значение.</translation>
     </message>
     <message>
         <source>Right after the scripts, today&apos;s game may put back the %1 (%2) it kept at its last quit: set it in the game&apos;s console while you play, and the game keeps that one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сразу после скриптов текущая версия игры может вернуть значение настройки %1 (%2), сохранённое при последнем выходе: задайте его в консоли во время игры, и игра сохранит это значение.</translation>
     </message>
     <message>
         <source>With %1 (%2) at %3, expect %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>При значении %3 настройки %1 (%2) ожидайте: %4.</translation>
     </message>
     <message>
         <source>With %1 (%2) at %3, you may get %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>При значении %3 настройки %1 (%2) возможно: %4.</translation>
     </message>
     <message>
         <source>The game&apos;s own default is the first option.</source>
-        <translation type="unfinished"></translation>
+        <translation>По умолчанию игра использует первый вариант.</translation>
     </message>
     <message>
         <source>The game&apos;s own default is the second option.</source>
