@@ -377,344 +377,344 @@
     </message>
     <message>
         <source>The game&apos;s own default is the second option.</source>
-        <translation type="unfinished"></translation>
+        <translation>По умолчанию игра использует второй вариант.</translation>
     </message>
     <message>
         <source>The game&apos;s own default is the third option.</source>
-        <translation type="unfinished"></translation>
+        <translation>По умолчанию игра использует третий вариант.</translation>
     </message>
     <message>
         <source>The game&apos;s own default is the last option.</source>
-        <translation type="unfinished"></translation>
+        <translation>По умолчанию игра использует последний вариант.</translation>
     </message>
     <message>
         <source>Zentrimo does not know what today&apos;s game does with this line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentrimo не знает, что текущая версия игры делает с этой строкой.</translation>
     </message>
     <message>
         <source>This run wrote no lines.</source>
-        <translation type="unfinished"></translation>
+        <translation>В этом проходе не записано ни одной строки.</translation>
     </message>
     <message>
         <source>Lines: %1. They take effect: %2. Changed by the game: %3. Without effect: %4. Not in today&apos;s game: %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Строк: %1. Работают: %2. Изменены игрой: %3. Без эффекта: %4. Нет в текущей версии игры: %5.</translation>
     </message>
     <message>
         <source>Lines: %1. They take effect: %2. Changed by the game: %3. Without effect: %4. Not in today&apos;s game: %5. Unknown to Zentrimo: %6.</source>
-        <translation type="unfinished"></translation>
+        <translation>Строк: %1. Работают: %2. Изменены игрой: %3. Без эффекта: %4. Нет в текущей версии игры: %5. Неизвестны Zentrimo: %6.</translation>
     </message>
     <message>
         <source>The key %1 joins a server (%3), and a server may have bound it so: bind it back to the game&apos;s own %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавиша %1 подключает к серверу (%3), и такой бинд мог поставить сервер: верните ей стандартную команду игры: %2.</translation>
     </message>
     <message>
         <source>The key %1 joins a server (%2), and a server may have bound it so: take the line out; the game names no default for the key, so it is left unbound.</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавиша %1 подключает к серверу (%2), и такой бинд мог поставить сервер: удалите эту строку; у игры нет стандартного бинда для этой клавиши, поэтому она останется без бинда.</translation>
     </message>
     <message>
         <source>The alias %1 joins a server (%2), and a server may have put it there: take the line out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Алиас %1 подключает к серверу (%2), и его мог добавить сервер: удалите эту строку.</translation>
     </message>
     <message>
         <source>%1 joins a server whenever the game starts (%2), and a server may have put it there: take the line out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 подключает к серверу при каждом запуске игры (%2), и это мог добавить сервер: удалите эту строку.</translation>
     </message>
     <message numerus="yes">
         <source>%1 holds %n lines after exec userconfig.cfg, where the game writes none, and a server may have added them: take them out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>В %1 после exec userconfig.cfg есть %n строка, хотя игра туда ничего не пишет, и такие строки мог добавить сервер: удалите их.</numerusform>
+            <numerusform>В %1 после exec userconfig.cfg есть %n строки, хотя игра туда ничего не пишет, и такие строки мог добавить сервер: удалите их.</numerusform>
+            <numerusform>В %1 после exec userconfig.cfg есть %n строк, хотя игра туда ничего не пишет, и такие строки мог добавить сервер: удалите их.</numerusform>
         </translation>
     </message>
     <message>
         <source>Servers may run commands in your game that the filter (cl_filterstuffcmd) would stop (%1): set it to 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Серверы могут выполнять в вашей игре команды, которые фильтр (cl_filterstuffcmd) остановил бы (%1): поставьте его на 1.</translation>
     </message>
     <message>
         <source>Your %1 (%2) at %3 never takes effect, because %5 sets it again: move the line to %4, which runs after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваша настройка %1 (%2) в %3 никогда не работает, потому что потом задаётся снова (%5): перенесите строку в %4, который выполняется позже.</translation>
     </message>
     <message>
         <source>Today&apos;s game has no %1 (%2) and ignores the lines that set it (%3): take them out.</source>
-        <translation type="unfinished"></translation>
+        <translation>В текущей версии игры нет настройки %1 (%2), и игра пропускает строки, которые её задают (%3): удалите их.</translation>
     </message>
     <message numerus="yes">
         <source>%n commands after exec userconfig.cfg, where the game writes none: a server may have added them</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n команда после exec userconfig.cfg, куда игра ничего не пишет: такие команды мог добавить сервер</numerusform>
+            <numerusform>%n команды после exec userconfig.cfg, куда игра ничего не пишет: такие команды мог добавить сервер</numerusform>
+            <numerusform>%n команд после exec userconfig.cfg, куда игра ничего не пишет: такие команды мог добавить сервер</numerusform>
         </translation>
     </message>
     <message>
         <source>exec takes one file name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>exec принимает одно имя файла: %1</translation>
     </message>
     <message>
         <source>%1: joins a server whenever the game starts; a server may have put it here</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: подключает к серверу при каждом запуске игры; это мог добавить сюда сервер</translation>
     </message>
     <message>
         <source>%1 is in a folder that may not be opened: the game cannot read it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 лежит в папке, которую нельзя открыть: игра не может его прочитать</translation>
     </message>
     <message>
         <source>couldn&apos;t exec %1</source>
         <extracomment>The game&apos;s own console words, as it prints them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>couldn&apos;t exec %1</translation>
     </message>
     <message>
         <source>exec %1 runs %2 again while it is still running: the game repeats it until its command buffer (16 KiB) overflows; its lines are read once here</source>
-        <translation type="unfinished"></translation>
+        <translation>exec %1 снова запускает %2, пока тот ещё выполняется: игра повторяет это, пока не переполнится её буфер команд (16 КиБ); здесь его строки читаются один раз</translation>
     </message>
     <message>
         <source>%1 is not a regular file: skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не обычный файл: пропущен</translation>
     </message>
     <message>
         <source>%1 is larger than 64 MiB: skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 больше 64 МиБ: пропущен</translation>
     </message>
     <message>
         <source>%1 may not be read: skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 недоступен для чтения: пропущен</translation>
     </message>
     <message>
         <source>%1 could not be read: skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>не удалось прочитать %1: пропущен</translation>
     </message>
     <message>
         <source>start-up runs more than 64 MiB of scripts: not read further</source>
-        <translation type="unfinished"></translation>
+        <translation>при запуске выполняется больше 64 МиБ скриптов: дальше не читается</translation>
     </message>
     <message>
         <source>%1 is saved as UTF-16: the game reads nothing in it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 сохранён в UTF-16: игра ничего из него не прочитает</translation>
     </message>
     <message>
         <source>stuffcmds: the command buffer overflows; the launch options are lost</source>
-        <translation type="unfinished"></translation>
+        <translation>stuffcmds: буфер команд переполняется; параметры запуска теряются</translation>
     </message>
     <message>
         <source>bind %1 runs %2: it joins a server; a server may have put it here</source>
-        <translation type="unfinished"></translation>
+        <translation>bind %1 запускает %2: подключает к серверу; это мог добавить сюда сервер</translation>
     </message>
     <message>
         <source>alias %1 runs %2: it joins a server; a server may have put it here</source>
-        <translation type="unfinished"></translation>
+        <translation>alias %1 запускает %2: подключает к серверу; это мог добавить сюда сервер</translation>
     </message>
     <message>
         <source>%1 runs itself again while it is still running: the game repeats it without end; its commands are read once here</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 снова запускает сам себя, пока ещё выполняется: игра повторяет его бесконечно; здесь его команды читаются один раз</translation>
     </message>
     <message>
         <source>%1: the command buffer overflows; the alias is lost</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: буфер команд переполняется; алиас теряется</translation>
     </message>
     <message>
         <source>%1: lets servers run commands in your game that 1 would filter out; a server may have set it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: позволяет серверам выполнять в вашей игре команды, которые при значении 1 отфильтровывались бы; это мог задать сервер</translation>
     </message>
     <message>
         <source>exec %1: invalid path</source>
         <extracomment>The game&apos;s own console words, as it prints them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>exec %1: invalid path</translation>
     </message>
     <message>
         <source>exec %1: not a .cfg or .rc file</source>
-        <translation type="unfinished"></translation>
+        <translation>exec %1: это не файл .cfg или .rc</translation>
     </message>
     <message>
         <source>the game refuses %1 as an alias name</source>
-        <translation type="unfinished"></translation>
+        <translation>игра не принимает %1 как имя алиаса</translation>
     </message>
     <message>
         <source>set again by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>задаётся снова: %1</translation>
     </message>
     <message>
         <source>the game</source>
-        <translation type="unfinished"></translation>
+        <translation>игра</translation>
     </message>
     <message>
         <source>launch options</source>
-        <translation type="unfinished"></translation>
+        <translation>параметры запуска</translation>
     </message>
     <message>
         <source>%1 line %2</source>
         <extracomment>A script and a line of it: &quot;cstrike/config.cfg line 12&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, строка %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Places in a list: &quot;cstrike/a.cfg line 1, cstrike/b.cfg line 4&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>Where something stands, and what it is: &quot;cstrike/config.cfg line 3: ...&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: %2: %3</source>
         <extracomment>Where a command stands, the command, and why it never takes effect.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2: %3</translation>
     </message>
     <message>
         <source>its own store</source>
-        <translation type="unfinished"></translation>
+        <translation>собственное хранилище настроек игры</translation>
     </message>
     <message>
         <source>the Windows registry (HKEY_CURRENT_USER\Software\Valve\Steam, Rate)</source>
-        <translation type="unfinished"></translation>
+        <translation>реестр Windows (HKEY_CURRENT_USER\Software\Valve\Steam, Rate)</translation>
     </message>
     <message>
         <source>the Wine prefix&apos;s registry (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>реестр префикса Wine (%1)</translation>
     </message>
     <message>
         <source>Start-up of the game in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Запуск игры в папке %1</translation>
     </message>
     <message>
         <source>Signs of tampering:</source>
-        <translation type="unfinished"></translation>
+        <translation>Признаки вмешательства:</translation>
     </message>
     <message>
         <source>What some settings cost you:</source>
-        <translation type="unfinished"></translation>
+        <translation>Чем вам обходятся некоторые настройки:</translation>
     </message>
     <message>
         <source>Scripts the program cannot read:</source>
-        <translation type="unfinished"></translation>
+        <translation>Скрипты, которые программа не может прочитать:</translation>
     </message>
     <message>
         <source>Scripts that are missing:</source>
-        <translation type="unfinished"></translation>
+        <translation>Отсутствующие скрипты:</translation>
     </message>
     <message>
         <source>Lines the game refuses:</source>
-        <translation type="unfinished"></translation>
+        <translation>Строки, которые игра отклоняет:</translation>
     </message>
     <message>
         <source>Scripts that run themselves:</source>
-        <translation type="unfinished"></translation>
+        <translation>Скрипты, которые запускают сами себя:</translation>
     </message>
     <message>
         <source>Limits reached:</source>
-        <translation type="unfinished"></translation>
+        <translation>Достигнутые лимиты:</translation>
     </message>
     <message>
         <source>Lines that never take effect:</source>
-        <translation type="unfinished"></translation>
+        <translation>Строки, которые никогда не работают:</translation>
     </message>
     <message>
         <source>Scripts, in the order the game runs them:</source>
-        <translation type="unfinished"></translation>
+        <translation>Скрипты в том порядке, в каком их запускает игра:</translation>
     </message>
     <message>
         <source>valve.rc is in neither cstrike nor valve: read as the standard one, exec autoexec.cfg then the launch options</source>
-        <translation type="unfinished"></translation>
+        <translation>valve.rc нет ни в cstrike, ни в valve: прочитан как стандартный, то есть exec autoexec.cfg, а затем параметры запуска</translation>
     </message>
     <message>
         <source>%1. %2</source>
         <extracomment>A script in the order the game runs them: &quot;1. cstrike/config.cfg&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>%1. %2 (run %3 of this file)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2 (запуск № %3 этого файла)</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>нет</translation>
     </message>
     <message>
         <source>Launch options: none given</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры запуска: не указаны</translation>
     </message>
     <message>
         <source>Launch options: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры запуска: %1</translation>
     </message>
     <message>
         <source>Launch options: none</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры запуска: нет</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>источник: %1</translation>
     </message>
     <message>
         <source>from %1 (Steam user %2, whose file changed last of %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>источник: %1 (пользователь Steam %2, чей файл изменён последним из %3)</translation>
     </message>
     <message>
         <source>Settings as the game will have them:</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки, которые будут у игры:</translation>
     </message>
     <message>
         <source>%1 &quot;%2&quot;  %3</source>
         <extracomment>A setting, its value and the line that set it: cl_cmdrate &quot;101&quot; cstrike/config.cfg line 4</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 &quot;%2&quot;  %3</translation>
     </message>
     <message>
         <source>%1 &quot;%2&quot;  %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &quot;%2&quot;  %3: %4</translation>
     </message>
     <message numerus="yes">
         <source>%n more lines, settings or warnings left out</source>
         <extracomment>The English says &quot;lines&quot; for one as well.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>не показано строк, настроек или предупреждений: ещё %n</numerusform>
+            <numerusform>не показано строк, настроек или предупреждений: ещё %n</numerusform>
+            <numerusform>не показано строк, настроек или предупреждений: ещё %n</numerusform>
         </translation>
     </message>
     <message>
         <source>Rate kept by the game:</source>
-        <translation type="unfinished"></translation>
+        <translation>Рейт, сохранённый игрой:</translation>
     </message>
     <message>
         <source>after the scripts the game sets rate to &quot;%1&quot;, the rate it kept in %2 when it last quit</source>
-        <translation type="unfinished"></translation>
+        <translation>после скриптов игра ставит rate на &quot;%1&quot; — рейт, который она сохранила в %2 при последнем выходе</translation>
     </message>
     <message>
         <source>%1 holds no rate: the scripts&apos; rate holds, and the game keeps it there when it quits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: рейт не сохранён — действует рейт из скриптов, и игра сохранит его туда при выходе</translation>
     </message>
     <message>
         <source>the game may put back the rate it kept in %1 at its last quit, which this program cannot read: a rate set in a script may not take effect</source>
-        <translation type="unfinished"></translation>
+        <translation>игра может вернуть рейт, который она сохранила в %1 при последнем выходе, а это хранилище эта программа прочитать не может: рейт из скрипта может не сработать</translation>
     </message>
     <message>
         <source>Decals</source>
-        <translation type="unfinished"></translation>
+        <translation>Декали</translation>
     </message>
     <message>
         <source>Dynamic lights</source>
-        <translation type="unfinished"></translation>
+        <translation>Динамическое освещение</translation>
     </message>
     <message>
         <source>Weapon model</source>
-        <translation type="unfinished"></translation>
+        <translation>Модель оружия</translation>
     </message>
     <message>
         <source>no weapon and no reload cues</source>
-        <translation type="unfinished"></translation>
+        <translation>не видно оружия и перезарядки</translation>
     </message>
     <message>
         <source>Collinear vertexes</source>
-        <translation type="unfinished"></translation>
+        <translation>Коллинеарные вершины</translation>
     </message>
     <message>
         <source>cracks between polygons when a map loads</source>
-        <translation type="unfinished"></translation>
+        <translation>щели между полигонами при загрузке карты</translation>
     </message>
     <message>
         <source>Shadows</source>
-        <translation type="unfinished"></translation>
+        <translation>Тени</translation>
     </message>
     <message>
         <source>Texture sorting</source>
