@@ -718,329 +718,329 @@
     </message>
     <message>
         <source>Texture sorting</source>
-        <translation type="unfinished"></translation>
+        <translation>Сортировка текстур</translation>
     </message>
     <message>
         <source>It has been gone since 2013.</source>
-        <translation type="unfinished"></translation>
+        <translation>Её нет с 2013 года.</translation>
     </message>
     <message>
         <source>Decal offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Смещение декалей</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Яркость</translation>
     </message>
     <message>
         <source>a washed-out picture</source>
-        <translation type="unfinished"></translation>
+        <translation>блёклая картинка</translation>
     </message>
     <message>
         <source>Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Гамма</translation>
     </message>
     <message>
         <source>Texture gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Гамма текстур</translation>
     </message>
     <message>
         <source>Light gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Гамма освещения</translation>
     </message>
     <message>
         <source>High-quality player models</source>
-        <translation type="unfinished"></translation>
+        <translation>Модели игроков высокого качества</translation>
     </message>
     <message>
         <source>Pic mip</source>
-        <translation type="unfinished"></translation>
+        <translation>Pic mip</translation>
     </message>
     <message>
         <source>It changes nothing on graphics cards with non-power-of-two textures, which every current card has.</source>
-        <translation type="unfinished"></translation>
+        <translation>Она ничего не меняет на видеокартах, поддерживающих текстуры с размерами не в степень двойки, а их поддерживает любая современная видеокарта.</translation>
     </message>
     <message>
         <source>ZTrick</source>
-        <translation type="unfinished"></translation>
+        <translation>ZTrick</translation>
     </message>
     <message>
         <source>It was renamed gl_ztrick_old in 2013, &quot;usage deprecated&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>В 2013 году её переименовали в gl_ztrick_old с пометкой &quot;usage deprecated&quot;.</translation>
     </message>
     <message>
         <source>Direct3D flip</source>
-        <translation type="unfinished"></translation>
+        <translation>Direct3D flip</translation>
     </message>
     <message>
         <source>The Direct3D renderer was removed in 2013.</source>
-        <translation type="unfinished"></translation>
+        <translation>Рендерер Direct3D удалили в 2013 году.</translation>
     </message>
     <message>
         <source>Texture mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим текстур</translation>
     </message>
     <message>
         <source>blocky textures</source>
-        <translation type="unfinished"></translation>
+        <translation>угловатые, пиксельные текстуры</translation>
     </message>
     <message>
         <source>Sound mix-ahead</source>
-        <translation type="unfinished"></translation>
+        <translation>Опережение микширования звука</translation>
     </message>
     <message>
         <source>A3D</source>
-        <translation type="unfinished"></translation>
+        <translation>A3D</translation>
     </message>
     <message>
         <source>A3D was removed in 2013.</source>
-        <translation type="unfinished"></translation>
+        <translation>A3D удалили в 2013 году.</translation>
     </message>
     <message>
         <source>EAX</source>
-        <translation type="unfinished"></translation>
+        <translation>EAX</translation>
     </message>
     <message>
         <source>EAX was removed in 2013.</source>
-        <translation type="unfinished"></translation>
+        <translation>EAX удалили в 2013 году.</translation>
     </message>
     <message>
         <source>Reverb</source>
-        <translation type="unfinished"></translation>
+        <translation>Реверберация</translation>
     </message>
     <message>
         <source>No Steam build or recent config holds it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Её нет ни в одной сборке Steam и ни в одном свежем конфиге.</translation>
     </message>
     <message>
         <source>8-bit sound</source>
-        <translation type="unfinished"></translation>
+        <translation>8-битный звук</translation>
     </message>
     <message>
         <source>worse sound</source>
-        <translation type="unfinished"></translation>
+        <translation>звук хуже</translation>
     </message>
     <message>
         <source>High-quality sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Звук высокого качества</translation>
     </message>
     <message>
         <source>Maximum modem framerate</source>
-        <translation type="unfinished"></translation>
+        <translation>Лимит FPS для модема</translation>
     </message>
     <message>
         <source>It is in old configs only; fps_max limits the frame rate now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Она есть только в старых конфигах; теперь FPS ограничивает fps_max.</translation>
     </message>
     <message>
         <source>Maximum LAN framerate</source>
-        <translation type="unfinished"></translation>
+        <translation>Лимит FPS для LAN</translation>
     </message>
     <message>
         <source>No Steam build holds it; fps_max limits the frame rate now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Её нет ни в одной сборке Steam; теперь FPS ограничивает fps_max.</translation>
     </message>
     <message>
         <source>Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Рейт</translation>
     </message>
     <message>
         <source>choke and lag</source>
-        <translation type="unfinished"></translation>
+        <translation>чоки и лаги</translation>
     </message>
     <message>
         <source>Push latency</source>
-        <translation type="unfinished"></translation>
+        <translation>Задержка push</translation>
     </message>
     <message>
         <source>No Steam build holds it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Её нет ни в одной сборке Steam.</translation>
     </message>
     <message>
         <source>Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>Скачивание</translation>
     </message>
     <message>
         <source>to be disconnected by every server running a map or model you lack</source>
-        <translation type="unfinished"></translation>
+        <translation>отключение любым сервером с картой или моделью, которой у вас нет</translation>
     </message>
     <message>
         <source>Uploads</source>
-        <translation type="unfinished"></translation>
+        <translation>Отправка</translation>
     </message>
     <message>
         <source>MMX</source>
-        <translation type="unfinished"></translation>
+        <translation>MMX</translation>
     </message>
     <message>
         <source>The game registers it but nothing reads it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Игра её регистрирует, но ничто её не читает.</translation>
     </message>
     <message>
         <source>Mouse filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Фильтр мыши</translation>
     </message>
     <message>
         <source>mouse smoothing and delay</source>
-        <translation type="unfinished"></translation>
+        <translation>сглаживание и задержка движений мыши</translation>
     </message>
     <message>
         <source>Console speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Скорость консоли</translation>
     </message>
     <message>
         <source>Neither the engine&apos;s reconstruction nor any recent config holds it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Её нет ни в реконструкции движка, ни в одном свежем конфиге.</translation>
     </message>
     <message>
         <source>Joystick</source>
-        <translation type="unfinished"></translation>
+        <translation>Джойстик</translation>
     </message>
     <message>
         <source>a drifting stick moving you</source>
-        <translation type="unfinished"></translation>
+        <translation>дрейф стика, который двигает вашего персонажа</translation>
     </message>
     <message>
         <source>Third-person view</source>
-        <translation type="unfinished"></translation>
+        <translation>Вид от третьего лица</translation>
     </message>
     <message>
         <source>First-person view</source>
-        <translation type="unfinished"></translation>
+        <translation>Вид от первого лица</translation>
     </message>
 </context>
 <context>
     <name>wizard</name>
     <message>
         <source>Console speed </source>
-        <translation type="unfinished"></translation>
+        <translation>Скорость консоли </translation>
     </message>
     <message>
         <source>The console, opened and closed with the &quot;~&quot; key, moves down and up slowly by default and wastes your time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Консоль, которая открывается и закрывается клавишей &quot;~&quot;, по умолчанию медленно опускается и поднимается, отнимая у вас время.</translation>
     </message>
     <message>
         <source>Console speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Скорость консоли:</translation>
     </message>
     <message>
         <source>A higher value makes the console move faster, a lower value slower.</source>
-        <translation type="unfinished"></translation>
+        <translation>Чем больше значение, тем быстрее движется консоль, чем меньше — тем медленнее.</translation>
     </message>
     <message>
         <source>The default is 600; 3000 or more makes the console appear and disappear almost at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>По умолчанию 600; при 3000 и выше консоль появляется и исчезает почти мгновенно.</translation>
     </message>
     <message>
         <source>Third person view </source>
-        <translation type="unfinished"></translation>
+        <translation>Вид от третьего лица </translation>
     </message>
     <message>
         <source>Third person view has no real purpose but may be fun, and it may be slightly slower. Leave the box cleared to keep the first person view, the game&apos;s default. See the pictures below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вид от третьего лица не несёт практической пользы, но может быть забавным, а ещё может немного замедлить игру. Оставьте флажок снятым, чтобы сохранить вид от первого лица, стандартный для игры. Смотрите картинки ниже.</translation>
     </message>
     <message>
         <source>Use third person view.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Использовать вид от третьего лица.?</translation>
     </message>
     <message>
         <source>Third person view:</source>
-        <translation type="unfinished"></translation>
+        <translation>Вид от третьего лица:</translation>
     </message>
     <message>
         <source>First person view:</source>
-        <translation type="unfinished"></translation>
+        <translation>Вид от первого лица:</translation>
     </message>
     <message>
         <source>You have now completed the tweak of Counter-strike. Enjoy the tweak!</source>
-        <translation type="unfinished"></translation>
+        <translation>Твик Counter-Strike завершён. Наслаждайтесь твиком!</translation>
     </message>
     <message>
         <source>If you want to uninstall the tweak, just start this tweak-program again, and then choose &quot;uninstall&quot; instead of &quot;start tweak&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Если захотите удалить твик, просто снова запустите эту программу и выберите &quot;Удалить&quot; вместо &quot;Запустить твик&quot;</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Выйти</translation>
     </message>
     <message>
         <source>You can now choose to move on to misc tweak section, or you can just quit and save settings now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Теперь можно перейти к разделу прочих твиков или просто выйти и сразу сохранить настройки.</translation>
     </message>
     <message>
         <source>&amp;Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Продолжить</translation>
     </message>
     <message>
         <source>MMX </source>
-        <translation type="unfinished"></translation>
+        <translation>MMX </translation>
     </message>
     <message>
         <source>Enable MMX if your processor supports it (Pentium MMX, Pentium II, Celeron, K6, K6-2). Otherwise disable it for a possible speed gain.</source>
-        <translation type="unfinished"></translation>
+        <translation>Включите MMX, если ваш процессор его поддерживает (Pentium MMX, Pentium II, Celeron, K6, K6-2). Иначе отключите его — возможно, это немного ускорит игру.</translation>
     </message>
     <message>
         <source>Enable MMX support?</source>
-        <translation type="unfinished"></translation>
+        <translation>Включить поддержку MMX?</translation>
     </message>
     <message>
         <source>Mouse filtering </source>
-        <translation type="unfinished"></translation>
+        <translation>Фильтрация мыши </translation>
     </message>
     <message>
         <source>Mouse filtering averages the positions before and after each movement, which smooths the mouse.</source>
-        <translation type="unfinished"></translation>
+        <translation>Фильтрация мыши усредняет положение до и после каждого движения, что сглаживает движение мыши.</translation>
     </message>
     <message>
         <source>Enable mouse filtering?</source>
-        <translation type="unfinished"></translation>
+        <translation>Включить фильтрацию мыши?</translation>
     </message>
     <message>
         <source>Joystick</source>
-        <translation type="unfinished"></translation>
+        <translation>Джойстик</translation>
     </message>
     <message>
         <source>Most people play with mouse and keyboard rather than a joystick. Disabling joystick support gains speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Большинство играет мышью и клавиатурой, а не джойстиком. Отключение поддержки джойстика повышает скорость.</translation>
     </message>
     <message>
         <source>Disable Joystick and gain performance.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Отключить джойстик и повысить производительность.?</translation>
     </message>
     <message>
         <source>Maximum modem framerate </source>
-        <translation type="unfinished"></translation>
+        <translation>Лимит FPS для модема </translation>
     </message>
     <message>
         <source>Over a modem, limiting the frame rate lowers your ping, and your frame rate with it. 33 is recommended for 56k modems, where the ping is usually around 160; use lower values for slower modems.</source>
-        <translation type="unfinished"></translation>
+        <translation>На модеме ограничение FPS снижает пинг, а заодно и FPS. Для модемов 56k, где пинг обычно около 160, рекомендуется 33; для более медленных модемов ставьте значения ниже.</translation>
     </message>
     <message>
         <source>Max modem framerate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Лимит FPS (модем):</translation>
     </message>
     <message>
         <source>Non-modem users should not be concerned with this command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Тем, у кого не модем, об этой команде можно не беспокоиться.</translation>
     </message>
     <message>
         <source>Push Lantency:</source>
         <extracomment>&quot;Lantency&quot; is the original&apos;s typo for &quot;latency&quot;; translate the meaning.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Задержка push:</translation>
     </message>
     <message>
         <source>Prediction</source>
-        <translation type="unfinished"></translation>
+        <translation>Предсказание</translation>
     </message>
     <message>
         <source>This setting controls prediction in internet games. Set it between one half and one times your average ping, negated: for a ping of 300, between -150 and -300.</source>
-        <translation type="unfinished"></translation>
+        <translation>Эта настройка управляет предсказанием в игре по интернету. Ставьте её от половины до полного значения своего среднего пинга, со знаком минус: при пинге 300 — от -150 до -300.</translation>
     </message>
     <message>
         <source>(You can&apos;t type minus, it is typed by default)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Минус вводить нельзя, он ставится по умолчанию)</translation>
     </message>
     <message>
         <source>Allow download</source>
