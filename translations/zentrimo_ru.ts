@@ -1044,326 +1044,326 @@
     </message>
     <message>
         <source>Allow download</source>
-        <translation type="unfinished"></translation>
+        <translation>Разрешить скачивание</translation>
     </message>
     <message>
         <source>This setting decides whether decals, maps and models are downloaded when you connect to a server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Эта настройка решает, скачиваются ли декали, карты и модели при подключении к серверу.</translation>
     </message>
     <message>
         <source>Allow downloading of decals, maps, and models.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Разрешить скачивание декалей, карт и моделей.?</translation>
     </message>
     <message>
         <source>You can now choose to move on to internet tweak section, or you can just quit and save settings now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Теперь можно перейти к разделу сетевых твиков или просто выйти и сразу сохранить настройки.</translation>
     </message>
     <message>
         <source>Maximum LAN framerate </source>
-        <translation type="unfinished"></translation>
+        <translation>Лимит FPS для LAN </translation>
     </message>
     <message>
         <source>The same limit for games on a local network. 45 is recommended; adjust it if the game lags.</source>
-        <translation type="unfinished"></translation>
+        <translation>Тот же лимит для игр в локальной сети. Рекомендуется 45; измените значение, если игра лагает.</translation>
     </message>
     <message>
         <source>Max LAN framerate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Лимит FPS (LAN):</translation>
     </message>
     <message>
         <source>Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Рейт</translation>
     </message>
     <message>
         <source>A lower rate usually gives lower pings, because the server sends less data. Recommended are 2500 to 3500 for 28.8 and 33.6 modems, 3000 to 5000 for 56k modems, 5000 and more for faster lines, and about 25,000 for LAN games and ADSL.</source>
-        <translation type="unfinished"></translation>
+        <translation>Более низкий рейт обычно даёт более низкий пинг, потому что сервер отправляет меньше данных. Рекомендуется: от 2500 до 3500 для модемов 28,8 и 33,6, от 3000 до 5000 для модемов 56k, 5000 и больше для более быстрых каналов и около 25 000 для игр по LAN и ADSL.</translation>
     </message>
     <message>
         <source>Rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Рейт:</translation>
     </message>
     <message>
         <source>Allow upload </source>
-        <translation type="unfinished"></translation>
+        <translation>Разрешить отправку </translation>
     </message>
     <message>
         <source>This setting decides whether your own decals, maps and models are uploaded when you connect to a server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Эта настройка решает, отправляются ли ваши собственные декали, карты и модели при подключении к серверу.</translation>
     </message>
     <message>
         <source>Allow uploading of decals, maps, and models.</source>
-        <translation type="unfinished"></translation>
+        <translation>Разрешить отправку декалей, карт и моделей.</translation>
     </message>
     <message>
         <source>What today&apos;s game does with this setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Что текущая версия игры делает с этой настройкой</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Далее</translation>
     </message>
     <message>
         <source>&amp;Skip setting</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Пропустить настройку</translation>
     </message>
     <message>
         <source>8 Bit 11 kHz </source>
-        <translation type="unfinished"></translation>
+        <translation>8 бит 11 кГц </translation>
     </message>
     <message>
         <source>8 Bit 22 kHz (high quality)</source>
-        <translation type="unfinished"></translation>
+        <translation>8 бит 22 кГц (высокое качество)</translation>
     </message>
     <message>
         <source>16 Bit 11 kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>16 бит 11 кГц</translation>
     </message>
     <message>
         <source>16 Bit 22 kHz (high quality) </source>
-        <translation type="unfinished"></translation>
+        <translation>16 бит 22 кГц (высокое качество) </translation>
     </message>
     <message>
         <source>Sound quality </source>
-        <translation type="unfinished"></translation>
+        <translation>Качество звука </translation>
     </message>
     <message>
         <source>Low-quality sound uses less memory and gives a slight speed gain on some systems. With a PCI sound card or a fast processor there is no reason to give up good sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>Звук низкого качества занимает меньше памяти и на некоторых системах немного ускоряет игру. С PCI-звуковой картой или быстрым процессором нет причин отказываться от хорошего звука.</translation>
     </message>
     <message>
         <source>You can now choose to move on to sound tweak section, or you can just quit and save settings now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Теперь можно перейти к разделу звуковых твиков или просто выйти и сразу сохранить настройки.</translation>
     </message>
     <message>
         <source>Sound Compatibility </source>
-        <translation type="unfinished"></translation>
+        <translation>Совместимость звука </translation>
     </message>
     <message>
         <source>Some sound cards, the Ensoniq AudioPCI in particular, stutter in games built on the Quake II engine. If yours does, leave the box cleared for maximum compatibility.</source>
-        <translation type="unfinished"></translation>
+        <translation>Некоторые звуковые карты, особенно Ensoniq AudioPCI, заикаются в играх на движке Quake II. Если ваша тоже заикается, оставьте флажок снятым для максимальной совместимости.</translation>
     </message>
     <message>
         <source>Use maximum performance sound? (unchecked means maximum compatibility)</source>
-        <translation type="unfinished"></translation>
+        <translation>Использовать звук с максимальной производительностью? (без флажка — максимальная совместимость)</translation>
     </message>
     <message>
         <source>A3D</source>
-        <translation type="unfinished"></translation>
+        <translation>A3D</translation>
     </message>
     <message>
         <source>The game supports A3D 3D sound, reportedly only on Vortex 2 cards. A3D is buggy, so enable it only to try it out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Игра поддерживает объёмный звук A3D, говорят, только на картах Vortex 2. A3D глючит, так что включайте его, только чтобы попробовать.</translation>
     </message>
     <message>
         <source>Disable A3D?</source>
-        <translation type="unfinished"></translation>
+        <translation>Отключить A3D?</translation>
     </message>
     <message>
         <source>EAX </source>
-        <translation type="unfinished"></translation>
+        <translation>EAX </translation>
     </message>
     <message>
         <source>EAX is another 3D audio interface, supported by the Sound Blaster Live and other cards.</source>
-        <translation type="unfinished"></translation>
+        <translation>EAX — ещё один интерфейс объёмного звука, его поддерживают Sound Blaster Live и другие карты.</translation>
     </message>
     <message>
         <source>Disable EAX?</source>
-        <translation type="unfinished"></translation>
+        <translation>Отключить EAX?</translation>
     </message>
     <message>
         <source>Reverb</source>
-        <translation type="unfinished"></translation>
+        <translation>Реверберация</translation>
     </message>
     <message>
         <source>Reverb adds echo to the sound. It does little in this game, and turning it off can gain a little speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Реверберация добавляет к звуку эхо. В этой игре от неё мало толку, а её отключение может немного ускорить игру.</translation>
     </message>
     <message>
         <source>Disable reverb?</source>
-        <translation type="unfinished"></translation>
+        <translation>Отключить реверберацию?</translation>
     </message>
     <message>
         <source>Brightness must be under 4 and over 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Яркость должна быть больше 0 и меньше 4</translation>
     </message>
     <message>
         <source>Gamma must be under 4 and over 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Гамма должна быть больше 0 и меньше 4</translation>
     </message>
     <message>
         <source>From now on, you have to answer a couple of questions. Plz, do it carefully. This program do not take any responsebillity if your computer migth be damaged.</source>
         <extracomment>The original&apos;s misspellings (&quot;Plz&quot;, &quot;do not&quot;, &quot;responsebillity&quot;, &quot;migth&quot;) are deliberate; write it correctly.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Сейчас вам нужно будет ответить на несколько вопросов. Пожалуйста, отвечайте внимательно. Эта программа не несёт никакой ответственности, если ваш компьютер будет повреждён.</translation>
     </message>
     <message>
         <source>Zentrimo was made by Vaskor. Thank you for using it!</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentrimo создал Vaskor. Спасибо, что пользуетесь им!</translation>
     </message>
     <message>
         <source>Found a bug, or have a comment? Please report it to whoever gave you this program, or on the project&apos;s issue tracker.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нашли баг или есть замечание? Сообщите о нём тому, от кого вы получили эту программу, или в баг-трекер проекта.</translation>
     </message>
     <message>
         <source>&amp;Start Tweak</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Запустить твик</translation>
     </message>
     <message>
         <source>&amp;Check game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Проверить игру</translation>
     </message>
     <message>
         <source>Restore &amp;points...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Точки восстановления...</translation>
     </message>
     <message>
         <source>&amp;Uninstall</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Удалить</translation>
     </message>
     <message>
         <source>Uninstall Tweak if installed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить твик, если он установлен:</translation>
     </message>
     <message>
         <source>Decals, bulletholes, and explosion scars... </source>
-        <translation type="unfinished"></translation>
+        <translation>Декали, дырки от пуль и следы взрывов... </translation>
     </message>
     <message>
         <source>Make sure to limit the number of decals, bulletholes, and explosion scars.</source>
-        <translation type="unfinished"></translation>
+        <translation>Обязательно ограничьте количество декалей, дырок от пуль и следов взрывов.</translation>
     </message>
     <message>
         <source>Maximum number of decals on screen at a time (recommended 200 to 500)</source>
-        <translation type="unfinished"></translation>
+        <translation>Максимальное количество декалей на экране одновременно (рекомендуется от 200 до 500)</translation>
     </message>
     <message>
         <source>You will gain a 10% to 15% improvement in performance, especially in lengthy matches. See the pics below:</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы получите прирост производительности на 10–15%, особенно в долгих матчах. Смотрите картинки ниже:</translation>
     </message>
     <message>
         <source>Decals etc. enabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>Декали и т. п. включены:</translation>
     </message>
     <message>
         <source>Decals etc. disabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>Декали и т. п. выключены:</translation>
     </message>
     <message>
         <source>Dynamic lighting </source>
-        <translation type="unfinished"></translation>
+        <translation>Динамическое освещение </translation>
     </message>
     <message>
         <source>With dynamic lighting, lit things such as muzzle flashes and explosions throw their light onto the walls and objects near them. Switching it off gains speed, but your flashlight stops working. The pictures show the glow on the wall.</source>
-        <translation type="unfinished"></translation>
+        <translation>При динамическом освещении светящиеся объекты, такие как вспышки выстрелов и взрывы, отбрасывают свет на стены и предметы рядом. Отключение ускоряет игру, но перестаёт работать фонарик. На картинках видно свечение на стене.</translation>
     </message>
     <message>
         <source>Disable dynamic lighting and gain performance?</source>
-        <translation type="unfinished"></translation>
+        <translation>Отключить динамическое освещение и повысить производительность?</translation>
     </message>
     <message>
         <source>Do you want to disable dynamic lighting?</source>
-        <translation type="unfinished"></translation>
+        <translation>Хотите отключить динамическое освещение?</translation>
     </message>
     <message>
         <source>Dynamic Enabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>Динамическое включено:</translation>
     </message>
     <message>
         <source>Dynamic Disabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>Динамическое выключено:</translation>
     </message>
     <message>
         <source>Weapon visibility </source>
-        <translation type="unfinished"></translation>
+        <translation>Видимость оружия </translation>
     </message>
     <message>
         <source>The weapon in your hands blocks part of your view. Hiding it gains 3 to 5 frames per second, or even more. See the pictures below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Оружие в руках закрывает часть обзора. Если его скрыть, получите от 3 до 5 FPS, а то и больше. Смотрите картинки ниже.</translation>
     </message>
     <message>
         <source>Make weapon invisible and gain performance?</source>
-        <translation type="unfinished"></translation>
+        <translation>Сделать оружие невидимым и повысить производительность?</translation>
     </message>
     <message>
         <source>Do you want to be able to see your weapon during the game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Хотите видеть своё оружие во время игры?</translation>
     </message>
     <message>
         <source>Visible weapon:</source>
-        <translation type="unfinished"></translation>
+        <translation>Видимое оружие:</translation>
     </message>
     <message>
         <source>Invisible weapon:</source>
-        <translation type="unfinished"></translation>
+        <translation>Невидимое оружие:</translation>
     </message>
     <message>
         <source>Collinear vertexes </source>
-        <translation type="unfinished"></translation>
+        <translation>Коллинеарные вершины </translation>
     </message>
     <message>
         <source>Keeping collinear vertexes fills the gaps and reduces the cracks between polygons. Switching it off can gain some speed, at the price of some visible cracking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранение коллинеарных вершин заполняет зазоры и уменьшает щели между полигонами. Отключение может немного ускорить игру ценой заметных щелей.</translation>
     </message>
     <message>
         <source>Disable collinear vertexes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Отключить коллинеарные вершины?</translation>
     </message>
     <message>
         <source>You may gain around 1 or 2 FPS from disabling this.</source>
-        <translation type="unfinished"></translation>
+        <translation>Отключив это, вы можете получить примерно 1–2 FPS.</translation>
     </message>
     <message>
         <source>Shadows</source>
-        <translation type="unfinished"></translation>
+        <translation>Тени</translation>
     </message>
     <message>
         <source>Shadows are off by default in the game. They look unrealistic and are best used only when you really need them.</source>
-        <translation type="unfinished"></translation>
+        <translation>В игре тени по умолчанию выключены. Они выглядят нереалистично, и включать их лучше только тогда, когда они действительно нужны.</translation>
     </message>
     <message>
         <source>Disable shadows and gain performance.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Отключить тени и повысить производительность.?</translation>
     </message>
     <message>
         <source>Shadows enabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>Тени включены:</translation>
     </message>
     <message>
         <source>Shadows disabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>Тени выключены:</translation>
     </message>
     <message>
         <source>Enabling gl_texsort gives much brighter images, at a large cost in speed. Some video cards need it switched on, others switched off: if your card has problems, try both.</source>
-        <translation type="unfinished"></translation>
+        <translation>Включение gl_texsort даёт намного более яркую картинку, но сильно снижает скорость. Некоторым видеокартам нужно, чтобы он был включён, другим — выключен: если у вашей карты проблемы, попробуйте оба варианта.</translation>
     </message>
     <message>
         <source>Disable gl_texsort and gain performance?</source>
-        <translation type="unfinished"></translation>
+        <translation>Отключить gl_texsort и повысить производительность?</translation>
     </message>
     <message>
         <source>gl_texsort enabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>gl_texsort включён:</translation>
     </message>
     <message>
         <source>gl_texsort disabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>gl_texsort выключен:</translation>
     </message>
     <message>
         <source>Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Смещение</translation>
     </message>
     <message>
         <source>The offset of textures and decals fixes decals that show through walls or are drawn wrongly. It has little or no effect on speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Смещение текстур и декалей исправляет декали, которые просвечивают сквозь стены или рисуются неправильно. На скорость оно почти или совсем не влияет.</translation>
     </message>
     <message>
         <source>Poly-Offset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Смещение полигонов:</translation>
     </message>
     <message>
         <source>Poly-Offset Must be between -25 and 25</source>
-        <translation type="unfinished"></translation>
+        <translation>Смещение полигонов должно быть от -25 до 25</translation>
     </message>
     <message>
         <source>4 is the default for video cards without problems. If your card has problems, try -1, 20 or 5, and then experiment.</source>
