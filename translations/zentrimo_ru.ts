@@ -1367,320 +1367,320 @@
     </message>
     <message>
         <source>4 is the default for video cards without problems. If your card has problems, try -1, 20 or 5, and then experiment.</source>
-        <translation type="unfinished"></translation>
+        <translation>4 — значение по умолчанию для видеокарт без проблем. Если у вашей карты проблемы, попробуйте -1, 20 или 5, а потом экспериментируйте.</translation>
     </message>
     <message>
         <source>Brightness/Gamma </source>
-        <translation type="unfinished"></translation>
+        <translation>Яркость/гамма </translation>
     </message>
     <message>
         <source>Brightness lightens only the characters, weapons and objects. Gamma lightens everything; it ranges from 0 to 4 and costs no speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Яркость осветляет только персонажей, оружие и предметы. Гамма осветляет всё; она бывает от 0 до 4 и не снижает скорость.</translation>
     </message>
     <message>
         <source>Brightness (higher is brighter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Яркость (больше — светлее)</translation>
     </message>
     <message>
         <source>Gamma (higher is brighter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Гамма (больше — светлее)</translation>
     </message>
     <message>
         <source>Brightness 2 with gamma 4 is recommended for dark video cards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Для тёмных видеокарт рекомендуется яркость 2 с гаммой 4.</translation>
     </message>
     <message>
         <source>Texture Gamma/Light Gamma </source>
-        <translation type="unfinished"></translation>
+        <translation>Гамма текстур/гамма освещения </translation>
     </message>
     <message>
         <source>Texture gamma sets the gamma of all textures, light gamma that of the lighting. Neither has any effect on speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Гамма текстур задаёт гамму всех текстур, гамма освещения — гамму освещения. Ни та, ни другая не влияет на скорость.</translation>
     </message>
     <message>
         <source>Texture Gamma (lower is brighter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Гамма текстур (меньше — светлее)</translation>
     </message>
     <message>
         <source>Light Gamma (lower is brighter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Гамма освещения (меньше — светлее)</translation>
     </message>
     <message>
         <source>If you chose brightness 2 and gamma 4 on the previous page, try 3 and 2 here; otherwise keep 2 and 2.5, the defaults.</source>
-        <translation type="unfinished"></translation>
+        <translation>Если на предыдущей странице вы выбрали яркость 2 и гамму 4, попробуйте здесь 3 и 2; иначе оставьте 2 и 2.5 — значения по умолчанию.</translation>
     </message>
     <message>
         <source>Pic mip </source>
-        <translation type="unfinished"></translation>
+        <translation>Pic mip </translation>
     </message>
     <message>
         <source>Pic mip sets the overall texture quality. 2 gains a little speed at a severe loss of image quality; newer video cards gain nothing above 0, which is recommended.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pic mip задаёт общее качество текстур. Значение 2 немного ускоряет игру ценой сильной потери качества картинки; новые видеокарты ничего не выигрывают от значений выше 0, и 0 рекомендуется.</translation>
     </message>
     <message>
         <source>Pic mip:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pic mip:</translation>
     </message>
     <message>
         <source>Pic mip must be between 0 and 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Pic mip должен быть от 0 до 10</translation>
     </message>
     <message>
         <source>If your system crashes, run this tweak again and set this to default.</source>
-        <translation type="unfinished"></translation>
+        <translation>Если система падает, снова запустите этот твик и верните здесь значение по умолчанию.</translation>
     </message>
     <message>
         <source>ZTrick </source>
-        <translation type="unfinished"></translation>
+        <translation>ZTrick </translation>
     </message>
     <message>
         <source>Skipping it can gain a good amount of speed, but on some video cards it makes textures and distant objects flicker. The pictures show a distant sign that flickers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пропуск очистки может заметно ускорить игру, но на некоторых видеокартах из-за него мерцают текстуры и дальние объекты. На картинках — мерцающая вдали табличка.</translation>
     </message>
     <message>
         <source>Enable ZTrick and gain performance.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Включить ZTrick и повысить производительность.?</translation>
     </message>
     <message>
         <source>ZTrick is a command to skip the clearing of the Z-buffer.</source>
-        <translation type="unfinished"></translation>
+        <translation>ZTrick — это команда, которая пропускает очистку Z-буфера.</translation>
     </message>
     <message>
         <source>Ztrick enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Ztrick включён</translation>
     </message>
     <message>
         <source>Ztrick disabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ztrick выключен:</translation>
     </message>
     <message>
         <source>Texture Mode </source>
-        <translation type="unfinished"></translation>
+        <translation>Режим текстур </translation>
     </message>
     <message>
         <source>The texture mode is the drawing mode of your video hardware. Nearest neighbor interpolation looks blocky and jagged; linear interpolation looks smooth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим текстур — это способ отрисовки вашим графическим железом. Интерполяция по ближайшему соседу выглядит угловато и зубчато, линейная интерполяция — гладко.</translation>
     </message>
     <message>
         <source>Nearest neighbor interpolation for bilinear hardware?</source>
-        <translation type="unfinished"></translation>
+        <translation>Интерполяция по ближайшему соседу для билинейного железа?</translation>
     </message>
     <message>
         <source>Linear interpolation for bilinear hardware.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Линейная интерполяция для билинейного железа.?</translation>
     </message>
     <message>
         <source>Nearest neighbor interpolation for trilinear hardware.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Интерполяция по ближайшему соседу для трилинейного железа.?</translation>
     </message>
     <message>
         <source>Linear interpolation for trilinear hardware.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Линейная интерполяция для трилинейного железа.?</translation>
     </message>
     <message>
         <source>High quality player models </source>
-        <translation type="unfinished"></translation>
+        <translation>Модели игроков высокого качества </translation>
     </message>
     <message>
         <source>Player models come in high and low quality, with little visible difference. Low quality models save texture memory: cards with much texture memory lose little by using them, cards with little texture memory gain speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Модели игроков бывают высокого и низкого качества, и разница почти не видна. Модели низкого качества экономят текстурную память: карты с большим объёмом текстурной памяти почти ничего не теряют, используя их, а карты с маленьким объёмом выигрывают в скорости.</translation>
     </message>
     <message>
         <source>Use low quality models.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Использовать модели низкого качества.?</translation>
     </message>
     <message>
         <source>Direct3D Flip </source>
-        <translation type="unfinished"></translation>
+        <translation>Direct3D Flip </translation>
     </message>
     <message>
         <source>If your mouse input lags two to three seconds behind, your video card needs Direct3D flip enabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Если ваша мышь отзывается с опозданием на две-три секунды, вашей видеокарте нужно включить Direct3D flip.</translation>
     </message>
     <message>
         <source>Enable Direct3D flip to correct input problems.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Включить Direct3D flip, чтобы исправить проблемы с управлением.?</translation>
     </message>
 </context>
 <context>
     <name>wizard::GameReportWindow</name>
     <message>
         <source>What the game will use when it starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Что игра будет использовать при запуске</translation>
     </message>
     <message>
         <source>&amp;Fix chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Исправить выбранное</translation>
     </message>
     <message>
         <source>Problems</source>
-        <translation type="unfinished"></translation>
+        <translation>Проблемы</translation>
     </message>
     <message>
         <source>Filter the settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Фильтр настроек</translation>
     </message>
     <message>
         <source>Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройка</translation>
     </message>
     <message>
         <source>Value the game will use</source>
-        <translation type="unfinished"></translation>
+        <translation>Значение, которое будет использовать игра</translation>
     </message>
     <message>
         <source>Set by</source>
-        <translation type="unfinished"></translation>
+        <translation>Где задано</translation>
     </message>
     <message>
         <source>What today&apos;s game does</source>
-        <translation type="unfinished"></translation>
+        <translation>Что делает текущая версия игры</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки</translation>
     </message>
     <message>
         <source>Scripts</source>
-        <translation type="unfinished"></translation>
+        <translation>Скрипты</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Отчёт</translation>
     </message>
     <message>
         <source>Co&amp;py report</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Копировать отчёт</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Закрыть</translation>
     </message>
     <message>
         <source>Tick the problems you want Zentrimo to fix, then press &quot;Fix chosen&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Отметьте проблемы, которые Zentrimo должен исправить, и нажмите &quot;Исправить выбранное&quot;.</translation>
     </message>
     <message>
         <source>Zentrimo will change the lines shown under &quot;Show Details...&quot;. Do you want to change them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentrimo изменит строки, показанные под кнопкой &quot;Показать подробности...&quot;. Изменить их?</translation>
     </message>
     <message>
         <source>The game is running from this folder. Quit the game first: it rewrites its scripts when it quits. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Игра запущена из этой папки. Сначала закройте игру: при выходе она перезаписывает свои скрипты. Ничего не изменено.</translation>
     </message>
 </context>
 <context>
     <name>wizard::RestoreWindow</name>
     <message>
         <source>Restore points of the game&apos;s scripts, newest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Точки восстановления скриптов игры, начиная с новейшей</translation>
     </message>
     <message>
         <source>What restoring it would change:</source>
-        <translation type="unfinished"></translation>
+        <translation>Что изменит восстановление:</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Восстановить</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Закрыть</translation>
     </message>
     <message>
         <source>There are no restore points yet: Zentrimo keeps one before every change it makes to the game&apos;s scripts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Точек восстановления пока нет: Zentrimo создаёт одну перед каждым изменением, которое вносит в скрипты игры.</translation>
     </message>
     <message>
         <source>This restore point is damaged: its files are not as they were written, so it cannot be restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Эта точка восстановления повреждена: её файлы не такие, какими были записаны, поэтому её нельзя восстановить.</translation>
     </message>
     <message>
         <source>Zentrimo will put the game&apos;s scripts back as they were at this restore point, as shown under &quot;Show Details...&quot;, after keeping what they hold now as a new restore point. Do you want to restore it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentrimo вернёт скрипты игры в состояние этой точки восстановления, как показано под кнопкой &quot;Показать подробности...&quot;, предварительно сохранив их текущее содержимое как новую точку восстановления. Восстановить её?</translation>
     </message>
 </context>
 <context>
     <name>wizard::SectionStartPage</name>
     <message>
         <source>You have to install the tweak before you try to uninstall it --&gt; No tweak installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Нужно установить твик, прежде чем пытаться его удалить --&gt; Твик не установлен</translation>
     </message>
     <message>
         <source>Tweak have been succesfully uninstalled</source>
         <extracomment>&quot;Tweak have been succesfully&quot; is the original&apos;s grammar and typo; write it correctly.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Твик успешно удалён</translation>
     </message>
     <message>
         <source>Do you want to apply settings before quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Применить настройки перед выходом?</translation>
     </message>
 </context>
 <context>
     <name>workspace</name>
     <message>
         <source>The game folder %1 has no restore points yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>У папки игры %1 пока нет точек восстановления.</translation>
     </message>
     <message>
         <source>Restore points of %1, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Точки восстановления папки %1, начиная с новейшей:</translation>
     </message>
     <message>
         <source>%1  %2  made before %3</source>
         <extracomment>A restore point: its id, its time, and what made it (apply, uninstall, restore, fix).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2  создана перед операцией %3</translation>
     </message>
     <message>
         <source>%1  %2  made before %3  damaged: it cannot be restored</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2  создана перед операцией %3  повреждена: её нельзя восстановить</translation>
     </message>
     <message>
         <source>%1  damaged: it cannot be restored</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  повреждена: её нельзя восстановить</translation>
     </message>
     <message>
         <source>The game&apos;s scripts are back as they were at restore point %1. What they held before is kept as a new restore point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Скрипты игры возвращены в состояние точки восстановления %1. Их прежнее содержимое сохранено как новая точка восстановления.</translation>
     </message>
     <message>
         <source>This game folder has no restore point %1. Nothing was changed. `zentrimo --restore-points` lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>У этой папки игры нет точки восстановления %1. Ничего не изменено. Список точек выводит `zentrimo --restore-points`.</translation>
     </message>
     <message>
         <source>Restore point %1 is damaged: its files are not as they were written, so it cannot be restored. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Точка восстановления %1 повреждена: её файлы не такие, какими были записаны, поэтому её нельзя восстановить. Ничего не изменено.</translation>
     </message>
     <message>
         <source>Counter-Strike is running. Close it first: it saves its settings when it quits, and would undo the uninstall.</source>
-        <translation type="unfinished"></translation>
+        <translation>Counter-Strike запущен. Сначала закройте его: при выходе он сохраняет свои настройки и отменил бы удаление.</translation>
     </message>
     <message>
         <source>Counter-Strike is running. Close it first: it saves its settings when it quits, and would undo the uninstall. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Counter-Strike запущен. Сначала закройте его: при выходе он сохраняет свои настройки и отменил бы удаление. Ничего не изменено.</translation>
     </message>
     <message>
         <source>Restoring this point changes nothing: every file is as it holds it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Восстановление этой точки ничего не изменит: все файлы такие же, как в ней.</translation>
     </message>
     <message>
         <source>The lines of this run could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось прочитать строки этого прохода: %1</translation>
     </message>
     <message>
         <source>Counter-Strike is running: the settings take effect at its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Counter-Strike запущен: настройки заработают при его следующем запуске.</translation>
     </message>
     <message>
         <source>@@ line %1 @@</source>
         <extracomment>The head of a change in a diff: &quot;@@ line 12 @@&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>@@ строка %1 @@</translation>
     </message>
 </context>
 </TS>
