@@ -285,7 +285,7 @@
     </message>
     <message>
         <source>The report now proposes no fix.</source>
-        <translation>Больше отчёт не предлагает ни одного исправления.</translation>
+        <translation>Теперь отчёт не предлагает ни одного исправления.</translation>
     </message>
     <message numerus="yes">
         <source>The report now proposes %n fixes.</source>
@@ -349,11 +349,11 @@
     </message>
     <message>
         <source>On a server with more than one slot, bots included, today&apos;s game uses %3 for %1 (%2), not %4.</source>
-        <translation>На сервере больше чем с одним слотом, считая ботов, текущая версия игры использует %3 для настройки %1 (%2), а не %4.</translation>
+        <translation>На сервере, где больше одного слота, считая ботов, текущая версия игры использует %3 для настройки %1 (%2), а не %4.</translation>
     </message>
     <message>
         <source>Today&apos;s game refuses %1 (%2) on any server with more than one slot, even an empty one or a bot game: it works only in a game with one slot.</source>
-        <translation>Текущая версия игры отклоняет настройку %1 (%2) на любом сервере больше чем с одним слотом, даже пустом или с ботами: она работает только в игре с одним слотом.</translation>
+        <translation>Текущая версия игры отклоняет настройку %1 (%2) на любом сервере, где больше одного слота, даже на пустом или в игре с ботами: она работает только в игре с одним слотом.</translation>
     </message>
     <message>
         <source>Right after the scripts, today&apos;s game puts back the %1 (%2) it kept at its last quit: set it in the game&apos;s console while you play, and the game keeps that one.</source>
@@ -405,7 +405,7 @@
     </message>
     <message>
         <source>The key %1 joins a server (%3), and a server may have bound it so: bind it back to the game&apos;s own %2.</source>
-        <translation>Клавиша %1 подключает к серверу (%3), и такой бинд мог поставить сервер: верните ей стандартную команду игры: %2.</translation>
+        <translation>Клавиша %1 подключает к серверу (%3), и такой бинд мог поставить сервер: снова забиндьте на неё стандартную команду игры: %2.</translation>
     </message>
     <message>
         <source>The key %1 joins a server (%2), and a server may have bound it so: take the line out; the game names no default for the key, so it is left unbound.</source>
@@ -433,7 +433,7 @@
     </message>
     <message>
         <source>Your %1 (%2) at %3 never takes effect, because %5 sets it again: move the line to %4, which runs after it.</source>
-        <translation>Ваша настройка %1 (%2) в %3 никогда не работает, потому что потом задаётся снова (%5): перенесите строку в %4, который выполняется позже.</translation>
+        <translation>Ваша настройка %1 (%2) никогда не работает там, где она стоит (%3), потому что потом задаётся снова (%5): перенесите строку в %4, который выполняется позже.</translation>
     </message>
     <message>
         <source>Today&apos;s game has no %1 (%2) and ignores the lines that set it (%3): take them out.</source>
@@ -470,7 +470,7 @@
     </message>
     <message>
         <source>%1 is not a regular file: skipped</source>
-        <translation>%1 не обычный файл: пропущен</translation>
+        <translation>%1 — не обычный файл: пропущен</translation>
     </message>
     <message>
         <source>%1 is larger than 64 MiB: skipped</source>
@@ -523,7 +523,7 @@
     </message>
     <message>
         <source>exec %1: not a .cfg or .rc file</source>
-        <translation>exec %1: это не файл .cfg или .rc</translation>
+        <translation>exec %1: это не файл .cfg и не .rc</translation>
     </message>
     <message>
         <source>the game refuses %1 as an alias name</source>
@@ -758,7 +758,7 @@
     </message>
     <message>
         <source>It changes nothing on graphics cards with non-power-of-two textures, which every current card has.</source>
-        <translation>Она ничего не меняет на видеокартах, поддерживающих текстуры с размерами не в степень двойки, а их поддерживает любая современная видеокарта.</translation>
+        <translation>Она ничего не меняет на видеокартах с поддержкой текстур, размер которых не равен степени двойки, а такая поддержка есть у любой современной видеокарты.</translation>
     </message>
     <message>
         <source>ZTrick</source>
@@ -862,7 +862,7 @@
     </message>
     <message>
         <source>to be disconnected by every server running a map or model you lack</source>
-        <translation>отключение любым сервером с картой или моделью, которой у вас нет</translation>
+        <translation>отключение любым сервером с картой или моделью, которых у вас нет</translation>
     </message>
     <message>
         <source>Uploads</source>
@@ -954,7 +954,7 @@
     </message>
     <message>
         <source>You have now completed the tweak of Counter-strike. Enjoy the tweak!</source>
-        <translation>Твик Counter-Strike завершён. Наслаждайтесь твиком!</translation>
+        <translation>Вы завершили твик Counter-Strike. Наслаждайтесь твиком!</translation>
     </message>
     <message>
         <source>If you want to uninstall the tweak, just start this tweak-program again, and then choose &quot;uninstall&quot; instead of &quot;start tweak&quot;</source>
@@ -978,7 +978,7 @@
     </message>
     <message>
         <source>Enable MMX if your processor supports it (Pentium MMX, Pentium II, Celeron, K6, K6-2). Otherwise disable it for a possible speed gain.</source>
-        <translation>Включите MMX, если ваш процессор его поддерживает (Pentium MMX, Pentium II, Celeron, K6, K6-2). Иначе отключите его — возможно, это немного ускорит игру.</translation>
+        <translation>Включите MMX, если ваш процессор его поддерживает (Pentium MMX, Pentium II, Celeron, K6, K6-2). Иначе отключите его — возможно, это ускорит игру.</translation>
     </message>
     <message>
         <source>Enable MMX support?</source>
@@ -1002,7 +1002,7 @@
     </message>
     <message>
         <source>Most people play with mouse and keyboard rather than a joystick. Disabling joystick support gains speed.</source>
-        <translation>Большинство играет мышью и клавиатурой, а не джойстиком. Отключение поддержки джойстика повышает скорость.</translation>
+        <translation>Большинство игроков играет мышью и клавиатурой, а не джойстиком. Отключение поддержки джойстика повышает скорость.</translation>
     </message>
     <message>
         <source>Disable Joystick and gain performance.?</source>
@@ -1036,7 +1036,7 @@
     </message>
     <message>
         <source>This setting controls prediction in internet games. Set it between one half and one times your average ping, negated: for a ping of 300, between -150 and -300.</source>
-        <translation>Эта настройка управляет предсказанием в игре по интернету. Ставьте её от половины до полного значения своего среднего пинга, со знаком минус: при пинге 300 — от -150 до -300.</translation>
+        <translation>Эта настройка управляет предсказанием в играх по интернету. Ставьте её от половины до полного значения своего среднего пинга, со знаком минус: при пинге 300 — от -150 до -300.</translation>
     </message>
     <message>
         <source>(You can&apos;t type minus, it is typed by default)</source>
@@ -1048,7 +1048,7 @@
     </message>
     <message>
         <source>This setting decides whether decals, maps and models are downloaded when you connect to a server.</source>
-        <translation>Эта настройка решает, скачиваются ли декали, карты и модели при подключении к серверу.</translation>
+        <translation>Эта настройка определяет, скачиваются ли декали, карты и модели при подключении к серверу.</translation>
     </message>
     <message>
         <source>Allow downloading of decals, maps, and models.?</source>
@@ -1089,7 +1089,7 @@
     </message>
     <message>
         <source>This setting decides whether your own decals, maps and models are uploaded when you connect to a server.</source>
-        <translation>Эта настройка решает, отправляются ли ваши собственные декали, карты и модели при подключении к серверу.</translation>
+        <translation>Эта настройка определяет, отправляются ли ваши собственные декали, карты и модели при подключении к серверу.</translation>
     </message>
     <message>
         <source>Allow uploading of decals, maps, and models.</source>
@@ -1194,7 +1194,7 @@
     <message>
         <source>From now on, you have to answer a couple of questions. Plz, do it carefully. This program do not take any responsebillity if your computer migth be damaged.</source>
         <extracomment>The original&apos;s misspellings (&quot;Plz&quot;, &quot;do not&quot;, &quot;responsebillity&quot;, &quot;migth&quot;) are deliberate; write it correctly.</extracomment>
-        <translation>Сейчас вам нужно будет ответить на несколько вопросов. Пожалуйста, отвечайте внимательно. Эта программа не несёт никакой ответственности, если ваш компьютер будет повреждён.</translation>
+        <translation>Дальше вам нужно ответить на несколько вопросов. Пожалуйста, отвечайте внимательно. Эта программа не несёт никакой ответственности, если ваш компьютер будет повреждён.</translation>
     </message>
     <message>
         <source>Zentrimo was made by Vaskor. Thank you for using it!</source>
@@ -1375,7 +1375,7 @@
     </message>
     <message>
         <source>Brightness lightens only the characters, weapons and objects. Gamma lightens everything; it ranges from 0 to 4 and costs no speed.</source>
-        <translation>Яркость осветляет только персонажей, оружие и предметы. Гамма осветляет всё; она бывает от 0 до 4 и не снижает скорость.</translation>
+        <translation>Яркость осветляет только персонажей, оружие и предметы. Гамма осветляет всё; её значения — от 0 до 4, и она не снижает скорость.</translation>
     </message>
     <message>
         <source>Brightness (higher is brighter)</source>
