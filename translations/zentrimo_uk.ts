@@ -5,86 +5,86 @@
     <name>ConsoleOptions</name>
     <message>
         <source>Displays help on the command line options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Показує довідку щодо параметрів командного рядка.</translation>
     </message>
     <message>
         <source>Displays version information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Показує інформацію про версію.</translation>
     </message>
     <message>
         <source>Prints what the game will use when it starts, and which file sets each setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Виводить, що гра використає під час запуску і який файл задає кожне налаштування.</translation>
     </message>
     <message>
         <source>Applies the report&apos;s fix ID (again for more, or all), and prints the lines it changes. The JSON report lists the ids.</source>
-        <translation type="unfinished"></translation>
+        <translation>Застосовує виправлення ID зі звіту (повторіть параметр для інших або вкажіть all) і виводить рядки, які воно змінює. Ідентифікатори наведено у звіті JSON.</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>With --fix: prints the lines it would change, and changes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Із --fix: виводить рядки, які було б змінено, і нічого не змінює.</translation>
     </message>
     <message>
         <source>Lists the restore points of the game folder, newest first: one is kept before every change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Показує точки відновлення папки гри, від найновішої: одна створюється перед кожною зміною.</translation>
     </message>
     <message>
         <source>Puts the game&apos;s scripts back as restore point ID holds them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Повертає скрипти гри до стану, збереженого в точці відновлення ID.</translation>
     </message>
     <message>
         <source>With --report or --restore-points: as one JSON object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Із --report або --restore-points: як один об’єкт JSON.</translation>
     </message>
     <message>
         <source>Shows the program in language CODE: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Показує програму мовою КОД: %1.</translation>
     </message>
     <message>
         <source>CODE</source>
-        <translation type="unfinished"></translation>
+        <translation>КОД</translation>
     </message>
     <message>
         <source>Tunes Counter-Strike through its start-up script.</source>
-        <translation type="unfinished"></translation>
+        <translation>Налаштовує Counter-Strike через його стартовий скрипт.</translation>
     </message>
     <message>
         <source>With --report, --fix, --restore-points or --restore: the game folder; else the one the start window would find.</source>
-        <translation type="unfinished"></translation>
+        <translation>Із --report, --fix, --restore-points або --restore: папка гри; інакше та, яку знайшло б стартове вікно.</translation>
     </message>
     <message>
         <source>[GAMEROOT]</source>
-        <translation type="unfinished"></translation>
+        <translation>[ПАПКА_ГРИ]</translation>
     </message>
     <message>
         <source>There is no language %1; give one of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Мови %1 немає; вкажіть одну з таких: %2.</translation>
     </message>
     <message>
         <source>Give only one of --report, --fix, --restore-points and --restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вкажіть лише один із параметрів --report, --fix, --restore-points і --restore.</translation>
     </message>
     <message>
         <source>--json goes only with --report or --restore-points.</source>
-        <translation type="unfinished"></translation>
+        <translation>--json працює лише з --report або --restore-points.</translation>
     </message>
     <message>
         <source>--dry-run goes only with --fix.</source>
-        <translation type="unfinished"></translation>
+        <translation>--dry-run працює лише з --fix.</translation>
     </message>
     <message>
         <source>A game folder goes only with --report, --fix, --restore-points or --restore: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Папку гри можна вказати лише з --report, --fix, --restore-points або --restore: %1</translation>
     </message>
     <message numerus="yes">
         <source>Give one game folder, not %n.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Вкажіть одну папку гри, а не %n.</numerusform>
+            <numerusform>Вкажіть одну папку гри, а не %n.</numerusform>
+            <numerusform>Вкажіть одну папку гри, а не %n.</numerusform>
         </translation>
     </message>
 </context>
@@ -92,42 +92,42 @@
     <name>DirectoryList</name>
     <message>
         <source>Cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдається прочитати %1: %2</translation>
     </message>
 </context>
 <context>
     <name>DirectoryPage</name>
     <message>
         <source>Your current half-life directory:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваша поточна папка Half-Life:</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Назад</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Далі</translation>
     </message>
     <message>
         <source>Half-life root not found, try specify another dir. Or choose another cstrike version</source>
         <extracomment>Deliberately as the old tool words it, its faults included.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Кореневу папку Half-Life не знайдено, спробуйте вказати іншу папку. Або виберіть іншу версію cstrike</translation>
     </message>
     <message>
         <source>Couldn&apos;t find counter-strike config file, try specify another path</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося знайти конфіг Counter-Strike, спробуйте вказати інший шлях</translation>
     </message>
 </context>
 <context>
     <name>DriveList</name>
     <message>
         <source>Volume (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Том (%1)</translation>
     </message>
     <message>
         <source>Home (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Домашня папка (%1)</translation>
     </message>
 </context>
 <context>
@@ -135,333 +135,334 @@
     <message>
         <source>Error %1: %2
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Помилка %1: %2
+%3</translation>
     </message>
 </context>
 <context>
     <name>FolderPicker</name>
     <message>
         <source>Choose your half-life root directory:</source>
-        <translation type="unfinished"></translation>
+        <translation>Виберіть кореневу папку Half-Life:</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>GamePlaces</name>
     <message>
         <source>Steam library (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Бібліотека Steam (%1)</translation>
     </message>
     <message>
         <source>Wine %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wine %1 (%2)</translation>
     </message>
     <message>
         <source>Error %1: the registry could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Помилка %1: не вдалося прочитати реєстр.</translation>
     </message>
 </context>
 <context>
     <name>LineReviewBox</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Leave out the lines that do nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Пропустити рядки, які нічого не роблять</translation>
     </message>
     <message>
         <source>Show &amp;Details...</source>
-        <translation type="unfinished"></translation>
+        <translation>Показати &amp;подробиці...</translation>
     </message>
     <message>
         <source>Hide &amp;Details...</source>
-        <translation type="unfinished"></translation>
+        <translation>Сховати &amp;подробиці...</translation>
     </message>
 </context>
 <context>
     <name>MusicLoop</name>
     <message>
         <source>%1 is missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>Немає файлу %1!</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Zentrimo finds nothing to fix in the game&apos;s scripts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentrimo не знаходить у скриптах гри нічого, що треба виправити.</translation>
     </message>
     <message>
         <source>the game</source>
-        <translation type="unfinished"></translation>
+        <translation>гра</translation>
     </message>
     <message>
         <source>valve.rc</source>
-        <translation type="unfinished"></translation>
+        <translation>valve.rc</translation>
     </message>
     <message>
         <source>config.cfg</source>
-        <translation type="unfinished"></translation>
+        <translation>config.cfg</translation>
     </message>
     <message>
         <source>an exec line in a script before it</source>
-        <translation type="unfinished"></translation>
+        <translation>рядок exec у попередньому скрипті</translation>
     </message>
     <message>
         <source>valve.rc&apos;s stuffcmds</source>
-        <translation type="unfinished"></translation>
+        <translation>stuffcmds з valve.rc</translation>
     </message>
     <message>
         <source>%1. %2, run by %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2, запускає: %3</translation>
     </message>
     <message>
         <source>Restore point %1 is damaged: it cannot be restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Точка відновлення %1 пошкоджена: її неможливо відновити.</translation>
     </message>
     <message>
         <source>%1, made before %2, is damaged: it cannot be restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, створена перед операцією %2, пошкоджена: її неможливо відновити.</translation>
     </message>
     <message>
         <source>%1, made before %2: every file is as it is today.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, створена перед операцією %2: кожен файл такий самий, як зараз.</translation>
     </message>
     <message>
         <source>%1, made before %2: differs from today in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, створена перед операцією %2: відрізняється від поточного стану у файлах: %3.</translation>
     </message>
 </context>
 <context>
     <name>StartWindow</name>
     <message>
         <source>Retail Cstrike</source>
-        <translation type="unfinished"></translation>
+        <translation>Коробковий Cstrike</translation>
     </message>
     <message>
         <source>Normal Cstrike</source>
-        <translation type="unfinished"></translation>
+        <translation>Звичайний Cstrike</translation>
     </message>
     <message>
         <source>Specify yourself</source>
-        <translation type="unfinished"></translation>
+        <translation>Вказати самостійно</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Далі</translation>
     </message>
     <message>
         <source>Cstrike Versions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Версії Cstrike:</translation>
     </message>
 </context>
 <context>
     <name>console</name>
     <message>
         <source>The report proposes no fix %1; zentrimo --report --json lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Звіт не пропонує виправлення %1; список виправлень виводить zentrimo --report --json.</translation>
     </message>
     <message>
         <source>Nothing was changed (--dry-run).</source>
-        <translation type="unfinished"></translation>
+        <translation>Нічого не змінено (--dry-run).</translation>
     </message>
     <message>
         <source>The game is running from %1: quit it first, since it rewrites its scripts when it quits. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Гру запущено з папки %1: спершу закрийте її, бо під час виходу вона перезаписує свої скрипти. Нічого не змінено.</translation>
     </message>
     <message numerus="yes">
         <source>Applied %n fixes.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Застосовано %n виправлення.</numerusform>
+            <numerusform>Застосовано %n виправлення.</numerusform>
+            <numerusform>Застосовано %n виправлень.</numerusform>
         </translation>
     </message>
     <message>
         <source>The report now proposes no fix.</source>
-        <translation type="unfinished"></translation>
+        <translation>Звіт більше не пропонує жодного виправлення.</translation>
     </message>
     <message numerus="yes">
         <source>The report now proposes %n fixes.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Тепер звіт пропонує %n виправлення.</numerusform>
+            <numerusform>Тепер звіт пропонує %n виправлення.</numerusform>
+            <numerusform>Тепер звіт пропонує %n виправлень.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>Two sentences, the fixes applied and those the report still proposes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>The changes could not be written to the console.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося вивести зміни в консоль.</translation>
     </message>
     <message>
         <source>%1 holds no cstrike/config.cfg: it is not the game&apos;s folder. Give the Half-Life folder that holds cstrike.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не містить cstrike/config.cfg: це не папка гри. Вкажіть папку Half-Life, у якій є cstrike.</translation>
     </message>
     <message>
         <source>The report could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося вивести звіт.</translation>
     </message>
     <message>
         <source>The restore points could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося вивести точки відновлення.</translation>
     </message>
 </context>
 <context>
     <name>game</name>
     <message>
         <source>%1 (%2) takes effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Налаштування %1 (%2) діє.</translation>
     </message>
     <message>
         <source>Today&apos;s game has no %1 (%2) and ignores the line without a word: press &quot;Skip setting&quot;, or delete the line from your script. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Поточна версія гри не має налаштування %1 (%2) і мовчки ігнорує цей рядок: натисніть &quot;Пропустити налаштування&quot; або видаліть рядок зі свого скрипту. %3</translation>
     </message>
     <message>
         <source>Today&apos;s game may have no %1 (%2) and then ignores the line without a word: press &quot;Skip setting&quot;, or delete the line from your script. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Поточна версія гри може не мати налаштування %1 (%2), і тоді мовчки ігнорує цей рядок: натисніть &quot;Пропустити налаштування&quot; або видаліть рядок зі свого скрипту. %3</translation>
     </message>
     <message>
         <source>Today&apos;s game always uses %3 for %1 (%2), whatever a script sets: press &quot;Skip setting&quot;, or delete the line from your script.</source>
-        <translation type="unfinished"></translation>
+        <translation>Поточна версія гри завжди використовує значення %3 для налаштування %1 (%2), хоч би що задавав скрипт: натисніть &quot;Пропустити налаштування&quot; або видаліть рядок зі свого скрипту.</translation>
     </message>
     <message>
         <source>%1 (%2) has no effect in today&apos;s game: press &quot;Skip setting&quot;, or delete the line from your script. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Налаштування %1 (%2) не діє в поточній версії гри: натисніть &quot;Пропустити налаштування&quot; або видаліть рядок зі свого скрипту. %3</translation>
     </message>
     <message>
         <source>At every map, today&apos;s game replaces %1 (%2) with your own saved setting %3 (%4 in a game with one slot): press &quot;Skip setting&quot; and set %3 in the game&apos;s console instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>На кожній мапі поточна версія гри замінює налаштування %1 (%2) вашим збереженим налаштуванням %3 (%4 у грі з одним слотом): натисніть &quot;Пропустити налаштування&quot; і натомість задайте %3 у консолі гри.</translation>
     </message>
     <message>
         <source>Today&apos;s game uses %3 for %1 (%2), not %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Поточна версія гри використовує для налаштування %1 (%2) значення %3, а не %4.</translation>
     </message>
     <message>
         <source>On a server with more than one slot, bots included, today&apos;s game uses %3 for %1 (%2), not %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>На сервері з більш ніж одним слотом, враховуючи ботів, поточна версія гри використовує для налаштування %1 (%2) значення %3, а не %4.</translation>
     </message>
     <message>
         <source>Today&apos;s game refuses %1 (%2) on any server with more than one slot, even an empty one or a bot game: it works only in a game with one slot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Поточна версія гри відхиляє налаштування %1 (%2) на будь-якому сервері з більш ніж одним слотом, навіть порожньому чи в грі з ботами: воно працює лише в грі з одним слотом.</translation>
     </message>
     <message>
         <source>Right after the scripts, today&apos;s game puts back the %1 (%2) it kept at its last quit: set it in the game&apos;s console while you play, and the game keeps that one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Одразу після скриптів поточна версія гри повертає налаштування %1 (%2), збережене під час останнього виходу: задайте його в консолі під час гри, і гра збереже саме це значення.</translation>
     </message>
     <message>
         <source>Right after the scripts, today&apos;s game may put back the %1 (%2) it kept at its last quit: set it in the game&apos;s console while you play, and the game keeps that one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Одразу після скриптів поточна версія гри може повернути налаштування %1 (%2), збережене під час останнього виходу: задайте його в консолі під час гри, і гра збереже саме це значення.</translation>
     </message>
     <message>
         <source>With %1 (%2) at %3, expect %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Якщо налаштування %1 (%2) має значення %3, очікуйте: %4.</translation>
     </message>
     <message>
         <source>With %1 (%2) at %3, you may get %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Якщо налаштування %1 (%2) має значення %3, можливі наслідки: %4.</translation>
     </message>
     <message>
         <source>The game&apos;s own default is the first option.</source>
-        <translation type="unfinished"></translation>
+        <translation>За замовчуванням гра використовує перший варіант.</translation>
     </message>
     <message>
         <source>The game&apos;s own default is the second option.</source>
-        <translation type="unfinished"></translation>
+        <translation>За замовчуванням гра використовує другий варіант.</translation>
     </message>
     <message>
         <source>The game&apos;s own default is the third option.</source>
-        <translation type="unfinished"></translation>
+        <translation>За замовчуванням гра використовує третій варіант.</translation>
     </message>
     <message>
         <source>The game&apos;s own default is the last option.</source>
-        <translation type="unfinished"></translation>
+        <translation>За замовчуванням гра використовує останній варіант.</translation>
     </message>
     <message>
         <source>Zentrimo does not know what today&apos;s game does with this line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentrimo не знає, що поточна версія гри робить із цим рядком.</translation>
     </message>
     <message>
         <source>This run wrote no lines.</source>
-        <translation type="unfinished"></translation>
+        <translation>У цьому сеансі не записано жодного рядка.</translation>
     </message>
     <message>
         <source>Lines: %1. They take effect: %2. Changed by the game: %3. Without effect: %4. Not in today&apos;s game: %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Рядків: %1. Діють: %2. Змінено грою: %3. Без ефекту: %4. Немає в поточній версії гри: %5.</translation>
     </message>
     <message>
         <source>Lines: %1. They take effect: %2. Changed by the game: %3. Without effect: %4. Not in today&apos;s game: %5. Unknown to Zentrimo: %6.</source>
-        <translation type="unfinished"></translation>
+        <translation>Рядків: %1. Діють: %2. Змінено грою: %3. Без ефекту: %4. Немає в поточній версії гри: %5. Невідомі для Zentrimo: %6.</translation>
     </message>
     <message>
         <source>The key %1 joins a server (%3), and a server may have bound it so: bind it back to the game&apos;s own %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавіша %1 підключає до сервера (%3), і такий бінд міг поставити сервер: забіндьте на неї знову стандартну команду гри: %2.</translation>
     </message>
     <message>
         <source>The key %1 joins a server (%2), and a server may have bound it so: take the line out; the game names no default for the key, so it is left unbound.</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавіша %1 підключає до сервера (%2), і такий бінд міг поставити сервер: видаліть цей рядок; гра не задає стандартного бінду для цієї клавіші, тож вона залишиться без бінду.</translation>
     </message>
     <message>
         <source>The alias %1 joins a server (%2), and a server may have put it there: take the line out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Аліас %1 підключає до сервера (%2), і його міг додати туди сервер: видаліть цей рядок.</translation>
     </message>
     <message>
         <source>%1 joins a server whenever the game starts (%2), and a server may have put it there: take the line out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 підключає до сервера щоразу під час запуску гри (%2), і це міг додати туди сервер: видаліть цей рядок.</translation>
     </message>
     <message numerus="yes">
         <source>%1 holds %n lines after exec userconfig.cfg, where the game writes none, and a server may have added them: take them out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 містить %n рядок після exec userconfig.cfg, де гра нічого не записує, і його міг додати сервер: видаліть його.</numerusform>
+            <numerusform>%1 містить %n рядки після exec userconfig.cfg, де гра нічого не записує, і їх міг додати сервер: видаліть їх.</numerusform>
+            <numerusform>%1 містить %n рядків після exec userconfig.cfg, де гра нічого не записує, і їх міг додати сервер: видаліть їх.</numerusform>
         </translation>
     </message>
     <message>
         <source>Servers may run commands in your game that the filter (cl_filterstuffcmd) would stop (%1): set it to 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервери можуть виконувати у вашій грі команди, які зупинив би фільтр cl_filterstuffcmd (%1): задайте йому значення 1.</translation>
     </message>
     <message>
         <source>Your %1 (%2) at %3 never takes effect, because %5 sets it again: move the line to %4, which runs after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваше налаштування %1 (%2) в %3 ніколи не діє, бо потім його знову задано (%5): перенесіть рядок у %4, який виконується після нього.</translation>
     </message>
     <message>
         <source>Today&apos;s game has no %1 (%2) and ignores the lines that set it (%3): take them out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Поточна версія гри не має налаштування %1 (%2) і ігнорує рядки, які його задають (%3): видаліть їх.</translation>
     </message>
     <message numerus="yes">
         <source>%n commands after exec userconfig.cfg, where the game writes none: a server may have added them</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n команда після exec userconfig.cfg, де гра нічого не записує: її міг додати сервер</numerusform>
+            <numerusform>%n команди після exec userconfig.cfg, де гра нічого не записує: їх міг додати сервер</numerusform>
+            <numerusform>%n команд після exec userconfig.cfg, де гра нічого не записує: їх міг додати сервер</numerusform>
         </translation>
     </message>
     <message>
         <source>exec takes one file name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>exec приймає одну назву файлу: %1</translation>
     </message>
     <message>
         <source>%1: joins a server whenever the game starts; a server may have put it here</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: підключає до сервера щоразу під час запуску гри; це міг додати сюди сервер</translation>
     </message>
     <message>
         <source>%1 is in a folder that may not be opened: the game cannot read it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 лежить у папці, до якої немає доступу: гра не може його прочитати</translation>
     </message>
     <message>
         <source>couldn&apos;t exec %1</source>
         <extracomment>The game&apos;s own console words, as it prints them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>couldn&apos;t exec %1</translation>
     </message>
     <message>
         <source>exec %1 runs %2 again while it is still running: the game repeats it until its command buffer (16 KiB) overflows; its lines are read once here</source>
