@@ -466,447 +466,447 @@
     </message>
     <message>
         <source>exec %1 runs %2 again while it is still running: the game repeats it until its command buffer (16 KiB) overflows; its lines are read once here</source>
-        <translation type="unfinished"></translation>
+        <translation>exec %1 знову запускає %2, поки той ще виконується: гра повторює це, доки не переповниться буфер команд (16 КіБ); тут його рядки прочитано один раз</translation>
     </message>
     <message>
         <source>%1 is not a regular file: skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не є звичайним файлом: пропущено</translation>
     </message>
     <message>
         <source>%1 is larger than 64 MiB: skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 більший за 64 МіБ: пропущено</translation>
     </message>
     <message>
         <source>%1 may not be read: skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не можна прочитати (немає прав доступу): пропущено</translation>
     </message>
     <message>
         <source>%1 could not be read: skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>не вдалося прочитати %1: пропущено</translation>
     </message>
     <message>
         <source>start-up runs more than 64 MiB of scripts: not read further</source>
-        <translation type="unfinished"></translation>
+        <translation>під час запуску виконується понад 64 МіБ скриптів: далі не прочитано</translation>
     </message>
     <message>
         <source>%1 is saved as UTF-16: the game reads nothing in it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 збережено в UTF-16: гра нічого з нього не прочитає</translation>
     </message>
     <message>
         <source>stuffcmds: the command buffer overflows; the launch options are lost</source>
-        <translation type="unfinished"></translation>
+        <translation>stuffcmds: буфер команд переповнюється; параметри запуску втрачаються</translation>
     </message>
     <message>
         <source>bind %1 runs %2: it joins a server; a server may have put it here</source>
-        <translation type="unfinished"></translation>
+        <translation>bind %1 запускає %2: він підключає до сервера; його міг додати сюди сервер</translation>
     </message>
     <message>
         <source>alias %1 runs %2: it joins a server; a server may have put it here</source>
-        <translation type="unfinished"></translation>
+        <translation>alias %1 запускає %2: він підключає до сервера; його міг додати сюди сервер</translation>
     </message>
     <message>
         <source>%1 runs itself again while it is still running: the game repeats it without end; its commands are read once here</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 знову запускає сам себе, поки ще виконується: гра повторює його без кінця; тут його команди прочитано один раз</translation>
     </message>
     <message>
         <source>%1: the command buffer overflows; the alias is lost</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: буфер команд переповнюється; аліас втрачається</translation>
     </message>
     <message>
         <source>%1: lets servers run commands in your game that 1 would filter out; a server may have set it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: дозволяє серверам виконувати у вашій грі команди, які значення 1 відфільтрувало б; це міг задати сервер</translation>
     </message>
     <message>
         <source>exec %1: invalid path</source>
         <extracomment>The game&apos;s own console words, as it prints them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>exec %1: invalid path</translation>
     </message>
     <message>
         <source>exec %1: not a .cfg or .rc file</source>
-        <translation type="unfinished"></translation>
+        <translation>exec %1: це не файл .cfg або .rc</translation>
     </message>
     <message>
         <source>the game refuses %1 as an alias name</source>
-        <translation type="unfinished"></translation>
+        <translation>гра не приймає %1 як назву аліасу</translation>
     </message>
     <message>
         <source>set again by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>знову задано: %1</translation>
     </message>
     <message>
         <source>the game</source>
-        <translation type="unfinished"></translation>
+        <translation>гра</translation>
     </message>
     <message>
         <source>launch options</source>
-        <translation type="unfinished"></translation>
+        <translation>параметри запуску</translation>
     </message>
     <message>
         <source>%1 line %2</source>
         <extracomment>A script and a line of it: &quot;cstrike/config.cfg line 12&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, рядок %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Places in a list: &quot;cstrike/a.cfg line 1, cstrike/b.cfg line 4&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>Where something stands, and what it is: &quot;cstrike/config.cfg line 3: ...&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: %2: %3</source>
         <extracomment>Where a command stands, the command, and why it never takes effect.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2: %3</translation>
     </message>
     <message>
         <source>its own store</source>
-        <translation type="unfinished"></translation>
+        <translation>власне сховище налаштувань гри</translation>
     </message>
     <message>
         <source>the Windows registry (HKEY_CURRENT_USER\Software\Valve\Steam, Rate)</source>
-        <translation type="unfinished"></translation>
+        <translation>реєстр Windows (HKEY_CURRENT_USER\Software\Valve\Steam, Rate)</translation>
     </message>
     <message>
         <source>the Wine prefix&apos;s registry (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>реєстр префікса Wine (%1)</translation>
     </message>
     <message>
         <source>Start-up of the game in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Запуск гри в папці %1</translation>
     </message>
     <message>
         <source>Signs of tampering:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ознаки втручання:</translation>
     </message>
     <message>
         <source>What some settings cost you:</source>
-        <translation type="unfinished"></translation>
+        <translation>Чого вам коштують деякі налаштування:</translation>
     </message>
     <message>
         <source>Scripts the program cannot read:</source>
-        <translation type="unfinished"></translation>
+        <translation>Скрипти, які програма не може прочитати:</translation>
     </message>
     <message>
         <source>Scripts that are missing:</source>
-        <translation type="unfinished"></translation>
+        <translation>Відсутні скрипти:</translation>
     </message>
     <message>
         <source>Lines the game refuses:</source>
-        <translation type="unfinished"></translation>
+        <translation>Рядки, які гра відхиляє:</translation>
     </message>
     <message>
         <source>Scripts that run themselves:</source>
-        <translation type="unfinished"></translation>
+        <translation>Скрипти, що запускають самі себе:</translation>
     </message>
     <message>
         <source>Limits reached:</source>
-        <translation type="unfinished"></translation>
+        <translation>Досягнуті ліміти:</translation>
     </message>
     <message>
         <source>Lines that never take effect:</source>
-        <translation type="unfinished"></translation>
+        <translation>Рядки, які ніколи не діють:</translation>
     </message>
     <message>
         <source>Scripts, in the order the game runs them:</source>
-        <translation type="unfinished"></translation>
+        <translation>Скрипти в порядку, в якому гра їх запускає:</translation>
     </message>
     <message>
         <source>valve.rc is in neither cstrike nor valve: read as the standard one, exec autoexec.cfg then the launch options</source>
-        <translation type="unfinished"></translation>
+        <translation>valve.rc немає ні в cstrike, ні у valve: прочитано як стандартний, тобто exec autoexec.cfg, а потім параметри запуску</translation>
     </message>
     <message>
         <source>%1. %2</source>
         <extracomment>A script in the order the game runs them: &quot;1. cstrike/config.cfg&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>%1. %2 (run %3 of this file)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2 (запуск № %3 цього файлу)</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>немає</translation>
     </message>
     <message>
         <source>Launch options: none given</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметри запуску: не вказано</translation>
     </message>
     <message>
         <source>Launch options: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметри запуску: %1</translation>
     </message>
     <message>
         <source>Launch options: none</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметри запуску: немає</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>джерело: %1</translation>
     </message>
     <message>
         <source>from %1 (Steam user %2, whose file changed last of %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>джерело: %1 (користувач Steam %2, чий файл змінено найпізніше з усіх %3)</translation>
     </message>
     <message>
         <source>Settings as the game will have them:</source>
-        <translation type="unfinished"></translation>
+        <translation>Налаштування, які матиме гра:</translation>
     </message>
     <message>
         <source>%1 &quot;%2&quot;  %3</source>
         <extracomment>A setting, its value and the line that set it: cl_cmdrate &quot;101&quot; cstrike/config.cfg line 4</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 &quot;%2&quot;  %3</translation>
     </message>
     <message>
         <source>%1 &quot;%2&quot;  %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &quot;%2&quot;  %3: %4</translation>
     </message>
     <message numerus="yes">
         <source>%n more lines, settings or warnings left out</source>
         <extracomment>The English says &quot;lines&quot; for one as well.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>пропущено ще рядків, налаштувань або попереджень: %n</numerusform>
+            <numerusform>пропущено ще рядків, налаштувань або попереджень: %n</numerusform>
+            <numerusform>пропущено ще рядків, налаштувань або попереджень: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>Rate kept by the game:</source>
-        <translation type="unfinished"></translation>
+        <translation>Значення rate, збережене грою:</translation>
     </message>
     <message>
         <source>after the scripts the game sets rate to &quot;%1&quot;, the rate it kept in %2 when it last quit</source>
-        <translation type="unfinished"></translation>
+        <translation>після скриптів гра задає для rate значення &quot;%1&quot;, збережене під час останнього виходу (місце: %2)</translation>
     </message>
     <message>
         <source>%1 holds no rate: the scripts&apos; rate holds, and the game keeps it there when it quits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: немає збереженого значення rate — діє rate зі скриптів, і гра збереже його там під час виходу</translation>
     </message>
     <message>
         <source>the game may put back the rate it kept in %1 at its last quit, which this program cannot read: a rate set in a script may not take effect</source>
-        <translation type="unfinished"></translation>
+        <translation>гра може повернути значення rate, збережене під час останнього виходу в місці, яке ця програма не може прочитати (%1): rate, заданий у скрипті, може не подіяти</translation>
     </message>
     <message>
         <source>Decals</source>
-        <translation type="unfinished"></translation>
+        <translation>Декалі</translation>
     </message>
     <message>
         <source>Dynamic lights</source>
-        <translation type="unfinished"></translation>
+        <translation>Динамічне освітлення</translation>
     </message>
     <message>
         <source>Weapon model</source>
-        <translation type="unfinished"></translation>
+        <translation>Модель зброї</translation>
     </message>
     <message>
         <source>no weapon and no reload cues</source>
-        <translation type="unfinished"></translation>
+        <translation>невидима зброя і жодних ознак перезаряджання</translation>
     </message>
     <message>
         <source>Collinear vertexes</source>
-        <translation type="unfinished"></translation>
+        <translation>Колінеарні вершини</translation>
     </message>
     <message>
         <source>cracks between polygons when a map loads</source>
-        <translation type="unfinished"></translation>
+        <translation>щілини між полігонами після завантаження мапи</translation>
     </message>
     <message>
         <source>Shadows</source>
-        <translation type="unfinished"></translation>
+        <translation>Тіні</translation>
     </message>
     <message>
         <source>Texture sorting</source>
-        <translation type="unfinished"></translation>
+        <translation>Сортування текстур</translation>
     </message>
     <message>
         <source>It has been gone since 2013.</source>
-        <translation type="unfinished"></translation>
+        <translation>Його немає з 2013 року.</translation>
     </message>
     <message>
         <source>Decal offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Зміщення декалей</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Яскравість</translation>
     </message>
     <message>
         <source>a washed-out picture</source>
-        <translation type="unfinished"></translation>
+        <translation>вицвіле зображення</translation>
     </message>
     <message>
         <source>Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Гамма</translation>
     </message>
     <message>
         <source>Texture gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Гамма текстур</translation>
     </message>
     <message>
         <source>Light gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Гамма освітлення</translation>
     </message>
     <message>
         <source>High-quality player models</source>
-        <translation type="unfinished"></translation>
+        <translation>Моделі гравців високої якості</translation>
     </message>
     <message>
         <source>Pic mip</source>
-        <translation type="unfinished"></translation>
+        <translation>Pic mip</translation>
     </message>
     <message>
         <source>It changes nothing on graphics cards with non-power-of-two textures, which every current card has.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нічого не змінює на відеокартах із підтримкою текстур, розміри яких не є степенем двійки, а таку підтримку має кожна сучасна відеокарта.</translation>
     </message>
     <message>
         <source>ZTrick</source>
-        <translation type="unfinished"></translation>
+        <translation>ZTrick</translation>
     </message>
     <message>
         <source>It was renamed gl_ztrick_old in 2013, &quot;usage deprecated&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>У 2013 році його перейменували на gl_ztrick_old з позначкою &quot;usage deprecated&quot;.</translation>
     </message>
     <message>
         <source>Direct3D flip</source>
-        <translation type="unfinished"></translation>
+        <translation>Direct3D flip</translation>
     </message>
     <message>
         <source>The Direct3D renderer was removed in 2013.</source>
-        <translation type="unfinished"></translation>
+        <translation>Рендерер Direct3D вилучили у 2013 році.</translation>
     </message>
     <message>
         <source>Texture mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим текстур</translation>
     </message>
     <message>
         <source>blocky textures</source>
-        <translation type="unfinished"></translation>
+        <translation>кутасті, пікселізовані текстури</translation>
     </message>
     <message>
         <source>Sound mix-ahead</source>
-        <translation type="unfinished"></translation>
+        <translation>Випередження мікшування звуку</translation>
     </message>
     <message>
         <source>A3D</source>
-        <translation type="unfinished"></translation>
+        <translation>A3D</translation>
     </message>
     <message>
         <source>A3D was removed in 2013.</source>
-        <translation type="unfinished"></translation>
+        <translation>A3D вилучили у 2013 році.</translation>
     </message>
     <message>
         <source>EAX</source>
-        <translation type="unfinished"></translation>
+        <translation>EAX</translation>
     </message>
     <message>
         <source>EAX was removed in 2013.</source>
-        <translation type="unfinished"></translation>
+        <translation>EAX вилучили у 2013 році.</translation>
     </message>
     <message>
         <source>Reverb</source>
-        <translation type="unfinished"></translation>
+        <translation>Реверберація</translation>
     </message>
     <message>
         <source>No Steam build or recent config holds it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Його немає в жодній збірці Steam і в жодному свіжому конфігу.</translation>
     </message>
     <message>
         <source>8-bit sound</source>
-        <translation type="unfinished"></translation>
+        <translation>8-бітний звук</translation>
     </message>
     <message>
         <source>worse sound</source>
-        <translation type="unfinished"></translation>
+        <translation>гірший звук</translation>
     </message>
     <message>
         <source>High-quality sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Звук високої якості</translation>
     </message>
     <message>
         <source>Maximum modem framerate</source>
-        <translation type="unfinished"></translation>
+        <translation>Ліміт FPS для модему</translation>
     </message>
     <message>
         <source>It is in old configs only; fps_max limits the frame rate now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Він є лише в старих конфігах; тепер FPS обмежує fps_max.</translation>
     </message>
     <message>
         <source>Maximum LAN framerate</source>
-        <translation type="unfinished"></translation>
+        <translation>Ліміт FPS для LAN</translation>
     </message>
     <message>
         <source>No Steam build holds it; fps_max limits the frame rate now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Його немає в жодній збірці Steam; тепер FPS обмежує fps_max.</translation>
     </message>
     <message>
         <source>Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate</translation>
     </message>
     <message>
         <source>choke and lag</source>
-        <translation type="unfinished"></translation>
+        <translation>choke і лаги</translation>
     </message>
     <message>
         <source>Push latency</source>
-        <translation type="unfinished"></translation>
+        <translation>Затримка push</translation>
     </message>
     <message>
         <source>No Steam build holds it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Його немає в жодній збірці Steam.</translation>
     </message>
     <message>
         <source>Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>Завантаження</translation>
     </message>
     <message>
         <source>to be disconnected by every server running a map or model you lack</source>
-        <translation type="unfinished"></translation>
+        <translation>відключення будь-яким сервером із мапою чи моделлю, якої у вас немає</translation>
     </message>
     <message>
         <source>Uploads</source>
-        <translation type="unfinished"></translation>
+        <translation>Вивантаження</translation>
     </message>
     <message>
         <source>MMX</source>
-        <translation type="unfinished"></translation>
+        <translation>MMX</translation>
     </message>
     <message>
         <source>The game registers it but nothing reads it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Гра його реєструє, але ніщо його не читає.</translation>
     </message>
     <message>
         <source>Mouse filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Фільтр миші</translation>
     </message>
     <message>
         <source>mouse smoothing and delay</source>
-        <translation type="unfinished"></translation>
+        <translation>згладжування і затримка руху миші</translation>
     </message>
     <message>
         <source>Console speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Швидкість консолі</translation>
     </message>
     <message>
         <source>Neither the engine&apos;s reconstruction nor any recent config holds it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Його немає ні в реконструкції рушія, ні в жодному свіжому конфігу.</translation>
     </message>
     <message>
         <source>Joystick</source>
-        <translation type="unfinished"></translation>
+        <translation>Джойстик</translation>
     </message>
     <message>
         <source>a drifting stick moving you</source>
-        <translation type="unfinished"></translation>
+        <translation>стік, що дрейфує і рухає вашого персонажа</translation>
     </message>
     <message>
         <source>Third-person view</source>
-        <translation type="unfinished"></translation>
+        <translation>Вид від третьої особи</translation>
     </message>
     <message>
         <source>First-person view</source>
-        <translation type="unfinished"></translation>
+        <translation>Вид від першої особи</translation>
     </message>
 </context>
 <context>
