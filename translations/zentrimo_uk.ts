@@ -913,599 +913,599 @@
     <name>wizard</name>
     <message>
         <source>Console speed </source>
-        <translation type="unfinished"></translation>
+        <translation>Швидкість консолі </translation>
     </message>
     <message>
         <source>The console, opened and closed with the &quot;~&quot; key, moves down and up slowly by default and wastes your time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Консоль, яку відкривають і закривають клавішею &quot;~&quot;, за замовчуванням висувається і ховається повільно та марнує ваш час.</translation>
     </message>
     <message>
         <source>Console speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Швидкість консолі:</translation>
     </message>
     <message>
         <source>A higher value makes the console move faster, a lower value slower.</source>
-        <translation type="unfinished"></translation>
+        <translation>Більше значення пришвидшує консоль, менше — сповільнює.</translation>
     </message>
     <message>
         <source>The default is 600; 3000 or more makes the console appear and disappear almost at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>За замовчуванням 600; при 3000 і більше консоль з’являється і зникає майже миттєво.</translation>
     </message>
     <message>
         <source>Third person view </source>
-        <translation type="unfinished"></translation>
+        <translation>Вид від третьої особи </translation>
     </message>
     <message>
         <source>Third person view has no real purpose but may be fun, and it may be slightly slower. Leave the box cleared to keep the first person view, the game&apos;s default. See the pictures below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вид від третьої особи не має практичної користі, але може бути цікавим, і з ним гра може працювати трохи повільніше. Залиште прапорець незазначеним, щоб зберегти вид від першої особи, стандартний у грі. Дивіться зображення нижче.</translation>
     </message>
     <message>
         <source>Use third person view.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Використовувати вид від третьої особи.?</translation>
     </message>
     <message>
         <source>Third person view:</source>
-        <translation type="unfinished"></translation>
+        <translation>Вид від третьої особи:</translation>
     </message>
     <message>
         <source>First person view:</source>
-        <translation type="unfinished"></translation>
+        <translation>Вид від першої особи:</translation>
     </message>
     <message>
         <source>You have now completed the tweak of Counter-strike. Enjoy the tweak!</source>
-        <translation type="unfinished"></translation>
+        <translation>Твік Counter-Strike завершено. Насолоджуйтеся твіком!</translation>
     </message>
     <message>
         <source>If you want to uninstall the tweak, just start this tweak-program again, and then choose &quot;uninstall&quot; instead of &quot;start tweak&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Якщо захочете видалити твік, просто знову запустіть цю програму і виберіть &quot;Видалити&quot; замість &quot;Запустити твік&quot;</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Вийти</translation>
     </message>
     <message>
         <source>You can now choose to move on to misc tweak section, or you can just quit and save settings now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Тепер можна перейти до розділу інших твіків або просто вийти й одразу зберегти налаштування.</translation>
     </message>
     <message>
         <source>&amp;Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Продовжити</translation>
     </message>
     <message>
         <source>MMX </source>
-        <translation type="unfinished"></translation>
+        <translation>MMX </translation>
     </message>
     <message>
         <source>Enable MMX if your processor supports it (Pentium MMX, Pentium II, Celeron, K6, K6-2). Otherwise disable it for a possible speed gain.</source>
-        <translation type="unfinished"></translation>
+        <translation>Увімкніть MMX, якщо ваш процесор його підтримує (Pentium MMX, Pentium II, Celeron, K6, K6-2). Інакше вимкніть його, щоб, можливо, виграти у швидкості.</translation>
     </message>
     <message>
         <source>Enable MMX support?</source>
-        <translation type="unfinished"></translation>
+        <translation>Увімкнути підтримку MMX?</translation>
     </message>
     <message>
         <source>Mouse filtering </source>
-        <translation type="unfinished"></translation>
+        <translation>Фільтрування миші </translation>
     </message>
     <message>
         <source>Mouse filtering averages the positions before and after each movement, which smooths the mouse.</source>
-        <translation type="unfinished"></translation>
+        <translation>Фільтрування миші усереднює положення до і після кожного руху, що згладжує рух миші.</translation>
     </message>
     <message>
         <source>Enable mouse filtering?</source>
-        <translation type="unfinished"></translation>
+        <translation>Увімкнути фільтрування миші?</translation>
     </message>
     <message>
         <source>Joystick</source>
-        <translation type="unfinished"></translation>
+        <translation>Джойстик</translation>
     </message>
     <message>
         <source>Most people play with mouse and keyboard rather than a joystick. Disabling joystick support gains speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Більшість гравців грає мишею і клавіатурою, а не джойстиком. Вимкнення підтримки джойстика дає приріст швидкості.</translation>
     </message>
     <message>
         <source>Disable Joystick and gain performance.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Вимкнути джойстик і підвищити продуктивність.?</translation>
     </message>
     <message>
         <source>Maximum modem framerate </source>
-        <translation type="unfinished"></translation>
+        <translation>Ліміт FPS для модему </translation>
     </message>
     <message>
         <source>Over a modem, limiting the frame rate lowers your ping, and your frame rate with it. 33 is recommended for 56k modems, where the ping is usually around 160; use lower values for slower modems.</source>
-        <translation type="unfinished"></translation>
+        <translation>На модемі обмеження кількості кадрів знижує ваш пінг, а разом із ним і FPS. Для модемів 56k, де пінг зазвичай близько 160, рекомендовано 33; для повільніших модемів використовуйте нижчі значення.</translation>
     </message>
     <message>
         <source>Max modem framerate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ліміт FPS (модем):</translation>
     </message>
     <message>
         <source>Non-modem users should not be concerned with this command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Користувачам без модему не варто перейматися цією командою.</translation>
     </message>
     <message>
         <source>Push Lantency:</source>
         <extracomment>&quot;Lantency&quot; is the original&apos;s typo for &quot;latency&quot;; translate the meaning.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Затримка push:</translation>
     </message>
     <message>
         <source>Prediction</source>
-        <translation type="unfinished"></translation>
+        <translation>Передбачення</translation>
     </message>
     <message>
         <source>This setting controls prediction in internet games. Set it between one half and one times your average ping, negated: for a ping of 300, between -150 and -300.</source>
-        <translation type="unfinished"></translation>
+        <translation>Це налаштування керує передбаченням в іграх через інтернет. Задайте його між половиною і повним значенням вашого середнього пінгу, зі знаком мінус: для пінгу 300 — між -150 і -300.</translation>
     </message>
     <message>
         <source>(You can&apos;t type minus, it is typed by default)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Мінус ввести не можна, він уже є за замовчуванням)</translation>
     </message>
     <message>
         <source>Allow download</source>
-        <translation type="unfinished"></translation>
+        <translation>Дозволити завантаження</translation>
     </message>
     <message>
         <source>This setting decides whether decals, maps and models are downloaded when you connect to a server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Це налаштування визначає, чи завантажуються декалі, мапи й моделі, коли ви підключаєтеся до сервера.</translation>
     </message>
     <message>
         <source>Allow downloading of decals, maps, and models.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Дозволити завантаження декалей, мап і моделей.?</translation>
     </message>
     <message>
         <source>You can now choose to move on to internet tweak section, or you can just quit and save settings now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Тепер можна перейти до розділу мережевих твіків або просто вийти й одразу зберегти налаштування.</translation>
     </message>
     <message>
         <source>Maximum LAN framerate </source>
-        <translation type="unfinished"></translation>
+        <translation>Ліміт FPS для LAN </translation>
     </message>
     <message>
         <source>The same limit for games on a local network. 45 is recommended; adjust it if the game lags.</source>
-        <translation type="unfinished"></translation>
+        <translation>Такий самий ліміт для ігор у локальній мережі. Рекомендовано 45; змініть його, якщо гра лагає.</translation>
     </message>
     <message>
         <source>Max LAN framerate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ліміт FPS (LAN):</translation>
     </message>
     <message>
         <source>Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate</translation>
     </message>
     <message>
         <source>A lower rate usually gives lower pings, because the server sends less data. Recommended are 2500 to 3500 for 28.8 and 33.6 modems, 3000 to 5000 for 56k modems, 5000 and more for faster lines, and about 25,000 for LAN games and ADSL.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нижчий rate зазвичай дає нижчий пінг, бо сервер надсилає менше даних. Рекомендовано: від 2500 до 3500 для модемів 28,8 і 33,6, від 3000 до 5000 для модемів 56k, 5000 і більше для швидших з’єднань і близько 25 000 для ігор у LAN та ADSL.</translation>
     </message>
     <message>
         <source>Rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate:</translation>
     </message>
     <message>
         <source>Allow upload </source>
-        <translation type="unfinished"></translation>
+        <translation>Дозволити вивантаження </translation>
     </message>
     <message>
         <source>This setting decides whether your own decals, maps and models are uploaded when you connect to a server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Це налаштування визначає, чи вивантажуються ваші власні декалі, мапи й моделі, коли ви підключаєтеся до сервера.</translation>
     </message>
     <message>
         <source>Allow uploading of decals, maps, and models.</source>
-        <translation type="unfinished"></translation>
+        <translation>Дозволити вивантаження декалей, мап і моделей.</translation>
     </message>
     <message>
         <source>What today&apos;s game does with this setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Що поточна версія гри робить із цим налаштуванням</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Далі</translation>
     </message>
     <message>
         <source>&amp;Skip setting</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Пропустити налаштування</translation>
     </message>
     <message>
         <source>8 Bit 11 kHz </source>
-        <translation type="unfinished"></translation>
+        <translation>8 біт 11 кГц </translation>
     </message>
     <message>
         <source>8 Bit 22 kHz (high quality)</source>
-        <translation type="unfinished"></translation>
+        <translation>8 біт 22 кГц (висока якість)</translation>
     </message>
     <message>
         <source>16 Bit 11 kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>16 біт 11 кГц</translation>
     </message>
     <message>
         <source>16 Bit 22 kHz (high quality) </source>
-        <translation type="unfinished"></translation>
+        <translation>16 біт 22 кГц (висока якість) </translation>
     </message>
     <message>
         <source>Sound quality </source>
-        <translation type="unfinished"></translation>
+        <translation>Якість звуку </translation>
     </message>
     <message>
         <source>Low-quality sound uses less memory and gives a slight speed gain on some systems. With a PCI sound card or a fast processor there is no reason to give up good sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>Звук низької якості займає менше пам’яті й на деяких системах дає невеликий приріст швидкості. Зі звуковою картою PCI або швидким процесором немає причин відмовлятися від гарного звуку.</translation>
     </message>
     <message>
         <source>You can now choose to move on to sound tweak section, or you can just quit and save settings now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Тепер можна перейти до розділу звукових твіків або просто вийти й одразу зберегти налаштування.</translation>
     </message>
     <message>
         <source>Sound Compatibility </source>
-        <translation type="unfinished"></translation>
+        <translation>Сумісність звуку </translation>
     </message>
     <message>
         <source>Some sound cards, the Ensoniq AudioPCI in particular, stutter in games built on the Quake II engine. If yours does, leave the box cleared for maximum compatibility.</source>
-        <translation type="unfinished"></translation>
+        <translation>Деякі звукові карти, зокрема Ensoniq AudioPCI, заїкаються в іграх на рушії Quake II. Якщо ваша так робить, залиште прапорець незазначеним для максимальної сумісності.</translation>
     </message>
     <message>
         <source>Use maximum performance sound? (unchecked means maximum compatibility)</source>
-        <translation type="unfinished"></translation>
+        <translation>Використовувати звук із максимальною продуктивністю? (незазначений прапорець означає максимальну сумісність)</translation>
     </message>
     <message>
         <source>A3D</source>
-        <translation type="unfinished"></translation>
+        <translation>A3D</translation>
     </message>
     <message>
         <source>The game supports A3D 3D sound, reportedly only on Vortex 2 cards. A3D is buggy, so enable it only to try it out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Гра підтримує просторовий звук A3D, нібито лише на картах Vortex 2. A3D працює з помилками, тож вмикайте його лише для спроби.</translation>
     </message>
     <message>
         <source>Disable A3D?</source>
-        <translation type="unfinished"></translation>
+        <translation>Вимкнути A3D?</translation>
     </message>
     <message>
         <source>EAX </source>
-        <translation type="unfinished"></translation>
+        <translation>EAX </translation>
     </message>
     <message>
         <source>EAX is another 3D audio interface, supported by the Sound Blaster Live and other cards.</source>
-        <translation type="unfinished"></translation>
+        <translation>EAX — ще один інтерфейс просторового звуку, який підтримують Sound Blaster Live та інші карти.</translation>
     </message>
     <message>
         <source>Disable EAX?</source>
-        <translation type="unfinished"></translation>
+        <translation>Вимкнути EAX?</translation>
     </message>
     <message>
         <source>Reverb</source>
-        <translation type="unfinished"></translation>
+        <translation>Реверберація</translation>
     </message>
     <message>
         <source>Reverb adds echo to the sound. It does little in this game, and turning it off can gain a little speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Реверберація додає до звуку луну. У цій грі вона мало що дає, а її вимкнення може трохи підвищити швидкість.</translation>
     </message>
     <message>
         <source>Disable reverb?</source>
-        <translation type="unfinished"></translation>
+        <translation>Вимкнути реверберацію?</translation>
     </message>
     <message>
         <source>Brightness must be under 4 and over 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Яскравість має бути меншою за 4 і більшою за 0</translation>
     </message>
     <message>
         <source>Gamma must be under 4 and over 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Гамма має бути меншою за 4 і більшою за 0</translation>
     </message>
     <message>
         <source>From now on, you have to answer a couple of questions. Plz, do it carefully. This program do not take any responsebillity if your computer migth be damaged.</source>
         <extracomment>The original&apos;s misspellings (&quot;Plz&quot;, &quot;do not&quot;, &quot;responsebillity&quot;, &quot;migth&quot;) are deliberate; write it correctly.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Відтепер вам треба відповісти на кілька запитань. Будь ласка, робіть це уважно. Ця програма не несе жодної відповідальності за можливе пошкодження вашого комп’ютера.</translation>
     </message>
     <message>
         <source>Zentrimo was made by Vaskor. Thank you for using it!</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentrimo створив Vaskor. Дякуємо, що користуєтеся ним!</translation>
     </message>
     <message>
         <source>Found a bug, or have a comment? Please report it to whoever gave you this program, or on the project&apos;s issue tracker.</source>
-        <translation type="unfinished"></translation>
+        <translation>Знайшли помилку або маєте зауваження? Повідомте про це тому, хто дав вам цю програму, або в трекері задач проєкту.</translation>
     </message>
     <message>
         <source>&amp;Start Tweak</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Запустити твік</translation>
     </message>
     <message>
         <source>&amp;Check game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Перевірити гру</translation>
     </message>
     <message>
         <source>Restore &amp;points...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Точки відновлення...</translation>
     </message>
     <message>
         <source>&amp;Uninstall</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Видалити</translation>
     </message>
     <message>
         <source>Uninstall Tweak if installed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Видалити твік, якщо встановлено:</translation>
     </message>
     <message>
         <source>Decals, bulletholes, and explosion scars... </source>
-        <translation type="unfinished"></translation>
+        <translation>Декалі, дірки від куль і сліди вибухів... </translation>
     </message>
     <message>
         <source>Make sure to limit the number of decals, bulletholes, and explosion scars.</source>
-        <translation type="unfinished"></translation>
+        <translation>Обов’язково обмежте кількість декалей, дірок від куль і слідів вибухів.</translation>
     </message>
     <message>
         <source>Maximum number of decals on screen at a time (recommended 200 to 500)</source>
-        <translation type="unfinished"></translation>
+        <translation>Максимальна кількість декалей на екрані одночасно (рекомендовано від 200 до 500)</translation>
     </message>
     <message>
         <source>You will gain a 10% to 15% improvement in performance, especially in lengthy matches. See the pics below:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ви отримаєте від 10% до 15% приросту продуктивності, особливо в довгих матчах. Дивіться зображення нижче:</translation>
     </message>
     <message>
         <source>Decals etc. enabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>Декалі тощо увімкнені:</translation>
     </message>
     <message>
         <source>Decals etc. disabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>Декалі тощо вимкнені:</translation>
     </message>
     <message>
         <source>Dynamic lighting </source>
-        <translation type="unfinished"></translation>
+        <translation>Динамічне освітлення </translation>
     </message>
     <message>
         <source>With dynamic lighting, lit things such as muzzle flashes and explosions throw their light onto the walls and objects near them. Switching it off gains speed, but your flashlight stops working. The pictures show the glow on the wall.</source>
-        <translation type="unfinished"></translation>
+        <translation>З динамічним освітленням джерела світла, як-от спалахи пострілів і вибухи, кидають світло на стіни й предмети поруч. Вимкнення дає приріст швидкості, але перестає працювати ліхтарик. Зображення показують відблиск на стіні.</translation>
     </message>
     <message>
         <source>Disable dynamic lighting and gain performance?</source>
-        <translation type="unfinished"></translation>
+        <translation>Вимкнути динамічне освітлення і підвищити продуктивність?</translation>
     </message>
     <message>
         <source>Do you want to disable dynamic lighting?</source>
-        <translation type="unfinished"></translation>
+        <translation>Бажаєте вимкнути динамічне освітлення?</translation>
     </message>
     <message>
         <source>Dynamic Enabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>Динамічне увімкнено:</translation>
     </message>
     <message>
         <source>Dynamic Disabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>Динамічне вимкнено:</translation>
     </message>
     <message>
         <source>Weapon visibility </source>
-        <translation type="unfinished"></translation>
+        <translation>Видимість зброї </translation>
     </message>
     <message>
         <source>The weapon in your hands blocks part of your view. Hiding it gains 3 to 5 frames per second, or even more. See the pictures below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Зброя у ваших руках закриває частину огляду. Якщо її сховати, отримаєте від 3 до 5 FPS або навіть більше. Дивіться зображення нижче.</translation>
     </message>
     <message>
         <source>Make weapon invisible and gain performance?</source>
-        <translation type="unfinished"></translation>
+        <translation>Зробити зброю невидимою і підвищити продуктивність?</translation>
     </message>
     <message>
         <source>Do you want to be able to see your weapon during the game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Бажаєте бачити свою зброю під час гри?</translation>
     </message>
     <message>
         <source>Visible weapon:</source>
-        <translation type="unfinished"></translation>
+        <translation>Видима зброя:</translation>
     </message>
     <message>
         <source>Invisible weapon:</source>
-        <translation type="unfinished"></translation>
+        <translation>Невидима зброя:</translation>
     </message>
     <message>
         <source>Collinear vertexes </source>
-        <translation type="unfinished"></translation>
+        <translation>Колінеарні вершини </translation>
     </message>
     <message>
         <source>Keeping collinear vertexes fills the gaps and reduces the cracks between polygons. Switching it off can gain some speed, at the price of some visible cracking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Збереження колінеарних вершин заповнює проміжки і зменшує щілини між полігонами. Вимкнення може трохи підвищити швидкість ціною помітних щілин.</translation>
     </message>
     <message>
         <source>Disable collinear vertexes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Вимкнути колінеарні вершини?</translation>
     </message>
     <message>
         <source>You may gain around 1 or 2 FPS from disabling this.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вимкнувши це, ви можете виграти приблизно 1 або 2 FPS.</translation>
     </message>
     <message>
         <source>Shadows</source>
-        <translation type="unfinished"></translation>
+        <translation>Тіні</translation>
     </message>
     <message>
         <source>Shadows are off by default in the game. They look unrealistic and are best used only when you really need them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Тіні в грі за замовчуванням вимкнені. Вони виглядають нереалістично, і їх найкраще вмикати лише тоді, коли вони справді потрібні.</translation>
     </message>
     <message>
         <source>Disable shadows and gain performance.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Вимкнути тіні і підвищити продуктивність.?</translation>
     </message>
     <message>
         <source>Shadows enabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>Тіні увімкнені:</translation>
     </message>
     <message>
         <source>Shadows disabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>Тіні вимкнені:</translation>
     </message>
     <message>
         <source>Enabling gl_texsort gives much brighter images, at a large cost in speed. Some video cards need it switched on, others switched off: if your card has problems, try both.</source>
-        <translation type="unfinished"></translation>
+        <translation>Увімкнення gl_texsort дає значно яскравіше зображення, але сильно знижує швидкість. Деяким відеокартам він потрібен увімкненим, іншим — вимкненим: якщо з вашою картою є проблеми, спробуйте обидва варіанти.</translation>
     </message>
     <message>
         <source>Disable gl_texsort and gain performance?</source>
-        <translation type="unfinished"></translation>
+        <translation>Вимкнути gl_texsort і підвищити продуктивність?</translation>
     </message>
     <message>
         <source>gl_texsort enabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>gl_texsort увімкнено:</translation>
     </message>
     <message>
         <source>gl_texsort disabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>gl_texsort вимкнено:</translation>
     </message>
     <message>
         <source>Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Зміщення</translation>
     </message>
     <message>
         <source>The offset of textures and decals fixes decals that show through walls or are drawn wrongly. It has little or no effect on speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Зміщення текстур і декалей виправляє декалі, що просвічують крізь стіни або малюються неправильно. На швидкість воно впливає мало або зовсім не впливає.</translation>
     </message>
     <message>
         <source>Poly-Offset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Зміщення полігонів:</translation>
     </message>
     <message>
         <source>Poly-Offset Must be between -25 and 25</source>
-        <translation type="unfinished"></translation>
+        <translation>Зміщення полігонів має бути між -25 і 25</translation>
     </message>
     <message>
         <source>4 is the default for video cards without problems. If your card has problems, try -1, 20 or 5, and then experiment.</source>
-        <translation type="unfinished"></translation>
+        <translation>4 — значення за замовчуванням для відеокарт без проблем. Якщо з вашою картою є проблеми, спробуйте -1, 20 або 5, а потім експериментуйте.</translation>
     </message>
     <message>
         <source>Brightness/Gamma </source>
-        <translation type="unfinished"></translation>
+        <translation>Яскравість/гамма </translation>
     </message>
     <message>
         <source>Brightness lightens only the characters, weapons and objects. Gamma lightens everything; it ranges from 0 to 4 and costs no speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Яскравість робить світлішими лише персонажів, зброю та предмети. Гамма робить світлішим усе; вона набуває значень від 0 до 4 і не знижує швидкості.</translation>
     </message>
     <message>
         <source>Brightness (higher is brighter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Яскравість (більше — світліше)</translation>
     </message>
     <message>
         <source>Gamma (higher is brighter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Гамма (більше — світліше)</translation>
     </message>
     <message>
         <source>Brightness 2 with gamma 4 is recommended for dark video cards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Для темних відеокарт рекомендовано яскравість 2 і гамму 4.</translation>
     </message>
     <message>
         <source>Texture Gamma/Light Gamma </source>
-        <translation type="unfinished"></translation>
+        <translation>Гамма текстур/гамма освітлення </translation>
     </message>
     <message>
         <source>Texture gamma sets the gamma of all textures, light gamma that of the lighting. Neither has any effect on speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Гамма текстур задає гамму всіх текстур, а гамма освітлення — гамму освітлення. Жодна з них не впливає на швидкість.</translation>
     </message>
     <message>
         <source>Texture Gamma (lower is brighter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Гамма текстур (менше — світліше)</translation>
     </message>
     <message>
         <source>Light Gamma (lower is brighter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Гамма освітлення (менше — світліше)</translation>
     </message>
     <message>
         <source>If you chose brightness 2 and gamma 4 on the previous page, try 3 and 2 here; otherwise keep 2 and 2.5, the defaults.</source>
-        <translation type="unfinished"></translation>
+        <translation>Якщо на попередній сторінці ви вибрали яскравість 2 і гамму 4, спробуйте тут 3 і 2; інакше залиште 2 і 2.5 — значення за замовчуванням.</translation>
     </message>
     <message>
         <source>Pic mip </source>
-        <translation type="unfinished"></translation>
+        <translation>Pic mip </translation>
     </message>
     <message>
         <source>Pic mip sets the overall texture quality. 2 gains a little speed at a severe loss of image quality; newer video cards gain nothing above 0, which is recommended.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pic mip задає загальну якість текстур. Значення 2 дає невеликий приріст швидкості ціною серйозної втрати якості зображення; новіші відеокарти нічого не виграють від значень понад 0, і саме 0 рекомендовано.</translation>
     </message>
     <message>
         <source>Pic mip:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pic mip:</translation>
     </message>
     <message>
         <source>Pic mip must be between 0 and 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Pic mip має бути між 0 і 10</translation>
     </message>
     <message>
         <source>If your system crashes, run this tweak again and set this to default.</source>
-        <translation type="unfinished"></translation>
+        <translation>Якщо система дає збій, запустіть цей твік знову і поверніть тут значення за замовчуванням.</translation>
     </message>
     <message>
         <source>ZTrick </source>
-        <translation type="unfinished"></translation>
+        <translation>ZTrick </translation>
     </message>
     <message>
         <source>Skipping it can gain a good amount of speed, but on some video cards it makes textures and distant objects flicker. The pictures show a distant sign that flickers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пропуск очищення може помітно підвищити швидкість, але на деяких відеокартах через нього мерехтять текстури й віддалені об’єкти. Зображення показують віддалений знак, що мерехтить.</translation>
     </message>
     <message>
         <source>Enable ZTrick and gain performance.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Увімкнути ZTrick і підвищити продуктивність.?</translation>
     </message>
     <message>
         <source>ZTrick is a command to skip the clearing of the Z-buffer.</source>
-        <translation type="unfinished"></translation>
+        <translation>ZTrick — це команда, що пропускає очищення Z-буфера.</translation>
     </message>
     <message>
         <source>Ztrick enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Ztrick увімкнено</translation>
     </message>
     <message>
         <source>Ztrick disabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ztrick вимкнено:</translation>
     </message>
     <message>
         <source>Texture Mode </source>
-        <translation type="unfinished"></translation>
+        <translation>Режим текстур </translation>
     </message>
     <message>
         <source>The texture mode is the drawing mode of your video hardware. Nearest neighbor interpolation looks blocky and jagged; linear interpolation looks smooth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим текстур — це режим малювання вашого графічного обладнання. Інтерполяція за найближчим сусідом виглядає кутастою й зубчастою; лінійна інтерполяція виглядає гладкою.</translation>
     </message>
     <message>
         <source>Nearest neighbor interpolation for bilinear hardware?</source>
-        <translation type="unfinished"></translation>
+        <translation>Інтерполяція за найближчим сусідом для білінійного обладнання?</translation>
     </message>
     <message>
         <source>Linear interpolation for bilinear hardware.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Лінійна інтерполяція для білінійного обладнання.?</translation>
     </message>
     <message>
         <source>Nearest neighbor interpolation for trilinear hardware.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Інтерполяція за найближчим сусідом для трилінійного обладнання.?</translation>
     </message>
     <message>
         <source>Linear interpolation for trilinear hardware.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Лінійна інтерполяція для трилінійного обладнання.?</translation>
     </message>
     <message>
         <source>High quality player models </source>
-        <translation type="unfinished"></translation>
+        <translation>Моделі гравців високої якості </translation>
     </message>
     <message>
         <source>Player models come in high and low quality, with little visible difference. Low quality models save texture memory: cards with much texture memory lose little by using them, cards with little texture memory gain speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Моделі гравців бувають високої і низької якості, і різниця ледь помітна. Моделі низької якості заощаджують пам’ять текстур: карти з великим обсягом пам’яті текстур мало що втрачають, використовуючи їх, а карти з малим обсягом виграють у швидкості.</translation>
     </message>
     <message>
         <source>Use low quality models.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Використовувати моделі низької якості.?</translation>
     </message>
     <message>
         <source>Direct3D Flip </source>
-        <translation type="unfinished"></translation>
+        <translation>Direct3D Flip </translation>
     </message>
     <message>
         <source>If your mouse input lags two to three seconds behind, your video card needs Direct3D flip enabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Якщо реакція на рух миші запізнюється на дві-три секунди, вашій відеокарті потрібно ввімкнути Direct3D flip.</translation>
     </message>
     <message>
         <source>Enable Direct3D flip to correct input problems.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Увімкнути Direct3D flip, щоб виправити проблеми з керуванням.?</translation>
     </message>
 </context>
 <context>
