@@ -1512,175 +1512,175 @@
     <name>wizard::GameReportWindow</name>
     <message>
         <source>What the game will use when it starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Що гра використає під час запуску</translation>
     </message>
     <message>
         <source>&amp;Fix chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Виправити вибране</translation>
     </message>
     <message>
         <source>Problems</source>
-        <translation type="unfinished"></translation>
+        <translation>Проблеми</translation>
     </message>
     <message>
         <source>Filter the settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Фільтрувати налаштування</translation>
     </message>
     <message>
         <source>Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Налаштування</translation>
     </message>
     <message>
         <source>Value the game will use</source>
-        <translation type="unfinished"></translation>
+        <translation>Значення, яке використає гра</translation>
     </message>
     <message>
         <source>Set by</source>
-        <translation type="unfinished"></translation>
+        <translation>Ким задано</translation>
     </message>
     <message>
         <source>What today&apos;s game does</source>
-        <translation type="unfinished"></translation>
+        <translation>Що робить поточна версія гри</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Налаштування</translation>
     </message>
     <message>
         <source>Scripts</source>
-        <translation type="unfinished"></translation>
+        <translation>Скрипти</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Звіт</translation>
     </message>
     <message>
         <source>Co&amp;py report</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Копіювати звіт</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Закрити</translation>
     </message>
     <message>
         <source>Tick the problems you want Zentrimo to fix, then press &quot;Fix chosen&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Позначте проблеми, які має виправити Zentrimo, а потім натисніть &quot;Виправити вибране&quot;.</translation>
     </message>
     <message>
         <source>Zentrimo will change the lines shown under &quot;Show Details...&quot;. Do you want to change them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentrimo змінить рядки, показані під кнопкою &quot;Показати подробиці...&quot;. Бажаєте їх змінити?</translation>
     </message>
     <message>
         <source>The game is running from this folder. Quit the game first: it rewrites its scripts when it quits. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Гру запущено з цієї папки. Спершу закрийте гру: під час виходу вона перезаписує свої скрипти. Нічого не змінено.</translation>
     </message>
 </context>
 <context>
     <name>wizard::RestoreWindow</name>
     <message>
         <source>Restore points of the game&apos;s scripts, newest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Точки відновлення скриптів гри, від найновішої</translation>
     </message>
     <message>
         <source>What restoring it would change:</source>
-        <translation type="unfinished"></translation>
+        <translation>Що змінить відновлення:</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Відновити</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Закрити</translation>
     </message>
     <message>
         <source>There are no restore points yet: Zentrimo keeps one before every change it makes to the game&apos;s scripts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Точок відновлення ще немає: Zentrimo створює одну перед кожною зміною скриптів гри.</translation>
     </message>
     <message>
         <source>This restore point is damaged: its files are not as they were written, so it cannot be restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ця точка відновлення пошкоджена: її файли не такі, якими їх записано, тож її неможливо відновити.</translation>
     </message>
     <message>
         <source>Zentrimo will put the game&apos;s scripts back as they were at this restore point, as shown under &quot;Show Details...&quot;, after keeping what they hold now as a new restore point. Do you want to restore it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentrimo поверне скрипти гри до стану цієї точки відновлення, як показано під кнопкою &quot;Показати подробиці...&quot;, спершу зберігши їхній поточний вміст як нову точку відновлення. Бажаєте її відновити?</translation>
     </message>
 </context>
 <context>
     <name>wizard::SectionStartPage</name>
     <message>
         <source>You have to install the tweak before you try to uninstall it --&gt; No tweak installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Треба встановити твік, перш ніж пробувати його видалити --&gt; Твік не встановлено</translation>
     </message>
     <message>
         <source>Tweak have been succesfully uninstalled</source>
         <extracomment>&quot;Tweak have been succesfully&quot; is the original&apos;s grammar and typo; write it correctly.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Твік успішно видалено</translation>
     </message>
     <message>
         <source>Do you want to apply settings before quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Бажаєте застосувати налаштування перед виходом?</translation>
     </message>
 </context>
 <context>
     <name>workspace</name>
     <message>
         <source>The game folder %1 has no restore points yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка гри %1 ще не має точок відновлення.</translation>
     </message>
     <message>
         <source>Restore points of %1, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Точки відновлення папки %1, від найновішої:</translation>
     </message>
     <message>
         <source>%1  %2  made before %3</source>
         <extracomment>A restore point: its id, its time, and what made it (apply, uninstall, restore, fix).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2  створена перед операцією %3</translation>
     </message>
     <message>
         <source>%1  %2  made before %3  damaged: it cannot be restored</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2  створена перед операцією %3  пошкоджена: її неможливо відновити</translation>
     </message>
     <message>
         <source>%1  damaged: it cannot be restored</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  пошкоджена: її неможливо відновити</translation>
     </message>
     <message>
         <source>The game&apos;s scripts are back as they were at restore point %1. What they held before is kept as a new restore point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Скрипти гри повернуто до стану точки відновлення %1. Їхній попередній вміст збережено як нову точку відновлення.</translation>
     </message>
     <message>
         <source>This game folder has no restore point %1. Nothing was changed. `zentrimo --restore-points` lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ця папка гри не має точки відновлення %1. Нічого не змінено. Список точок виводить `zentrimo --restore-points`.</translation>
     </message>
     <message>
         <source>Restore point %1 is damaged: its files are not as they were written, so it cannot be restored. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Точка відновлення %1 пошкоджена: її файли не такі, якими їх записано, тож її неможливо відновити. Нічого не змінено.</translation>
     </message>
     <message>
         <source>Counter-Strike is running. Close it first: it saves its settings when it quits, and would undo the uninstall.</source>
-        <translation type="unfinished"></translation>
+        <translation>Counter-Strike запущено. Спершу закрийте його: під час виходу він зберігає свої налаштування і скасував би видалення.</translation>
     </message>
     <message>
         <source>Counter-Strike is running. Close it first: it saves its settings when it quits, and would undo the uninstall. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Counter-Strike запущено. Спершу закрийте його: під час виходу він зберігає свої налаштування і скасував би видалення. Нічого не змінено.</translation>
     </message>
     <message>
         <source>Restoring this point changes nothing: every file is as it holds it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Відновлення цієї точки нічого не змінить: кожен файл такий самий, як у ній.</translation>
     </message>
     <message>
         <source>The lines of this run could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося прочитати рядки цього сеансу: %1</translation>
     </message>
     <message>
         <source>Counter-Strike is running: the settings take effect at its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Counter-Strike запущено: налаштування подіють під час його наступного запуску.</translation>
     </message>
     <message>
         <source>@@ line %1 @@</source>
         <extracomment>The head of a change in a diff: &quot;@@ line 12 @@&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>@@ рядок %1 @@</translation>
     </message>
 </context>
 </TS>
