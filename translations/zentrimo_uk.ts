@@ -219,7 +219,7 @@
     </message>
     <message>
         <source>%1. %2, run by %3</source>
-        <translation>%1. %2, запускає: %3</translation>
+        <translation>%1. %2, його запускає: %3</translation>
     </message>
     <message>
         <source>Restore point %1 is damaged: it cannot be restored.</source>
@@ -433,7 +433,7 @@
     </message>
     <message>
         <source>Your %1 (%2) at %3 never takes effect, because %5 sets it again: move the line to %4, which runs after it.</source>
-        <translation>Ваше налаштування %1 (%2) в %3 ніколи не діє, бо потім його знову задано (%5): перенесіть рядок у %4, який виконується після нього.</translation>
+        <translation>Ваше налаштування %1 (%2) у %3 ніколи не діє, бо потім його знову задано (%5): перенесіть рядок у %4, який виконується після нього.</translation>
     </message>
     <message>
         <source>Today&apos;s game has no %1 (%2) and ignores the lines that set it (%3): take them out.</source>
@@ -774,7 +774,7 @@
     </message>
     <message>
         <source>The Direct3D renderer was removed in 2013.</source>
-        <translation>Рендерер Direct3D вилучили у 2013 році.</translation>
+        <translation>Рендерер Direct3D вилучили в 2013 році.</translation>
     </message>
     <message>
         <source>Texture mode</source>
@@ -794,7 +794,7 @@
     </message>
     <message>
         <source>A3D was removed in 2013.</source>
-        <translation>A3D вилучили у 2013 році.</translation>
+        <translation>A3D вилучили в 2013 році.</translation>
     </message>
     <message>
         <source>EAX</source>
@@ -802,7 +802,7 @@
     </message>
     <message>
         <source>EAX was removed in 2013.</source>
-        <translation>EAX вилучили у 2013 році.</translation>
+        <translation>EAX вилучили в 2013 році.</translation>
     </message>
     <message>
         <source>Reverb</source>
@@ -1258,7 +1258,7 @@
     </message>
     <message>
         <source>Disable dynamic lighting and gain performance?</source>
-        <translation>Вимкнути динамічне освітлення і підвищити продуктивність?</translation>
+        <translation>Вимкнути динамічне освітлення й підвищити продуктивність?</translation>
     </message>
     <message>
         <source>Do you want to disable dynamic lighting?</source>
@@ -1282,7 +1282,7 @@
     </message>
     <message>
         <source>Make weapon invisible and gain performance?</source>
-        <translation>Зробити зброю невидимою і підвищити продуктивність?</translation>
+        <translation>Зробити зброю невидимою й підвищити продуктивність?</translation>
     </message>
     <message>
         <source>Do you want to be able to see your weapon during the game?</source>
@@ -1323,7 +1323,7 @@
     <message>
         <source>Disable shadows and gain performance.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation>Вимкнути тіні і підвищити продуктивність.?</translation>
+        <translation>Вимкнути тіні й підвищити продуктивність.?</translation>
     </message>
     <message>
         <source>Shadows enabled:</source>
