@@ -5,85 +5,85 @@
     <name>ConsoleOptions</name>
     <message>
         <source>Displays help on the command line options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra a ajuda das opções de linha de comando.</translation>
     </message>
     <message>
         <source>Displays version information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra informações sobre a versão.</translation>
     </message>
     <message>
         <source>Prints what the game will use when it starts, and which file sets each setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra o que o jogo vai usar ao iniciar e qual arquivo define cada configuração.</translation>
     </message>
     <message>
         <source>Applies the report&apos;s fix ID (again for more, or all), and prints the lines it changes. The JSON report lists the ids.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplica a correção ID do relatório (repita a opção para mais correções, ou use all) e mostra as linhas que ela altera. O relatório JSON lista os IDs.</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>With --fix: prints the lines it would change, and changes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Com --fix: mostra as linhas que seriam alteradas e não altera nada.</translation>
     </message>
     <message>
         <source>Lists the restore points of the game folder, newest first: one is kept before every change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista os pontos de restauração da pasta do jogo, do mais recente ao mais antigo: um é criado antes de cada alteração.</translation>
     </message>
     <message>
         <source>Puts the game&apos;s scripts back as restore point ID holds them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Devolve os scripts do jogo ao estado guardado no ponto de restauração ID.</translation>
     </message>
     <message>
         <source>With --report or --restore-points: as one JSON object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Com --report ou --restore-points: como um único objeto JSON.</translation>
     </message>
     <message>
         <source>Shows the program in language CODE: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra o programa no idioma CÓDIGO: %1.</translation>
     </message>
     <message>
         <source>CODE</source>
-        <translation type="unfinished"></translation>
+        <translation>CÓDIGO</translation>
     </message>
     <message>
         <source>Tunes Counter-Strike through its start-up script.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajusta o Counter-Strike pelo seu script de inicialização.</translation>
     </message>
     <message>
         <source>With --report, --fix, --restore-points or --restore: the game folder; else the one the start window would find.</source>
-        <translation type="unfinished"></translation>
+        <translation>Com --report, --fix, --restore-points ou --restore: a pasta do jogo; senão, a que a janela inicial encontraria.</translation>
     </message>
     <message>
         <source>[GAMEROOT]</source>
-        <translation type="unfinished"></translation>
+        <translation>[PASTA_DO_JOGO]</translation>
     </message>
     <message>
         <source>There is no language %1; give one of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não existe o idioma %1; informe um destes: %2.</translation>
     </message>
     <message>
         <source>Give only one of --report, --fix, --restore-points and --restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe só uma das opções --report, --fix, --restore-points e --restore.</translation>
     </message>
     <message>
         <source>--json goes only with --report or --restore-points.</source>
-        <translation type="unfinished"></translation>
+        <translation>--json só funciona com --report ou --restore-points.</translation>
     </message>
     <message>
         <source>--dry-run goes only with --fix.</source>
-        <translation type="unfinished"></translation>
+        <translation>--dry-run só funciona com --fix.</translation>
     </message>
     <message>
         <source>A game folder goes only with --report, --fix, --restore-points or --restore: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma pasta do jogo só pode ser informada com --report, --fix, --restore-points ou --restore: %1</translation>
     </message>
     <message numerus="yes">
         <source>Give one game folder, not %n.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Informe uma pasta do jogo, não %n.</numerusform>
+            <numerusform>Informe uma pasta do jogo, não %n.</numerusform>
         </translation>
     </message>
 </context>
@@ -91,42 +91,42 @@
     <name>DirectoryList</name>
     <message>
         <source>Cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível ler %1: %2</translation>
     </message>
 </context>
 <context>
     <name>DirectoryPage</name>
     <message>
         <source>Your current half-life directory:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sua pasta atual do Half-Life:</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voltar</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avançar</translation>
     </message>
     <message>
         <source>Half-life root not found, try specify another dir. Or choose another cstrike version</source>
         <extracomment>Deliberately as the old tool words it, its faults included.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pasta raiz do Half-Life não encontrada, tente indicar outra pasta. Ou escolha outra versão do cstrike</translation>
     </message>
     <message>
         <source>Couldn&apos;t find counter-strike config file, try specify another path</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível encontrar o arquivo de configuração do Counter-Strike, tente indicar outro caminho</translation>
     </message>
 </context>
 <context>
     <name>DriveList</name>
     <message>
         <source>Volume (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume (%1)</translation>
     </message>
     <message>
         <source>Home (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasta pessoal (%1)</translation>
     </message>
 </context>
 <context>
@@ -134,242 +134,243 @@
     <message>
         <source>Error %1: %2
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro %1: %2
+%3</translation>
     </message>
 </context>
 <context>
     <name>FolderPicker</name>
     <message>
         <source>Choose your half-life root directory:</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha a pasta raiz do seu Half-Life:</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>GamePlaces</name>
     <message>
         <source>Steam library (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Biblioteca da Steam (%1)</translation>
     </message>
     <message>
         <source>Wine %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wine %1 (%2)</translation>
     </message>
     <message>
         <source>Error %1: the registry could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro %1: não foi possível ler o registro.</translation>
     </message>
 </context>
 <context>
     <name>LineReviewBox</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Leave out the lines that do nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitir as linhas que não fazem nada</translation>
     </message>
     <message>
         <source>Show &amp;Details...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar &amp;detalhes...</translation>
     </message>
     <message>
         <source>Hide &amp;Details...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar &amp;detalhes...</translation>
     </message>
 </context>
 <context>
     <name>MusicLoop</name>
     <message>
         <source>%1 is missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo %1 está faltando!</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Zentrimo finds nothing to fix in the game&apos;s scripts.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Zentrimo não encontra nada para corrigir nos scripts do jogo.</translation>
     </message>
     <message>
         <source>the game</source>
-        <translation type="unfinished"></translation>
+        <translation>o jogo</translation>
     </message>
     <message>
         <source>valve.rc</source>
-        <translation type="unfinished"></translation>
+        <translation>valve.rc</translation>
     </message>
     <message>
         <source>config.cfg</source>
-        <translation type="unfinished"></translation>
+        <translation>config.cfg</translation>
     </message>
     <message>
         <source>an exec line in a script before it</source>
-        <translation type="unfinished"></translation>
+        <translation>uma linha exec em um script anterior</translation>
     </message>
     <message>
         <source>valve.rc&apos;s stuffcmds</source>
-        <translation type="unfinished"></translation>
+        <translation>o stuffcmds do valve.rc</translation>
     </message>
     <message>
         <source>%1. %2, run by %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2, executado por: %3</translation>
     </message>
     <message>
         <source>Restore point %1 is damaged: it cannot be restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>O ponto de restauração %1 está danificado: não é possível restaurá-lo.</translation>
     </message>
     <message>
         <source>%1, made before %2, is damaged: it cannot be restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, criado antes da operação %2, está danificado: não é possível restaurá-lo.</translation>
     </message>
     <message>
         <source>%1, made before %2: every file is as it is today.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, criado antes da operação %2: todos os arquivos estão como estão hoje.</translation>
     </message>
     <message>
         <source>%1, made before %2: differs from today in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, criado antes da operação %2: difere do estado atual em: %3.</translation>
     </message>
 </context>
 <context>
     <name>StartWindow</name>
     <message>
         <source>Retail Cstrike</source>
-        <translation type="unfinished"></translation>
+        <translation>Cstrike de caixa</translation>
     </message>
     <message>
         <source>Normal Cstrike</source>
-        <translation type="unfinished"></translation>
+        <translation>Cstrike normal</translation>
     </message>
     <message>
         <source>Specify yourself</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicar manualmente</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avançar</translation>
     </message>
     <message>
         <source>Cstrike Versions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versões do Cstrike:</translation>
     </message>
 </context>
 <context>
     <name>console</name>
     <message>
         <source>The report proposes no fix %1; zentrimo --report --json lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>O relatório não propõe nenhuma correção %1; zentrimo --report --json lista as correções.</translation>
     </message>
     <message>
         <source>Nothing was changed (--dry-run).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada foi alterado (--dry-run).</translation>
     </message>
     <message>
         <source>The game is running from %1: quit it first, since it rewrites its scripts when it quits. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>O jogo está em execução a partir de %1: feche-o primeiro, pois ele regrava os scripts ao sair. Nada foi alterado.</translation>
     </message>
     <message numerus="yes">
         <source>Applied %n fixes.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n correção aplicada.</numerusform>
+            <numerusform>%n correções aplicadas.</numerusform>
         </translation>
     </message>
     <message>
         <source>The report now proposes no fix.</source>
-        <translation type="unfinished"></translation>
+        <translation>O relatório não propõe mais nenhuma correção.</translation>
     </message>
     <message numerus="yes">
         <source>The report now proposes %n fixes.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>O relatório agora propõe %n correção.</numerusform>
+            <numerusform>O relatório agora propõe %n correções.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>Two sentences, the fixes applied and those the report still proposes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>The changes could not be written to the console.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível escrever as alterações no console.</translation>
     </message>
     <message>
         <source>%1 holds no cstrike/config.cfg: it is not the game&apos;s folder. Give the Half-Life folder that holds cstrike.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não contém cstrike/config.cfg: não é a pasta do jogo. Informe a pasta do Half-Life que contém cstrike.</translation>
     </message>
     <message>
         <source>The report could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível escrever o relatório.</translation>
     </message>
     <message>
         <source>The restore points could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível escrever os pontos de restauração.</translation>
     </message>
 </context>
 <context>
     <name>game</name>
     <message>
         <source>%1 (%2) takes effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>A configuração %1 (%2) tem efeito.</translation>
     </message>
     <message>
         <source>Today&apos;s game has no %1 (%2) and ignores the line without a word: press &quot;Skip setting&quot;, or delete the line from your script. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>A versão atual do jogo não tem a configuração %1 (%2) e ignora a linha sem avisar: clique em &quot;Pular configuração&quot; ou apague a linha do seu script. %3</translation>
     </message>
     <message>
         <source>Today&apos;s game may have no %1 (%2) and then ignores the line without a word: press &quot;Skip setting&quot;, or delete the line from your script. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>A versão atual do jogo pode não ter a configuração %1 (%2) e, nesse caso, ignora a linha sem avisar: clique em &quot;Pular configuração&quot; ou apague a linha do seu script. %3</translation>
     </message>
     <message>
         <source>Today&apos;s game always uses %3 for %1 (%2), whatever a script sets: press &quot;Skip setting&quot;, or delete the line from your script.</source>
-        <translation type="unfinished"></translation>
+        <translation>A versão atual do jogo sempre usa %3 para a configuração %1 (%2), seja qual for o valor definido por um script: clique em &quot;Pular configuração&quot; ou apague a linha do seu script.</translation>
     </message>
     <message>
         <source>%1 (%2) has no effect in today&apos;s game: press &quot;Skip setting&quot;, or delete the line from your script. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>A configuração %1 (%2) não tem efeito na versão atual do jogo: clique em &quot;Pular configuração&quot; ou apague a linha do seu script. %3</translation>
     </message>
     <message>
         <source>At every map, today&apos;s game replaces %1 (%2) with your own saved setting %3 (%4 in a game with one slot): press &quot;Skip setting&quot; and set %3 in the game&apos;s console instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>A cada mapa, a versão atual do jogo substitui a configuração %1 (%2) pela sua própria configuração salva %3 (%4 em um jogo com um slot): clique em &quot;Pular configuração&quot; e, em vez disso, defina %3 no console do jogo.</translation>
     </message>
     <message>
         <source>Today&apos;s game uses %3 for %1 (%2), not %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>A versão atual do jogo usa %3 para a configuração %1 (%2), e não %4.</translation>
     </message>
     <message>
         <source>On a server with more than one slot, bots included, today&apos;s game uses %3 for %1 (%2), not %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Em um servidor com mais de um slot, contando os bots, a versão atual do jogo usa %3 para a configuração %1 (%2), e não %4.</translation>
     </message>
     <message>
         <source>Today&apos;s game refuses %1 (%2) on any server with more than one slot, even an empty one or a bot game: it works only in a game with one slot.</source>
-        <translation type="unfinished"></translation>
+        <translation>A versão atual do jogo recusa a configuração %1 (%2) em qualquer servidor com mais de um slot, mesmo vazio ou em um jogo com bots: ela só funciona em um jogo com um slot.</translation>
     </message>
     <message>
         <source>Right after the scripts, today&apos;s game puts back the %1 (%2) it kept at its last quit: set it in the game&apos;s console while you play, and the game keeps that one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo depois dos scripts, a versão atual do jogo restaura a configuração %1 (%2) que guardou ao sair pela última vez: defina-a no console do jogo enquanto joga, e o jogo mantém esse valor.</translation>
     </message>
     <message>
         <source>Right after the scripts, today&apos;s game may put back the %1 (%2) it kept at its last quit: set it in the game&apos;s console while you play, and the game keeps that one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo depois dos scripts, a versão atual do jogo pode restaurar a configuração %1 (%2) que guardou ao sair pela última vez: defina-a no console do jogo enquanto joga, e o jogo mantém esse valor.</translation>
     </message>
     <message>
         <source>With %1 (%2) at %3, expect %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Com a configuração %1 (%2) em %3, espere: %4.</translation>
     </message>
     <message>
         <source>With %1 (%2) at %3, you may get %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Com a configuração %1 (%2) em %3, você pode ter: %4.</translation>
     </message>
     <message>
         <source>The game&apos;s own default is the first option.</source>
-        <translation type="unfinished"></translation>
+        <translation>O padrão do próprio jogo é a primeira opção.</translation>
     </message>
     <message>
         <source>The game&apos;s own default is the second option.</source>
