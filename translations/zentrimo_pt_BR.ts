@@ -374,341 +374,341 @@
     </message>
     <message>
         <source>The game&apos;s own default is the second option.</source>
-        <translation type="unfinished"></translation>
+        <translation>O padrão do próprio jogo é a segunda opção.</translation>
     </message>
     <message>
         <source>The game&apos;s own default is the third option.</source>
-        <translation type="unfinished"></translation>
+        <translation>O padrão do próprio jogo é a terceira opção.</translation>
     </message>
     <message>
         <source>The game&apos;s own default is the last option.</source>
-        <translation type="unfinished"></translation>
+        <translation>O padrão do próprio jogo é a última opção.</translation>
     </message>
     <message>
         <source>Zentrimo does not know what today&apos;s game does with this line.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Zentrimo não sabe o que a versão atual do jogo faz com esta linha.</translation>
     </message>
     <message>
         <source>This run wrote no lines.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta execução não gravou nenhuma linha.</translation>
     </message>
     <message>
         <source>Lines: %1. They take effect: %2. Changed by the game: %3. Without effect: %4. Not in today&apos;s game: %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Linhas: %1. Têm efeito: %2. Alteradas pelo jogo: %3. Sem efeito: %4. Não existem na versão atual do jogo: %5.</translation>
     </message>
     <message>
         <source>Lines: %1. They take effect: %2. Changed by the game: %3. Without effect: %4. Not in today&apos;s game: %5. Unknown to Zentrimo: %6.</source>
-        <translation type="unfinished"></translation>
+        <translation>Linhas: %1. Têm efeito: %2. Alteradas pelo jogo: %3. Sem efeito: %4. Não existem na versão atual do jogo: %5. Desconhecidas pelo Zentrimo: %6.</translation>
     </message>
     <message>
         <source>The key %1 joins a server (%3), and a server may have bound it so: bind it back to the game&apos;s own %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>A tecla %1 conecta a um servidor (%3), e um servidor pode ter feito esse bind: volte o bind dela para o padrão do jogo, %2.</translation>
     </message>
     <message>
         <source>The key %1 joins a server (%2), and a server may have bound it so: take the line out; the game names no default for the key, so it is left unbound.</source>
-        <translation type="unfinished"></translation>
+        <translation>A tecla %1 conecta a um servidor (%2), e um servidor pode ter feito esse bind: remova a linha; o jogo não define um padrão para essa tecla, então ela fica sem bind.</translation>
     </message>
     <message>
         <source>The alias %1 joins a server (%2), and a server may have put it there: take the line out.</source>
-        <translation type="unfinished"></translation>
+        <translation>O alias %1 conecta a um servidor (%2), e um servidor pode tê-lo colocado aí: remova a linha.</translation>
     </message>
     <message>
         <source>%1 joins a server whenever the game starts (%2), and a server may have put it there: take the line out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 conecta a um servidor sempre que o jogo inicia (%2), e um servidor pode ter colocado isso aí: remova a linha.</translation>
     </message>
     <message numerus="yes">
         <source>%1 holds %n lines after exec userconfig.cfg, where the game writes none, and a server may have added them: take them out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 tem %n linha depois de exec userconfig.cfg, onde o jogo não escreve nada, e um servidor pode tê-la adicionado: remova-a.</numerusform>
+            <numerusform>%1 tem %n linhas depois de exec userconfig.cfg, onde o jogo não escreve nada, e um servidor pode tê-las adicionado: remova-as.</numerusform>
         </translation>
     </message>
     <message>
         <source>Servers may run commands in your game that the filter (cl_filterstuffcmd) would stop (%1): set it to 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidores podem executar no seu jogo comandos que o filtro (cl_filterstuffcmd) bloquearia (%1): defina-o como 1.</translation>
     </message>
     <message>
         <source>Your %1 (%2) at %3 never takes effect, because %5 sets it again: move the line to %4, which runs after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sua configuração %1 (%2) em %3 nunca tem efeito, porque ela é definida de novo (%5): mova a linha para %4, que é executado depois.</translation>
     </message>
     <message>
         <source>Today&apos;s game has no %1 (%2) and ignores the lines that set it (%3): take them out.</source>
-        <translation type="unfinished"></translation>
+        <translation>A versão atual do jogo não tem a configuração %1 (%2) e ignora as linhas que a definem (%3): remova-as.</translation>
     </message>
     <message numerus="yes">
         <source>%n commands after exec userconfig.cfg, where the game writes none: a server may have added them</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n comando depois de exec userconfig.cfg, onde o jogo não escreve nada: um servidor pode tê-lo adicionado</numerusform>
+            <numerusform>%n comandos depois de exec userconfig.cfg, onde o jogo não escreve nada: um servidor pode tê-los adicionado</numerusform>
         </translation>
     </message>
     <message>
         <source>exec takes one file name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>exec aceita só um nome de arquivo: %1</translation>
     </message>
     <message>
         <source>%1: joins a server whenever the game starts; a server may have put it here</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: conecta a um servidor sempre que o jogo inicia; um servidor pode ter colocado isso aqui</translation>
     </message>
     <message>
         <source>%1 is in a folder that may not be opened: the game cannot read it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está em uma pasta sem permissão de acesso: o jogo não consegue lê-lo</translation>
     </message>
     <message>
         <source>couldn&apos;t exec %1</source>
         <extracomment>The game&apos;s own console words, as it prints them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>couldn&apos;t exec %1</translation>
     </message>
     <message>
         <source>exec %1 runs %2 again while it is still running: the game repeats it until its command buffer (16 KiB) overflows; its lines are read once here</source>
-        <translation type="unfinished"></translation>
+        <translation>exec %1 executa %2 de novo enquanto ele ainda está rodando: o jogo repete isso até estourar o buffer de comandos (16 KiB); aqui as linhas dele são lidas uma vez</translation>
     </message>
     <message>
         <source>%1 is not a regular file: skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é um arquivo comum: ignorado</translation>
     </message>
     <message>
         <source>%1 is larger than 64 MiB: skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é maior que 64 MiB: ignorado</translation>
     </message>
     <message>
         <source>%1 may not be read: skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não pode ser lido (sem permissão): ignorado</translation>
     </message>
     <message>
         <source>%1 could not be read: skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível ler %1: ignorado</translation>
     </message>
     <message>
         <source>start-up runs more than 64 MiB of scripts: not read further</source>
-        <translation type="unfinished"></translation>
+        <translation>a inicialização executa mais de 64 MiB de scripts: o resto não foi lido</translation>
     </message>
     <message>
         <source>%1 is saved as UTF-16: the game reads nothing in it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está salvo em UTF-16: o jogo não lê nada nele</translation>
     </message>
     <message>
         <source>stuffcmds: the command buffer overflows; the launch options are lost</source>
-        <translation type="unfinished"></translation>
+        <translation>stuffcmds: o buffer de comandos estoura; as opções de inicialização se perdem</translation>
     </message>
     <message>
         <source>bind %1 runs %2: it joins a server; a server may have put it here</source>
-        <translation type="unfinished"></translation>
+        <translation>bind %1 executa %2: conecta a um servidor; um servidor pode ter colocado isso aqui</translation>
     </message>
     <message>
         <source>alias %1 runs %2: it joins a server; a server may have put it here</source>
-        <translation type="unfinished"></translation>
+        <translation>alias %1 executa %2: conecta a um servidor; um servidor pode ter colocado isso aqui</translation>
     </message>
     <message>
         <source>%1 runs itself again while it is still running: the game repeats it without end; its commands are read once here</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 executa a si mesmo de novo enquanto ainda está rodando: o jogo o repete sem fim; aqui os comandos dele são lidos uma vez</translation>
     </message>
     <message>
         <source>%1: the command buffer overflows; the alias is lost</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: o buffer de comandos estoura; o alias se perde</translation>
     </message>
     <message>
         <source>%1: lets servers run commands in your game that 1 would filter out; a server may have set it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: deixa servidores executarem no seu jogo comandos que o valor 1 filtraria; um servidor pode ter definido isso</translation>
     </message>
     <message>
         <source>exec %1: invalid path</source>
         <extracomment>The game&apos;s own console words, as it prints them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>exec %1: invalid path</translation>
     </message>
     <message>
         <source>exec %1: not a .cfg or .rc file</source>
-        <translation type="unfinished"></translation>
+        <translation>exec %1: não é um arquivo .cfg nem .rc</translation>
     </message>
     <message>
         <source>the game refuses %1 as an alias name</source>
-        <translation type="unfinished"></translation>
+        <translation>o jogo recusa %1 como nome de alias</translation>
     </message>
     <message>
         <source>set again by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>redefinido por: %1</translation>
     </message>
     <message>
         <source>the game</source>
-        <translation type="unfinished"></translation>
+        <translation>o jogo</translation>
     </message>
     <message>
         <source>launch options</source>
-        <translation type="unfinished"></translation>
+        <translation>opções de inicialização</translation>
     </message>
     <message>
         <source>%1 line %2</source>
         <extracomment>A script and a line of it: &quot;cstrike/config.cfg line 12&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, linha %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Places in a list: &quot;cstrike/a.cfg line 1, cstrike/b.cfg line 4&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>Where something stands, and what it is: &quot;cstrike/config.cfg line 3: ...&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: %2: %3</source>
         <extracomment>Where a command stands, the command, and why it never takes effect.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2: %3</translation>
     </message>
     <message>
         <source>its own store</source>
-        <translation type="unfinished"></translation>
+        <translation>o armazenamento próprio do jogo</translation>
     </message>
     <message>
         <source>the Windows registry (HKEY_CURRENT_USER\Software\Valve\Steam, Rate)</source>
-        <translation type="unfinished"></translation>
+        <translation>o registro do Windows (HKEY_CURRENT_USER\Software\Valve\Steam, Rate)</translation>
     </message>
     <message>
         <source>the Wine prefix&apos;s registry (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>o registro do prefixo do Wine (%1)</translation>
     </message>
     <message>
         <source>Start-up of the game in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicialização do jogo em %1</translation>
     </message>
     <message>
         <source>Signs of tampering:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinais de adulteração:</translation>
     </message>
     <message>
         <source>What some settings cost you:</source>
-        <translation type="unfinished"></translation>
+        <translation>O que algumas configurações custam para você:</translation>
     </message>
     <message>
         <source>Scripts the program cannot read:</source>
-        <translation type="unfinished"></translation>
+        <translation>Scripts que o programa não consegue ler:</translation>
     </message>
     <message>
         <source>Scripts that are missing:</source>
-        <translation type="unfinished"></translation>
+        <translation>Scripts que estão faltando:</translation>
     </message>
     <message>
         <source>Lines the game refuses:</source>
-        <translation type="unfinished"></translation>
+        <translation>Linhas que o jogo recusa:</translation>
     </message>
     <message>
         <source>Scripts that run themselves:</source>
-        <translation type="unfinished"></translation>
+        <translation>Scripts que executam a si mesmos:</translation>
     </message>
     <message>
         <source>Limits reached:</source>
-        <translation type="unfinished"></translation>
+        <translation>Limites atingidos:</translation>
     </message>
     <message>
         <source>Lines that never take effect:</source>
-        <translation type="unfinished"></translation>
+        <translation>Linhas que nunca têm efeito:</translation>
     </message>
     <message>
         <source>Scripts, in the order the game runs them:</source>
-        <translation type="unfinished"></translation>
+        <translation>Scripts, na ordem em que o jogo os executa:</translation>
     </message>
     <message>
         <source>valve.rc is in neither cstrike nor valve: read as the standard one, exec autoexec.cfg then the launch options</source>
-        <translation type="unfinished"></translation>
+        <translation>valve.rc não está nem em cstrike nem em valve: lido como o padrão, exec autoexec.cfg e depois as opções de inicialização</translation>
     </message>
     <message>
         <source>%1. %2</source>
         <extracomment>A script in the order the game runs them: &quot;1. cstrike/config.cfg&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>%1. %2 (run %3 of this file)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2 (execução nº %3 deste arquivo)</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum</translation>
     </message>
     <message>
         <source>Launch options: none given</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções de inicialização: nenhuma informada</translation>
     </message>
     <message>
         <source>Launch options: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções de inicialização: %1</translation>
     </message>
     <message>
         <source>Launch options: none</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções de inicialização: nenhuma</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>origem: %1</translation>
     </message>
     <message>
         <source>from %1 (Steam user %2, whose file changed last of %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>origem: %1 (usuário da Steam %2, cujo arquivo foi o último alterado entre os %3)</translation>
     </message>
     <message>
         <source>Settings as the game will have them:</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações que o jogo vai ter:</translation>
     </message>
     <message>
         <source>%1 &quot;%2&quot;  %3</source>
         <extracomment>A setting, its value and the line that set it: cl_cmdrate &quot;101&quot; cstrike/config.cfg line 4</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 &quot;%2&quot;  %3</translation>
     </message>
     <message>
         <source>%1 &quot;%2&quot;  %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &quot;%2&quot;  %3: %4</translation>
     </message>
     <message numerus="yes">
         <source>%n more lines, settings or warnings left out</source>
         <extracomment>The English says &quot;lines&quot; for one as well.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>mais %n linha, configuração ou aviso omitido</numerusform>
+            <numerusform>mais %n linhas, configurações ou avisos omitidos</numerusform>
         </translation>
     </message>
     <message>
         <source>Rate kept by the game:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate guardado pelo jogo:</translation>
     </message>
     <message>
         <source>after the scripts the game sets rate to &quot;%1&quot;, the rate it kept in %2 when it last quit</source>
-        <translation type="unfinished"></translation>
+        <translation>depois dos scripts, o jogo define rate como &quot;%1&quot;, o rate que guardou ao sair pela última vez (local: %2)</translation>
     </message>
     <message>
         <source>%1 holds no rate: the scripts&apos; rate holds, and the game keeps it there when it quits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não contém rate: vale o rate dos scripts, e o jogo o guarda lá ao sair</translation>
     </message>
     <message>
         <source>the game may put back the rate it kept in %1 at its last quit, which this program cannot read: a rate set in a script may not take effect</source>
-        <translation type="unfinished"></translation>
+        <translation>o jogo pode restaurar o rate que guardou ao sair pela última vez em um local que este programa não consegue ler (%1): um rate definido em um script pode não ter efeito</translation>
     </message>
     <message>
         <source>Decals</source>
-        <translation type="unfinished"></translation>
+        <translation>Decals</translation>
     </message>
     <message>
         <source>Dynamic lights</source>
-        <translation type="unfinished"></translation>
+        <translation>Luzes dinâmicas</translation>
     </message>
     <message>
         <source>Weapon model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo da arma</translation>
     </message>
     <message>
         <source>no weapon and no reload cues</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhuma arma e nenhum sinal visual de recarga</translation>
     </message>
     <message>
         <source>Collinear vertexes</source>
-        <translation type="unfinished"></translation>
+        <translation>Vértices colineares</translation>
     </message>
     <message>
         <source>cracks between polygons when a map loads</source>
-        <translation type="unfinished"></translation>
+        <translation>rachaduras entre polígonos quando um mapa carrega</translation>
     </message>
     <message>
         <source>Shadows</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombras</translation>
     </message>
     <message>
         <source>Texture sorting</source>
