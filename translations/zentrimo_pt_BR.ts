@@ -712,329 +712,329 @@
     </message>
     <message>
         <source>Texture sorting</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenação de texturas</translation>
     </message>
     <message>
         <source>It has been gone since 2013.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não existe mais desde 2013.</translation>
     </message>
     <message>
         <source>Decal offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Deslocamento dos decals</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Brilho</translation>
     </message>
     <message>
         <source>a washed-out picture</source>
-        <translation type="unfinished"></translation>
+        <translation>uma imagem desbotada</translation>
     </message>
     <message>
         <source>Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Gama</translation>
     </message>
     <message>
         <source>Texture gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Gama das texturas</translation>
     </message>
     <message>
         <source>Light gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Gama da iluminação</translation>
     </message>
     <message>
         <source>High-quality player models</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelos de jogador em alta qualidade</translation>
     </message>
     <message>
         <source>Pic mip</source>
-        <translation type="unfinished"></translation>
+        <translation>Pic mip</translation>
     </message>
     <message>
         <source>It changes nothing on graphics cards with non-power-of-two textures, which every current card has.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não muda nada em placas de vídeo com suporte a texturas de tamanho que não é potência de dois, que toda placa atual tem.</translation>
     </message>
     <message>
         <source>ZTrick</source>
-        <translation type="unfinished"></translation>
+        <translation>ZTrick</translation>
     </message>
     <message>
         <source>It was renamed gl_ztrick_old in 2013, &quot;usage deprecated&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Em 2013 passou a se chamar gl_ztrick_old, &quot;usage deprecated&quot;.</translation>
     </message>
     <message>
         <source>Direct3D flip</source>
-        <translation type="unfinished"></translation>
+        <translation>Direct3D flip</translation>
     </message>
     <message>
         <source>The Direct3D renderer was removed in 2013.</source>
-        <translation type="unfinished"></translation>
+        <translation>O renderizador Direct3D foi removido em 2013.</translation>
     </message>
     <message>
         <source>Texture mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de textura</translation>
     </message>
     <message>
         <source>blocky textures</source>
-        <translation type="unfinished"></translation>
+        <translation>texturas pixeladas</translation>
     </message>
     <message>
         <source>Sound mix-ahead</source>
-        <translation type="unfinished"></translation>
+        <translation>Antecipação da mixagem de som</translation>
     </message>
     <message>
         <source>A3D</source>
-        <translation type="unfinished"></translation>
+        <translation>A3D</translation>
     </message>
     <message>
         <source>A3D was removed in 2013.</source>
-        <translation type="unfinished"></translation>
+        <translation>O A3D foi removido em 2013.</translation>
     </message>
     <message>
         <source>EAX</source>
-        <translation type="unfinished"></translation>
+        <translation>EAX</translation>
     </message>
     <message>
         <source>EAX was removed in 2013.</source>
-        <translation type="unfinished"></translation>
+        <translation>O EAX foi removido em 2013.</translation>
     </message>
     <message>
         <source>Reverb</source>
-        <translation type="unfinished"></translation>
+        <translation>Reverberação</translation>
     </message>
     <message>
         <source>No Steam build or recent config holds it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não está em nenhuma versão da Steam nem em nenhuma config recente.</translation>
     </message>
     <message>
         <source>8-bit sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Som de 8 bits</translation>
     </message>
     <message>
         <source>worse sound</source>
-        <translation type="unfinished"></translation>
+        <translation>som pior</translation>
     </message>
     <message>
         <source>High-quality sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Som de alta qualidade</translation>
     </message>
     <message>
         <source>Maximum modem framerate</source>
-        <translation type="unfinished"></translation>
+        <translation>FPS máximo no modem</translation>
     </message>
     <message>
         <source>It is in old configs only; fps_max limits the frame rate now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Só existe em configs antigas; agora quem limita o FPS é o fps_max.</translation>
     </message>
     <message>
         <source>Maximum LAN framerate</source>
-        <translation type="unfinished"></translation>
+        <translation>FPS máximo em LAN</translation>
     </message>
     <message>
         <source>No Steam build holds it; fps_max limits the frame rate now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não está em nenhuma versão da Steam; agora quem limita o FPS é o fps_max.</translation>
     </message>
     <message>
         <source>Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate</translation>
     </message>
     <message>
         <source>choke and lag</source>
-        <translation type="unfinished"></translation>
+        <translation>choke e lag</translation>
     </message>
     <message>
         <source>Push latency</source>
-        <translation type="unfinished"></translation>
+        <translation>Latência de push</translation>
     </message>
     <message>
         <source>No Steam build holds it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não está em nenhuma versão da Steam.</translation>
     </message>
     <message>
         <source>Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>Downloads</translation>
     </message>
     <message>
         <source>to be disconnected by every server running a map or model you lack</source>
-        <translation type="unfinished"></translation>
+        <translation>ser desconectado por todo servidor que rodar um mapa ou modelo que você não tem</translation>
     </message>
     <message>
         <source>Uploads</source>
-        <translation type="unfinished"></translation>
+        <translation>Uploads</translation>
     </message>
     <message>
         <source>MMX</source>
-        <translation type="unfinished"></translation>
+        <translation>MMX</translation>
     </message>
     <message>
         <source>The game registers it but nothing reads it.</source>
-        <translation type="unfinished"></translation>
+        <translation>O jogo registra essa configuração, mas nada a lê.</translation>
     </message>
     <message>
         <source>Mouse filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtro do mouse</translation>
     </message>
     <message>
         <source>mouse smoothing and delay</source>
-        <translation type="unfinished"></translation>
+        <translation>suavização e atraso do mouse</translation>
     </message>
     <message>
         <source>Console speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidade do console</translation>
     </message>
     <message>
         <source>Neither the engine&apos;s reconstruction nor any recent config holds it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não está nem na reconstrução da engine nem em nenhuma config recente.</translation>
     </message>
     <message>
         <source>Joystick</source>
-        <translation type="unfinished"></translation>
+        <translation>Joystick</translation>
     </message>
     <message>
         <source>a drifting stick moving you</source>
-        <translation type="unfinished"></translation>
+        <translation>um analógico com drift movendo você</translation>
     </message>
     <message>
         <source>Third-person view</source>
-        <translation type="unfinished"></translation>
+        <translation>Visão em terceira pessoa</translation>
     </message>
     <message>
         <source>First-person view</source>
-        <translation type="unfinished"></translation>
+        <translation>Visão em primeira pessoa</translation>
     </message>
 </context>
 <context>
     <name>wizard</name>
     <message>
         <source>Console speed </source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidade do console </translation>
     </message>
     <message>
         <source>The console, opened and closed with the &quot;~&quot; key, moves down and up slowly by default and wastes your time.</source>
-        <translation type="unfinished"></translation>
+        <translation>O console, aberto e fechado com a tecla &quot;~&quot;, desce e sobe devagar por padrão e faz você perder tempo.</translation>
     </message>
     <message>
         <source>Console speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidade do console:</translation>
     </message>
     <message>
         <source>A higher value makes the console move faster, a lower value slower.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um valor maior faz o console se mover mais rápido; um menor, mais devagar.</translation>
     </message>
     <message>
         <source>The default is 600; 3000 or more makes the console appear and disappear almost at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>O padrão é 600; com 3000 ou mais, o console aparece e some quase na hora.</translation>
     </message>
     <message>
         <source>Third person view </source>
-        <translation type="unfinished"></translation>
+        <translation>Visão em terceira pessoa </translation>
     </message>
     <message>
         <source>Third person view has no real purpose but may be fun, and it may be slightly slower. Leave the box cleared to keep the first person view, the game&apos;s default. See the pictures below.</source>
-        <translation type="unfinished"></translation>
+        <translation>A visão em terceira pessoa não tem utilidade real, mas pode ser divertida, e pode deixar o jogo um pouco mais lento. Deixe a caixa desmarcada para manter a visão em primeira pessoa, o padrão do jogo. Veja as imagens abaixo.</translation>
     </message>
     <message>
         <source>Use third person view.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Usar visão em terceira pessoa.?</translation>
     </message>
     <message>
         <source>Third person view:</source>
-        <translation type="unfinished"></translation>
+        <translation>Visão em terceira pessoa:</translation>
     </message>
     <message>
         <source>First person view:</source>
-        <translation type="unfinished"></translation>
+        <translation>Visão em primeira pessoa:</translation>
     </message>
     <message>
         <source>You have now completed the tweak of Counter-strike. Enjoy the tweak!</source>
-        <translation type="unfinished"></translation>
+        <translation>Você concluiu o tweak do Counter-Strike. Aproveite o tweak!</translation>
     </message>
     <message>
         <source>If you want to uninstall the tweak, just start this tweak-program again, and then choose &quot;uninstall&quot; instead of &quot;start tweak&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Se quiser desinstalar o tweak, é só abrir este programa de tweak de novo e escolher &quot;Desinstalar&quot; em vez de &quot;Iniciar tweak&quot;</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sair</translation>
     </message>
     <message>
         <source>You can now choose to move on to misc tweak section, or you can just quit and save settings now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Agora você pode seguir para a seção de tweaks diversos ou simplesmente sair e salvar as configurações agora.</translation>
     </message>
     <message>
         <source>&amp;Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Continuar</translation>
     </message>
     <message>
         <source>MMX </source>
-        <translation type="unfinished"></translation>
+        <translation>MMX </translation>
     </message>
     <message>
         <source>Enable MMX if your processor supports it (Pentium MMX, Pentium II, Celeron, K6, K6-2). Otherwise disable it for a possible speed gain.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ative o MMX se o seu processador tiver suporte a ele (Pentium MMX, Pentium II, Celeron, K6, K6-2). Caso contrário, desative-o para um possível ganho de velocidade.</translation>
     </message>
     <message>
         <source>Enable MMX support?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ativar o suporte a MMX?</translation>
     </message>
     <message>
         <source>Mouse filtering </source>
-        <translation type="unfinished"></translation>
+        <translation>Filtragem do mouse </translation>
     </message>
     <message>
         <source>Mouse filtering averages the positions before and after each movement, which smooths the mouse.</source>
-        <translation type="unfinished"></translation>
+        <translation>A filtragem do mouse faz a média das posições antes e depois de cada movimento, o que suaviza o mouse.</translation>
     </message>
     <message>
         <source>Enable mouse filtering?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ativar a filtragem do mouse?</translation>
     </message>
     <message>
         <source>Joystick</source>
-        <translation type="unfinished"></translation>
+        <translation>Joystick</translation>
     </message>
     <message>
         <source>Most people play with mouse and keyboard rather than a joystick. Disabling joystick support gains speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>A maioria das pessoas joga com mouse e teclado, e não com joystick. Desativar o suporte a joystick aumenta a velocidade.</translation>
     </message>
     <message>
         <source>Disable Joystick and gain performance.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Desativar o joystick e ganhar desempenho.?</translation>
     </message>
     <message>
         <source>Maximum modem framerate </source>
-        <translation type="unfinished"></translation>
+        <translation>FPS máximo no modem </translation>
     </message>
     <message>
         <source>Over a modem, limiting the frame rate lowers your ping, and your frame rate with it. 33 is recommended for 56k modems, where the ping is usually around 160; use lower values for slower modems.</source>
-        <translation type="unfinished"></translation>
+        <translation>No modem, limitar o FPS baixa o seu ping, e o seu FPS junto. 33 é o recomendado para modems 56k, em que o ping costuma ficar em torno de 160; use valores menores para modems mais lentos.</translation>
     </message>
     <message>
         <source>Max modem framerate:</source>
-        <translation type="unfinished"></translation>
+        <translation>FPS máx. no modem:</translation>
     </message>
     <message>
         <source>Non-modem users should not be concerned with this command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quem não usa modem não precisa se preocupar com este comando.</translation>
     </message>
     <message>
         <source>Push Lantency:</source>
         <extracomment>&quot;Lantency&quot; is the original&apos;s typo for &quot;latency&quot;; translate the meaning.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Latência de push:</translation>
     </message>
     <message>
         <source>Prediction</source>
-        <translation type="unfinished"></translation>
+        <translation>Predição</translation>
     </message>
     <message>
         <source>This setting controls prediction in internet games. Set it between one half and one times your average ping, negated: for a ping of 300, between -150 and -300.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta configuração controla a predição em jogos pela internet. Defina um valor entre a metade e o total do seu ping médio, com sinal negativo: para um ping de 300, entre -150 e -300.</translation>
     </message>
     <message>
         <source>(You can&apos;t type minus, it is typed by default)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Você não pode digitar o sinal de menos, ele já vem por padrão)</translation>
     </message>
     <message>
         <source>Allow download</source>
