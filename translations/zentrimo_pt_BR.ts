@@ -1038,326 +1038,326 @@
     </message>
     <message>
         <source>Allow download</source>
-        <translation type="unfinished"></translation>
+        <translation>Permitir download</translation>
     </message>
     <message>
         <source>This setting decides whether decals, maps and models are downloaded when you connect to a server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta configuração decide se decals, mapas e modelos são baixados quando você se conecta a um servidor.</translation>
     </message>
     <message>
         <source>Allow downloading of decals, maps, and models.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Permitir o download de decals, mapas e modelos.?</translation>
     </message>
     <message>
         <source>You can now choose to move on to internet tweak section, or you can just quit and save settings now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Agora você pode seguir para a seção de tweaks de internet ou simplesmente sair e salvar as configurações agora.</translation>
     </message>
     <message>
         <source>Maximum LAN framerate </source>
-        <translation type="unfinished"></translation>
+        <translation>FPS máximo em LAN </translation>
     </message>
     <message>
         <source>The same limit for games on a local network. 45 is recommended; adjust it if the game lags.</source>
-        <translation type="unfinished"></translation>
+        <translation>O mesmo limite para jogos em rede local. 45 é o recomendado; ajuste se o jogo der lag.</translation>
     </message>
     <message>
         <source>Max LAN framerate:</source>
-        <translation type="unfinished"></translation>
+        <translation>FPS máx. em LAN:</translation>
     </message>
     <message>
         <source>Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate</translation>
     </message>
     <message>
         <source>A lower rate usually gives lower pings, because the server sends less data. Recommended are 2500 to 3500 for 28.8 and 33.6 modems, 3000 to 5000 for 56k modems, 5000 and more for faster lines, and about 25,000 for LAN games and ADSL.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um rate menor geralmente dá ping menor, porque o servidor envia menos dados. Recomendado: de 2500 a 3500 para modems de 28,8 e 33,6, de 3000 a 5000 para modems 56k, 5000 ou mais para conexões mais rápidas e cerca de 25.000 para jogos em LAN e ADSL.</translation>
     </message>
     <message>
         <source>Rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate:</translation>
     </message>
     <message>
         <source>Allow upload </source>
-        <translation type="unfinished"></translation>
+        <translation>Permitir upload </translation>
     </message>
     <message>
         <source>This setting decides whether your own decals, maps and models are uploaded when you connect to a server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta configuração decide se os seus próprios decals, mapas e modelos são enviados quando você se conecta a um servidor.</translation>
     </message>
     <message>
         <source>Allow uploading of decals, maps, and models.</source>
-        <translation type="unfinished"></translation>
+        <translation>Permitir o upload de decals, mapas e modelos.</translation>
     </message>
     <message>
         <source>What today&apos;s game does with this setting</source>
-        <translation type="unfinished"></translation>
+        <translation>O que a versão atual do jogo faz com esta configuração</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avançar</translation>
     </message>
     <message>
         <source>&amp;Skip setting</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pular configuração</translation>
     </message>
     <message>
         <source>8 Bit 11 kHz </source>
-        <translation type="unfinished"></translation>
+        <translation>8 bits 11 kHz </translation>
     </message>
     <message>
         <source>8 Bit 22 kHz (high quality)</source>
-        <translation type="unfinished"></translation>
+        <translation>8 bits 22 kHz (alta qualidade)</translation>
     </message>
     <message>
         <source>16 Bit 11 kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>16 bits 11 kHz</translation>
     </message>
     <message>
         <source>16 Bit 22 kHz (high quality) </source>
-        <translation type="unfinished"></translation>
+        <translation>16 bits 22 kHz (alta qualidade) </translation>
     </message>
     <message>
         <source>Sound quality </source>
-        <translation type="unfinished"></translation>
+        <translation>Qualidade do som </translation>
     </message>
     <message>
         <source>Low-quality sound uses less memory and gives a slight speed gain on some systems. With a PCI sound card or a fast processor there is no reason to give up good sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>Som de baixa qualidade usa menos memória e dá um pequeno ganho de velocidade em alguns sistemas. Com uma placa de som PCI ou um processador rápido, não há motivo para abrir mão de um som bom.</translation>
     </message>
     <message>
         <source>You can now choose to move on to sound tweak section, or you can just quit and save settings now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Agora você pode seguir para a seção de tweaks de som ou simplesmente sair e salvar as configurações agora.</translation>
     </message>
     <message>
         <source>Sound Compatibility </source>
-        <translation type="unfinished"></translation>
+        <translation>Compatibilidade de som </translation>
     </message>
     <message>
         <source>Some sound cards, the Ensoniq AudioPCI in particular, stutter in games built on the Quake II engine. If yours does, leave the box cleared for maximum compatibility.</source>
-        <translation type="unfinished"></translation>
+        <translation>Algumas placas de som, especialmente a Ensoniq AudioPCI, engasgam em jogos feitos na engine do Quake II. Se a sua engasga, deixe a caixa desmarcada para ter compatibilidade máxima.</translation>
     </message>
     <message>
         <source>Use maximum performance sound? (unchecked means maximum compatibility)</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar som de desempenho máximo? (desmarcado significa compatibilidade máxima)</translation>
     </message>
     <message>
         <source>A3D</source>
-        <translation type="unfinished"></translation>
+        <translation>A3D</translation>
     </message>
     <message>
         <source>The game supports A3D 3D sound, reportedly only on Vortex 2 cards. A3D is buggy, so enable it only to try it out.</source>
-        <translation type="unfinished"></translation>
+        <translation>O jogo suporta o som 3D A3D, supostamente só em placas Vortex 2. O A3D tem bugs, então ative-o só para testar.</translation>
     </message>
     <message>
         <source>Disable A3D?</source>
-        <translation type="unfinished"></translation>
+        <translation>Desativar o A3D?</translation>
     </message>
     <message>
         <source>EAX </source>
-        <translation type="unfinished"></translation>
+        <translation>EAX </translation>
     </message>
     <message>
         <source>EAX is another 3D audio interface, supported by the Sound Blaster Live and other cards.</source>
-        <translation type="unfinished"></translation>
+        <translation>O EAX é outra interface de áudio 3D, suportada pela Sound Blaster Live e por outras placas.</translation>
     </message>
     <message>
         <source>Disable EAX?</source>
-        <translation type="unfinished"></translation>
+        <translation>Desativar o EAX?</translation>
     </message>
     <message>
         <source>Reverb</source>
-        <translation type="unfinished"></translation>
+        <translation>Reverberação</translation>
     </message>
     <message>
         <source>Reverb adds echo to the sound. It does little in this game, and turning it off can gain a little speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>A reverberação adiciona eco ao som. Faz pouca diferença neste jogo, e desativá-la pode dar um pequeno ganho de velocidade.</translation>
     </message>
     <message>
         <source>Disable reverb?</source>
-        <translation type="unfinished"></translation>
+        <translation>Desativar a reverberação?</translation>
     </message>
     <message>
         <source>Brightness must be under 4 and over 0</source>
-        <translation type="unfinished"></translation>
+        <translation>O brilho deve ser menor que 4 e maior que 0</translation>
     </message>
     <message>
         <source>Gamma must be under 4 and over 0</source>
-        <translation type="unfinished"></translation>
+        <translation>A gama deve ser menor que 4 e maior que 0</translation>
     </message>
     <message>
         <source>From now on, you have to answer a couple of questions. Plz, do it carefully. This program do not take any responsebillity if your computer migth be damaged.</source>
         <extracomment>The original&apos;s misspellings (&quot;Plz&quot;, &quot;do not&quot;, &quot;responsebillity&quot;, &quot;migth&quot;) are deliberate; write it correctly.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A partir de agora, você terá que responder algumas perguntas. Por favor, responda com cuidado. Este programa não assume nenhuma responsabilidade caso o seu computador seja danificado.</translation>
     </message>
     <message>
         <source>Zentrimo was made by Vaskor. Thank you for using it!</source>
-        <translation type="unfinished"></translation>
+        <translation>O Zentrimo foi feito por Vaskor. Obrigado por usá-lo!</translation>
     </message>
     <message>
         <source>Found a bug, or have a comment? Please report it to whoever gave you this program, or on the project&apos;s issue tracker.</source>
-        <translation type="unfinished"></translation>
+        <translation>Encontrou um bug ou tem um comentário? Informe a quem lhe passou este programa ou no rastreador de problemas do projeto.</translation>
     </message>
     <message>
         <source>&amp;Start Tweak</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Iniciar tweak</translation>
     </message>
     <message>
         <source>&amp;Check game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verificar jogo</translation>
     </message>
     <message>
         <source>Restore &amp;points...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pontos de restauração...</translation>
     </message>
     <message>
         <source>&amp;Uninstall</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desinstalar</translation>
     </message>
     <message>
         <source>Uninstall Tweak if installed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Desinstalar o tweak, se estiver instalado:</translation>
     </message>
     <message>
         <source>Decals, bulletholes, and explosion scars... </source>
-        <translation type="unfinished"></translation>
+        <translation>Decals, buracos de bala e marcas de explosão... </translation>
     </message>
     <message>
         <source>Make sure to limit the number of decals, bulletholes, and explosion scars.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não deixe de limitar o número de decals, buracos de bala e marcas de explosão.</translation>
     </message>
     <message>
         <source>Maximum number of decals on screen at a time (recommended 200 to 500)</source>
-        <translation type="unfinished"></translation>
+        <translation>Número máximo de decals na tela ao mesmo tempo (recomendado: de 200 a 500)</translation>
     </message>
     <message>
         <source>You will gain a 10% to 15% improvement in performance, especially in lengthy matches. See the pics below:</source>
-        <translation type="unfinished"></translation>
+        <translation>Você terá uma melhora de 10% a 15% no desempenho, especialmente em partidas longas. Veja as imagens abaixo:</translation>
     </message>
     <message>
         <source>Decals etc. enabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>Decals etc. ativados:</translation>
     </message>
     <message>
         <source>Decals etc. disabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>Decals etc. desativados:</translation>
     </message>
     <message>
         <source>Dynamic lighting </source>
-        <translation type="unfinished"></translation>
+        <translation>Iluminação dinâmica </translation>
     </message>
     <message>
         <source>With dynamic lighting, lit things such as muzzle flashes and explosions throw their light onto the walls and objects near them. Switching it off gains speed, but your flashlight stops working. The pictures show the glow on the wall.</source>
-        <translation type="unfinished"></translation>
+        <translation>Com a iluminação dinâmica, coisas que emitem luz, como o clarão dos disparos e as explosões, projetam sua luz nas paredes e nos objetos próximos. Desativá-la aumenta a velocidade, mas a sua lanterna para de funcionar. As imagens mostram o brilho na parede.</translation>
     </message>
     <message>
         <source>Disable dynamic lighting and gain performance?</source>
-        <translation type="unfinished"></translation>
+        <translation>Desativar a iluminação dinâmica e ganhar desempenho?</translation>
     </message>
     <message>
         <source>Do you want to disable dynamic lighting?</source>
-        <translation type="unfinished"></translation>
+        <translation>Você quer desativar a iluminação dinâmica?</translation>
     </message>
     <message>
         <source>Dynamic Enabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinâmica ativada:</translation>
     </message>
     <message>
         <source>Dynamic Disabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinâmica desativada:</translation>
     </message>
     <message>
         <source>Weapon visibility </source>
-        <translation type="unfinished"></translation>
+        <translation>Visibilidade da arma </translation>
     </message>
     <message>
         <source>The weapon in your hands blocks part of your view. Hiding it gains 3 to 5 frames per second, or even more. See the pictures below.</source>
-        <translation type="unfinished"></translation>
+        <translation>A arma nas suas mãos tapa parte da sua visão. Escondê-la dá de 3 a 5 FPS a mais, ou até mais que isso. Veja as imagens abaixo.</translation>
     </message>
     <message>
         <source>Make weapon invisible and gain performance?</source>
-        <translation type="unfinished"></translation>
+        <translation>Deixar a arma invisível e ganhar desempenho?</translation>
     </message>
     <message>
         <source>Do you want to be able to see your weapon during the game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Você quer poder ver a sua arma durante o jogo?</translation>
     </message>
     <message>
         <source>Visible weapon:</source>
-        <translation type="unfinished"></translation>
+        <translation>Arma visível:</translation>
     </message>
     <message>
         <source>Invisible weapon:</source>
-        <translation type="unfinished"></translation>
+        <translation>Arma invisível:</translation>
     </message>
     <message>
         <source>Collinear vertexes </source>
-        <translation type="unfinished"></translation>
+        <translation>Vértices colineares </translation>
     </message>
     <message>
         <source>Keeping collinear vertexes fills the gaps and reduces the cracks between polygons. Switching it off can gain some speed, at the price of some visible cracking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Manter os vértices colineares preenche as falhas e reduz as rachaduras entre polígonos. Desativar isso pode aumentar um pouco a velocidade, ao custo de algumas rachaduras visíveis.</translation>
     </message>
     <message>
         <source>Disable collinear vertexes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Desativar os vértices colineares?</translation>
     </message>
     <message>
         <source>You may gain around 1 or 2 FPS from disabling this.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você pode ganhar cerca de 1 ou 2 FPS desativando isso.</translation>
     </message>
     <message>
         <source>Shadows</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombras</translation>
     </message>
     <message>
         <source>Shadows are off by default in the game. They look unrealistic and are best used only when you really need them.</source>
-        <translation type="unfinished"></translation>
+        <translation>As sombras vêm desativadas por padrão no jogo. Elas parecem irreais, e o melhor é usá-las só quando você realmente precisar delas.</translation>
     </message>
     <message>
         <source>Disable shadows and gain performance.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Desativar as sombras e ganhar desempenho.?</translation>
     </message>
     <message>
         <source>Shadows enabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombras ativadas:</translation>
     </message>
     <message>
         <source>Shadows disabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombras desativadas:</translation>
     </message>
     <message>
         <source>Enabling gl_texsort gives much brighter images, at a large cost in speed. Some video cards need it switched on, others switched off: if your card has problems, try both.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ativar o gl_texsort deixa a imagem muito mais clara, com um grande custo de velocidade. Algumas placas de vídeo precisam dele ativado, outras desativado: se a sua placa tiver problemas, teste as duas opções.</translation>
     </message>
     <message>
         <source>Disable gl_texsort and gain performance?</source>
-        <translation type="unfinished"></translation>
+        <translation>Desativar o gl_texsort e ganhar desempenho?</translation>
     </message>
     <message>
         <source>gl_texsort enabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>gl_texsort ativado:</translation>
     </message>
     <message>
         <source>gl_texsort disabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>gl_texsort desativado:</translation>
     </message>
     <message>
         <source>Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Deslocamento</translation>
     </message>
     <message>
         <source>The offset of textures and decals fixes decals that show through walls or are drawn wrongly. It has little or no effect on speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>O deslocamento de texturas e decals corrige decals que aparecem através das paredes ou são desenhados errado. Tem pouco ou nenhum efeito na velocidade.</translation>
     </message>
     <message>
         <source>Poly-Offset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Deslocamento de polígonos:</translation>
     </message>
     <message>
         <source>Poly-Offset Must be between -25 and 25</source>
-        <translation type="unfinished"></translation>
+        <translation>O deslocamento de polígonos deve estar entre -25 e 25</translation>
     </message>
     <message>
         <source>4 is the default for video cards without problems. If your card has problems, try -1, 20 or 5, and then experiment.</source>
