@@ -1361,320 +1361,320 @@
     </message>
     <message>
         <source>4 is the default for video cards without problems. If your card has problems, try -1, 20 or 5, and then experiment.</source>
-        <translation type="unfinished"></translation>
+        <translation>4 é o padrão para placas de vídeo sem problemas. Se a sua placa tiver problemas, tente -1, 20 ou 5 e depois experimente.</translation>
     </message>
     <message>
         <source>Brightness/Gamma </source>
-        <translation type="unfinished"></translation>
+        <translation>Brilho/Gama </translation>
     </message>
     <message>
         <source>Brightness lightens only the characters, weapons and objects. Gamma lightens everything; it ranges from 0 to 4 and costs no speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>O brilho clareia só os personagens, as armas e os objetos. A gama clareia tudo; vai de 0 a 4 e não custa velocidade.</translation>
     </message>
     <message>
         <source>Brightness (higher is brighter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Brilho (maior = mais claro)</translation>
     </message>
     <message>
         <source>Gamma (higher is brighter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gama (maior = mais claro)</translation>
     </message>
     <message>
         <source>Brightness 2 with gamma 4 is recommended for dark video cards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brilho 2 com gama 4 é o recomendado para placas de vídeo escuras.</translation>
     </message>
     <message>
         <source>Texture Gamma/Light Gamma </source>
-        <translation type="unfinished"></translation>
+        <translation>Gama das texturas/Gama da iluminação </translation>
     </message>
     <message>
         <source>Texture gamma sets the gamma of all textures, light gamma that of the lighting. Neither has any effect on speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>A gama das texturas define a gama de todas as texturas; a gama da iluminação, a da iluminação. Nenhuma das duas afeta a velocidade.</translation>
     </message>
     <message>
         <source>Texture Gamma (lower is brighter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gama das texturas (menor = mais claro)</translation>
     </message>
     <message>
         <source>Light Gamma (lower is brighter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gama da iluminação (menor = mais claro)</translation>
     </message>
     <message>
         <source>If you chose brightness 2 and gamma 4 on the previous page, try 3 and 2 here; otherwise keep 2 and 2.5, the defaults.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se você escolheu brilho 2 e gama 4 na página anterior, tente 3 e 2 aqui; senão, mantenha 2 e 2.5, os padrões.</translation>
     </message>
     <message>
         <source>Pic mip </source>
-        <translation type="unfinished"></translation>
+        <translation>Pic mip </translation>
     </message>
     <message>
         <source>Pic mip sets the overall texture quality. 2 gains a little speed at a severe loss of image quality; newer video cards gain nothing above 0, which is recommended.</source>
-        <translation type="unfinished"></translation>
+        <translation>O pic mip define a qualidade geral das texturas. 2 dá um pouco mais de velocidade com uma perda grave de qualidade de imagem; placas de vídeo mais novas não ganham nada acima de 0, que é o recomendado.</translation>
     </message>
     <message>
         <source>Pic mip:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pic mip:</translation>
     </message>
     <message>
         <source>Pic mip must be between 0 and 10</source>
-        <translation type="unfinished"></translation>
+        <translation>O pic mip deve estar entre 0 e 10</translation>
     </message>
     <message>
         <source>If your system crashes, run this tweak again and set this to default.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se o seu sistema travar, rode este tweak de novo e volte isto para o padrão.</translation>
     </message>
     <message>
         <source>ZTrick </source>
-        <translation type="unfinished"></translation>
+        <translation>ZTrick </translation>
     </message>
     <message>
         <source>Skipping it can gain a good amount of speed, but on some video cards it makes textures and distant objects flicker. The pictures show a distant sign that flickers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pular a limpeza pode aumentar bastante a velocidade, mas em algumas placas de vídeo faz as texturas e os objetos distantes piscarem. As imagens mostram um letreiro distante que pisca.</translation>
     </message>
     <message>
         <source>Enable ZTrick and gain performance.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ativar o ZTrick e ganhar desempenho.?</translation>
     </message>
     <message>
         <source>ZTrick is a command to skip the clearing of the Z-buffer.</source>
-        <translation type="unfinished"></translation>
+        <translation>O ZTrick é um comando para pular a limpeza do Z-buffer.</translation>
     </message>
     <message>
         <source>Ztrick enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Ztrick ativado</translation>
     </message>
     <message>
         <source>Ztrick disabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ztrick desativado:</translation>
     </message>
     <message>
         <source>Texture Mode </source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de textura </translation>
     </message>
     <message>
         <source>The texture mode is the drawing mode of your video hardware. Nearest neighbor interpolation looks blocky and jagged; linear interpolation looks smooth.</source>
-        <translation type="unfinished"></translation>
+        <translation>O modo de textura é o modo de desenho do seu hardware de vídeo. A interpolação por vizinho mais próximo fica quadriculada e serrilhada; a interpolação linear fica suave.</translation>
     </message>
     <message>
         <source>Nearest neighbor interpolation for bilinear hardware?</source>
-        <translation type="unfinished"></translation>
+        <translation>Interpolação por vizinho mais próximo para hardware bilinear?</translation>
     </message>
     <message>
         <source>Linear interpolation for bilinear hardware.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Interpolação linear para hardware bilinear.?</translation>
     </message>
     <message>
         <source>Nearest neighbor interpolation for trilinear hardware.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Interpolação por vizinho mais próximo para hardware trilinear.?</translation>
     </message>
     <message>
         <source>Linear interpolation for trilinear hardware.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Interpolação linear para hardware trilinear.?</translation>
     </message>
     <message>
         <source>High quality player models </source>
-        <translation type="unfinished"></translation>
+        <translation>Modelos de jogador em alta qualidade </translation>
     </message>
     <message>
         <source>Player models come in high and low quality, with little visible difference. Low quality models save texture memory: cards with much texture memory lose little by using them, cards with little texture memory gain speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os modelos de jogador existem em alta e baixa qualidade, com pouca diferença visível. Modelos de baixa qualidade economizam memória de textura: placas com muita memória de textura perdem pouco ao usá-los, e placas com pouca memória de textura ganham velocidade.</translation>
     </message>
     <message>
         <source>Use low quality models.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Usar modelos de baixa qualidade.?</translation>
     </message>
     <message>
         <source>Direct3D Flip </source>
-        <translation type="unfinished"></translation>
+        <translation>Direct3D Flip </translation>
     </message>
     <message>
         <source>If your mouse input lags two to three seconds behind, your video card needs Direct3D flip enabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se a resposta do mouse atrasa de dois a três segundos, a sua placa de vídeo precisa do Direct3D flip ativado.</translation>
     </message>
     <message>
         <source>Enable Direct3D flip to correct input problems.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ativar o Direct3D flip para corrigir problemas de resposta dos controles.?</translation>
     </message>
 </context>
 <context>
     <name>wizard::GameReportWindow</name>
     <message>
         <source>What the game will use when it starts</source>
-        <translation type="unfinished"></translation>
+        <translation>O que o jogo vai usar ao iniciar</translation>
     </message>
     <message>
         <source>&amp;Fix chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Corrigir selecionados</translation>
     </message>
     <message>
         <source>Problems</source>
-        <translation type="unfinished"></translation>
+        <translation>Problemas</translation>
     </message>
     <message>
         <source>Filter the settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrar as configurações</translation>
     </message>
     <message>
         <source>Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuração</translation>
     </message>
     <message>
         <source>Value the game will use</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor que o jogo vai usar</translation>
     </message>
     <message>
         <source>Set by</source>
-        <translation type="unfinished"></translation>
+        <translation>Definido por</translation>
     </message>
     <message>
         <source>What today&apos;s game does</source>
-        <translation type="unfinished"></translation>
+        <translation>O que a versão atual do jogo faz</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações</translation>
     </message>
     <message>
         <source>Scripts</source>
-        <translation type="unfinished"></translation>
+        <translation>Scripts</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Relatório</translation>
     </message>
     <message>
         <source>Co&amp;py report</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;piar relatório</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fechar</translation>
     </message>
     <message>
         <source>Tick the problems you want Zentrimo to fix, then press &quot;Fix chosen&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque os problemas que você quer que o Zentrimo corrija e depois clique em &quot;Corrigir selecionados&quot;.</translation>
     </message>
     <message>
         <source>Zentrimo will change the lines shown under &quot;Show Details...&quot;. Do you want to change them?</source>
-        <translation type="unfinished"></translation>
+        <translation>O Zentrimo vai alterar as linhas mostradas em &quot;Mostrar detalhes...&quot;. Você quer alterá-las?</translation>
     </message>
     <message>
         <source>The game is running from this folder. Quit the game first: it rewrites its scripts when it quits. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>O jogo está em execução a partir desta pasta. Feche o jogo primeiro: ele regrava os scripts ao sair. Nada foi alterado.</translation>
     </message>
 </context>
 <context>
     <name>wizard::RestoreWindow</name>
     <message>
         <source>Restore points of the game&apos;s scripts, newest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Pontos de restauração dos scripts do jogo, do mais recente ao mais antigo</translation>
     </message>
     <message>
         <source>What restoring it would change:</source>
-        <translation type="unfinished"></translation>
+        <translation>O que a restauração alteraria:</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurar</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fechar</translation>
     </message>
     <message>
         <source>There are no restore points yet: Zentrimo keeps one before every change it makes to the game&apos;s scripts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não há pontos de restauração: o Zentrimo cria um antes de cada alteração que faz nos scripts do jogo.</translation>
     </message>
     <message>
         <source>This restore point is damaged: its files are not as they were written, so it cannot be restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este ponto de restauração está danificado: os arquivos dele não estão como foram gravados, então não é possível restaurá-lo.</translation>
     </message>
     <message>
         <source>Zentrimo will put the game&apos;s scripts back as they were at this restore point, as shown under &quot;Show Details...&quot;, after keeping what they hold now as a new restore point. Do you want to restore it?</source>
-        <translation type="unfinished"></translation>
+        <translation>O Zentrimo vai devolver os scripts do jogo ao estado deste ponto de restauração, como mostrado em &quot;Mostrar detalhes...&quot;, depois de guardar o conteúdo atual deles como um novo ponto de restauração. Você quer restaurá-lo?</translation>
     </message>
 </context>
 <context>
     <name>wizard::SectionStartPage</name>
     <message>
         <source>You have to install the tweak before you try to uninstall it --&gt; No tweak installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Você precisa instalar o tweak antes de tentar desinstalá-lo --&gt; Nenhum tweak instalado</translation>
     </message>
     <message>
         <source>Tweak have been succesfully uninstalled</source>
         <extracomment>&quot;Tweak have been succesfully&quot; is the original&apos;s grammar and typo; write it correctly.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O tweak foi desinstalado com sucesso</translation>
     </message>
     <message>
         <source>Do you want to apply settings before quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Você quer aplicar as configurações antes de sair?</translation>
     </message>
 </context>
 <context>
     <name>workspace</name>
     <message>
         <source>The game folder %1 has no restore points yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta do jogo %1 ainda não tem pontos de restauração.</translation>
     </message>
     <message>
         <source>Restore points of %1, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pontos de restauração de %1, do mais recente ao mais antigo:</translation>
     </message>
     <message>
         <source>%1  %2  made before %3</source>
         <extracomment>A restore point: its id, its time, and what made it (apply, uninstall, restore, fix).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2  criado antes da operação %3</translation>
     </message>
     <message>
         <source>%1  %2  made before %3  damaged: it cannot be restored</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2  criado antes da operação %3  danificado: não é possível restaurá-lo</translation>
     </message>
     <message>
         <source>%1  damaged: it cannot be restored</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  danificado: não é possível restaurá-lo</translation>
     </message>
     <message>
         <source>The game&apos;s scripts are back as they were at restore point %1. What they held before is kept as a new restore point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os scripts do jogo voltaram ao estado do ponto de restauração %1. O conteúdo anterior foi guardado como um novo ponto de restauração.</translation>
     </message>
     <message>
         <source>This game folder has no restore point %1. Nothing was changed. `zentrimo --restore-points` lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta pasta do jogo não tem o ponto de restauração %1. Nada foi alterado. `zentrimo --restore-points` lista os pontos.</translation>
     </message>
     <message>
         <source>Restore point %1 is damaged: its files are not as they were written, so it cannot be restored. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>O ponto de restauração %1 está danificado: os arquivos dele não estão como foram gravados, então não é possível restaurá-lo. Nada foi alterado.</translation>
     </message>
     <message>
         <source>Counter-Strike is running. Close it first: it saves its settings when it quits, and would undo the uninstall.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Counter-Strike está em execução. Feche-o primeiro: ele salva as configurações ao sair e desfaria a desinstalação.</translation>
     </message>
     <message>
         <source>Counter-Strike is running. Close it first: it saves its settings when it quits, and would undo the uninstall. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Counter-Strike está em execução. Feche-o primeiro: ele salva as configurações ao sair e desfaria a desinstalação. Nada foi alterado.</translation>
     </message>
     <message>
         <source>Restoring this point changes nothing: every file is as it holds it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar este ponto não altera nada: todos os arquivos estão como ele os guarda.</translation>
     </message>
     <message>
         <source>The lines of this run could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler as linhas desta execução: %1</translation>
     </message>
     <message>
         <source>Counter-Strike is running: the settings take effect at its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Counter-Strike está em execução: as configurações terão efeito na próxima vez que ele iniciar.</translation>
     </message>
     <message>
         <source>@@ line %1 @@</source>
         <extracomment>The head of a change in a diff: &quot;@@ line 12 @@&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>@@ linha %1 @@</translation>
     </message>
 </context>
 </TS>
