@@ -230,7 +230,7 @@
     </message>
     <message>
         <source>%1, made before %2: every file is as it is today.</source>
-        <translation>%1, criado antes da operação %2: todos os arquivos estão como estão hoje.</translation>
+        <translation>%1, criado antes da operação %2: cada arquivo está igual ao de hoje.</translation>
     </message>
     <message>
         <source>%1, made before %2: differs from today in %3.</source>
@@ -481,7 +481,7 @@
     </message>
     <message>
         <source>start-up runs more than 64 MiB of scripts: not read further</source>
-        <translation>a inicialização executa mais de 64 MiB de scripts: o resto não foi lido</translation>
+        <translation>a inicialização executa mais de 64 MiB de scripts: o restante não é lido</translation>
     </message>
     <message>
         <source>%1 is saved as UTF-16: the game reads nothing in it</source>
@@ -672,7 +672,7 @@
     </message>
     <message>
         <source>after the scripts the game sets rate to &quot;%1&quot;, the rate it kept in %2 when it last quit</source>
-        <translation>depois dos scripts, o jogo define rate como &quot;%1&quot;, o rate que guardou ao sair pela última vez (local: %2)</translation>
+        <translation>depois dos scripts, o jogo define o rate como &quot;%1&quot;, o rate que guardou ao sair pela última vez (local: %2)</translation>
     </message>
     <message>
         <source>%1 holds no rate: the scripts&apos; rate holds, and the game keeps it there when it quits</source>
@@ -1071,7 +1071,7 @@
     </message>
     <message>
         <source>A lower rate usually gives lower pings, because the server sends less data. Recommended are 2500 to 3500 for 28.8 and 33.6 modems, 3000 to 5000 for 56k modems, 5000 and more for faster lines, and about 25,000 for LAN games and ADSL.</source>
-        <translation>Um rate menor geralmente dá ping menor, porque o servidor envia menos dados. Recomendado: de 2500 a 3500 para modems de 28,8 e 33,6, de 3000 a 5000 para modems 56k, 5000 ou mais para conexões mais rápidas e cerca de 25.000 para jogos em LAN e ADSL.</translation>
+        <translation>Um rate menor geralmente dá ping menor, porque o servidor envia menos dados. Valores recomendados: de 2500 a 3500 para modems de 28,8 e 33,6, de 3000 a 5000 para modems 56k, 5000 ou mais para conexões mais rápidas e cerca de 25.000 para jogos em LAN e ADSL.</translation>
     </message>
     <message>
         <source>Rate:</source>
@@ -1147,7 +1147,7 @@
     </message>
     <message>
         <source>The game supports A3D 3D sound, reportedly only on Vortex 2 cards. A3D is buggy, so enable it only to try it out.</source>
-        <translation>O jogo suporta o som 3D A3D, supostamente só em placas Vortex 2. O A3D tem bugs, então ative-o só para testar.</translation>
+        <translation>O jogo suporta o som 3D A3D, segundo relatos só em placas Vortex 2. O A3D tem bugs, então ative-o só para testar.</translation>
     </message>
     <message>
         <source>Disable A3D?</source>
@@ -1196,7 +1196,7 @@
     </message>
     <message>
         <source>Found a bug, or have a comment? Please report it to whoever gave you this program, or on the project&apos;s issue tracker.</source>
-        <translation>Encontrou um bug ou tem um comentário? Informe a quem lhe passou este programa ou no rastreador de problemas do projeto.</translation>
+        <translation>Encontrou um bug ou tem um comentário? Por favor, informe a quem lhe passou este programa ou no rastreador de problemas do projeto.</translation>
     </message>
     <message>
         <source>&amp;Start Tweak</source>
