@@ -5,85 +5,85 @@
     <name>ConsoleOptions</name>
     <message>
         <source>Displays help on the command line options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la ayuda sobre las opciones de la línea de comandos.</translation>
     </message>
     <message>
         <source>Displays version information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la información de la versión.</translation>
     </message>
     <message>
         <source>Prints what the game will use when it starts, and which file sets each setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra lo que usará el juego al iniciarse y qué archivo define cada ajuste.</translation>
     </message>
     <message>
         <source>Applies the report&apos;s fix ID (again for more, or all), and prints the lines it changes. The JSON report lists the ids.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplica la corrección ID del informe (repite la opción para más, o usa all) y muestra las líneas que cambia. El informe JSON lista los ID.</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>With --fix: prints the lines it would change, and changes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --fix: muestra las líneas que cambiaría, sin cambiar nada.</translation>
     </message>
     <message>
         <source>Lists the restore points of the game folder, newest first: one is kept before every change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista los puntos de restauración de la carpeta del juego, del más reciente al más antiguo: se guarda uno antes de cada cambio.</translation>
     </message>
     <message>
         <source>Puts the game&apos;s scripts back as restore point ID holds them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Devuelve los scripts del juego al estado que guarda el punto de restauración ID.</translation>
     </message>
     <message>
         <source>With --report or --restore-points: as one JSON object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --report o --restore-points: como un solo objeto JSON.</translation>
     </message>
     <message>
         <source>Shows the program in language CODE: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra el programa en el idioma CÓDIGO: %1.</translation>
     </message>
     <message>
         <source>CODE</source>
-        <translation type="unfinished"></translation>
+        <translation>CÓDIGO</translation>
     </message>
     <message>
         <source>Tunes Counter-Strike through its start-up script.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajusta Counter-Strike mediante su script de inicio.</translation>
     </message>
     <message>
         <source>With --report, --fix, --restore-points or --restore: the game folder; else the one the start window would find.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --report, --fix, --restore-points o --restore: la carpeta del juego; si no, la que encontraría la ventana de inicio.</translation>
     </message>
     <message>
         <source>[GAMEROOT]</source>
-        <translation type="unfinished"></translation>
+        <translation>[CARPETA_JUEGO]</translation>
     </message>
     <message>
         <source>There is no language %1; give one of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No existe el idioma %1; indica uno de estos: %2.</translation>
     </message>
     <message>
         <source>Give only one of --report, --fix, --restore-points and --restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indica solo una de las opciones --report, --fix, --restore-points y --restore.</translation>
     </message>
     <message>
         <source>--json goes only with --report or --restore-points.</source>
-        <translation type="unfinished"></translation>
+        <translation>--json solo se usa con --report o --restore-points.</translation>
     </message>
     <message>
         <source>--dry-run goes only with --fix.</source>
-        <translation type="unfinished"></translation>
+        <translation>--dry-run solo se usa con --fix.</translation>
     </message>
     <message>
         <source>A game folder goes only with --report, --fix, --restore-points or --restore: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo se puede indicar una carpeta del juego con --report, --fix, --restore-points o --restore: %1</translation>
     </message>
     <message numerus="yes">
         <source>Give one game folder, not %n.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Indica una sola carpeta del juego, no %n.</numerusform>
+            <numerusform>Indica una sola carpeta del juego, no %n.</numerusform>
         </translation>
     </message>
 </context>
@@ -91,42 +91,42 @@
     <name>DirectoryList</name>
     <message>
         <source>Cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer %1: %2</translation>
     </message>
 </context>
 <context>
     <name>DirectoryPage</name>
     <message>
         <source>Your current half-life directory:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu carpeta actual de Half-Life:</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Atrás</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Siguiente</translation>
     </message>
     <message>
         <source>Half-life root not found, try specify another dir. Or choose another cstrike version</source>
         <extracomment>Deliberately as the old tool words it, its faults included.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Raíz de Half-life no encontrada, intenta indicar otra carpeta. O elige otra versión de cstrike</translation>
     </message>
     <message>
         <source>Couldn&apos;t find counter-strike config file, try specify another path</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el archivo de configuración de counter-strike, intenta indicar otra ruta</translation>
     </message>
 </context>
 <context>
     <name>DriveList</name>
     <message>
         <source>Volume (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen (%1)</translation>
     </message>
     <message>
         <source>Home (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta personal (%1)</translation>
     </message>
 </context>
 <context>
@@ -134,329 +134,330 @@
     <message>
         <source>Error %1: %2
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Error %1: %2
+%3</translation>
     </message>
 </context>
 <context>
     <name>FolderPicker</name>
     <message>
         <source>Choose your half-life root directory:</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige la carpeta raíz de Half-Life:</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
 </context>
 <context>
     <name>GamePlaces</name>
     <message>
         <source>Steam library (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Biblioteca de Steam (%1)</translation>
     </message>
     <message>
         <source>Wine %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wine %1 (%2)</translation>
     </message>
     <message>
         <source>Error %1: the registry could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error %1: no se pudo leer el registro.</translation>
     </message>
 </context>
 <context>
     <name>LineReviewBox</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Leave out the lines that do nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitir las líneas que no hacen nada</translation>
     </message>
     <message>
         <source>Show &amp;Details...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar &amp;detalles...</translation>
     </message>
     <message>
         <source>Hide &amp;Details...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar &amp;detalles...</translation>
     </message>
 </context>
 <context>
     <name>MusicLoop</name>
     <message>
         <source>%1 is missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Falta %1!</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Zentrimo finds nothing to fix in the game&apos;s scripts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentrimo no encuentra nada que corregir en los scripts del juego.</translation>
     </message>
     <message>
         <source>the game</source>
-        <translation type="unfinished"></translation>
+        <translation>el juego</translation>
     </message>
     <message>
         <source>valve.rc</source>
-        <translation type="unfinished"></translation>
+        <translation>valve.rc</translation>
     </message>
     <message>
         <source>config.cfg</source>
-        <translation type="unfinished"></translation>
+        <translation>config.cfg</translation>
     </message>
     <message>
         <source>an exec line in a script before it</source>
-        <translation type="unfinished"></translation>
+        <translation>una línea exec de un script anterior</translation>
     </message>
     <message>
         <source>valve.rc&apos;s stuffcmds</source>
-        <translation type="unfinished"></translation>
+        <translation>el stuffcmds de valve.rc</translation>
     </message>
     <message>
         <source>%1. %2, run by %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2, ejecutado por %3</translation>
     </message>
     <message>
         <source>Restore point %1 is damaged: it cannot be restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>El punto de restauración %1 está dañado: no se puede restaurar.</translation>
     </message>
     <message>
         <source>%1, made before %2, is damaged: it cannot be restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, creado antes de la operación %2, está dañado: no se puede restaurar.</translation>
     </message>
     <message>
         <source>%1, made before %2: every file is as it is today.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, creado antes de la operación %2: todos los archivos están igual que hoy.</translation>
     </message>
     <message>
         <source>%1, made before %2: differs from today in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, creado antes de la operación %2: difiere del estado actual en: %3.</translation>
     </message>
 </context>
 <context>
     <name>StartWindow</name>
     <message>
         <source>Retail Cstrike</source>
-        <translation type="unfinished"></translation>
+        <translation>Cstrike retail</translation>
     </message>
     <message>
         <source>Normal Cstrike</source>
-        <translation type="unfinished"></translation>
+        <translation>Cstrike normal</translation>
     </message>
     <message>
         <source>Specify yourself</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicar manualmente</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Siguiente</translation>
     </message>
     <message>
         <source>Cstrike Versions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versiones de Cstrike:</translation>
     </message>
 </context>
 <context>
     <name>console</name>
     <message>
         <source>The report proposes no fix %1; zentrimo --report --json lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>El informe no propone ninguna corrección %1; zentrimo --report --json las lista.</translation>
     </message>
     <message>
         <source>Nothing was changed (--dry-run).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se cambió nada (--dry-run).</translation>
     </message>
     <message>
         <source>The game is running from %1: quit it first, since it rewrites its scripts when it quits. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El juego se está ejecutando desde %1: ciérralo primero, ya que reescribe sus scripts al cerrarse. No se cambió nada.</translation>
     </message>
     <message numerus="yes">
         <source>Applied %n fixes.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se aplicó %n corrección.</numerusform>
+            <numerusform>Se aplicaron %n correcciones.</numerusform>
         </translation>
     </message>
     <message>
         <source>The report now proposes no fix.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora el informe no propone ninguna corrección.</translation>
     </message>
     <message numerus="yes">
         <source>The report now proposes %n fixes.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ahora el informe propone %n corrección.</numerusform>
+            <numerusform>Ahora el informe propone %n correcciones.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>Two sentences, the fixes applied and those the report still proposes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>The changes could not be written to the console.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron escribir los cambios en la consola.</translation>
     </message>
     <message>
         <source>%1 holds no cstrike/config.cfg: it is not the game&apos;s folder. Give the Half-Life folder that holds cstrike.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no contiene cstrike/config.cfg: no es la carpeta del juego. Indica la carpeta de Half-Life que contiene cstrike.</translation>
     </message>
     <message>
         <source>The report could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el informe.</translation>
     </message>
     <message>
         <source>The restore points could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron escribir los puntos de restauración.</translation>
     </message>
 </context>
 <context>
     <name>game</name>
     <message>
         <source>%1 (%2) takes effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) tiene efecto.</translation>
     </message>
     <message>
         <source>Today&apos;s game has no %1 (%2) and ignores the line without a word: press &quot;Skip setting&quot;, or delete the line from your script. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>La versión actual del juego no tiene el ajuste %1 (%2) e ignora la línea sin avisar: haz clic en &quot;Omitir ajuste&quot; o borra la línea de tu script. %3</translation>
     </message>
     <message>
         <source>Today&apos;s game may have no %1 (%2) and then ignores the line without a word: press &quot;Skip setting&quot;, or delete the line from your script. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede que la versión actual del juego no tenga el ajuste %1 (%2), y entonces ignora la línea sin avisar: haz clic en &quot;Omitir ajuste&quot; o borra la línea de tu script. %3</translation>
     </message>
     <message>
         <source>Today&apos;s game always uses %3 for %1 (%2), whatever a script sets: press &quot;Skip setting&quot;, or delete the line from your script.</source>
-        <translation type="unfinished"></translation>
+        <translation>La versión actual del juego siempre usa %3 para el ajuste %1 (%2), ponga lo que ponga un script: haz clic en &quot;Omitir ajuste&quot; o borra la línea de tu script.</translation>
     </message>
     <message>
         <source>%1 (%2) has no effect in today&apos;s game: press &quot;Skip setting&quot;, or delete the line from your script. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>El ajuste %1 (%2) no tiene efecto en la versión actual del juego: haz clic en &quot;Omitir ajuste&quot; o borra la línea de tu script. %3</translation>
     </message>
     <message>
         <source>At every map, today&apos;s game replaces %1 (%2) with your own saved setting %3 (%4 in a game with one slot): press &quot;Skip setting&quot; and set %3 in the game&apos;s console instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>En cada mapa, la versión actual del juego reemplaza el ajuste %1 (%2) por tu propio ajuste guardado %3 (%4 en una partida con un solo slot): haz clic en &quot;Omitir ajuste&quot; y, en su lugar, ajusta %3 en la consola del juego.</translation>
     </message>
     <message>
         <source>Today&apos;s game uses %3 for %1 (%2), not %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>La versión actual del juego usa %3 para el ajuste %1 (%2), no %4.</translation>
     </message>
     <message>
         <source>On a server with more than one slot, bots included, today&apos;s game uses %3 for %1 (%2), not %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>En un servidor con más de un slot, bots incluidos, la versión actual del juego usa %3 para el ajuste %1 (%2), no %4.</translation>
     </message>
     <message>
         <source>Today&apos;s game refuses %1 (%2) on any server with more than one slot, even an empty one or a bot game: it works only in a game with one slot.</source>
-        <translation type="unfinished"></translation>
+        <translation>La versión actual del juego rechaza el ajuste %1 (%2) en cualquier servidor con más de un slot, aunque esté vacío o sea una partida con bots: solo funciona en una partida con un solo slot.</translation>
     </message>
     <message>
         <source>Right after the scripts, today&apos;s game puts back the %1 (%2) it kept at its last quit: set it in the game&apos;s console while you play, and the game keeps that one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Justo después de los scripts, la versión actual del juego vuelve a poner el valor de %1 (%2) que guardó al cerrarse la última vez: ajústalo en la consola del juego mientras juegas, y el juego se quedará con ese.</translation>
     </message>
     <message>
         <source>Right after the scripts, today&apos;s game may put back the %1 (%2) it kept at its last quit: set it in the game&apos;s console while you play, and the game keeps that one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Justo después de los scripts, puede que la versión actual del juego vuelva a poner el valor de %1 (%2) que guardó al cerrarse la última vez: ajústalo en la consola del juego mientras juegas, y el juego se quedará con ese.</translation>
     </message>
     <message>
         <source>With %1 (%2) at %3, expect %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con %1 (%2) en %3, cabe esperar: %4.</translation>
     </message>
     <message>
         <source>With %1 (%2) at %3, you may get %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con %1 (%2) en %3, puede que notes: %4.</translation>
     </message>
     <message>
         <source>The game&apos;s own default is the first option.</source>
-        <translation type="unfinished"></translation>
+        <translation>Por defecto, el juego usa la primera opción.</translation>
     </message>
     <message>
         <source>The game&apos;s own default is the second option.</source>
-        <translation type="unfinished"></translation>
+        <translation>Por defecto, el juego usa la segunda opción.</translation>
     </message>
     <message>
         <source>The game&apos;s own default is the third option.</source>
-        <translation type="unfinished"></translation>
+        <translation>Por defecto, el juego usa la tercera opción.</translation>
     </message>
     <message>
         <source>The game&apos;s own default is the last option.</source>
-        <translation type="unfinished"></translation>
+        <translation>Por defecto, el juego usa la última opción.</translation>
     </message>
     <message>
         <source>Zentrimo does not know what today&apos;s game does with this line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentrimo no sabe qué hace la versión actual del juego con esta línea.</translation>
     </message>
     <message>
         <source>This run wrote no lines.</source>
-        <translation type="unfinished"></translation>
+        <translation>En esta ejecución no se escribió ninguna línea.</translation>
     </message>
     <message>
         <source>Lines: %1. They take effect: %2. Changed by the game: %3. Without effect: %4. Not in today&apos;s game: %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Líneas: %1. Tienen efecto: %2. Cambiadas por el juego: %3. Sin efecto: %4. No existen en la versión actual del juego: %5.</translation>
     </message>
     <message>
         <source>Lines: %1. They take effect: %2. Changed by the game: %3. Without effect: %4. Not in today&apos;s game: %5. Unknown to Zentrimo: %6.</source>
-        <translation type="unfinished"></translation>
+        <translation>Líneas: %1. Tienen efecto: %2. Cambiadas por el juego: %3. Sin efecto: %4. No existen en la versión actual del juego: %5. Desconocidas para Zentrimo: %6.</translation>
     </message>
     <message>
         <source>The key %1 joins a server (%3), and a server may have bound it so: bind it back to the game&apos;s own %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tecla %1 conecta a un servidor (%3), y puede que un servidor la haya bindeado así: vuelve a bindearla a %2, el comando por defecto del juego.</translation>
     </message>
     <message>
         <source>The key %1 joins a server (%2), and a server may have bound it so: take the line out; the game names no default for the key, so it is left unbound.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tecla %1 conecta a un servidor (%2), y puede que un servidor la haya bindeado así: quita la línea; el juego no define ningún bind por defecto para esa tecla, así que queda sin bindear.</translation>
     </message>
     <message>
         <source>The alias %1 joins a server (%2), and a server may have put it there: take the line out.</source>
-        <translation type="unfinished"></translation>
+        <translation>El alias %1 conecta a un servidor (%2), y puede que lo haya puesto ahí un servidor: quita la línea.</translation>
     </message>
     <message>
         <source>%1 joins a server whenever the game starts (%2), and a server may have put it there: take the line out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 conecta a un servidor cada vez que se inicia el juego (%2), y puede que lo haya puesto ahí un servidor: quita la línea.</translation>
     </message>
     <message numerus="yes">
         <source>%1 holds %n lines after exec userconfig.cfg, where the game writes none, and a server may have added them: take them out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 contiene %n línea después de exec userconfig.cfg, donde el juego no escribe ninguna, y puede que la haya añadido un servidor: quítala.</numerusform>
+            <numerusform>%1 contiene %n líneas después de exec userconfig.cfg, donde el juego no escribe ninguna, y puede que las haya añadido un servidor: quítalas.</numerusform>
         </translation>
     </message>
     <message>
         <source>Servers may run commands in your game that the filter (cl_filterstuffcmd) would stop (%1): set it to 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los servidores pueden ejecutar en tu juego comandos que el filtro (cl_filterstuffcmd) detendría (%1): ponlo en 1.</translation>
     </message>
     <message>
         <source>Your %1 (%2) at %3 never takes effect, because %5 sets it again: move the line to %4, which runs after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu ajuste %1 (%2) en %3 nunca tiene efecto, porque %5 lo vuelve a ajustar: mueve la línea a %4, que se ejecuta después.</translation>
     </message>
     <message>
         <source>Today&apos;s game has no %1 (%2) and ignores the lines that set it (%3): take them out.</source>
-        <translation type="unfinished"></translation>
+        <translation>La versión actual del juego no tiene el ajuste %1 (%2) e ignora las líneas que lo ajustan (%3): quítalas.</translation>
     </message>
     <message numerus="yes">
         <source>%n commands after exec userconfig.cfg, where the game writes none: a server may have added them</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n comando después de exec userconfig.cfg, donde el juego no escribe ninguno: puede que lo haya añadido un servidor</numerusform>
+            <numerusform>%n comandos después de exec userconfig.cfg, donde el juego no escribe ninguno: puede que los haya añadido un servidor</numerusform>
         </translation>
     </message>
     <message>
         <source>exec takes one file name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>exec admite un solo nombre de archivo: %1</translation>
     </message>
     <message>
         <source>%1: joins a server whenever the game starts; a server may have put it here</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: conecta a un servidor cada vez que se inicia el juego; puede que lo haya puesto aquí un servidor</translation>
     </message>
     <message>
         <source>%1 is in a folder that may not be opened: the game cannot read it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está en una carpeta sin permiso de acceso: el juego no puede leerlo</translation>
     </message>
     <message>
         <source>couldn&apos;t exec %1</source>
         <extracomment>The game&apos;s own console words, as it prints them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>couldn&apos;t exec %1</translation>
     </message>
     <message>
         <source>exec %1 runs %2 again while it is still running: the game repeats it until its command buffer (16 KiB) overflows; its lines are read once here</source>
