@@ -461,446 +461,446 @@
     </message>
     <message>
         <source>exec %1 runs %2 again while it is still running: the game repeats it until its command buffer (16 KiB) overflows; its lines are read once here</source>
-        <translation type="unfinished"></translation>
+        <translation>exec %1 vuelve a ejecutar %2 mientras este aún se está ejecutando: el juego lo repite hasta que se desborda su búfer de comandos (16 KiB); aquí sus líneas se leen una sola vez</translation>
     </message>
     <message>
         <source>%1 is not a regular file: skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un archivo normal: omitido</translation>
     </message>
     <message>
         <source>%1 is larger than 64 MiB: skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ocupa más de 64 MiB: omitido</translation>
     </message>
     <message>
         <source>%1 may not be read: skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay permiso para leer %1: omitido</translation>
     </message>
     <message>
         <source>%1 could not be read: skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo leer %1: omitido</translation>
     </message>
     <message>
         <source>start-up runs more than 64 MiB of scripts: not read further</source>
-        <translation type="unfinished"></translation>
+        <translation>el inicio ejecuta más de 64 MiB de scripts: no se lee más</translation>
     </message>
     <message>
         <source>%1 is saved as UTF-16: the game reads nothing in it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está guardado en UTF-16: el juego no lee nada de él</translation>
     </message>
     <message>
         <source>stuffcmds: the command buffer overflows; the launch options are lost</source>
-        <translation type="unfinished"></translation>
+        <translation>stuffcmds: se desborda el búfer de comandos; se pierden las opciones de lanzamiento</translation>
     </message>
     <message>
         <source>bind %1 runs %2: it joins a server; a server may have put it here</source>
-        <translation type="unfinished"></translation>
+        <translation>bind %1 ejecuta %2: conecta a un servidor; puede que lo haya puesto aquí un servidor</translation>
     </message>
     <message>
         <source>alias %1 runs %2: it joins a server; a server may have put it here</source>
-        <translation type="unfinished"></translation>
+        <translation>alias %1 ejecuta %2: conecta a un servidor; puede que lo haya puesto aquí un servidor</translation>
     </message>
     <message>
         <source>%1 runs itself again while it is still running: the game repeats it without end; its commands are read once here</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se vuelve a ejecutar a sí mismo mientras aún se está ejecutando: el juego lo repite sin fin; aquí sus comandos se leen una sola vez</translation>
     </message>
     <message>
         <source>%1: the command buffer overflows; the alias is lost</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: se desborda el búfer de comandos; se pierde el alias</translation>
     </message>
     <message>
         <source>%1: lets servers run commands in your game that 1 would filter out; a server may have set it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: permite que los servidores ejecuten en tu juego comandos que el valor 1 filtraría; puede que lo haya puesto un servidor</translation>
     </message>
     <message>
         <source>exec %1: invalid path</source>
         <extracomment>The game&apos;s own console words, as it prints them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>exec %1: invalid path</translation>
     </message>
     <message>
         <source>exec %1: not a .cfg or .rc file</source>
-        <translation type="unfinished"></translation>
+        <translation>exec %1: no es un archivo .cfg ni .rc</translation>
     </message>
     <message>
         <source>the game refuses %1 as an alias name</source>
-        <translation type="unfinished"></translation>
+        <translation>el juego no acepta %1 como nombre de alias</translation>
     </message>
     <message>
         <source>set again by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ajustado de nuevo por %1</translation>
     </message>
     <message>
         <source>the game</source>
-        <translation type="unfinished"></translation>
+        <translation>el juego</translation>
     </message>
     <message>
         <source>launch options</source>
-        <translation type="unfinished"></translation>
+        <translation>opciones de lanzamiento</translation>
     </message>
     <message>
         <source>%1 line %2</source>
         <extracomment>A script and a line of it: &quot;cstrike/config.cfg line 12&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, línea %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Places in a list: &quot;cstrike/a.cfg line 1, cstrike/b.cfg line 4&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>Where something stands, and what it is: &quot;cstrike/config.cfg line 3: ...&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: %2: %3</source>
         <extracomment>Where a command stands, the command, and why it never takes effect.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2: %3</translation>
     </message>
     <message>
         <source>its own store</source>
-        <translation type="unfinished"></translation>
+        <translation>su propio almacenamiento</translation>
     </message>
     <message>
         <source>the Windows registry (HKEY_CURRENT_USER\Software\Valve\Steam, Rate)</source>
-        <translation type="unfinished"></translation>
+        <translation>el registro de Windows (HKEY_CURRENT_USER\Software\Valve\Steam, Rate)</translation>
     </message>
     <message>
         <source>the Wine prefix&apos;s registry (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>el registro del prefijo de Wine (%1)</translation>
     </message>
     <message>
         <source>Start-up of the game in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio del juego en %1</translation>
     </message>
     <message>
         <source>Signs of tampering:</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicios de manipulación:</translation>
     </message>
     <message>
         <source>What some settings cost you:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que te cuestan algunos ajustes:</translation>
     </message>
     <message>
         <source>Scripts the program cannot read:</source>
-        <translation type="unfinished"></translation>
+        <translation>Scripts que el programa no puede leer:</translation>
     </message>
     <message>
         <source>Scripts that are missing:</source>
-        <translation type="unfinished"></translation>
+        <translation>Scripts que faltan:</translation>
     </message>
     <message>
         <source>Lines the game refuses:</source>
-        <translation type="unfinished"></translation>
+        <translation>Líneas que el juego rechaza:</translation>
     </message>
     <message>
         <source>Scripts that run themselves:</source>
-        <translation type="unfinished"></translation>
+        <translation>Scripts que se ejecutan a sí mismos:</translation>
     </message>
     <message>
         <source>Limits reached:</source>
-        <translation type="unfinished"></translation>
+        <translation>Límites alcanzados:</translation>
     </message>
     <message>
         <source>Lines that never take effect:</source>
-        <translation type="unfinished"></translation>
+        <translation>Líneas que nunca tienen efecto:</translation>
     </message>
     <message>
         <source>Scripts, in the order the game runs them:</source>
-        <translation type="unfinished"></translation>
+        <translation>Scripts, en el orden en que los ejecuta el juego:</translation>
     </message>
     <message>
         <source>valve.rc is in neither cstrike nor valve: read as the standard one, exec autoexec.cfg then the launch options</source>
-        <translation type="unfinished"></translation>
+        <translation>valve.rc no está ni en cstrike ni en valve: se lee como el estándar, exec autoexec.cfg y luego las opciones de lanzamiento</translation>
     </message>
     <message>
         <source>%1. %2</source>
         <extracomment>A script in the order the game runs them: &quot;1. cstrike/config.cfg&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>%1. %2 (run %3 of this file)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2 (ejecución %3 de este archivo)</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguno</translation>
     </message>
     <message>
         <source>Launch options: none given</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de lanzamiento: no se indicó ninguna</translation>
     </message>
     <message>
         <source>Launch options: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de lanzamiento: %1</translation>
     </message>
     <message>
         <source>Launch options: none</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de lanzamiento: ninguna</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tomadas de %1</translation>
     </message>
     <message>
         <source>from %1 (Steam user %2, whose file changed last of %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>tomadas de %1 (usuario de Steam %2, cuyo archivo es el último modificado de los %3)</translation>
     </message>
     <message>
         <source>Settings as the game will have them:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes tal como los tendrá el juego:</translation>
     </message>
     <message>
         <source>%1 &quot;%2&quot;  %3</source>
         <extracomment>A setting, its value and the line that set it: cl_cmdrate &quot;101&quot; cstrike/config.cfg line 4</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 &quot;%2&quot;  %3</translation>
     </message>
     <message>
         <source>%1 &quot;%2&quot;  %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &quot;%2&quot;  %3: %4</translation>
     </message>
     <message numerus="yes">
         <source>%n more lines, settings or warnings left out</source>
         <extracomment>The English says &quot;lines&quot; for one as well.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>se omite %n línea, ajuste o aviso más</numerusform>
+            <numerusform>se omiten %n líneas, ajustes o avisos más</numerusform>
         </translation>
     </message>
     <message>
         <source>Rate kept by the game:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate guardado por el juego:</translation>
     </message>
     <message>
         <source>after the scripts the game sets rate to &quot;%1&quot;, the rate it kept in %2 when it last quit</source>
-        <translation type="unfinished"></translation>
+        <translation>tras los scripts, el juego pone rate en &quot;%1&quot;, el rate que guardó en %2 al cerrarse la última vez</translation>
     </message>
     <message>
         <source>%1 holds no rate: the scripts&apos; rate holds, and the game keeps it there when it quits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no contiene rate: vale el rate de los scripts, y el juego lo guarda ahí al cerrarse</translation>
     </message>
     <message>
         <source>the game may put back the rate it kept in %1 at its last quit, which this program cannot read: a rate set in a script may not take effect</source>
-        <translation type="unfinished"></translation>
+        <translation>puede que el juego vuelva a poner el rate que guardó al cerrarse la última vez en %1, que este programa no puede leer: puede que un rate puesto en un script no tenga efecto</translation>
     </message>
     <message>
         <source>Decals</source>
-        <translation type="unfinished"></translation>
+        <translation>Decals</translation>
     </message>
     <message>
         <source>Dynamic lights</source>
-        <translation type="unfinished"></translation>
+        <translation>Luces dinámicas</translation>
     </message>
     <message>
         <source>Weapon model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo del arma</translation>
     </message>
     <message>
         <source>no weapon and no reload cues</source>
-        <translation type="unfinished"></translation>
+        <translation>arma invisible y sin señales de recarga</translation>
     </message>
     <message>
         <source>Collinear vertexes</source>
-        <translation type="unfinished"></translation>
+        <translation>Vértices colineales</translation>
     </message>
     <message>
         <source>cracks between polygons when a map loads</source>
-        <translation type="unfinished"></translation>
+        <translation>grietas entre polígonos al cargar un mapa</translation>
     </message>
     <message>
         <source>Shadows</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombras</translation>
     </message>
     <message>
         <source>Texture sorting</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenación de texturas</translation>
     </message>
     <message>
         <source>It has been gone since 2013.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya no existe desde 2013.</translation>
     </message>
     <message>
         <source>Decal offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazamiento de decals</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo</translation>
     </message>
     <message>
         <source>a washed-out picture</source>
-        <translation type="unfinished"></translation>
+        <translation>una imagen descolorida</translation>
     </message>
     <message>
         <source>Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma</translation>
     </message>
     <message>
         <source>Texture gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma de texturas</translation>
     </message>
     <message>
         <source>Light gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma de iluminación</translation>
     </message>
     <message>
         <source>High-quality player models</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelos de jugador de alta calidad</translation>
     </message>
     <message>
         <source>Pic mip</source>
-        <translation type="unfinished"></translation>
+        <translation>Pic mip</translation>
     </message>
     <message>
         <source>It changes nothing on graphics cards with non-power-of-two textures, which every current card has.</source>
-        <translation type="unfinished"></translation>
+        <translation>No cambia nada en tarjetas gráficas que admiten texturas de tamaño no potencia de dos, como todas las actuales.</translation>
     </message>
     <message>
         <source>ZTrick</source>
-        <translation type="unfinished"></translation>
+        <translation>ZTrick</translation>
     </message>
     <message>
         <source>It was renamed gl_ztrick_old in 2013, &quot;usage deprecated&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>En 2013 pasó a llamarse gl_ztrick_old, con la nota &quot;usage deprecated&quot;.</translation>
     </message>
     <message>
         <source>Direct3D flip</source>
-        <translation type="unfinished"></translation>
+        <translation>Direct3D flip</translation>
     </message>
     <message>
         <source>The Direct3D renderer was removed in 2013.</source>
-        <translation type="unfinished"></translation>
+        <translation>El renderizador Direct3D se eliminó en 2013.</translation>
     </message>
     <message>
         <source>Texture mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de texturas</translation>
     </message>
     <message>
         <source>blocky textures</source>
-        <translation type="unfinished"></translation>
+        <translation>texturas pixeladas</translation>
     </message>
     <message>
         <source>Sound mix-ahead</source>
-        <translation type="unfinished"></translation>
+        <translation>Mezcla anticipada del sonido</translation>
     </message>
     <message>
         <source>A3D</source>
-        <translation type="unfinished"></translation>
+        <translation>A3D</translation>
     </message>
     <message>
         <source>A3D was removed in 2013.</source>
-        <translation type="unfinished"></translation>
+        <translation>A3D se eliminó en 2013.</translation>
     </message>
     <message>
         <source>EAX</source>
-        <translation type="unfinished"></translation>
+        <translation>EAX</translation>
     </message>
     <message>
         <source>EAX was removed in 2013.</source>
-        <translation type="unfinished"></translation>
+        <translation>EAX se eliminó en 2013.</translation>
     </message>
     <message>
         <source>Reverb</source>
-        <translation type="unfinished"></translation>
+        <translation>Reverberación</translation>
     </message>
     <message>
         <source>No Steam build or recent config holds it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No está en ninguna versión de Steam ni en ninguna config reciente.</translation>
     </message>
     <message>
         <source>8-bit sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonido de 8 bits</translation>
     </message>
     <message>
         <source>worse sound</source>
-        <translation type="unfinished"></translation>
+        <translation>peor sonido</translation>
     </message>
     <message>
         <source>High-quality sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonido de alta calidad</translation>
     </message>
     <message>
         <source>Maximum modem framerate</source>
-        <translation type="unfinished"></translation>
+        <translation>FPS máximos con módem</translation>
     </message>
     <message>
         <source>It is in old configs only; fps_max limits the frame rate now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo aparece en configs antiguas; ahora fps_max limita los FPS.</translation>
     </message>
     <message>
         <source>Maximum LAN framerate</source>
-        <translation type="unfinished"></translation>
+        <translation>FPS máximos en LAN</translation>
     </message>
     <message>
         <source>No Steam build holds it; fps_max limits the frame rate now.</source>
-        <translation type="unfinished"></translation>
+        <translation>No está en ninguna versión de Steam; ahora fps_max limita los FPS.</translation>
     </message>
     <message>
         <source>Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate</translation>
     </message>
     <message>
         <source>choke and lag</source>
-        <translation type="unfinished"></translation>
+        <translation>choke y lag</translation>
     </message>
     <message>
         <source>Push latency</source>
-        <translation type="unfinished"></translation>
+        <translation>Latencia de push</translation>
     </message>
     <message>
         <source>No Steam build holds it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No está en ninguna versión de Steam.</translation>
     </message>
     <message>
         <source>Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargas</translation>
     </message>
     <message>
         <source>to be disconnected by every server running a map or model you lack</source>
-        <translation type="unfinished"></translation>
+        <translation>que te desconecte cualquier servidor que use un mapa o modelo que no tengas</translation>
     </message>
     <message>
         <source>Uploads</source>
-        <translation type="unfinished"></translation>
+        <translation>Subidas</translation>
     </message>
     <message>
         <source>MMX</source>
-        <translation type="unfinished"></translation>
+        <translation>MMX</translation>
     </message>
     <message>
         <source>The game registers it but nothing reads it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El juego lo registra, pero nada lo lee.</translation>
     </message>
     <message>
         <source>Mouse filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtro del mouse</translation>
     </message>
     <message>
         <source>mouse smoothing and delay</source>
-        <translation type="unfinished"></translation>
+        <translation>suavizado y retraso del mouse</translation>
     </message>
     <message>
         <source>Console speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad de la consola</translation>
     </message>
     <message>
         <source>Neither the engine&apos;s reconstruction nor any recent config holds it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No está ni en la reconstrucción del motor ni en ninguna config reciente.</translation>
     </message>
     <message>
         <source>Joystick</source>
-        <translation type="unfinished"></translation>
+        <translation>Joystick</translation>
     </message>
     <message>
         <source>a drifting stick moving you</source>
-        <translation type="unfinished"></translation>
+        <translation>un stick descalibrado que te mueve solo</translation>
     </message>
     <message>
         <source>Third-person view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista en tercera persona</translation>
     </message>
     <message>
         <source>First-person view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista en primera persona</translation>
     </message>
 </context>
 <context>
