@@ -907,599 +907,599 @@
     <name>wizard</name>
     <message>
         <source>Console speed </source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad de la consola </translation>
     </message>
     <message>
         <source>The console, opened and closed with the &quot;~&quot; key, moves down and up slowly by default and wastes your time.</source>
-        <translation type="unfinished"></translation>
+        <translation>La consola, que se abre y se cierra con la tecla &quot;~&quot;, baja y sube despacio por defecto y te hace perder tiempo.</translation>
     </message>
     <message>
         <source>Console speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad de la consola:</translation>
     </message>
     <message>
         <source>A higher value makes the console move faster, a lower value slower.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un valor más alto hace que la consola se mueva más rápido; uno más bajo, más despacio.</translation>
     </message>
     <message>
         <source>The default is 600; 3000 or more makes the console appear and disappear almost at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor por defecto es 600; con 3000 o más la consola aparece y desaparece casi al instante.</translation>
     </message>
     <message>
         <source>Third person view </source>
-        <translation type="unfinished"></translation>
+        <translation>Vista en tercera persona </translation>
     </message>
     <message>
         <source>Third person view has no real purpose but may be fun, and it may be slightly slower. Leave the box cleared to keep the first person view, the game&apos;s default. See the pictures below.</source>
-        <translation type="unfinished"></translation>
+        <translation>La vista en tercera persona no tiene una utilidad real, pero puede ser divertida, y puede que sea algo más lenta. Deja la casilla sin marcar para mantener la vista en primera persona, la predeterminada del juego. Mira las imágenes de abajo.</translation>
     </message>
     <message>
         <source>Use third person view.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¿Usar la vista en tercera persona.?</translation>
     </message>
     <message>
         <source>Third person view:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista en tercera persona:</translation>
     </message>
     <message>
         <source>First person view:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista en primera persona:</translation>
     </message>
     <message>
         <source>You have now completed the tweak of Counter-strike. Enjoy the tweak!</source>
-        <translation type="unfinished"></translation>
+        <translation>Has completado el tweak de Counter-Strike. ¡Disfruta del tweak!</translation>
     </message>
     <message>
         <source>If you want to uninstall the tweak, just start this tweak-program again, and then choose &quot;uninstall&quot; instead of &quot;start tweak&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Si quieres desinstalar el tweak, solo vuelve a iniciar este programa de tweak y elige &quot;Desinstalar&quot; en lugar de &quot;Iniciar tweak&quot;</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>You can now choose to move on to misc tweak section, or you can just quit and save settings now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora puedes pasar a la sección de tweaks varios, o simplemente salir y guardar los ajustes ya.</translation>
     </message>
     <message>
         <source>&amp;Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Continuar</translation>
     </message>
     <message>
         <source>MMX </source>
-        <translation type="unfinished"></translation>
+        <translation>MMX </translation>
     </message>
     <message>
         <source>Enable MMX if your processor supports it (Pentium MMX, Pentium II, Celeron, K6, K6-2). Otherwise disable it for a possible speed gain.</source>
-        <translation type="unfinished"></translation>
+        <translation>Activa MMX si tu procesador lo admite (Pentium MMX, Pentium II, Celeron, K6, K6-2). Si no, desactívalo para quizá ganar algo de velocidad.</translation>
     </message>
     <message>
         <source>Enable MMX support?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Activar el soporte de MMX?</translation>
     </message>
     <message>
         <source>Mouse filtering </source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrado del mouse </translation>
     </message>
     <message>
         <source>Mouse filtering averages the positions before and after each movement, which smooths the mouse.</source>
-        <translation type="unfinished"></translation>
+        <translation>El filtrado del mouse promedia las posiciones antes y después de cada movimiento, lo que suaviza el mouse.</translation>
     </message>
     <message>
         <source>Enable mouse filtering?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Activar el filtrado del mouse?</translation>
     </message>
     <message>
         <source>Joystick</source>
-        <translation type="unfinished"></translation>
+        <translation>Joystick</translation>
     </message>
     <message>
         <source>Most people play with mouse and keyboard rather than a joystick. Disabling joystick support gains speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La mayoría juega con mouse y teclado en vez de con joystick. Desactivar el soporte de joystick hace ganar velocidad.</translation>
     </message>
     <message>
         <source>Disable Joystick and gain performance.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¿Desactivar el joystick y ganar rendimiento.?</translation>
     </message>
     <message>
         <source>Maximum modem framerate </source>
-        <translation type="unfinished"></translation>
+        <translation>FPS máximos con módem </translation>
     </message>
     <message>
         <source>Over a modem, limiting the frame rate lowers your ping, and your frame rate with it. 33 is recommended for 56k modems, where the ping is usually around 160; use lower values for slower modems.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con módem, limitar los FPS baja tu ping, y también tus FPS. Para módems de 56k, donde el ping suele rondar 160, se recomienda 33; usa valores más bajos con módems más lentos.</translation>
     </message>
     <message>
         <source>Max modem framerate:</source>
-        <translation type="unfinished"></translation>
+        <translation>FPS máx. (módem):</translation>
     </message>
     <message>
         <source>Non-modem users should not be concerned with this command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si no usas módem, no tienes que preocuparte por este comando.</translation>
     </message>
     <message>
         <source>Push Lantency:</source>
         <extracomment>&quot;Lantency&quot; is the original&apos;s typo for &quot;latency&quot;; translate the meaning.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Latencia de push:</translation>
     </message>
     <message>
         <source>Prediction</source>
-        <translation type="unfinished"></translation>
+        <translation>Predicción</translation>
     </message>
     <message>
         <source>This setting controls prediction in internet games. Set it between one half and one times your average ping, negated: for a ping of 300, between -150 and -300.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este ajuste controla la predicción en partidas por internet. Ponlo entre la mitad y el total de tu ping medio, en negativo: con un ping de 300, entre -150 y -300.</translation>
     </message>
     <message>
         <source>(You can&apos;t type minus, it is typed by default)</source>
-        <translation type="unfinished"></translation>
+        <translation>(No puedes escribir el signo menos, se pone por defecto)</translation>
     </message>
     <message>
         <source>Allow download</source>
-        <translation type="unfinished"></translation>
+        <translation>Permitir descargas</translation>
     </message>
     <message>
         <source>This setting decides whether decals, maps and models are downloaded when you connect to a server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este ajuste decide si se descargan decals, mapas y modelos al conectarte a un servidor.</translation>
     </message>
     <message>
         <source>Allow downloading of decals, maps, and models.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¿Permitir la descarga de decals, mapas y modelos.?</translation>
     </message>
     <message>
         <source>You can now choose to move on to internet tweak section, or you can just quit and save settings now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora puedes pasar a la sección de tweaks de internet, o simplemente salir y guardar los ajustes ya.</translation>
     </message>
     <message>
         <source>Maximum LAN framerate </source>
-        <translation type="unfinished"></translation>
+        <translation>FPS máximos en LAN </translation>
     </message>
     <message>
         <source>The same limit for games on a local network. 45 is recommended; adjust it if the game lags.</source>
-        <translation type="unfinished"></translation>
+        <translation>El mismo límite para partidas en red local. Se recomienda 45; ajústalo si el juego tiene lag.</translation>
     </message>
     <message>
         <source>Max LAN framerate:</source>
-        <translation type="unfinished"></translation>
+        <translation>FPS máx. (LAN):</translation>
     </message>
     <message>
         <source>Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate</translation>
     </message>
     <message>
         <source>A lower rate usually gives lower pings, because the server sends less data. Recommended are 2500 to 3500 for 28.8 and 33.6 modems, 3000 to 5000 for 56k modems, 5000 and more for faster lines, and about 25,000 for LAN games and ADSL.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un rate más bajo suele dar pings más bajos, porque el servidor envía menos datos. Se recomienda de 2500 a 3500 para módems de 28.8 y 33.6, de 3000 a 5000 para módems de 56k, 5000 o más para conexiones más rápidas y unos 25 000 para partidas en LAN y ADSL.</translation>
     </message>
     <message>
         <source>Rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate:</translation>
     </message>
     <message>
         <source>Allow upload </source>
-        <translation type="unfinished"></translation>
+        <translation>Permitir subidas </translation>
     </message>
     <message>
         <source>This setting decides whether your own decals, maps and models are uploaded when you connect to a server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este ajuste decide si se suben tus propios decals, mapas y modelos al conectarte a un servidor.</translation>
     </message>
     <message>
         <source>Allow uploading of decals, maps, and models.</source>
-        <translation type="unfinished"></translation>
+        <translation>Permitir la subida de decals, mapas y modelos.</translation>
     </message>
     <message>
         <source>What today&apos;s game does with this setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué hace la versión actual del juego con este ajuste</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Siguiente</translation>
     </message>
     <message>
         <source>&amp;Skip setting</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Omitir ajuste</translation>
     </message>
     <message>
         <source>8 Bit 11 kHz </source>
-        <translation type="unfinished"></translation>
+        <translation>8 bits 11 kHz </translation>
     </message>
     <message>
         <source>8 Bit 22 kHz (high quality)</source>
-        <translation type="unfinished"></translation>
+        <translation>8 bits 22 kHz (alta calidad)</translation>
     </message>
     <message>
         <source>16 Bit 11 kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>16 bits 11 kHz</translation>
     </message>
     <message>
         <source>16 Bit 22 kHz (high quality) </source>
-        <translation type="unfinished"></translation>
+        <translation>16 bits 22 kHz (alta calidad) </translation>
     </message>
     <message>
         <source>Sound quality </source>
-        <translation type="unfinished"></translation>
+        <translation>Calidad de sonido </translation>
     </message>
     <message>
         <source>Low-quality sound uses less memory and gives a slight speed gain on some systems. With a PCI sound card or a fast processor there is no reason to give up good sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>El sonido de baja calidad usa menos memoria y da una ligera ganancia de velocidad en algunos sistemas. Con una tarjeta de sonido PCI o un procesador rápido no hay motivo para renunciar a un buen sonido.</translation>
     </message>
     <message>
         <source>You can now choose to move on to sound tweak section, or you can just quit and save settings now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora puedes pasar a la sección de tweaks de sonido, o simplemente salir y guardar los ajustes ya.</translation>
     </message>
     <message>
         <source>Sound Compatibility </source>
-        <translation type="unfinished"></translation>
+        <translation>Compatibilidad de sonido </translation>
     </message>
     <message>
         <source>Some sound cards, the Ensoniq AudioPCI in particular, stutter in games built on the Quake II engine. If yours does, leave the box cleared for maximum compatibility.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con algunas tarjetas de sonido, sobre todo la Ensoniq AudioPCI, el sonido se entrecorta en juegos con el motor de Quake II. Si te pasa con la tuya, deja la casilla sin marcar para la máxima compatibilidad.</translation>
     </message>
     <message>
         <source>Use maximum performance sound? (unchecked means maximum compatibility)</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Usar sonido de máximo rendimiento? (sin marcar significa máxima compatibilidad)</translation>
     </message>
     <message>
         <source>A3D</source>
-        <translation type="unfinished"></translation>
+        <translation>A3D</translation>
     </message>
     <message>
         <source>The game supports A3D 3D sound, reportedly only on Vortex 2 cards. A3D is buggy, so enable it only to try it out.</source>
-        <translation type="unfinished"></translation>
+        <translation>El juego admite el sonido 3D A3D, según parece solo en tarjetas Vortex 2. A3D tiene fallos, así que actívalo solo para probarlo.</translation>
     </message>
     <message>
         <source>Disable A3D?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desactivar A3D?</translation>
     </message>
     <message>
         <source>EAX </source>
-        <translation type="unfinished"></translation>
+        <translation>EAX </translation>
     </message>
     <message>
         <source>EAX is another 3D audio interface, supported by the Sound Blaster Live and other cards.</source>
-        <translation type="unfinished"></translation>
+        <translation>EAX es otra interfaz de audio 3D, compatible con la Sound Blaster Live y otras tarjetas.</translation>
     </message>
     <message>
         <source>Disable EAX?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desactivar EAX?</translation>
     </message>
     <message>
         <source>Reverb</source>
-        <translation type="unfinished"></translation>
+        <translation>Reverberación</translation>
     </message>
     <message>
         <source>Reverb adds echo to the sound. It does little in this game, and turning it off can gain a little speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La reverberación añade eco al sonido. Aporta poco en este juego, y desactivarla puede hacer ganar algo de velocidad.</translation>
     </message>
     <message>
         <source>Disable reverb?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desactivar la reverberación?</translation>
     </message>
     <message>
         <source>Brightness must be under 4 and over 0</source>
-        <translation type="unfinished"></translation>
+        <translation>El brillo debe ser menor que 4 y mayor que 0</translation>
     </message>
     <message>
         <source>Gamma must be under 4 and over 0</source>
-        <translation type="unfinished"></translation>
+        <translation>La gamma debe ser menor que 4 y mayor que 0</translation>
     </message>
     <message>
         <source>From now on, you have to answer a couple of questions. Plz, do it carefully. This program do not take any responsebillity if your computer migth be damaged.</source>
         <extracomment>The original&apos;s misspellings (&quot;Plz&quot;, &quot;do not&quot;, &quot;responsebillity&quot;, &quot;migth&quot;) are deliberate; write it correctly.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A partir de ahora tienes que responder unas cuantas preguntas. Por favor, hazlo con cuidado. Este programa no se hace responsable de posibles daños a tu equipo.</translation>
     </message>
     <message>
         <source>Zentrimo was made by Vaskor. Thank you for using it!</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentrimo fue creado por Vaskor. ¡Gracias por usarlo!</translation>
     </message>
     <message>
         <source>Found a bug, or have a comment? Please report it to whoever gave you this program, or on the project&apos;s issue tracker.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Has encontrado un error o tienes algún comentario? Por favor, comunícalo a quien te dio este programa o en el gestor de incidencias del proyecto.</translation>
     </message>
     <message>
         <source>&amp;Start Tweak</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Iniciar tweak</translation>
     </message>
     <message>
         <source>&amp;Check game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comprobar juego</translation>
     </message>
     <message>
         <source>Restore &amp;points...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Puntos de restauración...</translation>
     </message>
     <message>
         <source>&amp;Uninstall</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desinstalar</translation>
     </message>
     <message>
         <source>Uninstall Tweak if installed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Desinstalar el tweak si está instalado:</translation>
     </message>
     <message>
         <source>Decals, bulletholes, and explosion scars... </source>
-        <translation type="unfinished"></translation>
+        <translation>Decals, agujeros de bala y marcas de explosiones... </translation>
     </message>
     <message>
         <source>Make sure to limit the number of decals, bulletholes, and explosion scars.</source>
-        <translation type="unfinished"></translation>
+        <translation>Asegúrate de limitar el número de decals, agujeros de bala y marcas de explosiones.</translation>
     </message>
     <message>
         <source>Maximum number of decals on screen at a time (recommended 200 to 500)</source>
-        <translation type="unfinished"></translation>
+        <translation>Número máximo de decals en pantalla a la vez (se recomienda de 200 a 500)</translation>
     </message>
     <message>
         <source>You will gain a 10% to 15% improvement in performance, especially in lengthy matches. See the pics below:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganarás entre un 10% y un 15% de rendimiento, sobre todo en partidas largas. Mira las imágenes de abajo:</translation>
     </message>
     <message>
         <source>Decals etc. enabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>Decals, etc. activados:</translation>
     </message>
     <message>
         <source>Decals etc. disabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>Decals, etc. desactivados:</translation>
     </message>
     <message>
         <source>Dynamic lighting </source>
-        <translation type="unfinished"></translation>
+        <translation>Iluminación dinámica </translation>
     </message>
     <message>
         <source>With dynamic lighting, lit things such as muzzle flashes and explosions throw their light onto the walls and objects near them. Switching it off gains speed, but your flashlight stops working. The pictures show the glow on the wall.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con la iluminación dinámica, las cosas que emiten luz, como los fogonazos de los disparos y las explosiones, proyectan su luz sobre las paredes y objetos cercanos. Desactivarla hace ganar velocidad, pero tu linterna deja de funcionar. Las imágenes muestran el resplandor en la pared.</translation>
     </message>
     <message>
         <source>Disable dynamic lighting and gain performance?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desactivar la iluminación dinámica y ganar rendimiento?</translation>
     </message>
     <message>
         <source>Do you want to disable dynamic lighting?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quieres desactivar la iluminación dinámica?</translation>
     </message>
     <message>
         <source>Dynamic Enabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinámica activada:</translation>
     </message>
     <message>
         <source>Dynamic Disabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinámica desactivada:</translation>
     </message>
     <message>
         <source>Weapon visibility </source>
-        <translation type="unfinished"></translation>
+        <translation>Visibilidad del arma </translation>
     </message>
     <message>
         <source>The weapon in your hands blocks part of your view. Hiding it gains 3 to 5 frames per second, or even more. See the pictures below.</source>
-        <translation type="unfinished"></translation>
+        <translation>El arma en tus manos tapa parte de la vista. Ocultarla hace ganar de 3 a 5 FPS, o incluso más. Mira las imágenes de abajo.</translation>
     </message>
     <message>
         <source>Make weapon invisible and gain performance?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Hacer invisible el arma y ganar rendimiento?</translation>
     </message>
     <message>
         <source>Do you want to be able to see your weapon during the game?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quieres ver tu arma durante la partida?</translation>
     </message>
     <message>
         <source>Visible weapon:</source>
-        <translation type="unfinished"></translation>
+        <translation>Arma visible:</translation>
     </message>
     <message>
         <source>Invisible weapon:</source>
-        <translation type="unfinished"></translation>
+        <translation>Arma invisible:</translation>
     </message>
     <message>
         <source>Collinear vertexes </source>
-        <translation type="unfinished"></translation>
+        <translation>Vértices colineales </translation>
     </message>
     <message>
         <source>Keeping collinear vertexes fills the gaps and reduces the cracks between polygons. Switching it off can gain some speed, at the price of some visible cracking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener los vértices colineales rellena los huecos y reduce las grietas entre polígonos. Desactivarlo puede hacer ganar algo de velocidad, a costa de algunas grietas visibles.</translation>
     </message>
     <message>
         <source>Disable collinear vertexes?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desactivar los vértices colineales?</translation>
     </message>
     <message>
         <source>You may gain around 1 or 2 FPS from disabling this.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivando esto puedes ganar unos 1 o 2 FPS.</translation>
     </message>
     <message>
         <source>Shadows</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombras</translation>
     </message>
     <message>
         <source>Shadows are off by default in the game. They look unrealistic and are best used only when you really need them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las sombras están desactivadas por defecto en el juego. Se ven poco realistas y es mejor usarlas solo cuando de verdad las necesites.</translation>
     </message>
     <message>
         <source>Disable shadows and gain performance.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¿Desactivar las sombras y ganar rendimiento.?</translation>
     </message>
     <message>
         <source>Shadows enabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombras activadas:</translation>
     </message>
     <message>
         <source>Shadows disabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombras desactivadas:</translation>
     </message>
     <message>
         <source>Enabling gl_texsort gives much brighter images, at a large cost in speed. Some video cards need it switched on, others switched off: if your card has problems, try both.</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar gl_texsort da imágenes mucho más brillantes, a cambio de mucha velocidad. Algunas tarjetas gráficas lo necesitan activado y otras desactivado: si tu tarjeta tiene problemas, prueba ambas opciones.</translation>
     </message>
     <message>
         <source>Disable gl_texsort and gain performance?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desactivar gl_texsort y ganar rendimiento?</translation>
     </message>
     <message>
         <source>gl_texsort enabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>gl_texsort activado:</translation>
     </message>
     <message>
         <source>gl_texsort disabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>gl_texsort desactivado:</translation>
     </message>
     <message>
         <source>Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazamiento</translation>
     </message>
     <message>
         <source>The offset of textures and decals fixes decals that show through walls or are drawn wrongly. It has little or no effect on speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El desplazamiento de texturas y decals corrige los decals que se ven a través de las paredes o se dibujan mal. Tiene poco o ningún efecto en la velocidad.</translation>
     </message>
     <message>
         <source>Poly-Offset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazamiento de polígonos:</translation>
     </message>
     <message>
         <source>Poly-Offset Must be between -25 and 25</source>
-        <translation type="unfinished"></translation>
+        <translation>El desplazamiento de polígonos debe estar entre -25 y 25</translation>
     </message>
     <message>
         <source>4 is the default for video cards without problems. If your card has problems, try -1, 20 or 5, and then experiment.</source>
-        <translation type="unfinished"></translation>
+        <translation>4 es el valor por defecto para tarjetas gráficas sin problemas. Si tu tarjeta tiene problemas, prueba -1, 20 o 5, y luego experimenta.</translation>
     </message>
     <message>
         <source>Brightness/Gamma </source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo/gamma </translation>
     </message>
     <message>
         <source>Brightness lightens only the characters, weapons and objects. Gamma lightens everything; it ranges from 0 to 4 and costs no speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El brillo aclara solo los personajes, las armas y los objetos. La gamma lo aclara todo; va de 0 a 4 y no cuesta velocidad.</translation>
     </message>
     <message>
         <source>Brightness (higher is brighter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo (más alto = más claro)</translation>
     </message>
     <message>
         <source>Gamma (higher is brighter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma (más alto = más claro)</translation>
     </message>
     <message>
         <source>Brightness 2 with gamma 4 is recommended for dark video cards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para tarjetas gráficas oscuras se recomienda brillo 2 con gamma 4.</translation>
     </message>
     <message>
         <source>Texture Gamma/Light Gamma </source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma de texturas/gamma de iluminación </translation>
     </message>
     <message>
         <source>Texture gamma sets the gamma of all textures, light gamma that of the lighting. Neither has any effect on speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La gamma de texturas ajusta la gamma de todas las texturas; la gamma de iluminación, la de la iluminación. Ninguna afecta a la velocidad.</translation>
     </message>
     <message>
         <source>Texture Gamma (lower is brighter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma de texturas (más bajo = más claro)</translation>
     </message>
     <message>
         <source>Light Gamma (lower is brighter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma de iluminación (más bajo = más claro)</translation>
     </message>
     <message>
         <source>If you chose brightness 2 and gamma 4 on the previous page, try 3 and 2 here; otherwise keep 2 and 2.5, the defaults.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si en la página anterior elegiste brillo 2 y gamma 4, prueba aquí 3 y 2; si no, deja 2 y 2.5, los valores por defecto.</translation>
     </message>
     <message>
         <source>Pic mip </source>
-        <translation type="unfinished"></translation>
+        <translation>Pic mip </translation>
     </message>
     <message>
         <source>Pic mip sets the overall texture quality. 2 gains a little speed at a severe loss of image quality; newer video cards gain nothing above 0, which is recommended.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pic mip ajusta la calidad general de las texturas. Con 2 se gana un poco de velocidad a costa de una gran pérdida de calidad de imagen; las tarjetas gráficas más nuevas no ganan nada por encima de 0, que es lo recomendado.</translation>
     </message>
     <message>
         <source>Pic mip:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pic mip:</translation>
     </message>
     <message>
         <source>Pic mip must be between 0 and 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Pic mip debe estar entre 0 y 10</translation>
     </message>
     <message>
         <source>If your system crashes, run this tweak again and set this to default.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si tu sistema se cuelga, vuelve a ejecutar este tweak y pon esto en su valor por defecto.</translation>
     </message>
     <message>
         <source>ZTrick </source>
-        <translation type="unfinished"></translation>
+        <translation>ZTrick </translation>
     </message>
     <message>
         <source>Skipping it can gain a good amount of speed, but on some video cards it makes textures and distant objects flicker. The pictures show a distant sign that flickers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitir el borrado puede hacer ganar bastante velocidad, pero en algunas tarjetas gráficas hace parpadear las texturas y los objetos lejanos. Las imágenes muestran un cartel lejano que parpadea.</translation>
     </message>
     <message>
         <source>Enable ZTrick and gain performance.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¿Activar ZTrick y ganar rendimiento.?</translation>
     </message>
     <message>
         <source>ZTrick is a command to skip the clearing of the Z-buffer.</source>
-        <translation type="unfinished"></translation>
+        <translation>ZTrick es un comando para omitir el borrado del búfer Z.</translation>
     </message>
     <message>
         <source>Ztrick enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Ztrick activado</translation>
     </message>
     <message>
         <source>Ztrick disabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ztrick desactivado:</translation>
     </message>
     <message>
         <source>Texture Mode </source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de texturas </translation>
     </message>
     <message>
         <source>The texture mode is the drawing mode of your video hardware. Nearest neighbor interpolation looks blocky and jagged; linear interpolation looks smooth.</source>
-        <translation type="unfinished"></translation>
+        <translation>El modo de texturas es el modo de dibujo de tu hardware gráfico. La interpolación por vecino más cercano se ve cuadriculada y dentada; la interpolación lineal se ve suave.</translation>
     </message>
     <message>
         <source>Nearest neighbor interpolation for bilinear hardware?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Interpolación por vecino más cercano para hardware bilineal?</translation>
     </message>
     <message>
         <source>Linear interpolation for bilinear hardware.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¿Interpolación lineal para hardware bilineal.?</translation>
     </message>
     <message>
         <source>Nearest neighbor interpolation for trilinear hardware.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¿Interpolación por vecino más cercano para hardware trilineal.?</translation>
     </message>
     <message>
         <source>Linear interpolation for trilinear hardware.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¿Interpolación lineal para hardware trilineal.?</translation>
     </message>
     <message>
         <source>High quality player models </source>
-        <translation type="unfinished"></translation>
+        <translation>Modelos de jugador de alta calidad </translation>
     </message>
     <message>
         <source>Player models come in high and low quality, with little visible difference. Low quality models save texture memory: cards with much texture memory lose little by using them, cards with little texture memory gain speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los modelos de jugador vienen en alta y baja calidad, con poca diferencia visible. Los modelos de baja calidad ahorran memoria de texturas: las tarjetas con mucha memoria de texturas pierden poco al usarlos, y las que tienen poca ganan velocidad.</translation>
     </message>
     <message>
         <source>Use low quality models.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¿Usar modelos de baja calidad.?</translation>
     </message>
     <message>
         <source>Direct3D Flip </source>
-        <translation type="unfinished"></translation>
+        <translation>Direct3D Flip </translation>
     </message>
     <message>
         <source>If your mouse input lags two to three seconds behind, your video card needs Direct3D flip enabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si la respuesta de tu mouse va dos o tres segundos por detrás, tu tarjeta gráfica necesita tener activado Direct3D flip.</translation>
     </message>
     <message>
         <source>Enable Direct3D flip to correct input problems.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¿Activar Direct3D flip para corregir problemas de control.?</translation>
     </message>
 </context>
 <context>
