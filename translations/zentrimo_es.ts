@@ -1506,175 +1506,175 @@
     <name>wizard::GameReportWindow</name>
     <message>
         <source>What the game will use when it starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que usará el juego al iniciarse</translation>
     </message>
     <message>
         <source>&amp;Fix chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Corregir &amp;marcados</translation>
     </message>
     <message>
         <source>Problems</source>
-        <translation type="unfinished"></translation>
+        <translation>Problemas</translation>
     </message>
     <message>
         <source>Filter the settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrar los ajustes</translation>
     </message>
     <message>
         <source>Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste</translation>
     </message>
     <message>
         <source>Value the game will use</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor que usará el juego</translation>
     </message>
     <message>
         <source>Set by</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustado por</translation>
     </message>
     <message>
         <source>What today&apos;s game does</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué hace la versión actual del juego</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes</translation>
     </message>
     <message>
         <source>Scripts</source>
-        <translation type="unfinished"></translation>
+        <translation>Scripts</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe</translation>
     </message>
     <message>
         <source>Co&amp;py report</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;piar informe</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>Tick the problems you want Zentrimo to fix, then press &quot;Fix chosen&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca los problemas que quieres que Zentrimo corrija y luego haz clic en &quot;Corregir marcados&quot;.</translation>
     </message>
     <message>
         <source>Zentrimo will change the lines shown under &quot;Show Details...&quot;. Do you want to change them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentrimo cambiará las líneas que se muestran en &quot;Mostrar detalles...&quot;. ¿Quieres cambiarlas?</translation>
     </message>
     <message>
         <source>The game is running from this folder. Quit the game first: it rewrites its scripts when it quits. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El juego se está ejecutando desde esta carpeta. Ciérralo primero: reescribe sus scripts al cerrarse. No se cambió nada.</translation>
     </message>
 </context>
 <context>
     <name>wizard::RestoreWindow</name>
     <message>
         <source>Restore points of the game&apos;s scripts, newest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos de restauración de los scripts del juego, del más reciente al más antiguo</translation>
     </message>
     <message>
         <source>What restoring it would change:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que cambiaría restaurarlo:</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurar</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>There are no restore points yet: Zentrimo keeps one before every change it makes to the game&apos;s scripts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay puntos de restauración: Zentrimo guarda uno antes de cada cambio que hace en los scripts del juego.</translation>
     </message>
     <message>
         <source>This restore point is damaged: its files are not as they were written, so it cannot be restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este punto de restauración está dañado: sus archivos no están como se escribieron, así que no se puede restaurar.</translation>
     </message>
     <message>
         <source>Zentrimo will put the game&apos;s scripts back as they were at this restore point, as shown under &quot;Show Details...&quot;, after keeping what they hold now as a new restore point. Do you want to restore it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentrimo devolverá los scripts del juego al estado de este punto de restauración, como se muestra en &quot;Mostrar detalles...&quot;, después de guardar lo que contienen ahora como un nuevo punto de restauración. ¿Quieres restaurarlo?</translation>
     </message>
 </context>
 <context>
     <name>wizard::SectionStartPage</name>
     <message>
         <source>You have to install the tweak before you try to uninstall it --&gt; No tweak installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Tienes que instalar el tweak antes de intentar desinstalarlo --&gt; No hay ningún tweak instalado</translation>
     </message>
     <message>
         <source>Tweak have been succesfully uninstalled</source>
         <extracomment>&quot;Tweak have been succesfully&quot; is the original&apos;s grammar and typo; write it correctly.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El tweak se desinstaló correctamente</translation>
     </message>
     <message>
         <source>Do you want to apply settings before quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quieres aplicar los ajustes antes de salir?</translation>
     </message>
 </context>
 <context>
     <name>workspace</name>
     <message>
         <source>The game folder %1 has no restore points yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta del juego %1 todavía no tiene puntos de restauración.</translation>
     </message>
     <message>
         <source>Restore points of %1, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos de restauración de %1, del más reciente al más antiguo:</translation>
     </message>
     <message>
         <source>%1  %2  made before %3</source>
         <extracomment>A restore point: its id, its time, and what made it (apply, uninstall, restore, fix).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2  creado antes de la operación %3</translation>
     </message>
     <message>
         <source>%1  %2  made before %3  damaged: it cannot be restored</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2  creado antes de la operación %3  dañado: no se puede restaurar</translation>
     </message>
     <message>
         <source>%1  damaged: it cannot be restored</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  dañado: no se puede restaurar</translation>
     </message>
     <message>
         <source>The game&apos;s scripts are back as they were at restore point %1. What they held before is kept as a new restore point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los scripts del juego han vuelto al estado del punto de restauración %1. Lo que contenían antes queda guardado como un nuevo punto de restauración.</translation>
     </message>
     <message>
         <source>This game folder has no restore point %1. Nothing was changed. `zentrimo --restore-points` lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta carpeta del juego no tiene el punto de restauración %1. No se cambió nada. `zentrimo --restore-points` los lista.</translation>
     </message>
     <message>
         <source>Restore point %1 is damaged: its files are not as they were written, so it cannot be restored. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El punto de restauración %1 está dañado: sus archivos no están como se escribieron, así que no se puede restaurar. No se cambió nada.</translation>
     </message>
     <message>
         <source>Counter-Strike is running. Close it first: it saves its settings when it quits, and would undo the uninstall.</source>
-        <translation type="unfinished"></translation>
+        <translation>Counter-Strike se está ejecutando. Ciérralo primero: guarda sus ajustes al cerrarse y desharía la desinstalación.</translation>
     </message>
     <message>
         <source>Counter-Strike is running. Close it first: it saves its settings when it quits, and would undo the uninstall. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Counter-Strike se está ejecutando. Ciérralo primero: guarda sus ajustes al cerrarse y desharía la desinstalación. No se cambió nada.</translation>
     </message>
     <message>
         <source>Restoring this point changes nothing: every file is as it holds it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar este punto no cambia nada: todos los archivos están como los guarda.</translation>
     </message>
     <message>
         <source>The lines of this run could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron leer las líneas de esta ejecución: %1</translation>
     </message>
     <message>
         <source>Counter-Strike is running: the settings take effect at its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Counter-Strike se está ejecutando: los ajustes tendrán efecto la próxima vez que se inicie.</translation>
     </message>
     <message>
         <source>@@ line %1 @@</source>
         <extracomment>The head of a change in a diff: &quot;@@ line 12 @@&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>@@ línea %1 @@</translation>
     </message>
 </context>
 </TS>
