@@ -610,7 +610,7 @@
     </message>
     <message>
         <source>valve.rc is in neither cstrike nor valve: read as the standard one, exec autoexec.cfg then the launch options</source>
-        <translation>valve.rc no está ni en cstrike ni en valve: se lee como el estándar, exec autoexec.cfg y luego las opciones de lanzamiento</translation>
+        <translation>valve.rc no está ni en cstrike ni en valve: se lee como el estándar: exec autoexec.cfg y luego las opciones de lanzamiento</translation>
     </message>
     <message>
         <source>%1. %2</source>
@@ -952,7 +952,7 @@
     </message>
     <message>
         <source>If you want to uninstall the tweak, just start this tweak-program again, and then choose &quot;uninstall&quot; instead of &quot;start tweak&quot;</source>
-        <translation>Si quieres desinstalar el tweak, solo vuelve a iniciar este programa de tweak y elige &quot;Desinstalar&quot; en lugar de &quot;Iniciar tweak&quot;</translation>
+        <translation>Si quieres desinstalar el tweak, basta con volver a iniciar este programa de tweak y elegir &quot;Desinstalar&quot; en lugar de &quot;Iniciar tweak&quot;</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -1304,7 +1304,7 @@
     </message>
     <message>
         <source>You may gain around 1 or 2 FPS from disabling this.</source>
-        <translation>Desactivando esto puedes ganar unos 1 o 2 FPS.</translation>
+        <translation>Si desactivas esto, puedes ganar alrededor de 1 o 2 FPS.</translation>
     </message>
     <message>
         <source>Shadows</source>
@@ -1329,7 +1329,7 @@
     </message>
     <message>
         <source>Enabling gl_texsort gives much brighter images, at a large cost in speed. Some video cards need it switched on, others switched off: if your card has problems, try both.</source>
-        <translation>Activar gl_texsort da imágenes mucho más brillantes, a cambio de mucha velocidad. Algunas tarjetas gráficas lo necesitan activado y otras desactivado: si tu tarjeta tiene problemas, prueba ambas opciones.</translation>
+        <translation>Activar gl_texsort da imágenes mucho más brillantes, a costa de perder mucha velocidad. Algunas tarjetas gráficas lo necesitan activado y otras desactivado: si tu tarjeta tiene problemas, prueba ambas opciones.</translation>
     </message>
     <message>
         <source>Disable gl_texsort and gain performance?</source>
@@ -1429,7 +1429,7 @@
     </message>
     <message>
         <source>Skipping it can gain a good amount of speed, but on some video cards it makes textures and distant objects flicker. The pictures show a distant sign that flickers.</source>
-        <translation>Omitir el borrado puede hacer ganar bastante velocidad, pero en algunas tarjetas gráficas hace parpadear las texturas y los objetos lejanos. Las imágenes muestran un cartel lejano que parpadea.</translation>
+        <translation>Omitir el borrado del búfer Z puede hacer ganar bastante velocidad, pero en algunas tarjetas gráficas hace parpadear las texturas y los objetos lejanos. Las imágenes muestran un cartel lejano que parpadea.</translation>
     </message>
     <message>
         <source>Enable ZTrick and gain performance.?</source>
@@ -1494,7 +1494,7 @@
     </message>
     <message>
         <source>If your mouse input lags two to three seconds behind, your video card needs Direct3D flip enabled.</source>
-        <translation>Si la respuesta de tu mouse va dos o tres segundos por detrás, tu tarjeta gráfica necesita tener activado Direct3D flip.</translation>
+        <translation>Si tu mouse responde con dos o tres segundos de retraso, tu tarjeta gráfica necesita tener activado Direct3D flip.</translation>
     </message>
     <message>
         <source>Enable Direct3D flip to correct input problems.?</source>
@@ -1661,7 +1661,7 @@
     </message>
     <message>
         <source>Restoring this point changes nothing: every file is as it holds it.</source>
-        <translation>Restaurar este punto no cambia nada: todos los archivos están como los guarda.</translation>
+        <translation>Restaurar este punto no cambia nada: todos los archivos están tal como este punto los guarda.</translation>
     </message>
     <message>
         <source>The lines of this run could not be read: %1</source>
