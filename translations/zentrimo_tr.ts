@@ -5,84 +5,84 @@
     <name>ConsoleOptions</name>
     <message>
         <source>Displays help on the command line options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Komut satırı seçenekleriyle ilgili yardımı gösterir.</translation>
     </message>
     <message>
         <source>Displays version information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sürüm bilgisini gösterir.</translation>
     </message>
     <message>
         <source>Prints what the game will use when it starts, and which file sets each setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyunun açılışta neyi kullanacağını ve her ayarı hangi dosyanın yaptığını yazdırır.</translation>
     </message>
     <message>
         <source>Applies the report&apos;s fix ID (again for more, or all), and prints the lines it changes. The JSON report lists the ids.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapordaki ID düzeltmesini uygular (başkaları için seçeneği yineleyin ya da all verin) ve değiştirdiği satırları yazdırır. ID&apos;leri JSON raporu listeler.</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>With --fix: prints the lines it would change, and changes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>--fix ile: değiştireceği satırları yazdırır ve hiçbir şeyi değiştirmez.</translation>
     </message>
     <message>
         <source>Lists the restore points of the game folder, newest first: one is kept before every change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyun klasörünün geri yükleme noktalarını en yenisi başta olmak üzere listeler: her değişiklikten önce bir tane saklanır.</translation>
     </message>
     <message>
         <source>Puts the game&apos;s scripts back as restore point ID holds them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyunun scriptlerini ID geri yükleme noktasında saklandıkları hâline geri getirir.</translation>
     </message>
     <message>
         <source>With --report or --restore-points: as one JSON object.</source>
-        <translation type="unfinished"></translation>
+        <translation>--report veya --restore-points ile: tek bir JSON nesnesi olarak.</translation>
     </message>
     <message>
         <source>Shows the program in language CODE: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programı KOD dilinde gösterir: %1.</translation>
     </message>
     <message>
         <source>CODE</source>
-        <translation type="unfinished"></translation>
+        <translation>KOD</translation>
     </message>
     <message>
         <source>Tunes Counter-Strike through its start-up script.</source>
-        <translation type="unfinished"></translation>
+        <translation>Counter-Strike&apos;a başlangıç scripti üzerinden ince ayar yapar.</translation>
     </message>
     <message>
         <source>With --report, --fix, --restore-points or --restore: the game folder; else the one the start window would find.</source>
-        <translation type="unfinished"></translation>
+        <translation>--report, --fix, --restore-points veya --restore ile: oyun klasörü; aksi hâlde başlangıç penceresinin bulacağı klasör.</translation>
     </message>
     <message>
         <source>[GAMEROOT]</source>
-        <translation type="unfinished"></translation>
+        <translation>[OYUN_KLASÖRÜ]</translation>
     </message>
     <message>
         <source>There is no language %1; give one of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 diye bir dil yok; şunlardan birini verin: %2.</translation>
     </message>
     <message>
         <source>Give only one of --report, --fix, --restore-points and --restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>--report, --fix, --restore-points ve --restore seçeneklerinden yalnızca birini verin.</translation>
     </message>
     <message>
         <source>--json goes only with --report or --restore-points.</source>
-        <translation type="unfinished"></translation>
+        <translation>--json yalnızca --report veya --restore-points ile kullanılabilir.</translation>
     </message>
     <message>
         <source>--dry-run goes only with --fix.</source>
-        <translation type="unfinished"></translation>
+        <translation>--dry-run yalnızca --fix ile kullanılabilir.</translation>
     </message>
     <message>
         <source>A game folder goes only with --report, --fix, --restore-points or --restore: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyun klasörü yalnızca --report, --fix, --restore-points veya --restore ile verilebilir: %1</translation>
     </message>
     <message numerus="yes">
         <source>Give one game folder, not %n.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n tane değil, tek bir oyun klasörü verin.</numerusform>
         </translation>
     </message>
 </context>
@@ -90,42 +90,42 @@
     <name>DirectoryList</name>
     <message>
         <source>Cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 okunamıyor: %2</translation>
     </message>
 </context>
 <context>
     <name>DirectoryPage</name>
     <message>
         <source>Your current half-life directory:</source>
-        <translation type="unfinished"></translation>
+        <translation>Şu anki Half-Life klasörünüz:</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Geri</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>İ&amp;leri</translation>
     </message>
     <message>
         <source>Half-life root not found, try specify another dir. Or choose another cstrike version</source>
         <extracomment>Deliberately as the old tool words it, its faults included.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Half-Life ana klasörü bulunamadı, başka bir klasör belirtmeyi deneyin. Ya da başka bir cstrike sürümü seçin</translation>
     </message>
     <message>
         <source>Couldn&apos;t find counter-strike config file, try specify another path</source>
-        <translation type="unfinished"></translation>
+        <translation>Counter-Strike config dosyası bulunamadı, başka bir yol belirtmeyi deneyin</translation>
     </message>
 </context>
 <context>
     <name>DriveList</name>
     <message>
         <source>Volume (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Birim (%1)</translation>
     </message>
     <message>
         <source>Home (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ev klasörü (%1)</translation>
     </message>
 </context>
 <context>
@@ -133,325 +133,326 @@
     <message>
         <source>Error %1: %2
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Hata %1: %2
+%3</translation>
     </message>
 </context>
 <context>
     <name>FolderPicker</name>
     <message>
         <source>Choose your half-life root directory:</source>
-        <translation type="unfinished"></translation>
+        <translation>Half-Life ana klasörünüzü seçin:</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tamam</translation>
     </message>
 </context>
 <context>
     <name>GamePlaces</name>
     <message>
         <source>Steam library (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Steam kütüphanesi (%1)</translation>
     </message>
     <message>
         <source>Wine %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wine %1 (%2)</translation>
     </message>
     <message>
         <source>Error %1: the registry could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hata %1: kayıt defteri okunamadı.</translation>
     </message>
 </context>
 <context>
     <name>LineReviewBox</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Leave out the lines that do nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiçbir şey yapmayan satırları dışarıda bırak</translation>
     </message>
     <message>
         <source>Show &amp;Details...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayrıntıları &amp;göster...</translation>
     </message>
     <message>
         <source>Hide &amp;Details...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayrıntıları &amp;gizle...</translation>
     </message>
 </context>
 <context>
     <name>MusicLoop</name>
     <message>
         <source>%1 is missing!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dosyası eksik!</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Zentrimo finds nothing to fix in the game&apos;s scripts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentrimo, oyunun scriptlerinde düzeltilecek bir şey bulamıyor.</translation>
     </message>
     <message>
         <source>the game</source>
-        <translation type="unfinished"></translation>
+        <translation>oyun</translation>
     </message>
     <message>
         <source>valve.rc</source>
-        <translation type="unfinished"></translation>
+        <translation>valve.rc</translation>
     </message>
     <message>
         <source>config.cfg</source>
-        <translation type="unfinished"></translation>
+        <translation>config.cfg</translation>
     </message>
     <message>
         <source>an exec line in a script before it</source>
-        <translation type="unfinished"></translation>
+        <translation>önceki bir scriptteki exec satırı</translation>
     </message>
     <message>
         <source>valve.rc&apos;s stuffcmds</source>
-        <translation type="unfinished"></translation>
+        <translation>valve.rc&apos;deki stuffcmds</translation>
     </message>
     <message>
         <source>%1. %2, run by %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2, çalıştıran: %3</translation>
     </message>
     <message>
         <source>Restore point %1 is damaged: it cannot be restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geri yükleme noktası %1 bozuk: geri yüklenemez.</translation>
     </message>
     <message>
         <source>%1, made before %2, is damaged: it cannot be restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 işleminden önce oluşturuldu) bozuk: geri yüklenemez.</translation>
     </message>
     <message>
         <source>%1, made before %2: every file is as it is today.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 işleminden önce oluşturuldu): her dosya bugünkü hâliyle aynı.</translation>
     </message>
     <message>
         <source>%1, made before %2: differs from today in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 işleminden önce oluşturuldu): bugünkü hâlden farklı olanlar: %3.</translation>
     </message>
 </context>
 <context>
     <name>StartWindow</name>
     <message>
         <source>Retail Cstrike</source>
-        <translation type="unfinished"></translation>
+        <translation>Kutu sürümü Cstrike</translation>
     </message>
     <message>
         <source>Normal Cstrike</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal Cstrike</translation>
     </message>
     <message>
         <source>Specify yourself</source>
-        <translation type="unfinished"></translation>
+        <translation>Kendiniz belirtin</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>İ&amp;leri</translation>
     </message>
     <message>
         <source>Cstrike Versions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cstrike sürümleri:</translation>
     </message>
 </context>
 <context>
     <name>console</name>
     <message>
         <source>The report proposes no fix %1; zentrimo --report --json lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapor %1 adlı bir düzeltme önermiyor; düzeltmeleri zentrimo --report --json listeler.</translation>
     </message>
     <message>
         <source>Nothing was changed (--dry-run).</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiçbir şey değiştirilmedi (--dry-run).</translation>
     </message>
     <message>
         <source>The game is running from %1: quit it first, since it rewrites its scripts when it quits. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyun %1 klasöründen çalışıyor: önce oyundan çıkın, çünkü oyun kapanırken scriptlerini yeniden yazar. Hiçbir şey değiştirilmedi.</translation>
     </message>
     <message numerus="yes">
         <source>Applied %n fixes.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n düzeltme uygulandı.</numerusform>
         </translation>
     </message>
     <message>
         <source>The report now proposes no fix.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapor artık hiçbir düzeltme önermiyor.</translation>
     </message>
     <message numerus="yes">
         <source>The report now proposes %n fixes.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Rapor şimdi %n düzeltme öneriyor.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>Two sentences, the fixes applied and those the report still proposes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>The changes could not be written to the console.</source>
-        <translation type="unfinished"></translation>
+        <translation>Değişiklikler konsola yazılamadı.</translation>
     </message>
     <message>
         <source>%1 holds no cstrike/config.cfg: it is not the game&apos;s folder. Give the Half-Life folder that holds cstrike.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 klasöründe cstrike/config.cfg yok: bu, oyunun klasörü değil. İçinde cstrike bulunan Half-Life klasörünü verin.</translation>
     </message>
     <message>
         <source>The report could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapor yazılamadı.</translation>
     </message>
     <message>
         <source>The restore points could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geri yükleme noktaları yazılamadı.</translation>
     </message>
 </context>
 <context>
     <name>game</name>
     <message>
         <source>%1 (%2) takes effect.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) ayarı etkili olur.</translation>
     </message>
     <message>
         <source>Today&apos;s game has no %1 (%2) and ignores the line without a word: press &quot;Skip setting&quot;, or delete the line from your script. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyunun güncel sürümünde %1 (%2) ayarı yok ve oyun bu satırı sessizce yok sayar: &quot;Ayarı atla&quot; düğmesine basın ya da satırı scriptinizden silin. %3</translation>
     </message>
     <message>
         <source>Today&apos;s game may have no %1 (%2) and then ignores the line without a word: press &quot;Skip setting&quot;, or delete the line from your script. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyunun güncel sürümünde %1 (%2) ayarı olmayabilir; o zaman oyun bu satırı sessizce yok sayar: &quot;Ayarı atla&quot; düğmesine basın ya da satırı scriptinizden silin. %3</translation>
     </message>
     <message>
         <source>Today&apos;s game always uses %3 for %1 (%2), whatever a script sets: press &quot;Skip setting&quot;, or delete the line from your script.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyunun güncel sürümü, script ne ayarlarsa ayarlasın, %1 (%2) ayarı için her zaman %3 değerini kullanır: &quot;Ayarı atla&quot; düğmesine basın ya da satırı scriptinizden silin.</translation>
     </message>
     <message>
         <source>%1 (%2) has no effect in today&apos;s game: press &quot;Skip setting&quot;, or delete the line from your script. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) ayarının oyunun güncel sürümünde hiçbir etkisi yok: &quot;Ayarı atla&quot; düğmesine basın ya da satırı scriptinizden silin. %3</translation>
     </message>
     <message>
         <source>At every map, today&apos;s game replaces %1 (%2) with your own saved setting %3 (%4 in a game with one slot): press &quot;Skip setting&quot; and set %3 in the game&apos;s console instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyunun güncel sürümü her haritada %1 (%2) ayarının yerine kendi kaydettiğiniz %3 ayarını koyar (tek slotlu bir oyunda %4 ayarını): &quot;Ayarı atla&quot; düğmesine basın ve bunun yerine %3 ayarını oyunun konsolunda yapın.</translation>
     </message>
     <message>
         <source>Today&apos;s game uses %3 for %1 (%2), not %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyunun güncel sürümü %1 (%2) ayarı için %4 değil, %3 değerini kullanır.</translation>
     </message>
     <message>
         <source>On a server with more than one slot, bots included, today&apos;s game uses %3 for %1 (%2), not %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Birden fazla slotu olan bir sunucuda (botlar dahil) oyunun güncel sürümü %1 (%2) ayarı için %4 değil, %3 değerini kullanır.</translation>
     </message>
     <message>
         <source>Today&apos;s game refuses %1 (%2) on any server with more than one slot, even an empty one or a bot game: it works only in a game with one slot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyunun güncel sürümü birden fazla slotu olan her sunucuda, boş bir sunucuda ya da botlu bir oyunda bile %1 (%2) ayarını reddeder: bu ayar yalnızca tek slotlu bir oyunda çalışır.</translation>
     </message>
     <message>
         <source>Right after the scripts, today&apos;s game puts back the %1 (%2) it kept at its last quit: set it in the game&apos;s console while you play, and the game keeps that one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyunun güncel sürümü, scriptlerden hemen sonra son çıkışta sakladığı %1 (%2) ayarını geri koyar: bu ayarı oynarken oyunun konsolunda yapın, oyun da o değeri saklar.</translation>
     </message>
     <message>
         <source>Right after the scripts, today&apos;s game may put back the %1 (%2) it kept at its last quit: set it in the game&apos;s console while you play, and the game keeps that one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyunun güncel sürümü, scriptlerden hemen sonra son çıkışta sakladığı %1 (%2) ayarını geri koyabilir: bu ayarı oynarken oyunun konsolunda yapın, oyun da o değeri saklar.</translation>
     </message>
     <message>
         <source>With %1 (%2) at %3, expect %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) ayarı %3 olduğunda şunu bekleyin: %4.</translation>
     </message>
     <message>
         <source>With %1 (%2) at %3, you may get %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) ayarı %3 olduğunda şu olabilir: %4.</translation>
     </message>
     <message>
         <source>The game&apos;s own default is the first option.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyunun kendi varsayılanı ilk seçenektir.</translation>
     </message>
     <message>
         <source>The game&apos;s own default is the second option.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyunun kendi varsayılanı ikinci seçenektir.</translation>
     </message>
     <message>
         <source>The game&apos;s own default is the third option.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyunun kendi varsayılanı üçüncü seçenektir.</translation>
     </message>
     <message>
         <source>The game&apos;s own default is the last option.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyunun kendi varsayılanı son seçenektir.</translation>
     </message>
     <message>
         <source>Zentrimo does not know what today&apos;s game does with this line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentrimo, oyunun güncel sürümünün bu satırla ne yaptığını bilmiyor.</translation>
     </message>
     <message>
         <source>This run wrote no lines.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu çalıştırmada hiç satır yazılmadı.</translation>
     </message>
     <message>
         <source>Lines: %1. They take effect: %2. Changed by the game: %3. Without effect: %4. Not in today&apos;s game: %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Satır: %1. Etkili olan: %2. Oyunun değiştirdiği: %3. Etkisiz: %4. Oyunun güncel sürümünde olmayan: %5.</translation>
     </message>
     <message>
         <source>Lines: %1. They take effect: %2. Changed by the game: %3. Without effect: %4. Not in today&apos;s game: %5. Unknown to Zentrimo: %6.</source>
-        <translation type="unfinished"></translation>
+        <translation>Satır: %1. Etkili olan: %2. Oyunun değiştirdiği: %3. Etkisiz: %4. Oyunun güncel sürümünde olmayan: %5. Zentrimo&apos;nun bilmediği: %6.</translation>
     </message>
     <message>
         <source>The key %1 joins a server (%3), and a server may have bound it so: bind it back to the game&apos;s own %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tuşu bir sunucuya bağlanıyor (%3) ve tuşu böyle bir sunucu bind etmiş olabilir: tuşu yeniden oyunun kendi komutuna bind edin: %2.</translation>
     </message>
     <message>
         <source>The key %1 joins a server (%2), and a server may have bound it so: take the line out; the game names no default for the key, so it is left unbound.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tuşu bir sunucuya bağlanıyor (%2) ve tuşu böyle bir sunucu bind etmiş olabilir: satırı çıkarın; oyun bu tuş için varsayılan bir komut belirtmediğinden tuş bind edilmemiş kalır.</translation>
     </message>
     <message>
         <source>The alias %1 joins a server (%2), and a server may have put it there: take the line out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 adlı alias bir sunucuya bağlanıyor (%2) ve onu oraya bir sunucu koymuş olabilir: satırı çıkarın.</translation>
     </message>
     <message>
         <source>%1 joins a server whenever the game starts (%2), and a server may have put it there: take the line out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 satırı oyun her başladığında bir sunucuya bağlanıyor (%2) ve onu oraya bir sunucu koymuş olabilir: satırı çıkarın.</translation>
     </message>
     <message numerus="yes">
         <source>%1 holds %n lines after exec userconfig.cfg, where the game writes none, and a server may have added them: take them out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 dosyasında exec userconfig.cfg satırından sonra %n satır var; oyun oraya hiçbir şey yazmaz ve bunları bir sunucu eklemiş olabilir: çıkarın.</numerusform>
         </translation>
     </message>
     <message>
         <source>Servers may run commands in your game that the filter (cl_filterstuffcmd) would stop (%1): set it to 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunucular oyununuzda, filtrenin (cl_filterstuffcmd) durduracağı komutları çalıştırabilir (%1): filtreyi 1 olarak ayarlayın.</translation>
     </message>
     <message>
         <source>Your %1 (%2) at %3 never takes effect, because %5 sets it again: move the line to %4, which runs after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) ayarınız (%3) hiçbir zaman etkili olmaz, çünkü sonradan yeniden ayarlanıyor (%5): satırı, ondan sonra çalışan %4 dosyasına taşıyın.</translation>
     </message>
     <message>
         <source>Today&apos;s game has no %1 (%2) and ignores the lines that set it (%3): take them out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyunun güncel sürümünde %1 (%2) ayarı yok ve oyun bu ayarı yapan satırları yok sayar (%3): bu satırları çıkarın.</translation>
     </message>
     <message numerus="yes">
         <source>%n commands after exec userconfig.cfg, where the game writes none: a server may have added them</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>exec userconfig.cfg satırından sonra %n komut var, oysa oyun oraya hiçbir şey yazmaz: bir sunucu eklemiş olabilir</numerusform>
         </translation>
     </message>
     <message>
         <source>exec takes one file name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>exec tek bir dosya adı alır: %1</translation>
     </message>
     <message>
         <source>%1: joins a server whenever the game starts; a server may have put it here</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: oyun her başladığında bir sunucuya bağlanır; bunu buraya bir sunucu koymuş olabilir</translation>
     </message>
     <message>
         <source>%1 is in a folder that may not be opened: the game cannot read it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dosyası açılmasına izin verilmeyen bir klasörde: oyun dosyayı okuyamaz</translation>
     </message>
     <message>
         <source>couldn&apos;t exec %1</source>
         <extracomment>The game&apos;s own console words, as it prints them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>couldn&apos;t exec %1</translation>
     </message>
     <message>
         <source>exec %1 runs %2 again while it is still running: the game repeats it until its command buffer (16 KiB) overflows; its lines are read once here</source>
