@@ -456,445 +456,445 @@
     </message>
     <message>
         <source>exec %1 runs %2 again while it is still running: the game repeats it until its command buffer (16 KiB) overflows; its lines are read once here</source>
-        <translation type="unfinished"></translation>
+        <translation>exec %1 komutu, %2 dosyası hâlâ çalışırken onu yeniden çalıştırıyor: oyun bunu komut arabelleği (16 KiB) taşana kadar tekrarlar; burada dosyanın satırları bir kez okunur</translation>
     </message>
     <message>
         <source>%1 is not a regular file: skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 normal bir dosya değil: atlandı</translation>
     </message>
     <message>
         <source>%1 is larger than 64 MiB: skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dosyasının boyutu 64 MiB üzerinde: atlandı</translation>
     </message>
     <message>
         <source>%1 may not be read: skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dosyasını okuma izni yok: atlandı</translation>
     </message>
     <message>
         <source>%1 could not be read: skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dosyası okunamadı: atlandı</translation>
     </message>
     <message>
         <source>start-up runs more than 64 MiB of scripts: not read further</source>
-        <translation type="unfinished"></translation>
+        <translation>açılışta 64 MiB üzerinde script çalışıyor: devamı okunmadı</translation>
     </message>
     <message>
         <source>%1 is saved as UTF-16: the game reads nothing in it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dosyası UTF-16 olarak kaydedilmiş: oyun içinden hiçbir şey okumaz</translation>
     </message>
     <message>
         <source>stuffcmds: the command buffer overflows; the launch options are lost</source>
-        <translation type="unfinished"></translation>
+        <translation>stuffcmds: komut arabelleği taşıyor; başlatma seçenekleri kayboluyor</translation>
     </message>
     <message>
         <source>bind %1 runs %2: it joins a server; a server may have put it here</source>
-        <translation type="unfinished"></translation>
+        <translation>bind %1 şunu çalıştırır: %2; bir sunucuya bağlanır; bunu buraya bir sunucu koymuş olabilir</translation>
     </message>
     <message>
         <source>alias %1 runs %2: it joins a server; a server may have put it here</source>
-        <translation type="unfinished"></translation>
+        <translation>alias %1 şunu çalıştırır: %2; bir sunucuya bağlanır; bunu buraya bir sunucu koymuş olabilir</translation>
     </message>
     <message>
         <source>%1 runs itself again while it is still running: the game repeats it without end; its commands are read once here</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hâlâ çalışırken kendini yeniden çalıştırıyor: oyun bunu sonsuza dek tekrarlar; burada komutları bir kez okunur</translation>
     </message>
     <message>
         <source>%1: the command buffer overflows; the alias is lost</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: komut arabelleği taşıyor; alias kayboluyor</translation>
     </message>
     <message>
         <source>%1: lets servers run commands in your game that 1 would filter out; a server may have set it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: sunucuların oyununuzda, 1 değerinin süzeceği komutları çalıştırmasına izin verir; bunu bir sunucu ayarlamış olabilir</translation>
     </message>
     <message>
         <source>exec %1: invalid path</source>
         <extracomment>The game&apos;s own console words, as it prints them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>exec %1: invalid path</translation>
     </message>
     <message>
         <source>exec %1: not a .cfg or .rc file</source>
-        <translation type="unfinished"></translation>
+        <translation>exec %1: .cfg veya .rc dosyası değil</translation>
     </message>
     <message>
         <source>the game refuses %1 as an alias name</source>
-        <translation type="unfinished"></translation>
+        <translation>oyun %1 adını alias adı olarak kabul etmez</translation>
     </message>
     <message>
         <source>set again by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>yeniden ayarlayan: %1</translation>
     </message>
     <message>
         <source>the game</source>
-        <translation type="unfinished"></translation>
+        <translation>oyun</translation>
     </message>
     <message>
         <source>launch options</source>
-        <translation type="unfinished"></translation>
+        <translation>başlatma seçenekleri</translation>
     </message>
     <message>
         <source>%1 line %2</source>
         <extracomment>A script and a line of it: &quot;cstrike/config.cfg line 12&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, satır %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Places in a list: &quot;cstrike/a.cfg line 1, cstrike/b.cfg line 4&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>Where something stands, and what it is: &quot;cstrike/config.cfg line 3: ...&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: %2: %3</source>
         <extracomment>Where a command stands, the command, and why it never takes effect.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2: %3</translation>
     </message>
     <message>
         <source>its own store</source>
-        <translation type="unfinished"></translation>
+        <translation>oyunun kendi ayar deposu</translation>
     </message>
     <message>
         <source>the Windows registry (HKEY_CURRENT_USER\Software\Valve\Steam, Rate)</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows kayıt defteri (HKEY_CURRENT_USER\Software\Valve\Steam, Rate)</translation>
     </message>
     <message>
         <source>the Wine prefix&apos;s registry (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wine prefix&apos;inin kayıt defteri (%1)</translation>
     </message>
     <message>
         <source>Start-up of the game in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 klasöründeki oyunun açılışı</translation>
     </message>
     <message>
         <source>Signs of tampering:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurcalanma belirtileri:</translation>
     </message>
     <message>
         <source>What some settings cost you:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bazı ayarlar size neye mal oluyor:</translation>
     </message>
     <message>
         <source>Scripts the program cannot read:</source>
-        <translation type="unfinished"></translation>
+        <translation>Programın okuyamadığı scriptler:</translation>
     </message>
     <message>
         <source>Scripts that are missing:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksik scriptler:</translation>
     </message>
     <message>
         <source>Lines the game refuses:</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyunun reddettiği satırlar:</translation>
     </message>
     <message>
         <source>Scripts that run themselves:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kendini çalıştıran scriptler:</translation>
     </message>
     <message>
         <source>Limits reached:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ulaşılan sınırlar:</translation>
     </message>
     <message>
         <source>Lines that never take effect:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiçbir zaman etkili olmayan satırlar:</translation>
     </message>
     <message>
         <source>Scripts, in the order the game runs them:</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyunun çalıştırdığı sırayla scriptler:</translation>
     </message>
     <message>
         <source>valve.rc is in neither cstrike nor valve: read as the standard one, exec autoexec.cfg then the launch options</source>
-        <translation type="unfinished"></translation>
+        <translation>valve.rc ne cstrike ne de valve klasöründe: standart dosya gibi okundu, yani exec autoexec.cfg, ardından başlatma seçenekleri</translation>
     </message>
     <message>
         <source>%1. %2</source>
         <extracomment>A script in the order the game runs them: &quot;1. cstrike/config.cfg&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>%1. %2 (run %3 of this file)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2 (bu dosyanın %3. çalıştırılışı)</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>yok</translation>
     </message>
     <message>
         <source>Launch options: none given</source>
-        <translation type="unfinished"></translation>
+        <translation>Başlatma seçenekleri: verilmedi</translation>
     </message>
     <message>
         <source>Launch options: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Başlatma seçenekleri: %1</translation>
     </message>
     <message>
         <source>Launch options: none</source>
-        <translation type="unfinished"></translation>
+        <translation>Başlatma seçenekleri: yok</translation>
     </message>
     <message>
         <source>from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kaynak: %1</translation>
     </message>
     <message>
         <source>from %1 (Steam user %2, whose file changed last of %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>kaynak: %1 (Steam kullanıcısı %2; dosyası %3 kullanıcı içinde en son değişen)</translation>
     </message>
     <message>
         <source>Settings as the game will have them:</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyunun kullanacağı ayarlar:</translation>
     </message>
     <message>
         <source>%1 &quot;%2&quot;  %3</source>
         <extracomment>A setting, its value and the line that set it: cl_cmdrate &quot;101&quot; cstrike/config.cfg line 4</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 &quot;%2&quot;  %3</translation>
     </message>
     <message>
         <source>%1 &quot;%2&quot;  %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &quot;%2&quot;  %3: %4</translation>
     </message>
     <message numerus="yes">
         <source>%n more lines, settings or warnings left out</source>
         <extracomment>The English says &quot;lines&quot; for one as well.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n satır, ayar veya uyarı daha gösterilmedi</numerusform>
         </translation>
     </message>
     <message>
         <source>Rate kept by the game:</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyunun sakladığı rate:</translation>
     </message>
     <message>
         <source>after the scripts the game sets rate to &quot;%1&quot;, the rate it kept in %2 when it last quit</source>
-        <translation type="unfinished"></translation>
+        <translation>scriptlerden sonra oyun rate değerini &quot;%1&quot; yapar; bu, son çıkışta sakladığı rate değeridir (yer: %2)</translation>
     </message>
     <message>
         <source>%1 holds no rate: the scripts&apos; rate holds, and the game keeps it there when it quits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kayıtlı rate değeri yok; scriptlerdeki rate geçerli olur ve oyun çıkarken onu oraya kaydeder</translation>
     </message>
     <message>
         <source>the game may put back the rate it kept in %1 at its last quit, which this program cannot read: a rate set in a script may not take effect</source>
-        <translation type="unfinished"></translation>
+        <translation>oyun son çıkışta sakladığı rate değerini geri koyabilir, ancak bu program o yeri okuyamıyor (%1): bir scriptte ayarlanan rate etkili olmayabilir</translation>
     </message>
     <message>
         <source>Decals</source>
-        <translation type="unfinished"></translation>
+        <translation>Decallar</translation>
     </message>
     <message>
         <source>Dynamic lights</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinamik ışıklar</translation>
     </message>
     <message>
         <source>Weapon model</source>
-        <translation type="unfinished"></translation>
+        <translation>Silah modeli</translation>
     </message>
     <message>
         <source>no weapon and no reload cues</source>
-        <translation type="unfinished"></translation>
+        <translation>silah görünmez, reload yaptığınız da görünmez</translation>
     </message>
     <message>
         <source>Collinear vertexes</source>
-        <translation type="unfinished"></translation>
+        <translation>Eşdoğrusal köşeler</translation>
     </message>
     <message>
         <source>cracks between polygons when a map loads</source>
-        <translation type="unfinished"></translation>
+        <translation>harita yüklenirken poligonlar arasında çatlaklar</translation>
     </message>
     <message>
         <source>Shadows</source>
-        <translation type="unfinished"></translation>
+        <translation>Gölgeler</translation>
     </message>
     <message>
         <source>Texture sorting</source>
-        <translation type="unfinished"></translation>
+        <translation>Doku sıralama</translation>
     </message>
     <message>
         <source>It has been gone since 2013.</source>
-        <translation type="unfinished"></translation>
+        <translation>2013&apos;ten beri yok.</translation>
     </message>
     <message>
         <source>Decal offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Decal kaydırma</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Parlaklık</translation>
     </message>
     <message>
         <source>a washed-out picture</source>
-        <translation type="unfinished"></translation>
+        <translation>soluk bir görüntü</translation>
     </message>
     <message>
         <source>Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma</translation>
     </message>
     <message>
         <source>Texture gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Doku gamması</translation>
     </message>
     <message>
         <source>Light gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Işık gamması</translation>
     </message>
     <message>
         <source>High-quality player models</source>
-        <translation type="unfinished"></translation>
+        <translation>Yüksek kaliteli oyuncu modelleri</translation>
     </message>
     <message>
         <source>Pic mip</source>
-        <translation type="unfinished"></translation>
+        <translation>Pic mip</translation>
     </message>
     <message>
         <source>It changes nothing on graphics cards with non-power-of-two textures, which every current card has.</source>
-        <translation type="unfinished"></translation>
+        <translation>Boyutları ikinin kuvveti olmayan dokuları destekleyen ekran kartlarında hiçbir şeyi değiştirmez; günümüzdeki her kart bunu destekler.</translation>
     </message>
     <message>
         <source>ZTrick</source>
-        <translation type="unfinished"></translation>
+        <translation>ZTrick</translation>
     </message>
     <message>
         <source>It was renamed gl_ztrick_old in 2013, &quot;usage deprecated&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>2013&apos;te adı gl_ztrick_old olarak değiştirildi, &quot;usage deprecated&quot; notuyla.</translation>
     </message>
     <message>
         <source>Direct3D flip</source>
-        <translation type="unfinished"></translation>
+        <translation>Direct3D flip</translation>
     </message>
     <message>
         <source>The Direct3D renderer was removed in 2013.</source>
-        <translation type="unfinished"></translation>
+        <translation>Direct3D işleyicisi 2013&apos;te kaldırıldı.</translation>
     </message>
     <message>
         <source>Texture mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Doku modu</translation>
     </message>
     <message>
         <source>blocky textures</source>
-        <translation type="unfinished"></translation>
+        <translation>kare kare, pikselli dokular</translation>
     </message>
     <message>
         <source>Sound mix-ahead</source>
-        <translation type="unfinished"></translation>
+        <translation>Ses ön karıştırma</translation>
     </message>
     <message>
         <source>A3D</source>
-        <translation type="unfinished"></translation>
+        <translation>A3D</translation>
     </message>
     <message>
         <source>A3D was removed in 2013.</source>
-        <translation type="unfinished"></translation>
+        <translation>A3D 2013&apos;te kaldırıldı.</translation>
     </message>
     <message>
         <source>EAX</source>
-        <translation type="unfinished"></translation>
+        <translation>EAX</translation>
     </message>
     <message>
         <source>EAX was removed in 2013.</source>
-        <translation type="unfinished"></translation>
+        <translation>EAX 2013&apos;te kaldırıldı.</translation>
     </message>
     <message>
         <source>Reverb</source>
-        <translation type="unfinished"></translation>
+        <translation>Yankılanma</translation>
     </message>
     <message>
         <source>No Steam build or recent config holds it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne bir Steam sürümünde ne de yeni bir configde var.</translation>
     </message>
     <message>
         <source>8-bit sound</source>
-        <translation type="unfinished"></translation>
+        <translation>8 bit ses</translation>
     </message>
     <message>
         <source>worse sound</source>
-        <translation type="unfinished"></translation>
+        <translation>daha kötü ses</translation>
     </message>
     <message>
         <source>High-quality sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Yüksek kaliteli ses</translation>
     </message>
     <message>
         <source>Maximum modem framerate</source>
-        <translation type="unfinished"></translation>
+        <translation>Modem için FPS sınırı</translation>
     </message>
     <message>
         <source>It is in old configs only; fps_max limits the frame rate now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yalnızca eski configlerde var; artık kare hızını fps_max sınırlıyor.</translation>
     </message>
     <message>
         <source>Maximum LAN framerate</source>
-        <translation type="unfinished"></translation>
+        <translation>LAN için FPS sınırı</translation>
     </message>
     <message>
         <source>No Steam build holds it; fps_max limits the frame rate now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiçbir Steam sürümünde yok; artık kare hızını fps_max sınırlıyor.</translation>
     </message>
     <message>
         <source>Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate</translation>
     </message>
     <message>
         <source>choke and lag</source>
-        <translation type="unfinished"></translation>
+        <translation>choke ve lag</translation>
     </message>
     <message>
         <source>Push latency</source>
-        <translation type="unfinished"></translation>
+        <translation>Push gecikmesi</translation>
     </message>
     <message>
         <source>No Steam build holds it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiçbir Steam sürümünde yok.</translation>
     </message>
     <message>
         <source>Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>İndirme</translation>
     </message>
     <message>
         <source>to be disconnected by every server running a map or model you lack</source>
-        <translation type="unfinished"></translation>
+        <translation>sizde olmayan bir harita ya da model kullanan her sunucunun bağlantınızı kesmesi</translation>
     </message>
     <message>
         <source>Uploads</source>
-        <translation type="unfinished"></translation>
+        <translation>Gönderme</translation>
     </message>
     <message>
         <source>MMX</source>
-        <translation type="unfinished"></translation>
+        <translation>MMX</translation>
     </message>
     <message>
         <source>The game registers it but nothing reads it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyun bu ayarı tanımlıyor ama hiçbir şey onu okumuyor.</translation>
     </message>
     <message>
         <source>Mouse filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Fare filtresi</translation>
     </message>
     <message>
         <source>mouse smoothing and delay</source>
-        <translation type="unfinished"></translation>
+        <translation>fare yumuşatma ve gecikme</translation>
     </message>
     <message>
         <source>Console speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Konsol hızı</translation>
     </message>
     <message>
         <source>Neither the engine&apos;s reconstruction nor any recent config holds it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne motorun yeniden oluşturulmuş hâlinde ne de yeni bir configde var.</translation>
     </message>
     <message>
         <source>Joystick</source>
-        <translation type="unfinished"></translation>
+        <translation>Joystick</translation>
     </message>
     <message>
         <source>a drifting stick moving you</source>
-        <translation type="unfinished"></translation>
+        <translation>kendiliğinden kayan bir çubuğun sizi hareket ettirmesi</translation>
     </message>
     <message>
         <source>Third-person view</source>
-        <translation type="unfinished"></translation>
+        <translation>Üçüncü şahıs görünümü</translation>
     </message>
     <message>
         <source>First-person view</source>
-        <translation type="unfinished"></translation>
+        <translation>Birinci şahıs görünümü</translation>
     </message>
 </context>
 <context>
