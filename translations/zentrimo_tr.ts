@@ -901,599 +901,599 @@
     <name>wizard</name>
     <message>
         <source>Console speed </source>
-        <translation type="unfinished"></translation>
+        <translation>Konsol hızı </translation>
     </message>
     <message>
         <source>The console, opened and closed with the &quot;~&quot; key, moves down and up slowly by default and wastes your time.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;~&quot; tuşuyla açılıp kapanan konsol varsayılan olarak yavaşça iner ve çıkar, vaktinizi boşa harcar.</translation>
     </message>
     <message>
         <source>Console speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Konsol hızı:</translation>
     </message>
     <message>
         <source>A higher value makes the console move faster, a lower value slower.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yüksek bir değer konsolu hızlandırır, düşük bir değer yavaşlatır.</translation>
     </message>
     <message>
         <source>The default is 600; 3000 or more makes the console appear and disappear almost at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varsayılan değer 600; 3000 veya üzerinde konsol neredeyse anında açılıp kapanır.</translation>
     </message>
     <message>
         <source>Third person view </source>
-        <translation type="unfinished"></translation>
+        <translation>Üçüncü şahıs görünümü </translation>
     </message>
     <message>
         <source>Third person view has no real purpose but may be fun, and it may be slightly slower. Leave the box cleared to keep the first person view, the game&apos;s default. See the pictures below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Üçüncü şahıs görünümünün gerçek bir faydası yok ama eğlenceli olabilir; biraz daha yavaş da olabilir. Oyunun varsayılanı olan birinci şahıs görünümünü korumak için kutuyu işaretlemeyin. Aşağıdaki resimlere bakın.</translation>
     </message>
     <message>
         <source>Use third person view.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Üçüncü şahıs görünümü kullanılsın mı.?</translation>
     </message>
     <message>
         <source>Third person view:</source>
-        <translation type="unfinished"></translation>
+        <translation>Üçüncü şahıs görünümü:</translation>
     </message>
     <message>
         <source>First person view:</source>
-        <translation type="unfinished"></translation>
+        <translation>Birinci şahıs görünümü:</translation>
     </message>
     <message>
         <source>You have now completed the tweak of Counter-strike. Enjoy the tweak!</source>
-        <translation type="unfinished"></translation>
+        <translation>Counter-Strike ince ayarını tamamladınız. İnce ayarın keyfini çıkarın!</translation>
     </message>
     <message>
         <source>If you want to uninstall the tweak, just start this tweak-program again, and then choose &quot;uninstall&quot; instead of &quot;start tweak&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>İnce ayarı kaldırmak isterseniz bu ince ayar programını yeniden başlatın ve &quot;İnce ayarı başlat&quot; yerine &quot;Kaldır&quot; seçeneğini seçin</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Çı&amp;k</translation>
     </message>
     <message>
         <source>You can now choose to move on to misc tweak section, or you can just quit and save settings now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Şimdi diğer ince ayarlar bölümüne geçebilir ya da hemen çıkıp ayarları kaydedebilirsiniz.</translation>
     </message>
     <message>
         <source>&amp;Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Devam</translation>
     </message>
     <message>
         <source>MMX </source>
-        <translation type="unfinished"></translation>
+        <translation>MMX </translation>
     </message>
     <message>
         <source>Enable MMX if your processor supports it (Pentium MMX, Pentium II, Celeron, K6, K6-2). Otherwise disable it for a possible speed gain.</source>
-        <translation type="unfinished"></translation>
+        <translation>İşlemciniz destekliyorsa MMX&apos;i açın (Pentium MMX, Pentium II, Celeron, K6, K6-2). Aksi hâlde olası bir hız kazancı için kapatın.</translation>
     </message>
     <message>
         <source>Enable MMX support?</source>
-        <translation type="unfinished"></translation>
+        <translation>MMX desteği açılsın mı?</translation>
     </message>
     <message>
         <source>Mouse filtering </source>
-        <translation type="unfinished"></translation>
+        <translation>Fare filtreleme </translation>
     </message>
     <message>
         <source>Mouse filtering averages the positions before and after each movement, which smooths the mouse.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fare filtreleme her hareketten önceki ve sonraki konumların ortalamasını alır; bu da fareyi yumuşatır.</translation>
     </message>
     <message>
         <source>Enable mouse filtering?</source>
-        <translation type="unfinished"></translation>
+        <translation>Fare filtreleme açılsın mı?</translation>
     </message>
     <message>
         <source>Joystick</source>
-        <translation type="unfinished"></translation>
+        <translation>Joystick</translation>
     </message>
     <message>
         <source>Most people play with mouse and keyboard rather than a joystick. Disabling joystick support gains speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Çoğu kişi joystick yerine fare ve klavyeyle oynar. Joystick desteğini kapatmak hız kazandırır.</translation>
     </message>
     <message>
         <source>Disable Joystick and gain performance.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Joystick kapatılıp performans kazanılsın mı.?</translation>
     </message>
     <message>
         <source>Maximum modem framerate </source>
-        <translation type="unfinished"></translation>
+        <translation>Modem için FPS sınırı </translation>
     </message>
     <message>
         <source>Over a modem, limiting the frame rate lowers your ping, and your frame rate with it. 33 is recommended for 56k modems, where the ping is usually around 160; use lower values for slower modems.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modemle oynarken kare hızını sınırlamak pinginizi düşürür, FPS de onunla birlikte düşer. Pingin genellikle 160 civarında olduğu 56k modemler için 33 önerilir; daha yavaş modemlerde daha düşük değerler kullanın.</translation>
     </message>
     <message>
         <source>Max modem framerate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modem FPS sınırı:</translation>
     </message>
     <message>
         <source>Non-modem users should not be concerned with this command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modem kullanmayanların bu komutla ilgilenmesine gerek yok.</translation>
     </message>
     <message>
         <source>Push Lantency:</source>
         <extracomment>&quot;Lantency&quot; is the original&apos;s typo for &quot;latency&quot;; translate the meaning.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Push gecikmesi:</translation>
     </message>
     <message>
         <source>Prediction</source>
-        <translation type="unfinished"></translation>
+        <translation>Tahmin</translation>
     </message>
     <message>
         <source>This setting controls prediction in internet games. Set it between one half and one times your average ping, negated: for a ping of 300, between -150 and -300.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu ayar internet oyunlarında tahmini (prediction) denetler. Ortalama pinginizin yarısı ile tamamı arasında eksi bir değer verin: 300 ping için -150 ile -300 arası.</translation>
     </message>
     <message>
         <source>(You can&apos;t type minus, it is typed by default)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Eksi işaretini yazamazsınız, varsayılan olarak eklenir)</translation>
     </message>
     <message>
         <source>Allow download</source>
-        <translation type="unfinished"></translation>
+        <translation>İndirmeye izin ver</translation>
     </message>
     <message>
         <source>This setting decides whether decals, maps and models are downloaded when you connect to a server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu ayar, bir sunucuya bağlandığınızda decalların, haritaların ve modellerin indirilip indirilmeyeceğini belirler.</translation>
     </message>
     <message>
         <source>Allow downloading of decals, maps, and models.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Decal, harita ve modellerin indirilmesine izin verilsin mi.?</translation>
     </message>
     <message>
         <source>You can now choose to move on to internet tweak section, or you can just quit and save settings now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Şimdi internet ince ayarları bölümüne geçebilir ya da hemen çıkıp ayarları kaydedebilirsiniz.</translation>
     </message>
     <message>
         <source>Maximum LAN framerate </source>
-        <translation type="unfinished"></translation>
+        <translation>LAN için FPS sınırı </translation>
     </message>
     <message>
         <source>The same limit for games on a local network. 45 is recommended; adjust it if the game lags.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yerel ağdaki oyunlar için aynı sınır. 45 önerilir; oyun lag yaparsa değeri değiştirin.</translation>
     </message>
     <message>
         <source>Max LAN framerate:</source>
-        <translation type="unfinished"></translation>
+        <translation>LAN FPS sınırı:</translation>
     </message>
     <message>
         <source>Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate</translation>
     </message>
     <message>
         <source>A lower rate usually gives lower pings, because the server sends less data. Recommended are 2500 to 3500 for 28.8 and 33.6 modems, 3000 to 5000 for 56k modems, 5000 and more for faster lines, and about 25,000 for LAN games and ADSL.</source>
-        <translation type="unfinished"></translation>
+        <translation>Düşük bir rate genellikle daha düşük ping verir, çünkü sunucu daha az veri gönderir. Önerilen değerler: 28,8 ve 33,6 modemler için 2500 ile 3500 arası, 56k modemler için 3000 ile 5000 arası, daha hızlı hatlar için 5000 ve üzeri, LAN oyunları ve ADSL için yaklaşık 25.000.</translation>
     </message>
     <message>
         <source>Rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate:</translation>
     </message>
     <message>
         <source>Allow upload </source>
-        <translation type="unfinished"></translation>
+        <translation>Göndermeye izin ver </translation>
     </message>
     <message>
         <source>This setting decides whether your own decals, maps and models are uploaded when you connect to a server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu ayar, bir sunucuya bağlandığınızda kendi decallarınızın, haritalarınızın ve modellerinizin gönderilip gönderilmeyeceğini belirler.</translation>
     </message>
     <message>
         <source>Allow uploading of decals, maps, and models.</source>
-        <translation type="unfinished"></translation>
+        <translation>Decal, harita ve modellerin gönderilmesine izin ver.</translation>
     </message>
     <message>
         <source>What today&apos;s game does with this setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyunun güncel sürümü bu ayarla ne yapıyor</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>İ&amp;leri</translation>
     </message>
     <message>
         <source>&amp;Skip setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayarı &amp;atla</translation>
     </message>
     <message>
         <source>8 Bit 11 kHz </source>
-        <translation type="unfinished"></translation>
+        <translation>8 bit 11 kHz </translation>
     </message>
     <message>
         <source>8 Bit 22 kHz (high quality)</source>
-        <translation type="unfinished"></translation>
+        <translation>8 bit 22 kHz (yüksek kalite)</translation>
     </message>
     <message>
         <source>16 Bit 11 kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>16 bit 11 kHz</translation>
     </message>
     <message>
         <source>16 Bit 22 kHz (high quality) </source>
-        <translation type="unfinished"></translation>
+        <translation>16 bit 22 kHz (yüksek kalite) </translation>
     </message>
     <message>
         <source>Sound quality </source>
-        <translation type="unfinished"></translation>
+        <translation>Ses kalitesi </translation>
     </message>
     <message>
         <source>Low-quality sound uses less memory and gives a slight speed gain on some systems. With a PCI sound card or a fast processor there is no reason to give up good sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>Düşük kaliteli ses daha az bellek kullanır ve bazı sistemlerde biraz hız kazandırır. PCI ses kartınız ya da hızlı bir işlemciniz varsa iyi sesten vazgeçmeniz için bir neden yok.</translation>
     </message>
     <message>
         <source>You can now choose to move on to sound tweak section, or you can just quit and save settings now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Şimdi ses ince ayarları bölümüne geçebilir ya da hemen çıkıp ayarları kaydedebilirsiniz.</translation>
     </message>
     <message>
         <source>Sound Compatibility </source>
-        <translation type="unfinished"></translation>
+        <translation>Ses uyumluluğu </translation>
     </message>
     <message>
         <source>Some sound cards, the Ensoniq AudioPCI in particular, stutter in games built on the Quake II engine. If yours does, leave the box cleared for maximum compatibility.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bazı ses kartları, özellikle Ensoniq AudioPCI, Quake II motoruyla yapılmış oyunlarda takılır. Sizinki de takılıyorsa en yüksek uyumluluk için kutuyu işaretlemeyin.</translation>
     </message>
     <message>
         <source>Use maximum performance sound? (unchecked means maximum compatibility)</source>
-        <translation type="unfinished"></translation>
+        <translation>En yüksek performanslı ses kullanılsın mı? (işaretsiz: en yüksek uyumluluk)</translation>
     </message>
     <message>
         <source>A3D</source>
-        <translation type="unfinished"></translation>
+        <translation>A3D</translation>
     </message>
     <message>
         <source>The game supports A3D 3D sound, reportedly only on Vortex 2 cards. A3D is buggy, so enable it only to try it out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyun A3D 3B sesini destekler; söylendiğine göre yalnızca Vortex 2 kartlarında. A3D hatalıdır, bu yüzden onu yalnızca denemek için açın.</translation>
     </message>
     <message>
         <source>Disable A3D?</source>
-        <translation type="unfinished"></translation>
+        <translation>A3D kapatılsın mı?</translation>
     </message>
     <message>
         <source>EAX </source>
-        <translation type="unfinished"></translation>
+        <translation>EAX </translation>
     </message>
     <message>
         <source>EAX is another 3D audio interface, supported by the Sound Blaster Live and other cards.</source>
-        <translation type="unfinished"></translation>
+        <translation>EAX, Sound Blaster Live ve başka kartların desteklediği bir diğer 3B ses arabirimidir.</translation>
     </message>
     <message>
         <source>Disable EAX?</source>
-        <translation type="unfinished"></translation>
+        <translation>EAX kapatılsın mı?</translation>
     </message>
     <message>
         <source>Reverb</source>
-        <translation type="unfinished"></translation>
+        <translation>Yankılanma</translation>
     </message>
     <message>
         <source>Reverb adds echo to the sound. It does little in this game, and turning it off can gain a little speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yankılanma sese eko ekler. Bu oyunda pek bir işe yaramaz; kapatmak biraz hız kazandırabilir.</translation>
     </message>
     <message>
         <source>Disable reverb?</source>
-        <translation type="unfinished"></translation>
+        <translation>Yankılanma kapatılsın mı?</translation>
     </message>
     <message>
         <source>Brightness must be under 4 and over 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Parlaklık 0&apos;dan büyük ve 4&apos;ten küçük olmalı</translation>
     </message>
     <message>
         <source>Gamma must be under 4 and over 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma 0&apos;dan büyük ve 4&apos;ten küçük olmalı</translation>
     </message>
     <message>
         <source>From now on, you have to answer a couple of questions. Plz, do it carefully. This program do not take any responsebillity if your computer migth be damaged.</source>
         <extracomment>The original&apos;s misspellings (&quot;Plz&quot;, &quot;do not&quot;, &quot;responsebillity&quot;, &quot;migth&quot;) are deliberate; write it correctly.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bundan sonra birkaç soruyu yanıtlamanız gerekiyor. Lütfen dikkatli yanıtlayın. Bilgisayarınız zarar görürse bu program hiçbir sorumluluk kabul etmez.</translation>
     </message>
     <message>
         <source>Zentrimo was made by Vaskor. Thank you for using it!</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentrimo&apos;yu Vaskor yaptı. Kullandığınız için teşekkürler!</translation>
     </message>
     <message>
         <source>Found a bug, or have a comment? Please report it to whoever gave you this program, or on the project&apos;s issue tracker.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bir hata mı buldunuz ya da bir yorumunuz mu var? Lütfen bunu size bu programı veren kişiye ya da projenin hata takip sistemine bildirin.</translation>
     </message>
     <message>
         <source>&amp;Start Tweak</source>
-        <translation type="unfinished"></translation>
+        <translation>İnce ayarı &amp;başlat</translation>
     </message>
     <message>
         <source>&amp;Check game</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyunu &amp;denetle</translation>
     </message>
     <message>
         <source>Restore &amp;points...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Geri yükleme noktaları...</translation>
     </message>
     <message>
         <source>&amp;Uninstall</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kaldır</translation>
     </message>
     <message>
         <source>Uninstall Tweak if installed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuruluysa ince ayarı kaldır:</translation>
     </message>
     <message>
         <source>Decals, bulletholes, and explosion scars... </source>
-        <translation type="unfinished"></translation>
+        <translation>Decallar, mermi delikleri ve patlama izleri... </translation>
     </message>
     <message>
         <source>Make sure to limit the number of decals, bulletholes, and explosion scars.</source>
-        <translation type="unfinished"></translation>
+        <translation>Decalların, mermi deliklerinin ve patlama izlerinin sayısını mutlaka sınırlayın.</translation>
     </message>
     <message>
         <source>Maximum number of decals on screen at a time (recommended 200 to 500)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ekranda aynı anda en fazla decal sayısı (önerilen: 200 ile 500 arası)</translation>
     </message>
     <message>
         <source>You will gain a 10% to 15% improvement in performance, especially in lengthy matches. See the pics below:</source>
-        <translation type="unfinished"></translation>
+        <translation>Özellikle uzun maçlarda performansta yüzde 10 ile 15 arası bir artış elde edersiniz. Aşağıdaki resimlere bakın:</translation>
     </message>
     <message>
         <source>Decals etc. enabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>Decallar vb. açık:</translation>
     </message>
     <message>
         <source>Decals etc. disabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>Decallar vb. kapalı:</translation>
     </message>
     <message>
         <source>Dynamic lighting </source>
-        <translation type="unfinished"></translation>
+        <translation>Dinamik ışıklandırma </translation>
     </message>
     <message>
         <source>With dynamic lighting, lit things such as muzzle flashes and explosions throw their light onto the walls and objects near them. Switching it off gains speed, but your flashlight stops working. The pictures show the glow on the wall.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinamik ışıklandırmada namlu alevi ve patlama gibi ışık saçan şeyler, ışıklarını yakınlarındaki duvarlara ve nesnelere düşürür. Kapatmak hız kazandırır ama el feneriniz çalışmaz olur. Resimler duvardaki parıltıyı gösteriyor.</translation>
     </message>
     <message>
         <source>Disable dynamic lighting and gain performance?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinamik ışıklandırma kapatılıp performans kazanılsın mı?</translation>
     </message>
     <message>
         <source>Do you want to disable dynamic lighting?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinamik ışıklandırmayı kapatmak istiyor musunuz?</translation>
     </message>
     <message>
         <source>Dynamic Enabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinamik açık:</translation>
     </message>
     <message>
         <source>Dynamic Disabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinamik kapalı:</translation>
     </message>
     <message>
         <source>Weapon visibility </source>
-        <translation type="unfinished"></translation>
+        <translation>Silahın görünürlüğü </translation>
     </message>
     <message>
         <source>The weapon in your hands blocks part of your view. Hiding it gains 3 to 5 frames per second, or even more. See the pictures below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elinizdeki silah görüşünüzün bir kısmını kapatır. Onu gizlemek saniyede 3 ile 5 kare, hatta daha fazlasını kazandırır. Aşağıdaki resimlere bakın.</translation>
     </message>
     <message>
         <source>Make weapon invisible and gain performance?</source>
-        <translation type="unfinished"></translation>
+        <translation>Silah gizlenip performans kazanılsın mı?</translation>
     </message>
     <message>
         <source>Do you want to be able to see your weapon during the game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyun sırasında silahınızı görebilmek istiyor musunuz?</translation>
     </message>
     <message>
         <source>Visible weapon:</source>
-        <translation type="unfinished"></translation>
+        <translation>Görünen silah:</translation>
     </message>
     <message>
         <source>Invisible weapon:</source>
-        <translation type="unfinished"></translation>
+        <translation>Görünmeyen silah:</translation>
     </message>
     <message>
         <source>Collinear vertexes </source>
-        <translation type="unfinished"></translation>
+        <translation>Eşdoğrusal köşeler </translation>
     </message>
     <message>
         <source>Keeping collinear vertexes fills the gaps and reduces the cracks between polygons. Switching it off can gain some speed, at the price of some visible cracking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eşdoğrusal köşeleri korumak boşlukları doldurur ve poligonlar arasındaki çatlakları azaltır. Kapatmak, bazı görünür çatlaklar pahasına biraz hız kazandırabilir.</translation>
     </message>
     <message>
         <source>Disable collinear vertexes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eşdoğrusal köşeler kapatılsın mı?</translation>
     </message>
     <message>
         <source>You may gain around 1 or 2 FPS from disabling this.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bunu kapatarak 1 ya da 2 FPS kadar kazanabilirsiniz.</translation>
     </message>
     <message>
         <source>Shadows</source>
-        <translation type="unfinished"></translation>
+        <translation>Gölgeler</translation>
     </message>
     <message>
         <source>Shadows are off by default in the game. They look unrealistic and are best used only when you really need them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gölgeler oyunda varsayılan olarak kapalıdır. Gerçekçi görünmezler; en iyisi onları yalnızca gerçekten gerektiğinde kullanmaktır.</translation>
     </message>
     <message>
         <source>Disable shadows and gain performance.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gölgeler kapatılıp performans kazanılsın mı.?</translation>
     </message>
     <message>
         <source>Shadows enabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gölgeler açık:</translation>
     </message>
     <message>
         <source>Shadows disabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gölgeler kapalı:</translation>
     </message>
     <message>
         <source>Enabling gl_texsort gives much brighter images, at a large cost in speed. Some video cards need it switched on, others switched off: if your card has problems, try both.</source>
-        <translation type="unfinished"></translation>
+        <translation>gl_texsort açmak çok daha parlak görüntü verir ama hızı büyük ölçüde düşürür. Bazı ekran kartları bunun açık, bazıları kapalı olmasını ister: kartınızda sorun varsa ikisini de deneyin.</translation>
     </message>
     <message>
         <source>Disable gl_texsort and gain performance?</source>
-        <translation type="unfinished"></translation>
+        <translation>gl_texsort kapatılıp performans kazanılsın mı?</translation>
     </message>
     <message>
         <source>gl_texsort enabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>gl_texsort açık:</translation>
     </message>
     <message>
         <source>gl_texsort disabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>gl_texsort kapalı:</translation>
     </message>
     <message>
         <source>Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaydırma</translation>
     </message>
     <message>
         <source>The offset of textures and decals fixes decals that show through walls or are drawn wrongly. It has little or no effect on speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokuların ve decalların kaydırılması, duvarların arkasından görünen ya da yanlış çizilen decalları düzeltir. Hız üzerinde etkisi azdır ya da hiç yoktur.</translation>
     </message>
     <message>
         <source>Poly-Offset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Poligon kaydırma:</translation>
     </message>
     <message>
         <source>Poly-Offset Must be between -25 and 25</source>
-        <translation type="unfinished"></translation>
+        <translation>Poligon kaydırma -25 ile 25 arasında olmalı</translation>
     </message>
     <message>
         <source>4 is the default for video cards without problems. If your card has problems, try -1, 20 or 5, and then experiment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorunsuz ekran kartları için varsayılan değer 4&apos;tür. Kartınızda sorun varsa -1, 20 ya da 5 deneyin, sonra farklı değerlerle deneme yapın.</translation>
     </message>
     <message>
         <source>Brightness/Gamma </source>
-        <translation type="unfinished"></translation>
+        <translation>Parlaklık/Gamma </translation>
     </message>
     <message>
         <source>Brightness lightens only the characters, weapons and objects. Gamma lightens everything; it ranges from 0 to 4 and costs no speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Parlaklık yalnızca karakterleri, silahları ve nesneleri aydınlatır. Gamma her şeyi aydınlatır; 0 ile 4 arasında değer alır ve hız kaybettirmez.</translation>
     </message>
     <message>
         <source>Brightness (higher is brighter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Parlaklık (yüksek değer = daha parlak)</translation>
     </message>
     <message>
         <source>Gamma (higher is brighter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma (yüksek değer = daha parlak)</translation>
     </message>
     <message>
         <source>Brightness 2 with gamma 4 is recommended for dark video cards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Karanlık görüntü veren ekran kartları için parlaklık 2 ve gamma 4 önerilir.</translation>
     </message>
     <message>
         <source>Texture Gamma/Light Gamma </source>
-        <translation type="unfinished"></translation>
+        <translation>Doku gamması/Işık gamması </translation>
     </message>
     <message>
         <source>Texture gamma sets the gamma of all textures, light gamma that of the lighting. Neither has any effect on speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Doku gamması tüm dokuların gammasını, ışık gamması ise ışıklandırmanın gammasını belirler. İkisinin de hıza etkisi yoktur.</translation>
     </message>
     <message>
         <source>Texture Gamma (lower is brighter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Doku gamması (düşük değer = daha parlak)</translation>
     </message>
     <message>
         <source>Light Gamma (lower is brighter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Işık gamması (düşük değer = daha parlak)</translation>
     </message>
     <message>
         <source>If you chose brightness 2 and gamma 4 on the previous page, try 3 and 2 here; otherwise keep 2 and 2.5, the defaults.</source>
-        <translation type="unfinished"></translation>
+        <translation>Önceki sayfada parlaklık 2 ve gamma 4 seçtiyseniz burada 3 ve 2 deneyin; aksi hâlde varsayılan değerleri (2 ve 2.5) koruyun.</translation>
     </message>
     <message>
         <source>Pic mip </source>
-        <translation type="unfinished"></translation>
+        <translation>Pic mip </translation>
     </message>
     <message>
         <source>Pic mip sets the overall texture quality. 2 gains a little speed at a severe loss of image quality; newer video cards gain nothing above 0, which is recommended.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pic mip genel doku kalitesini belirler. 2 değeri, görüntü kalitesinde ciddi bir kayıp pahasına biraz hız kazandırır; yeni ekran kartları 0&apos;ın üstünde hiçbir şey kazanmaz ve önerilen değer de 0&apos;dır.</translation>
     </message>
     <message>
         <source>Pic mip:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pic mip:</translation>
     </message>
     <message>
         <source>Pic mip must be between 0 and 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Pic mip 0 ile 10 arasında olmalı</translation>
     </message>
     <message>
         <source>If your system crashes, run this tweak again and set this to default.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sisteminiz çökerse bu ince ayarı yeniden çalıştırın ve bu değeri varsayılana döndürün.</translation>
     </message>
     <message>
         <source>ZTrick </source>
-        <translation type="unfinished"></translation>
+        <translation>ZTrick </translation>
     </message>
     <message>
         <source>Skipping it can gain a good amount of speed, but on some video cards it makes textures and distant objects flicker. The pictures show a distant sign that flickers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temizlemeyi atlamak epey hız kazandırabilir, ama bazı ekran kartlarında dokuların ve uzaktaki nesnelerin titremesine yol açar. Resimler titreyen uzak bir tabelayı gösteriyor.</translation>
     </message>
     <message>
         <source>Enable ZTrick and gain performance.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ZTrick açılıp performans kazanılsın mı.?</translation>
     </message>
     <message>
         <source>ZTrick is a command to skip the clearing of the Z-buffer.</source>
-        <translation type="unfinished"></translation>
+        <translation>ZTrick, Z arabelleğinin temizlenmesini atlayan bir komuttur.</translation>
     </message>
     <message>
         <source>Ztrick enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Ztrick açık</translation>
     </message>
     <message>
         <source>Ztrick disabled:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ztrick kapalı:</translation>
     </message>
     <message>
         <source>Texture Mode </source>
-        <translation type="unfinished"></translation>
+        <translation>Doku modu </translation>
     </message>
     <message>
         <source>The texture mode is the drawing mode of your video hardware. Nearest neighbor interpolation looks blocky and jagged; linear interpolation looks smooth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Doku modu, ekran donanımınızın çizim modudur. En yakın komşu interpolasyonu kare kare ve tırtıklı görünür; doğrusal interpolasyon pürüzsüz görünür.</translation>
     </message>
     <message>
         <source>Nearest neighbor interpolation for bilinear hardware?</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilinear donanım için en yakın komşu interpolasyonu?</translation>
     </message>
     <message>
         <source>Linear interpolation for bilinear hardware.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bilinear donanım için doğrusal interpolasyon.?</translation>
     </message>
     <message>
         <source>Nearest neighbor interpolation for trilinear hardware.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Trilinear donanım için en yakın komşu interpolasyonu.?</translation>
     </message>
     <message>
         <source>Linear interpolation for trilinear hardware.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Trilinear donanım için doğrusal interpolasyon.?</translation>
     </message>
     <message>
         <source>High quality player models </source>
-        <translation type="unfinished"></translation>
+        <translation>Yüksek kaliteli oyuncu modelleri </translation>
     </message>
     <message>
         <source>Player models come in high and low quality, with little visible difference. Low quality models save texture memory: cards with much texture memory lose little by using them, cards with little texture memory gain speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyuncu modellerinin yüksek ve düşük kaliteli olanları var; aralarındaki görünür fark azdır. Düşük kaliteli modeller doku belleğinden tasarruf sağlar: doku belleği çok olan kartlar bunları kullanarak pek bir şey kaybetmez, doku belleği az olan kartlar ise hız kazanır.</translation>
     </message>
     <message>
         <source>Use low quality models.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Düşük kaliteli modeller kullanılsın mı.?</translation>
     </message>
     <message>
         <source>Direct3D Flip </source>
-        <translation type="unfinished"></translation>
+        <translation>Direct3D Flip </translation>
     </message>
     <message>
         <source>If your mouse input lags two to three seconds behind, your video card needs Direct3D flip enabled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fare hareketleriniz iki üç saniye geriden geliyorsa ekran kartınız Direct3D flip ayarının açık olmasını gerektiriyor.</translation>
     </message>
     <message>
         <source>Enable Direct3D flip to correct input problems.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Giriş sorunlarını düzeltmek için Direct3D flip açılsın mı.?</translation>
     </message>
 </context>
 <context>
