@@ -1500,175 +1500,175 @@
     <name>wizard::GameReportWindow</name>
     <message>
         <source>What the game will use when it starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyun açılışta neyi kullanacak</translation>
     </message>
     <message>
         <source>&amp;Fix chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Seçilenleri &amp;düzelt</translation>
     </message>
     <message>
         <source>Problems</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorunlar</translation>
     </message>
     <message>
         <source>Filter the settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayarları filtrele</translation>
     </message>
     <message>
         <source>Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayar</translation>
     </message>
     <message>
         <source>Value the game will use</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyunun kullanacağı değer</translation>
     </message>
     <message>
         <source>Set by</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayarlayan</translation>
     </message>
     <message>
         <source>What today&apos;s game does</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyunun güncel sürümü ne yapıyor</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayarlar</translation>
     </message>
     <message>
         <source>Scripts</source>
-        <translation type="unfinished"></translation>
+        <translation>Scriptler</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapor</translation>
     </message>
     <message>
         <source>Co&amp;py report</source>
-        <translation type="unfinished"></translation>
+        <translation>Raporu k&amp;opyala</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kapat</translation>
     </message>
     <message>
         <source>Tick the problems you want Zentrimo to fix, then press &quot;Fix chosen&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentrimo&apos;nun düzeltmesini istediğiniz sorunları işaretleyin, sonra &quot;Seçilenleri düzelt&quot; düğmesine basın.</translation>
     </message>
     <message>
         <source>Zentrimo will change the lines shown under &quot;Show Details...&quot;. Do you want to change them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentrimo, &quot;Ayrıntıları göster...&quot; altında gösterilen satırları değiştirecek. Bunları değiştirmek istiyor musunuz?</translation>
     </message>
     <message>
         <source>The game is running from this folder. Quit the game first: it rewrites its scripts when it quits. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyun bu klasörden çalışıyor. Önce oyundan çıkın: oyun kapanırken scriptlerini yeniden yazar. Hiçbir şey değiştirilmedi.</translation>
     </message>
 </context>
 <context>
     <name>wizard::RestoreWindow</name>
     <message>
         <source>Restore points of the game&apos;s scripts, newest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyun scriptlerinin geri yükleme noktaları, en yenisi başta</translation>
     </message>
     <message>
         <source>What restoring it would change:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geri yüklemenin değiştireceği şeyler:</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Geri yükle</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kapat</translation>
     </message>
     <message>
         <source>There are no restore points yet: Zentrimo keeps one before every change it makes to the game&apos;s scripts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Henüz geri yükleme noktası yok: Zentrimo, oyunun scriptlerinde yaptığı her değişiklikten önce bir tane saklar.</translation>
     </message>
     <message>
         <source>This restore point is damaged: its files are not as they were written, so it cannot be restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu geri yükleme noktası bozuk: dosyaları yazıldıkları gibi değil, bu yüzden geri yüklenemez.</translation>
     </message>
     <message>
         <source>Zentrimo will put the game&apos;s scripts back as they were at this restore point, as shown under &quot;Show Details...&quot;, after keeping what they hold now as a new restore point. Do you want to restore it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentrimo, scriptlerin şu anki içeriğini yeni bir geri yükleme noktası olarak sakladıktan sonra, oyunun scriptlerini &quot;Ayrıntıları göster...&quot; altında gösterildiği gibi bu geri yükleme noktasındaki hâline getirecek. Geri yüklemek istiyor musunuz?</translation>
     </message>
 </context>
 <context>
     <name>wizard::SectionStartPage</name>
     <message>
         <source>You have to install the tweak before you try to uninstall it --&gt; No tweak installed</source>
-        <translation type="unfinished"></translation>
+        <translation>İnce ayarı kaldırmayı denemeden önce onu kurmanız gerekir --&gt; Kurulu ince ayar yok</translation>
     </message>
     <message>
         <source>Tweak have been succesfully uninstalled</source>
         <extracomment>&quot;Tweak have been succesfully&quot; is the original&apos;s grammar and typo; write it correctly.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>İnce ayar başarıyla kaldırıldı</translation>
     </message>
     <message>
         <source>Do you want to apply settings before quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Çıkmadan önce ayarları uygulamak istiyor musunuz?</translation>
     </message>
 </context>
 <context>
     <name>workspace</name>
     <message>
         <source>The game folder %1 has no restore points yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyun klasöründe (%1) henüz geri yükleme noktası yok.</translation>
     </message>
     <message>
         <source>Restore points of %1, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 klasörünün geri yükleme noktaları, en yenisi başta:</translation>
     </message>
     <message>
         <source>%1  %2  made before %3</source>
         <extracomment>A restore point: its id, its time, and what made it (apply, uninstall, restore, fix).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2  %3 işleminden önce oluşturuldu</translation>
     </message>
     <message>
         <source>%1  %2  made before %3  damaged: it cannot be restored</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2  %3 işleminden önce oluşturuldu  bozuk: geri yüklenemez</translation>
     </message>
     <message>
         <source>%1  damaged: it cannot be restored</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  bozuk: geri yüklenemez</translation>
     </message>
     <message>
         <source>The game&apos;s scripts are back as they were at restore point %1. What they held before is kept as a new restore point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyunun scriptleri %1 geri yükleme noktasındaki hâline döndü. Önceki içerikleri yeni bir geri yükleme noktası olarak saklandı.</translation>
     </message>
     <message>
         <source>This game folder has no restore point %1. Nothing was changed. `zentrimo --restore-points` lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu oyun klasöründe %1 adlı bir geri yükleme noktası yok. Hiçbir şey değiştirilmedi. Noktaları `zentrimo --restore-points` listeler.</translation>
     </message>
     <message>
         <source>Restore point %1 is damaged: its files are not as they were written, so it cannot be restored. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geri yükleme noktası %1 bozuk: dosyaları yazıldıkları gibi değil, bu yüzden geri yüklenemez. Hiçbir şey değiştirilmedi.</translation>
     </message>
     <message>
         <source>Counter-Strike is running. Close it first: it saves its settings when it quits, and would undo the uninstall.</source>
-        <translation type="unfinished"></translation>
+        <translation>Counter-Strike çalışıyor. Önce oyunu kapatın: oyun kapanırken ayarlarını kaydeder ve böylece kaldırma işlemini geri alır.</translation>
     </message>
     <message>
         <source>Counter-Strike is running. Close it first: it saves its settings when it quits, and would undo the uninstall. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Counter-Strike çalışıyor. Önce oyunu kapatın: oyun kapanırken ayarlarını kaydeder ve böylece kaldırma işlemini geri alır. Hiçbir şey değiştirilmedi.</translation>
     </message>
     <message>
         <source>Restoring this point changes nothing: every file is as it holds it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu noktayı geri yüklemek hiçbir şeyi değiştirmez: her dosya noktadaki hâliyle aynı.</translation>
     </message>
     <message>
         <source>The lines of this run could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu çalıştırmanın satırları okunamadı: %1</translation>
     </message>
     <message>
         <source>Counter-Strike is running: the settings take effect at its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Counter-Strike çalışıyor: ayarlar oyunun bir sonraki açılışında etkili olur.</translation>
     </message>
     <message>
         <source>@@ line %1 @@</source>
         <extracomment>The head of a change in a diff: &quot;@@ line 12 @@&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>@@ satır %1 @@</translation>
     </message>
 </context>
 </TS>
