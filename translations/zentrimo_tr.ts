@@ -399,24 +399,24 @@
     </message>
     <message>
         <source>The key %1 joins a server (%3), and a server may have bound it so: bind it back to the game&apos;s own %2.</source>
-        <translation>%1 tuşu bir sunucuya bağlanıyor (%3) ve tuşu böyle bir sunucu bind etmiş olabilir: tuşu yeniden oyunun kendi komutuna bind edin: %2.</translation>
+        <translation>%1 tuşu sizi bir sunucuya bağlar (%3) ve tuşu bu şekilde bir sunucu bind etmiş olabilir: tuşu yeniden oyunun kendi komutuna bind edin: %2.</translation>
     </message>
     <message>
         <source>The key %1 joins a server (%2), and a server may have bound it so: take the line out; the game names no default for the key, so it is left unbound.</source>
-        <translation>%1 tuşu bir sunucuya bağlanıyor (%2) ve tuşu böyle bir sunucu bind etmiş olabilir: satırı çıkarın; oyun bu tuş için varsayılan bir komut belirtmediğinden tuş bind edilmemiş kalır.</translation>
+        <translation>%1 tuşu sizi bir sunucuya bağlar (%2) ve tuşu bu şekilde bir sunucu bind etmiş olabilir: satırı çıkarın; oyun bu tuş için varsayılan bir komut belirtmediğinden tuş bind edilmemiş kalır.</translation>
     </message>
     <message>
         <source>The alias %1 joins a server (%2), and a server may have put it there: take the line out.</source>
-        <translation>%1 adlı alias bir sunucuya bağlanıyor (%2) ve onu oraya bir sunucu koymuş olabilir: satırı çıkarın.</translation>
+        <translation>%1 adlı alias sizi bir sunucuya bağlar (%2) ve onu oraya bir sunucu koymuş olabilir: satırı çıkarın.</translation>
     </message>
     <message>
         <source>%1 joins a server whenever the game starts (%2), and a server may have put it there: take the line out.</source>
-        <translation>%1 satırı oyun her başladığında bir sunucuya bağlanıyor (%2) ve onu oraya bir sunucu koymuş olabilir: satırı çıkarın.</translation>
+        <translation>%1 satırı her oyun açılışında sizi bir sunucuya bağlar (%2) ve onu oraya bir sunucu koymuş olabilir: satırı çıkarın.</translation>
     </message>
     <message numerus="yes">
         <source>%1 holds %n lines after exec userconfig.cfg, where the game writes none, and a server may have added them: take them out.</source>
         <translation>
-            <numerusform>%1 dosyasında exec userconfig.cfg satırından sonra %n satır var; oyun oraya hiçbir şey yazmaz ve bunları bir sunucu eklemiş olabilir: çıkarın.</numerusform>
+            <numerusform>%1 dosyasında exec userconfig.cfg satırından sonra %n satır var; oyun oraya hiçbir şey yazmaz ve bir sunucu eklemiş olabilir: çıkarın.</numerusform>
         </translation>
     </message>
     <message>
@@ -443,7 +443,7 @@
     </message>
     <message>
         <source>%1: joins a server whenever the game starts; a server may have put it here</source>
-        <translation>%1: oyun her başladığında bir sunucuya bağlanır; bunu buraya bir sunucu koymuş olabilir</translation>
+        <translation>%1: her oyun açılışında sizi bir sunucuya bağlar; bunu buraya bir sunucu koymuş olabilir</translation>
     </message>
     <message>
         <source>%1 is in a folder that may not be opened: the game cannot read it</source>
@@ -488,11 +488,11 @@
     </message>
     <message>
         <source>bind %1 runs %2: it joins a server; a server may have put it here</source>
-        <translation>bind %1 şunu çalıştırır: %2; bir sunucuya bağlanır; bunu buraya bir sunucu koymuş olabilir</translation>
+        <translation>bind %1 şunu çalıştırır: %2; sizi bir sunucuya bağlar; bunu buraya bir sunucu koymuş olabilir</translation>
     </message>
     <message>
         <source>alias %1 runs %2: it joins a server; a server may have put it here</source>
-        <translation>alias %1 şunu çalıştırır: %2; bir sunucuya bağlanır; bunu buraya bir sunucu koymuş olabilir</translation>
+        <translation>alias %1 şunu çalıştırır: %2; sizi bir sunucuya bağlar; bunu buraya bir sunucu koymuş olabilir</translation>
     </message>
     <message>
         <source>%1 runs itself again while it is still running: the game repeats it without end; its commands are read once here</source>
@@ -504,7 +504,7 @@
     </message>
     <message>
         <source>%1: lets servers run commands in your game that 1 would filter out; a server may have set it</source>
-        <translation>%1: sunucuların oyununuzda, 1 değerinin süzeceği komutları çalıştırmasına izin verir; bunu bir sunucu ayarlamış olabilir</translation>
+        <translation>%1: sunucuların oyununuzda, 1 değerinin filtreleyeceği komutları çalıştırmasına izin verir; bunu bir sunucu ayarlamış olabilir</translation>
     </message>
     <message>
         <source>exec %1: invalid path</source>
@@ -1141,7 +1141,7 @@
     </message>
     <message>
         <source>The game supports A3D 3D sound, reportedly only on Vortex 2 cards. A3D is buggy, so enable it only to try it out.</source>
-        <translation>Oyun A3D 3B sesini destekler; söylendiğine göre yalnızca Vortex 2 kartlarında. A3D hatalıdır, bu yüzden onu yalnızca denemek için açın.</translation>
+        <translation>Oyun A3D 3D sesini destekler; söylendiğine göre yalnızca Vortex 2 kartlarında. A3D hatalıdır, bu yüzden onu yalnızca denemek için açın.</translation>
     </message>
     <message>
         <source>Disable A3D?</source>
@@ -1153,7 +1153,7 @@
     </message>
     <message>
         <source>EAX is another 3D audio interface, supported by the Sound Blaster Live and other cards.</source>
-        <translation>EAX, Sound Blaster Live ve başka kartların desteklediği bir diğer 3B ses arabirimidir.</translation>
+        <translation>EAX, Sound Blaster Live ve başka kartların desteklediği bir diğer 3D ses arabirimidir.</translation>
     </message>
     <message>
         <source>Disable EAX?</source>
@@ -1647,11 +1647,11 @@
     </message>
     <message>
         <source>Counter-Strike is running. Close it first: it saves its settings when it quits, and would undo the uninstall.</source>
-        <translation>Counter-Strike çalışıyor. Önce oyunu kapatın: oyun kapanırken ayarlarını kaydeder ve böylece kaldırma işlemini geri alır.</translation>
+        <translation>Counter-Strike çalışıyor. Önce oyunu kapatın: oyun kapanırken ayarlarını kaydeder ve böylece kaldırma işlemini geri almış olur.</translation>
     </message>
     <message>
         <source>Counter-Strike is running. Close it first: it saves its settings when it quits, and would undo the uninstall. Nothing was changed.</source>
-        <translation>Counter-Strike çalışıyor. Önce oyunu kapatın: oyun kapanırken ayarlarını kaydeder ve böylece kaldırma işlemini geri alır. Hiçbir şey değiştirilmedi.</translation>
+        <translation>Counter-Strike çalışıyor. Önce oyunu kapatın: oyun kapanırken ayarlarını kaydeder ve böylece kaldırma işlemini geri almış olur. Hiçbir şey değiştirilmedi.</translation>
     </message>
     <message>
         <source>Restoring this point changes nothing: every file is as it holds it.</source>
