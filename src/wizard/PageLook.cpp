@@ -55,8 +55,10 @@ QPushButton* makeButton(const Text& button, QWidget* parent) {
     // Room around the caption, as much as a line of text is high, whatever the style's own margins.
     const QFontMetrics metrics = made->fontMetrics();
     const int room = metrics.height();
-    made->setMinimumSize(metrics.horizontalAdvance(QString(button.text).remove(QLatin1Char('&'))) + 2 * room,
-                         room * 2);
+    // Nor less than the style asks: a row of long texts squeezes its buttons down to their least size.
+    made->setMinimumSize(QSize(metrics.horizontalAdvance(QString(button.text).remove(QLatin1Char('&'))) + 2 * room,
+                               room * 2)
+                             .expandedTo(made->sizeHint()));
     return made;
 }
 
