@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Renders every form and every message box to PNG files under build/screenshots/ (offscreen), at the
 # desktop's default font, and at each font size in pixels given as an argument under
-# build/screenshots/<size>px/.
+# build/screenshots/<size>px/. ZENTRIMO_TEST_LANGUAGE=ru (or another code) renders them in that language.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh

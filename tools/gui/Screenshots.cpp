@@ -12,6 +12,8 @@
 #include <QDir>
 #include <QTest>
 
+#include <optional>
+
 namespace {
 
 struct Box {
@@ -44,6 +46,10 @@ private slots:
             QFont font = QApplication::font();
             font.setPixelSize(pixels);
             QApplication::setFont(font);
+        }
+        if (const std::optional<QString> language = testLanguage()) {
+            m_language.emplace(*language);
+            QVERIFY2(m_language->loaded(), qPrintable(*language));
         }
         // A Wine prefix that reaches the Unix root through drive Z:, with no game registered.
         QVERIFY(QDir(m_prefix.path()).mkdir(QStringLiteral("dosdevices")));
@@ -145,8 +151,9 @@ private:
     void fileError() {
         GameFolder game(false);
         Program program;
-        program.state.gameRoot =
-            ("Z:" + QDir::toNativeSeparators(game.rootPath()).replace('/', '\\')).toStdString();
+        program.state.gameFolder = files::GameFolder(
+            ("Z:" + QDir::toNativeSeparators(game.rootPath()).replace('/', '\\')).toStdString(),
+            m_prefix.path().toStdString());
         program.show(QStringLiteral("frmTweak1"));
         program.click(QStringLiteral("frmTweak1"), QStringLiteral("cmdTweak1"));
         m_boxes += boxesOf(program.services);
@@ -155,6 +162,7 @@ private:
     QDir m_folder;
     QTemporaryDir m_prefix;
     QTemporaryDir m_home;
+    std::optional<InLanguage> m_language;
     int m_forms = 0;
     QList<Box> m_boxes;
 };
