@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>Tunes Counter-Strike through its start-up script.</source>
-        <translation>Ajusta o Counter-Strike pelo seu script de inicialização.</translation>
+        <translation>Ajusta o Counter-Strike por meio do script de inicialização dele.</translation>
     </message>
     <message>
         <source>With --report, --fix, --restore-points or --restore: the game folder; else the one the start window would find.</source>
@@ -230,7 +230,7 @@
     </message>
     <message>
         <source>%1, made before %2: every file is as it is today.</source>
-        <translation>%1, criado antes da operação %2: cada arquivo está igual ao de hoje.</translation>
+        <translation>%1, criado antes da operação %2: todos os arquivos estão como estão hoje.</translation>
     </message>
     <message>
         <source>%1, made before %2: differs from today in %3.</source>
@@ -338,7 +338,7 @@
     </message>
     <message>
         <source>At every map, today&apos;s game replaces %1 (%2) with your own saved setting %3 (%4 in a game with one slot): press &quot;Skip setting&quot; and set %3 in the game&apos;s console instead.</source>
-        <translation>A cada mapa, a versão atual do jogo substitui a configuração %1 (%2) pela sua própria configuração salva %3 (%4 em um jogo com um slot): clique em &quot;Pular configuração&quot; e, em vez disso, defina %3 no console do jogo.</translation>
+        <translation>A cada mapa, a versão atual do jogo substitui a configuração %1 (%2) pela configuração %3 que você salvou (%4 em um jogo com um slot): clique em &quot;Pular configuração&quot; e, em vez disso, defina %3 no console do jogo.</translation>
     </message>
     <message>
         <source>Today&apos;s game uses %3 for %1 (%2), not %4.</source>
@@ -623,7 +623,7 @@
     </message>
     <message>
         <source>none</source>
-        <translation>nenhum</translation>
+        <translation>nenhum item</translation>
     </message>
     <message>
         <source>Launch options: none given</source>
@@ -643,7 +643,7 @@
     </message>
     <message>
         <source>from %1 (Steam user %2, whose file changed last of %3)</source>
-        <translation>origem: %1 (usuário da Steam %2, cujo arquivo foi o último alterado entre os %3)</translation>
+        <translation>origem: %1 (usuário da Steam %2, cujo arquivo foi o último alterado entre os %3 usuários)</translation>
     </message>
     <message>
         <source>Settings as the game will have them:</source>
@@ -752,7 +752,7 @@
     </message>
     <message>
         <source>It changes nothing on graphics cards with non-power-of-two textures, which every current card has.</source>
-        <translation>Não muda nada em placas de vídeo com suporte a texturas de tamanho que não é potência de dois, que toda placa atual tem.</translation>
+        <translation>Não muda nada em placas de vídeo com suporte a texturas cujo tamanho não é potência de dois, e toda placa atual tem esse suporte.</translation>
     </message>
     <message>
         <source>ZTrick</source>
@@ -856,7 +856,7 @@
     </message>
     <message>
         <source>to be disconnected by every server running a map or model you lack</source>
-        <translation>ser desconectado por todo servidor que rodar um mapa ou modelo que você não tem</translation>
+        <translation>desconexão de todo servidor que rodar um mapa ou modelo que você não tem</translation>
     </message>
     <message>
         <source>Uploads</source>
@@ -1135,7 +1135,7 @@
     </message>
     <message>
         <source>Some sound cards, the Ensoniq AudioPCI in particular, stutter in games built on the Quake II engine. If yours does, leave the box cleared for maximum compatibility.</source>
-        <translation>Algumas placas de som, especialmente a Ensoniq AudioPCI, engasgam em jogos feitos na engine do Quake II. Se a sua engasga, deixe a caixa desmarcada para ter compatibilidade máxima.</translation>
+        <translation>Algumas placas de som, especialmente a Ensoniq AudioPCI, engasgam em jogos feitos na engine do Quake II. Se a sua engasgar, deixe a caixa desmarcada para ter compatibilidade máxima.</translation>
     </message>
     <message>
         <source>Use maximum performance sound? (unchecked means maximum compatibility)</source>
@@ -1147,7 +1147,7 @@
     </message>
     <message>
         <source>The game supports A3D 3D sound, reportedly only on Vortex 2 cards. A3D is buggy, so enable it only to try it out.</source>
-        <translation>O jogo suporta o som 3D A3D, segundo relatos só em placas Vortex 2. O A3D tem bugs, então ative-o só para testar.</translation>
+        <translation>O jogo tem suporte ao som 3D A3D, segundo relatos só em placas Vortex 2. O A3D tem bugs, então ative-o só para testar.</translation>
     </message>
     <message>
         <source>Disable A3D?</source>
@@ -1196,7 +1196,7 @@
     </message>
     <message>
         <source>Found a bug, or have a comment? Please report it to whoever gave you this program, or on the project&apos;s issue tracker.</source>
-        <translation>Encontrou um bug ou tem um comentário? Por favor, informe a quem lhe passou este programa ou no rastreador de problemas do projeto.</translation>
+        <translation>Encontrou um bug ou tem um comentário? Por favor, informe a quem passou este programa para você ou no rastreador de problemas do projeto.</translation>
     </message>
     <message>
         <source>&amp;Start Tweak</source>
@@ -1494,12 +1494,12 @@
     </message>
     <message>
         <source>If your mouse input lags two to three seconds behind, your video card needs Direct3D flip enabled.</source>
-        <translation>Se a resposta do mouse atrasa de dois a três segundos, a sua placa de vídeo precisa do Direct3D flip ativado.</translation>
+        <translation>Se a resposta do mouse atrasar de dois a três segundos, a sua placa de vídeo precisa do Direct3D flip ativado.</translation>
     </message>
     <message>
         <source>Enable Direct3D flip to correct input problems.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation>Ativar o Direct3D flip para corrigir problemas de resposta dos controles.?</translation>
+        <translation>Ativar o Direct3D flip para corrigir problemas de resposta.?</translation>
     </message>
 </context>
 <context>
