@@ -826,7 +826,7 @@
     </message>
     <message>
         <source>Maximum modem framerate</source>
-        <translation>Ліміт FPS для модему</translation>
+        <translation>Ліміт FPS для модема</translation>
     </message>
     <message>
         <source>It is in old configs only; fps_max limits the frame rate now.</source>
@@ -1011,7 +1011,7 @@
     </message>
     <message>
         <source>Maximum modem framerate </source>
-        <translation>Ліміт FPS для модему </translation>
+        <translation>Ліміт FPS для модема </translation>
     </message>
     <message>
         <source>Over a modem, limiting the frame rate lowers your ping, and your frame rate with it. 33 is recommended for 56k modems, where the ping is usually around 160; use lower values for slower modems.</source>
@@ -1023,7 +1023,7 @@
     </message>
     <message>
         <source>Non-modem users should not be concerned with this command.</source>
-        <translation>Користувачам без модему не варто перейматися цією командою.</translation>
+        <translation>Тим, хто грає не через модем, не варто перейматися цією командою.</translation>
     </message>
     <message>
         <source>Push Lantency:</source>
