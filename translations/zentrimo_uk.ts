@@ -325,23 +325,23 @@
     </message>
     <message>
         <source>Today&apos;s game has no %1 (%2) and ignores the line without a word: press &quot;Skip setting&quot;, or delete the line from your script. %3</source>
-        <translation>Поточна версія гри не має налаштування %1 (%2) і мовчки ігнорує цей рядок: натисніть &quot;Пропустити налаштування&quot; або видаліть рядок зі свого скрипту. %3</translation>
+        <translation>Поточна версія гри не має налаштування %1 (%2) і мовчки ігнорує цей рядок: натисніть &quot;Пропустити&quot; або видаліть рядок зі свого скрипту. %3</translation>
     </message>
     <message>
         <source>Today&apos;s game may have no %1 (%2) and then ignores the line without a word: press &quot;Skip setting&quot;, or delete the line from your script. %3</source>
-        <translation>Поточна версія гри може не мати налаштування %1 (%2), і тоді мовчки ігнорує цей рядок: натисніть &quot;Пропустити налаштування&quot; або видаліть рядок зі свого скрипту. %3</translation>
+        <translation>Поточна версія гри може не мати налаштування %1 (%2), і тоді мовчки ігнорує цей рядок: натисніть &quot;Пропустити&quot; або видаліть рядок зі свого скрипту. %3</translation>
     </message>
     <message>
         <source>Today&apos;s game always uses %3 for %1 (%2), whatever a script sets: press &quot;Skip setting&quot;, or delete the line from your script.</source>
-        <translation>Поточна версія гри завжди використовує значення %3 для налаштування %1 (%2), хоч би що задавав скрипт: натисніть &quot;Пропустити налаштування&quot; або видаліть рядок зі свого скрипту.</translation>
+        <translation>Поточна версія гри завжди використовує значення %3 для налаштування %1 (%2), хоч би що задавав скрипт: натисніть &quot;Пропустити&quot; або видаліть рядок зі свого скрипту.</translation>
     </message>
     <message>
         <source>%1 (%2) has no effect in today&apos;s game: press &quot;Skip setting&quot;, or delete the line from your script. %3</source>
-        <translation>Налаштування %1 (%2) не діє в поточній версії гри: натисніть &quot;Пропустити налаштування&quot; або видаліть рядок зі свого скрипту. %3</translation>
+        <translation>Налаштування %1 (%2) не діє в поточній версії гри: натисніть &quot;Пропустити&quot; або видаліть рядок зі свого скрипту. %3</translation>
     </message>
     <message>
         <source>At every map, today&apos;s game replaces %1 (%2) with your own saved setting %3 (%4 in a game with one slot): press &quot;Skip setting&quot; and set %3 in the game&apos;s console instead.</source>
-        <translation>На кожній мапі поточна версія гри замінює налаштування %1 (%2) вашим збереженим налаштуванням %3 (%4 у грі з одним слотом): натисніть &quot;Пропустити налаштування&quot; і натомість задайте %3 у консолі гри.</translation>
+        <translation>На кожній мапі поточна версія гри замінює налаштування %1 (%2) вашим збереженим налаштуванням %3 (%4 у грі з одним слотом): натисніть &quot;Пропустити&quot; і натомість задайте %3 у консолі гри.</translation>
     </message>
     <message>
         <source>Today&apos;s game uses %3 for %1 (%2), not %4.</source>
@@ -349,7 +349,7 @@
     </message>
     <message>
         <source>On a server with more than one slot, bots included, today&apos;s game uses %3 for %1 (%2), not %4.</source>
-        <translation>На сервері з більш ніж одним слотом, враховуючи ботів, поточна версія гри використовує для налаштування %1 (%2) значення %3, а не %4.</translation>
+        <translation>На сервері з більш ніж одним слотом, включно з ботами, поточна версія гри використовує для налаштування %1 (%2) значення %3, а не %4.</translation>
     </message>
     <message>
         <source>Today&apos;s game refuses %1 (%2) on any server with more than one slot, even an empty one or a bot game: it works only in a game with one slot.</source>
@@ -405,7 +405,7 @@
     </message>
     <message>
         <source>The key %1 joins a server (%3), and a server may have bound it so: bind it back to the game&apos;s own %2.</source>
-        <translation>Клавіша %1 підключає до сервера (%3), і такий бінд міг поставити сервер: забіндьте на неї знову стандартну команду гри: %2.</translation>
+        <translation>Клавіша %1 підключає до сервера (%3), і такий бінд міг поставити сервер: знову забіндьте на неї стандартну для гри команду %2.</translation>
     </message>
     <message>
         <source>The key %1 joins a server (%2), and a server may have bound it so: take the line out; the game names no default for the key, so it is left unbound.</source>
@@ -433,7 +433,7 @@
     </message>
     <message>
         <source>Your %1 (%2) at %3 never takes effect, because %5 sets it again: move the line to %4, which runs after it.</source>
-        <translation>Ваше налаштування %1 (%2) у %3 ніколи не діє, бо потім його знову задано (%5): перенесіть рядок у %4, який виконується після нього.</translation>
+        <translation>Ваше налаштування %1 (%2) ніколи не діє (%3), бо його знову задає %5: перенесіть рядок у %4, що виконується після нього.</translation>
     </message>
     <message>
         <source>Today&apos;s game has no %1 (%2) and ignores the lines that set it (%3): take them out.</source>
@@ -527,7 +527,7 @@
     </message>
     <message>
         <source>the game refuses %1 as an alias name</source>
-        <translation>гра не приймає %1 як назву аліасу</translation>
+        <translation>гра відхиляє %1 як назву аліасу</translation>
     </message>
     <message>
         <source>set again by %1</source>
@@ -583,7 +583,7 @@
     </message>
     <message>
         <source>What some settings cost you:</source>
-        <translation>Чого вам коштують деякі налаштування:</translation>
+        <translation>Ціна деяких налаштувань:</translation>
     </message>
     <message>
         <source>Scripts the program cannot read:</source>
@@ -603,7 +603,7 @@
     </message>
     <message>
         <source>Limits reached:</source>
-        <translation>Досягнуті ліміти:</translation>
+        <translation>Досягнуто лімітів:</translation>
     </message>
     <message>
         <source>Lines that never take effect:</source>
@@ -826,11 +826,11 @@
     </message>
     <message>
         <source>Maximum modem framerate</source>
-        <translation>Ліміт FPS для модему</translation>
+        <translation>Ліміт FPS для модема</translation>
     </message>
     <message>
         <source>It is in old configs only; fps_max limits the frame rate now.</source>
-        <translation>Він є лише в старих конфігах; тепер FPS обмежує fps_max.</translation>
+        <translation>Воно є лише в старих конфігах; тепер FPS обмежує fps_max.</translation>
     </message>
     <message>
         <source>Maximum LAN framerate</source>
@@ -862,7 +862,7 @@
     </message>
     <message>
         <source>to be disconnected by every server running a map or model you lack</source>
-        <translation>відключення будь-яким сервером із мапою чи моделлю, якої у вас немає</translation>
+        <translation>відключення від кожного сервера з мапою чи моделлю, якої у вас немає</translation>
     </message>
     <message>
         <source>Uploads</source>
@@ -929,7 +929,7 @@
     </message>
     <message>
         <source>The default is 600; 3000 or more makes the console appear and disappear almost at once.</source>
-        <translation>За замовчуванням 600; при 3000 і більше консоль з’являється і зникає майже миттєво.</translation>
+        <translation>За замовчуванням — 600; зі значенням 3000 і більше консоль з’являється і зникає майже миттєво.</translation>
     </message>
     <message>
         <source>Third person view </source>
@@ -942,7 +942,7 @@
     <message>
         <source>Use third person view.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation>Використовувати вид від третьої особи.?</translation>
+        <translation>Увімкнути вид від третьої особи.?</translation>
     </message>
     <message>
         <source>Third person view:</source>
@@ -1011,11 +1011,11 @@
     </message>
     <message>
         <source>Maximum modem framerate </source>
-        <translation>Ліміт FPS для модему </translation>
+        <translation>Ліміт FPS для модема </translation>
     </message>
     <message>
         <source>Over a modem, limiting the frame rate lowers your ping, and your frame rate with it. 33 is recommended for 56k modems, where the ping is usually around 160; use lower values for slower modems.</source>
-        <translation>На модемі обмеження кількості кадрів знижує ваш пінг, а разом із ним і FPS. Для модемів 56k, де пінг зазвичай близько 160, рекомендовано 33; для повільніших модемів використовуйте нижчі значення.</translation>
+        <translation>Під час гри через модем обмеження кількості кадрів знижує ваш пінг, а разом із ним і FPS. Для модемів 56k, де пінг зазвичай близько 160, рекомендовано 33; для повільніших модемів використовуйте нижчі значення.</translation>
     </message>
     <message>
         <source>Max modem framerate:</source>
@@ -1023,7 +1023,7 @@
     </message>
     <message>
         <source>Non-modem users should not be concerned with this command.</source>
-        <translation>Користувачам без модему не варто перейматися цією командою.</translation>
+        <translation>Тим, хто грає не через модем, не варто перейматися цією командою.</translation>
     </message>
     <message>
         <source>Push Lantency:</source>
@@ -1105,7 +1105,7 @@
     </message>
     <message>
         <source>&amp;Skip setting</source>
-        <translation>&amp;Пропустити налаштування</translation>
+        <translation>&amp;Пропустити</translation>
     </message>
     <message>
         <source>8 Bit 11 kHz </source>
@@ -1153,7 +1153,7 @@
     </message>
     <message>
         <source>The game supports A3D 3D sound, reportedly only on Vortex 2 cards. A3D is buggy, so enable it only to try it out.</source>
-        <translation>Гра підтримує просторовий звук A3D, нібито лише на картах Vortex 2. A3D працює з помилками, тож вмикайте його лише для спроби.</translation>
+        <translation>Гра підтримує просторовий звук A3D, нібито лише на картах Vortex 2. A3D працює з помилками, тож вмикайте його, лише щоб спробувати.</translation>
     </message>
     <message>
         <source>Disable A3D?</source>
@@ -1536,7 +1536,7 @@
     </message>
     <message>
         <source>Set by</source>
-        <translation>Ким задано</translation>
+        <translation>Джерело</translation>
     </message>
     <message>
         <source>What today&apos;s game does</source>
