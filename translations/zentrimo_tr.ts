@@ -638,7 +638,7 @@
     </message>
     <message>
         <source>from %1 (Steam user %2, whose file changed last of %3)</source>
-        <translation>kaynak: %1 (Steam kullanıcısı %2; dosyası %3 kullanıcı içinde en son değişen)</translation>
+        <translation>kaynak: %1 (%3 kullanıcı arasında dosyası en son değişen Steam kullanıcısı: %2)</translation>
     </message>
     <message>
         <source>Settings as the game will have them:</source>
@@ -925,12 +925,12 @@
     </message>
     <message>
         <source>Third person view has no real purpose but may be fun, and it may be slightly slower. Leave the box cleared to keep the first person view, the game&apos;s default. See the pictures below.</source>
-        <translation>Üçüncü şahıs görünümünün gerçek bir faydası yok ama eğlenceli olabilir; biraz daha yavaş da olabilir. Oyunun varsayılanı olan birinci şahıs görünümünü korumak için kutuyu işaretlemeyin. Aşağıdaki resimlere bakın.</translation>
+        <translation>Üçüncü şahıs görünümünün gerçek bir faydası yok ama eğlenceli olabilir; biraz daha yavaş da olabilir. Oyunun varsayılanı olan birinci şahıs görünümünü korumak için kutuyu işaretsiz bırakın. Aşağıdaki resimlere bakın.</translation>
     </message>
     <message>
         <source>Use third person view.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation>Üçüncü şahıs görünümü kullanılsın mı.?</translation>
+        <translation>Üçüncü şahıs görünümü açılsın mı.?</translation>
     </message>
     <message>
         <source>Third person view:</source>
@@ -946,7 +946,7 @@
     </message>
     <message>
         <source>If you want to uninstall the tweak, just start this tweak-program again, and then choose &quot;uninstall&quot; instead of &quot;start tweak&quot;</source>
-        <translation>İnce ayarı kaldırmak isterseniz bu ince ayar programını yeniden başlatın ve &quot;İnce ayarı başlat&quot; yerine &quot;Kaldır&quot; seçeneğini seçin</translation>
+        <translation>İnce ayarı kaldırmak isterseniz bu ince ayar programını yeniden başlatın ve &quot;İnce ayarı başlat&quot; yerine &quot;Kaldır&quot; düğmesine basın</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -1003,7 +1003,7 @@
     </message>
     <message>
         <source>Over a modem, limiting the frame rate lowers your ping, and your frame rate with it. 33 is recommended for 56k modems, where the ping is usually around 160; use lower values for slower modems.</source>
-        <translation>Modemle oynarken kare hızını sınırlamak pinginizi düşürür, FPS de onunla birlikte düşer. Pingin genellikle 160 civarında olduğu 56k modemler için 33 önerilir; daha yavaş modemlerde daha düşük değerler kullanın.</translation>
+        <translation>Modemle oynarken kare hızını sınırlamak pinginizi düşürür, kare hızınız da onunla birlikte düşer. Pingin genellikle 160 civarında olduğu 56k modemler için 33 önerilir; daha yavaş modemlerde daha düşük değerler kullanın.</translation>
     </message>
     <message>
         <source>Max modem framerate:</source>
@@ -1129,7 +1129,7 @@
     </message>
     <message>
         <source>Some sound cards, the Ensoniq AudioPCI in particular, stutter in games built on the Quake II engine. If yours does, leave the box cleared for maximum compatibility.</source>
-        <translation>Bazı ses kartları, özellikle Ensoniq AudioPCI, Quake II motoruyla yapılmış oyunlarda takılır. Sizinki de takılıyorsa en yüksek uyumluluk için kutuyu işaretlemeyin.</translation>
+        <translation>Bazı ses kartları, özellikle Ensoniq AudioPCI, Quake II motoruyla yapılmış oyunlarda takılır. Sizinki de takılıyorsa en yüksek uyumluluk için kutuyu işaretsiz bırakın.</translation>
     </message>
     <message>
         <source>Use maximum performance sound? (unchecked means maximum compatibility)</source>
@@ -1480,7 +1480,7 @@
     <message>
         <source>Use low quality models.?</source>
         <extracomment>The &quot;.?&quot; ending is the original&apos;s odd punctuation: end the question the same way.</extracomment>
-        <translation>Düşük kaliteli modeller kullanılsın mı.?</translation>
+        <translation>Düşük kaliteli model kullanılsın mı.?</translation>
     </message>
     <message>
         <source>Direct3D Flip </source>
