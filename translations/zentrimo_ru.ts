@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>With --report or --restore-points: as one JSON object.</source>
-        <translation>С --report или --restore-points: одним объектом JSON.</translation>
+        <translation>С --report или --restore-points: выводит всё одним объектом JSON.</translation>
     </message>
     <message>
         <source>Shows the program in language CODE: %1.</source>
@@ -235,7 +235,7 @@
     </message>
     <message>
         <source>%1, made before %2: differs from today in %3.</source>
-        <translation>%1, создана перед операцией %2: отличается от текущего состояния в файлах: %3.</translation>
+        <translation>%1, создана перед операцией %2: отличия от текущего состояния: %3.</translation>
     </message>
 </context>
 <context>
@@ -990,7 +990,7 @@
     </message>
     <message>
         <source>Mouse filtering averages the positions before and after each movement, which smooths the mouse.</source>
-        <translation>Фильтрация мыши усредняет положение до и после каждого движения, что сглаживает движение мыши.</translation>
+        <translation>Фильтрация мыши усредняет положение до и после каждого движения, что делает управление мышью плавнее.</translation>
     </message>
     <message>
         <source>Enable mouse filtering?</source>
@@ -1002,7 +1002,7 @@
     </message>
     <message>
         <source>Most people play with mouse and keyboard rather than a joystick. Disabling joystick support gains speed.</source>
-        <translation>Большинство игроков играет мышью и клавиатурой, а не джойстиком. Отключение поддержки джойстика повышает скорость.</translation>
+        <translation>Большинство игроков играет мышью и клавиатурой, а не джойстиком. Отключение поддержки джойстика ускоряет игру.</translation>
     </message>
     <message>
         <source>Disable Joystick and gain performance.?</source>
@@ -1015,7 +1015,7 @@
     </message>
     <message>
         <source>Over a modem, limiting the frame rate lowers your ping, and your frame rate with it. 33 is recommended for 56k modems, where the ping is usually around 160; use lower values for slower modems.</source>
-        <translation>На модеме ограничение FPS снижает пинг, а заодно и FPS. Для модемов 56k, где пинг обычно около 160, рекомендуется 33; для более медленных модемов ставьте значения ниже.</translation>
+        <translation>При игре через модем ограничение FPS снижает пинг, а вместе с ним и FPS. Для модемов 56k, где пинг обычно около 160, рекомендуется 33; для более медленных модемов ставьте значения ниже.</translation>
     </message>
     <message>
         <source>Max modem framerate:</source>
@@ -1278,7 +1278,7 @@
     </message>
     <message>
         <source>The weapon in your hands blocks part of your view. Hiding it gains 3 to 5 frames per second, or even more. See the pictures below.</source>
-        <translation>Оружие в руках закрывает часть обзора. Если его скрыть, получите от 3 до 5 FPS, а то и больше. Смотрите картинки ниже.</translation>
+        <translation>Оружие в руках закрывает часть обзора. Если его скрыть, вы выиграете от 3 до 5 FPS, а то и больше. Смотрите картинки ниже.</translation>
     </message>
     <message>
         <source>Make weapon invisible and gain performance?</source>
@@ -1310,7 +1310,7 @@
     </message>
     <message>
         <source>You may gain around 1 or 2 FPS from disabling this.</source>
-        <translation>Отключив это, вы можете получить примерно 1–2 FPS.</translation>
+        <translation>Отключив это, можно выиграть примерно 1–2 FPS.</translation>
     </message>
     <message>
         <source>Shadows</source>
@@ -1415,7 +1415,7 @@
     </message>
     <message>
         <source>Pic mip sets the overall texture quality. 2 gains a little speed at a severe loss of image quality; newer video cards gain nothing above 0, which is recommended.</source>
-        <translation>Pic mip задаёт общее качество текстур. Значение 2 немного ускоряет игру ценой сильной потери качества картинки; новые видеокарты ничего не выигрывают от значений выше 0, и 0 рекомендуется.</translation>
+        <translation>Pic mip задаёт общее качество текстур. Значение 2 немного ускоряет игру ценой сильной потери качества картинки; новым видеокартам значения выше 0 ничего не дают, рекомендуется 0.</translation>
     </message>
     <message>
         <source>Pic mip:</source>
@@ -1532,7 +1532,7 @@
     </message>
     <message>
         <source>Value the game will use</source>
-        <translation>Значение, которое будет использовать игра</translation>
+        <translation>Значение в игре</translation>
     </message>
     <message>
         <source>Set by</source>
