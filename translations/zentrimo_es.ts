@@ -318,7 +318,7 @@
     <name>game</name>
     <message>
         <source>%1 (%2) takes effect.</source>
-        <translation>%1 (%2) tiene efecto.</translation>
+        <translation>El ajuste %1 (%2) tiene efecto.</translation>
     </message>
     <message>
         <source>Today&apos;s game has no %1 (%2) and ignores the line without a word: press &quot;Skip setting&quot;, or delete the line from your script. %3</source>
@@ -354,19 +354,19 @@
     </message>
     <message>
         <source>Right after the scripts, today&apos;s game puts back the %1 (%2) it kept at its last quit: set it in the game&apos;s console while you play, and the game keeps that one.</source>
-        <translation>Justo después de los scripts, la versión actual del juego vuelve a poner el valor de %1 (%2) que guardó al cerrarse la última vez: ajústalo en la consola del juego mientras juegas, y el juego se quedará con ese.</translation>
+        <translation>Justo después de los scripts, la versión actual del juego vuelve a poner el valor del ajuste %1 (%2) que guardó al cerrarse la última vez: ajústalo en la consola del juego mientras juegas, y el juego se quedará con ese.</translation>
     </message>
     <message>
         <source>Right after the scripts, today&apos;s game may put back the %1 (%2) it kept at its last quit: set it in the game&apos;s console while you play, and the game keeps that one.</source>
-        <translation>Justo después de los scripts, puede que la versión actual del juego vuelva a poner el valor de %1 (%2) que guardó al cerrarse la última vez: ajústalo en la consola del juego mientras juegas, y el juego se quedará con ese.</translation>
+        <translation>Justo después de los scripts, puede que la versión actual del juego vuelva a poner el valor del ajuste %1 (%2) que guardó al cerrarse la última vez: ajústalo en la consola del juego mientras juegas, y el juego se quedará con ese.</translation>
     </message>
     <message>
         <source>With %1 (%2) at %3, expect %4.</source>
-        <translation>Con %1 (%2) en %3, cabe esperar: %4.</translation>
+        <translation>Con el ajuste %1 (%2) en %3, cabe esperar: %4.</translation>
     </message>
     <message>
         <source>With %1 (%2) at %3, you may get %4.</source>
-        <translation>Con %1 (%2) en %3, puede que notes: %4.</translation>
+        <translation>Con el ajuste %1 (%2) en %3, puede que notes: %4.</translation>
     </message>
     <message>
         <source>The game&apos;s own default is the first option.</source>
@@ -429,7 +429,7 @@
     </message>
     <message>
         <source>Your %1 (%2) at %3 never takes effect, because %5 sets it again: move the line to %4, which runs after it.</source>
-        <translation>Tu ajuste %1 (%2) en %3 nunca tiene efecto, porque %5 lo vuelve a ajustar: mueve la línea a %4, que se ejecuta después.</translation>
+        <translation>Tu ajuste %1 (%2) en %3 nunca tiene efecto, porque se vuelve a ajustar en %5: mueve la línea a %4, que se ejecuta después.</translation>
     </message>
     <message>
         <source>Today&apos;s game has no %1 (%2) and ignores the lines that set it (%3): take them out.</source>
@@ -522,7 +522,7 @@
     </message>
     <message>
         <source>the game refuses %1 as an alias name</source>
-        <translation>el juego no acepta %1 como nombre de alias</translation>
+        <translation>el juego rechaza %1 como nombre de alias</translation>
     </message>
     <message>
         <source>set again by %1</source>
@@ -534,7 +534,7 @@
     </message>
     <message>
         <source>launch options</source>
-        <translation>opciones de lanzamiento</translation>
+        <translation>las opciones de lanzamiento</translation>
     </message>
     <message>
         <source>%1 line %2</source>
@@ -610,7 +610,7 @@
     </message>
     <message>
         <source>valve.rc is in neither cstrike nor valve: read as the standard one, exec autoexec.cfg then the launch options</source>
-        <translation>valve.rc no está ni en cstrike ni en valve: se lee como el estándar: exec autoexec.cfg y luego las opciones de lanzamiento</translation>
+        <translation>valve.rc no está ni en cstrike ni en valve: se lee como el estándar (exec autoexec.cfg y luego las opciones de lanzamiento)</translation>
     </message>
     <message>
         <source>%1. %2</source>
@@ -676,11 +676,11 @@
     </message>
     <message>
         <source>%1 holds no rate: the scripts&apos; rate holds, and the game keeps it there when it quits</source>
-        <translation>%1 no contiene rate: vale el rate de los scripts, y el juego lo guarda ahí al cerrarse</translation>
+        <translation>%1 no contiene rate: se mantiene el rate de los scripts, y el juego lo guarda ahí al cerrarse</translation>
     </message>
     <message>
         <source>the game may put back the rate it kept in %1 at its last quit, which this program cannot read: a rate set in a script may not take effect</source>
-        <translation>puede que el juego vuelva a poner el rate que guardó al cerrarse la última vez en %1, que este programa no puede leer: puede que un rate puesto en un script no tenga efecto</translation>
+        <translation>puede que el juego vuelva a poner el rate que guardó en %1 (que este programa no puede leer) al cerrarse la última vez: puede que un rate puesto en un script no tenga efecto</translation>
     </message>
     <message>
         <source>Decals</source>
@@ -856,7 +856,7 @@
     </message>
     <message>
         <source>to be disconnected by every server running a map or model you lack</source>
-        <translation>que te desconecte cualquier servidor que use un mapa o modelo que no tengas</translation>
+        <translation>desconexiones de cualquier servidor que use un mapa o modelo que no tengas</translation>
     </message>
     <message>
         <source>Uploads</source>
@@ -915,7 +915,7 @@
     </message>
     <message>
         <source>Console speed:</source>
-        <translation>Velocidad de la consola:</translation>
+        <translation>Velocidad:</translation>
     </message>
     <message>
         <source>A higher value makes the console move faster, a lower value slower.</source>
@@ -972,7 +972,7 @@
     </message>
     <message>
         <source>Enable MMX if your processor supports it (Pentium MMX, Pentium II, Celeron, K6, K6-2). Otherwise disable it for a possible speed gain.</source>
-        <translation>Activa MMX si tu procesador lo admite (Pentium MMX, Pentium II, Celeron, K6, K6-2). Si no, desactívalo para quizá ganar algo de velocidad.</translation>
+        <translation>Activa MMX si tu procesador lo admite (Pentium MMX, Pentium II, Celeron, K6, K6-2). Si no, desactívalo: quizá ganes algo de velocidad.</translation>
     </message>
     <message>
         <source>Enable MMX support?</source>
@@ -996,7 +996,7 @@
     </message>
     <message>
         <source>Most people play with mouse and keyboard rather than a joystick. Disabling joystick support gains speed.</source>
-        <translation>La mayoría juega con mouse y teclado en vez de con joystick. Desactivar el soporte de joystick hace ganar velocidad.</translation>
+        <translation>La mayoría juega con mouse y teclado en vez de con joystick. Desactivar el soporte de joystick te hace ganar velocidad.</translation>
     </message>
     <message>
         <source>Disable Joystick and gain performance.?</source>
@@ -1147,7 +1147,7 @@
     </message>
     <message>
         <source>The game supports A3D 3D sound, reportedly only on Vortex 2 cards. A3D is buggy, so enable it only to try it out.</source>
-        <translation>El juego admite el sonido 3D A3D, según parece solo en tarjetas Vortex 2. A3D tiene fallos, así que actívalo solo para probarlo.</translation>
+        <translation>El juego admite el sonido 3D A3D, al parecer solo en tarjetas Vortex 2. A3D tiene fallos, así que actívalo solo para probarlo.</translation>
     </message>
     <message>
         <source>Disable A3D?</source>
@@ -1171,7 +1171,7 @@
     </message>
     <message>
         <source>Reverb adds echo to the sound. It does little in this game, and turning it off can gain a little speed.</source>
-        <translation>La reverberación añade eco al sonido. Aporta poco en este juego, y desactivarla puede hacer ganar algo de velocidad.</translation>
+        <translation>La reverberación añade eco al sonido. Aporta poco en este juego, y desactivarla puede hacerte ganar algo de velocidad.</translation>
     </message>
     <message>
         <source>Disable reverb?</source>
@@ -1248,7 +1248,7 @@
     </message>
     <message>
         <source>With dynamic lighting, lit things such as muzzle flashes and explosions throw their light onto the walls and objects near them. Switching it off gains speed, but your flashlight stops working. The pictures show the glow on the wall.</source>
-        <translation>Con la iluminación dinámica, las cosas que emiten luz, como los fogonazos de los disparos y las explosiones, proyectan su luz sobre las paredes y objetos cercanos. Desactivarla hace ganar velocidad, pero tu linterna deja de funcionar. Las imágenes muestran el resplandor en la pared.</translation>
+        <translation>Con la iluminación dinámica, las cosas que emiten luz, como los fogonazos de los disparos y las explosiones, proyectan su luz sobre las paredes y objetos cercanos. Desactivarla te hace ganar velocidad, pero tu linterna deja de funcionar. Las imágenes muestran el resplandor en la pared.</translation>
     </message>
     <message>
         <source>Disable dynamic lighting and gain performance?</source>
@@ -1272,7 +1272,7 @@
     </message>
     <message>
         <source>The weapon in your hands blocks part of your view. Hiding it gains 3 to 5 frames per second, or even more. See the pictures below.</source>
-        <translation>El arma en tus manos tapa parte de la vista. Ocultarla hace ganar de 3 a 5 FPS, o incluso más. Mira las imágenes de abajo.</translation>
+        <translation>El arma en tus manos tapa parte de la vista. Ocultarla te hace ganar de 3 a 5 FPS, o incluso más. Mira las imágenes de abajo.</translation>
     </message>
     <message>
         <source>Make weapon invisible and gain performance?</source>
@@ -1296,7 +1296,7 @@
     </message>
     <message>
         <source>Keeping collinear vertexes fills the gaps and reduces the cracks between polygons. Switching it off can gain some speed, at the price of some visible cracking.</source>
-        <translation>Mantener los vértices colineales rellena los huecos y reduce las grietas entre polígonos. Desactivarlo puede hacer ganar algo de velocidad, a costa de algunas grietas visibles.</translation>
+        <translation>Mantener los vértices colineales rellena los huecos y reduce las grietas entre polígonos. Desactivarlo puede hacerte ganar algo de velocidad, a costa de algunas grietas visibles.</translation>
     </message>
     <message>
         <source>Disable collinear vertexes?</source>
@@ -1353,7 +1353,7 @@
     </message>
     <message>
         <source>Poly-Offset:</source>
-        <translation>Desplazamiento de polígonos:</translation>
+        <translation>Despl. de polígonos:</translation>
     </message>
     <message>
         <source>Poly-Offset Must be between -25 and 25</source>
@@ -1429,7 +1429,7 @@
     </message>
     <message>
         <source>Skipping it can gain a good amount of speed, but on some video cards it makes textures and distant objects flicker. The pictures show a distant sign that flickers.</source>
-        <translation>Omitir el borrado del búfer Z puede hacer ganar bastante velocidad, pero en algunas tarjetas gráficas hace parpadear las texturas y los objetos lejanos. Las imágenes muestran un cartel lejano que parpadea.</translation>
+        <translation>Omitir el borrado del búfer Z puede hacerte ganar bastante velocidad, pero en algunas tarjetas gráficas hace parpadear las texturas y los objetos lejanos. Las imágenes muestran un cartel lejano que parpadea.</translation>
     </message>
     <message>
         <source>Enable ZTrick and gain performance.?</source>
@@ -1454,7 +1454,7 @@
     </message>
     <message>
         <source>The texture mode is the drawing mode of your video hardware. Nearest neighbor interpolation looks blocky and jagged; linear interpolation looks smooth.</source>
-        <translation>El modo de texturas es el modo de dibujo de tu hardware gráfico. La interpolación por vecino más cercano se ve cuadriculada y dentada; la interpolación lineal se ve suave.</translation>
+        <translation>El modo de texturas es el modo de dibujo de tu hardware gráfico. La interpolación por vecino más cercano se ve pixelada y dentada; la interpolación lineal se ve suave.</translation>
     </message>
     <message>
         <source>Nearest neighbor interpolation for bilinear hardware?</source>
