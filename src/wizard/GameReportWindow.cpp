@@ -10,6 +10,7 @@
 #include "game/FolderReport.h"
 #include "game/ReportRendering.h"
 #include "wizard/CheckLists.h"
+#include "wizard/LastColumnFill.h"
 #include "wizard/PageLook.h"
 #include "workspace/ApplyFixes.h"
 #include "workspace/RestorePoints.h"
@@ -26,9 +27,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace wizard {
 
@@ -41,6 +45,10 @@ QListWidget* makeList(const QString& name, QWidget* parent) {
     list->setTextElideMode(Qt::ElideNone);
     list->setResizeMode(QListView::Adjust);
     return list;
+}
+
+QSize screenRoom() {
+    return QGuiApplication::primaryScreen()->availableGeometry().size() * 9 / 10;
 }
 
 QWidget* tabOf(QWidget* parent, const QList<QWidget*>& rows, QWidget* grows) {
@@ -59,7 +67,7 @@ GameReportWindow::GameReportWindow(RunState& state, Services& services)
     const TwipsScale& scale = this->scale();
     QLabel* heading =
         makeHeading({QStringLiteral("Label1"), tr("What the game will use when it starts")}, this);
-    auto* tabs = new QTabWidget(this);
+    auto* tabs = m_tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("tabCheck0"));
 
     m_problems = makeList(QStringLiteral("lstProblems0"), tabs);
@@ -75,7 +83,7 @@ GameReportWindow::GameReportWindow(RunState& state, Services& services)
     m_settings->setHorizontalHeaderLabels(
         {tr("Setting"), tr("Value the game will use"), tr("Set by"), tr("What today's game does")});
     m_settings->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_settings->horizontalHeader()->setStretchLastSection(true);
+    m_columnFill = new LastColumnFill(m_settings);
     m_settings->setWordWrap(true);
     m_settings->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_settings->setTabKeyNavigation(false);
@@ -112,9 +120,8 @@ GameReportWindow::GameReportWindow(RunState& state, Services& services)
     page->addLayout(buttons);
     setLayout(page);
     // Resizable, and within the screen at any scale: the buttons stay reachable.
-    const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size() * 9 / 10;
-    setMinimumSize(scale.pixels(QSize(380, 280)).boundedTo(screen));
-    resize(scale.pixels(QSize(760, 560)).boundedTo(screen));
+    setMinimumSize(scale.pixels(QSize(380, 280)).boundedTo(screenRoom()));
+    resize(scale.pixels(QSize(760, 560)).boundedTo(screenRoom()));
 }
 
 QString GameReportWindow::report() const {
@@ -139,6 +146,28 @@ void GameReportWindow::readAgain() {
     fillSettings(m_settings, m_check);
     fillScripts(m_scripts, m_check);
     filterSettings(m_filter->text());
+    widenForTheSettings();
+    m_columnFill->fit();
+}
+
+// The settings' columns fit their contents and the last one takes the rest: the window widens, within
+// the screen, when the rest is too narrow for the last caption (a longer translation, a large font).
+void GameReportWindow::widenForTheSettings() {
+    const QHeaderView* header = m_settings->horizontalHeader();
+    const int last = header->count() - 1;
+    int needed = 2 * m_settings->frameWidth() + m_settings->verticalHeader()->sizeHint().width() +
+                 m_settings->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_settings) +
+                 header->sectionSizeHint(last);
+    for (int column = 0; column < last; ++column) {
+        m_settings->resizeColumnToContents(column);
+        needed += header->sectionSize(column);
+    }
+    // Every tab has the room the shown one has.
+    layout()->activate();
+    const QWidget* page = m_tabs->currentWidget();
+    const int room = page->contentsRect().marginsRemoved(page->layout()->contentsMargins()).width();
+    if (needed > room)
+        resize(std::min(width() + needed - room, screenRoom().width()), height());
 }
 
 void GameReportWindow::fixChosen() {

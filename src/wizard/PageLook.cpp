@@ -56,9 +56,9 @@ QPushButton* makeButton(const Text& button, QWidget* parent) {
     const QFontMetrics metrics = made->fontMetrics();
     const int room = metrics.height();
     // Nor less than the style asks: a row of long texts squeezes its buttons down to their least size.
-    made->setMinimumSize(QSize(metrics.horizontalAdvance(QString(button.text).remove(QLatin1Char('&'))) + 2 * room,
-                               room * 2)
-                             .expandedTo(made->sizeHint()));
+    made->setMinimumSize(
+        QSize(metrics.horizontalAdvance(QString(button.text).remove(QLatin1Char('&'))) + 2 * room, room * 2)
+            .expandedTo(made->sizeHint()));
     return made;
 }
 

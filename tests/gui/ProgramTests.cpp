@@ -182,10 +182,12 @@ void byMnemonicsOf(Walk& walk, QWidget* form, const QAbstractButton* onward) {
         QCOMPARE(walk.program.services.beeps, ++walk.count);
         QCOMPARE(Program::visibleForm(), form);
     }
-    // The key's text is passed on: QTest would guess it only for Latin letters, and Cyrillic ones are keys too.
+    // The key's text is passed on: QTest would guess it only for Latin letters, and Cyrillic ones are keys
+    // too.
     const QString caption = onward->text();
     const QString letter = caption.mid(caption.indexOf('&') + 1, 1);
-    QTest::sendKeyEvent(QTest::Click, form, Qt::Key(letter.toUpper().at(0).unicode()), letter, Qt::AltModifier);
+    QTest::sendKeyEvent(QTest::Click, form, Qt::Key(letter.toUpper().at(0).unicode()), letter,
+                        Qt::AltModifier);
 }
 void byMnemonics(Walk& walk, QWidget* form) {
     byMnemonicsOf(walk, form, onwardButton(form));
