@@ -19,7 +19,12 @@ QString qtTranslationsFolder() {
 
 void Translations::choose(const std::optional<QString>& code, const QLocale& system) {
     const QLocale wanted = code ? QLocale(*code) : system;
-    if (!m_program.load(wanted, QStringLiteral("zentrimo"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+    const auto loadProgram = [this](const QLocale& locale) {
+        return m_program.load(locale, QStringLiteral("zentrimo"), QStringLiteral("_"),
+                              QStringLiteral(":/i18n"));
+    };
+    // Another country's form of the system's language reads better than English (pt_PT takes pt_BR).
+    if (!loadProgram(wanted) && (code || !loadProgram(QLocale(wanted.language()))))
         return;
     // Only beside ours: a program in English with another language's buttons reads as broken.
     (void)m_qt.load(QLocale(m_program.language()), QStringLiteral("qtbase"), QStringLiteral("_"),

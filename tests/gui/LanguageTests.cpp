@@ -199,7 +199,8 @@ private slots:
         QVERIFY(texts >= 2);
     }
 
-    // The language --lang names, else the system's when the program has it, else English.
+    // The language --lang names, else the system's when the program has it (in some country's form), else
+    // English.
     void theLanguageChosen_data() {
         QTest::addColumn<QString>("asked");
         QTest::addColumn<QString>("system");
@@ -210,8 +211,10 @@ private slots:
                                                        << "uk_UA";
         QTest::newRow("one it does not have") << QString() << "de_DE"
                                               << "";
-        QTest::newRow("Portuguese of Portugal") << QString() << "pt_PT"
-                                                << "";
+        QTest::newRow("Portuguese of Portugal: Brazil's") << QString() << "pt_PT"
+                                                          << "pt_BR";
+        QTest::newRow("Spanish of Mexico: Spain's") << QString() << "es_MX"
+                                                    << "es_ES";
         QTest::newRow("C") << QString() << "C"
                            << "";
         QTest::newRow("--lang over the system's") << "tr"
