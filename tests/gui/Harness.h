@@ -145,6 +145,10 @@ public:
     // The player's data folder, where the restore points go.
     QTemporaryDir dataFolder;
     FakeServices services;
-    RunState state{.environment = environmentOfThisProcess()};
+    RunState state = [] {
+        RunState fresh;
+        fresh.environment = environmentOfThisProcess();
+        return fresh;
+    }();
     Route route{services, state, musicFolder.path()};
 };
